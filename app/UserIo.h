@@ -1,0 +1,45 @@
+#pragma once
+
+// The one door to the person. The desktop window implements it with real dialogs, the
+// command-line tool on stderr, the tests with a scripted fake. An operation never waits for
+// the person except through this interface.
+
+#include "core/GameTypes.h"
+
+#include <QString>
+
+namespace app {
+
+enum class MessageKind {
+    Error,       // caption "Ошибка"
+    Information, // caption "Информация"
+    Attention,   // caption "Внимание!"
+    Warning,     // caption "Предупреждение"
+};
+
+class UserIo
+{
+public:
+    virtual ~UserIo() = default;
+
+    // Writes the status text and lets pending window events run, so the text shows at once.
+    virtual void showStatus(const QString& text) = 0;
+    // The busy counter went from 0 to 1 (true) or from 1 to 0 (false).
+    virtual void busyChanged(bool busy) = 0;
+
+    virtual void showMessage(MessageKind kind, const QString& text) = 0;
+    // Yes/No box with the given caption; warningIcon selects the warning icon instead of the
+    // question icon. Returns true only for Yes.
+    virtual bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) = 0;
+
+    // The draw dialog: the record is edited in place; false when the person cancelled.
+    virtual bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) = 0;
+    // The configuration and shredding dialogs on a copy; false when cancelled.
+    virtual bool editConfig(core::TConfigData& config) = 0;
+    virtual bool editShredding(core::TShreddingData& data) = 0;
+
+    // Opens an address or a file with the platform's default handler.
+    virtual void openUrl(const QString& url) = 0;
+};
+
+} // namespace app

@@ -1,0 +1,38 @@
+#pragma once
+
+// Text forms of numbers, combinations and draws.
+
+#include "core/GameTypes.h"
+
+#include <stdexcept>
+
+namespace core {
+
+// An error whose message is ready to be shown to the person.
+class EConvertError : public std::runtime_error
+{
+public:
+    explicit EConvertError(const QString& message);
+    QString message() const;
+};
+
+QString NumText(int n);
+QString CombText(const TComb& comb);
+QString CombTextPadded(const TComb& comb);
+QString ValueSetText(const TValueSet& set, const QString& sep);
+QString IntListText(const TIntArray& arr, const QString& sep);
+QString DrawInfoText(const TDrawRec& draw);
+// Throws EConvertError("Некорректная комбинация: \"%s\"!") unless the text holds exactly five words.
+TComb TextToComb(const QString& text);
+// Empty result: the text is not a valid list.
+TIntArray ParseIntList(const QString& text);
+QString StakeKindText(int kind);
+QString DiffText(const QString& expected, std::int64_t actual);
+QString DigitsText(const TSegmentMap& table);
+TSegmentMap TextToDigits(const QString& text);
+
+// The date text stored in a draw record (code page 1251, at most 10 characters).
+QString DrawDateText(const TDrawRec& draw);
+void SetDrawDateText(TDrawRec& draw, const QString& text);
+
+} // namespace core
