@@ -1,1 +1,142 @@
 #include "app/Languages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace app {
+
+namespace {
+
+struct KnownLocale
+{
+    int lcid;
+    const char* abbreviation;
+    QLocale::Language language;
+    QLocale::Territory territory;
+};
+
+// The locale ids a module may be written for, with the abbreviations Windows gives them.
+constexpr KnownLocale kLocales[] = {
+    {1049, "RUS", QLocale::Russian, QLocale::Russia},
+    {1033, "ENU", QLocale::English, QLocale::UnitedStates},
+    {2057, "ENG", QLocale::English, QLocale::UnitedKingdom},
+    {1058, "UKR", QLocale::Ukrainian, QLocale::Ukraine},
+    {1059, "BEL", QLocale::Belarusian, QLocale::Belarus},
+    {1087, "KKZ", QLocale::Kazakh, QLocale::Kazakhstan},
+    {1031, "DEU", QLocale::German, QLocale::Germany},
+    {1036, "FRA", QLocale::French, QLocale::France},
+    {1040, "ITA", QLocale::Italian, QLocale::Italy},
+    {3082, "ESN", QLocale::Spanish, QLocale::Spain},
+    {1045, "PLK", QLocale::Polish, QLocale::Poland},
+    {1029, "CSY", QLocale::Czech, QLocale::CzechRepublic},
+    {1062, "LVI", QLocale::Latvian, QLocale::Latvia},
+    {1063, "LTH", QLocale::Lithuanian, QLocale::Lithuania},
+    {1061, "ETI", QLocale::Estonian, QLocale::Estonia},
+    {1079, "KAT", QLocale::Georgian, QLocale::Georgia},
+    {1067, "HYE", QLocale::Armenian, QLocale::Armenia},
+    {1068, "AZE", QLocale::Azerbaijani, QLocale::Azerbaijan},
+    {1091, "UZB", QLocale::Uzbek, QLocale::Uzbekistan},
+};
+
+const KnownLocale* findLocale(int lcid)
+{
+    for (const KnownLocale& l : kLocales) {
+        if (l.lcid == lcid)
+            return &l;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString LanguageAbbreviation(int lcid)
+{
+    const KnownLocale* l = findLocale(lcid);
+    return l ? QString::fromLatin1(l->abbreviation) : QString();
+}
+
+QString LanguageName(int lcid)
+{
+    const KnownLocale* l = findLocale(lcid);
+    if (!l)
+        return QString::number(lcid);
+    const QString name = QLocale(l->language, l->territory).nativeLanguageName();
+    return name.isEmpty() ? QLocale::languageToString(l->language) : name;
+}
+
+QString LanguageModulePath(const core::DataFolder& folder, int lcid)
+{
+    return folder.derived(QLatin1Char('_') + LanguageAbbreviation(lcid) + QStringLiteral(".lng"));
+}
+
+QList<LanguageInfo> AvailableLanguages(const core::DataFolder& folder)
+{
+    QList<LanguageInfo> result{{kNativeLanguage, LanguageAbbreviation(kNativeLanguage), LanguageName(kNativeLanguage)}};
+    for (const KnownLocale& l : kLocales) {
+        if (l.lcid != kNativeLanguage && QFileInfo::exists(LanguageModulePath(folder, l.lcid)))
+            result.append({l.lcid, QString::fromLatin1(l.abbreviation), LanguageName(l.lcid)});
+    }
+    return result;
+}
+
+QString HelpFilePath(const QString& exeDir, int lcid)
+{
+    QString abbreviation = LanguageAbbreviation(lcid);
+    if (abbreviation.isEmpty())
+        abbreviation = LanguageAbbreviation(kNativeLanguage);
+    const QString name = QStringLiteral("Numeko_%1.html").arg(abbreviation);
+    const QDir dir(exeDir);
+    const QString candidates[] = {dir.filePath(name), dir.filePath(QStringLiteral("help/") + name),
+                                  QDir(dir.filePath(QStringLiteral(".."))).filePath(QStringLiteral("help/") + name)};
+    for (const QString& candidate : candidates) {
+        if (QFileInfo::exists(candidate))
+            return QDir::cleanPath(candidate);
+    }
+    return QDir::cleanPath(candidates[2]);
+}
+
+LanguageSwitcher::LanguageSwitcher() = default;
+
+LanguageSwitcher::~LanguageSwitcher()
+{
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+}
+
+bool LanguageSwitcher::select(const core::DataFolder& folder, int lcid, QString* error)
+{
+    if (lcid == m_current)
+        return true;
+    if (lcid != kNativeLanguage) {
+        const QString path = LanguageModulePath(folder, lcid);
+        if (LanguageAbbreviation(lcid).isEmpty() || !QFileInfo::exists(path)) {
+            if (error)
+                *error = QCoreApplication::translate("app::Languages", "Языковый модуль \"%1\" не найден!").arg(path);
+            return false;
+        }
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(path)) {
+            if (error) {
+                *error = QCoreApplication::translate("app::Languages",
+                                                     "Не удалось загрузить языковый модуль \"%1\"!\n\n%2")
+                             .arg(path, QCoreApplication::translate("app::Languages", "Файл не является модулем перевода."));
+            }
+            return false;
+        }
+        if (m_translator)
+            QCoreApplication::removeTranslator(m_translator.get());
+        m_translator = std::move(translator);
+        QCoreApplication::installTranslator(m_translator.get());
+    } else if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+        m_translator.reset();
+    }
+    // Number formats keep following the platform's locale; only the texts change.
+    m_current = lcid;
+    return true;
+}
+
+} // namespace app

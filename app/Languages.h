@@ -1,1 +1,54 @@
 #pragma once
+
+// Interface languages. Russian (locale 1049) is built in; every other language comes from a
+// module file "<base>_<abbreviation>.lng" in the data folder, which holds a Qt translation.
+
+#include "core/DataFolder.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+class QTranslator;
+
+namespace app {
+
+inline constexpr int kNativeLanguage = 1049;
+
+struct LanguageInfo
+{
+    int Lcid = 0;
+    QString Abbreviation; // three letters, e.g. "RUS", "ENU"
+    QString Name;         // as the platform names the language
+};
+
+// Three-letter abbreviation of a locale id; empty for an id we do not know.
+QString LanguageAbbreviation(int lcid);
+QString LanguageName(int lcid);
+QString LanguageModulePath(const core::DataFolder& folder, int lcid);
+// The native language first, then every known locale whose module file exists.
+QList<LanguageInfo> AvailableLanguages(const core::DataFolder& folder);
+
+// The help file of a language: in the executable's folder, then its "help" subfolder, then the
+// "help" subfolder of its parent; the last candidate is the answer even when it is missing.
+QString HelpFilePath(const QString& exeDir, int lcid);
+
+// Holds the translation of the selected language for the whole run.
+class LanguageSwitcher
+{
+public:
+    LanguageSwitcher();
+    ~LanguageSwitcher();
+
+    // Installs the module of lcid; the native language needs none. False (with the reason)
+    // when the module is missing or cannot be loaded; the native texts stay then.
+    bool select(const core::DataFolder& folder, int lcid, QString* error = nullptr);
+    int current() const { return m_current; }
+
+private:
+    std::unique_ptr<QTranslator> m_translator;
+    int m_current = kNativeLanguage;
+};
+
+} // namespace app

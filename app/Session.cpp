@@ -1,1 +1,353 @@
 #include "app/Session.h"
+
+#include "app/CommandLine.h"
+#include "core/DrawArchive.h"
+#include "core/Settings.h"
+#include "core/TextForms.h"
+
+#include <algorithm>
+
+namespace app {
+
+BusyScope::BusyScope(Session& session, const QString& status) : m_session(session)
+{
+    m_session.enterBusy();
+    m_session.showStatus(status);
+}
+
+BusyScope::~BusyScope()
+{
+    m_session.showStatus(QString());
+    m_session.leaveBusy();
+}
+
+Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QObject* parent)
+    : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments))
+{
+}
+
+Session::~Session() = default;
+
+bool Session::hasCommandWord(const QString& word) const
+{
+    return HasCommandWord(m_arguments, word);
+}
+
+// ---- busy state, status text, messages
+
+void Session::enterBusy()
+{
+    if (++m_busy == 1) {
+        m_io.busyChanged(true);
+        emit busyChanged(true);
+    }
+}
+
+void Session::leaveBusy()
+{
+    if (m_busy == 0)
+        return;
+    if (--m_busy == 0) {
+        m_io.busyChanged(false);
+        emit busyChanged(false);
+    }
+}
+
+void Session::showStatus(const QString& text)
+{
+    m_statusText = text;
+    emit statusTextChanged(text);
+    m_io.showStatus(text);
+}
+
+void Session::showError(const QString& text)
+{
+    m_io.showMessage(MessageKind::Error, text);
+}
+
+void Session::showInformation(const QString& text)
+{
+    m_io.showMessage(MessageKind::Information, text);
+}
+
+void Session::showAttention(const QString& text)
+{
+    m_io.showMessage(MessageKind::Attention, text);
+}
+
+void Session::showWarning(const QString& text)
+{
+    m_io.showMessage(MessageKind::Warning, text);
+}
+
+bool Session::askQuestion(const QString& caption, const QString& text)
+{
+    return m_io.askYesNo(caption, text, true, false);
+}
+
+bool Session::askConfirmation(const QString& text, bool yesDefault)
+{
+    return m_io.askYesNo(tr("Подтверждение"), text, yesDefault, false);
+}
+
+// ---- the draw archive
+
+void Session::setDrawsOffset(int k)
+{
+    if (k == m_drawsOffset)
+        return;
+    m_drawsOffset = k;
+    emit drawsOffsetChanged(k);
+    drawsRefresh(false);
+    recalcViews(false);
+    emit drawsChanged(false);
+}
+
+void Session::drawsLoad()
+{
+    const QString path = m_folder.drawsFile();
+    if (QFile::exists(path)) {
+        BusyScope busy(*this, tr("Загрузка файла тиражей..."));
+        QString error;
+        if (!core::LoadDrawsFile(path, m_draws, &error))
+            showError(tr("Ошибка чтения файла тиражей!\n\n%1").arg(error));
+    }
+    drawsRefresh(false);
+}
+
+bool Session::drawsSave()
+{
+    BusyScope busy(*this, tr("Сохранение файла тиражей..."));
+    QString error;
+    const bool ok = core::SaveDrawsFile(m_folder.drawsFile(), m_draws, &error);
+    if (!ok)
+        showError(tr("Ошибка записи в файл тиражей!\n\n%1").arg(error));
+    drawsRefresh(true);
+    return ok;
+}
+
+void Session::drawsClear()
+{
+    m_draws.clear();
+    m_draws.shrink_to_fit();
+}
+
+void Session::drawsDelete(int index)
+{
+    core::DrawsDelete(m_draws, index);
+}
+
+void Session::drawsRefresh(bool force)
+{
+    const int size = static_cast<int>(m_draws.size());
+    if (force || size != m_archiveSizeShown) {
+        m_archiveSizeShown = size;
+        emit drawsChanged(true);
+    }
+    m_nextDrawSet = core::NextDrawSet(m_draws, m_drawsOffset);
+    emit statusPanelsChanged();
+}
+
+int Session::nextDrawNum(int k) const
+{
+    return core::NextDrawNum(m_draws, k);
+}
+
+QString Session::nextDrawText(int k) const
+{
+    return core::NextDrawText(m_draws, k);
+}
+
+std::int32_t Session::drawDateYmd(int k, int days) const
+{
+    return core::DrawDateYmd(m_draws, k, days);
+}
+
+core::TComb Session::drawCombAt(int k) const
+{
+    return core::DrawCombAt(m_draws, k);
+}
+
+int Session::findDrawIndex(int num) const
+{
+    return core::FindDrawIndex(m_draws, num);
+}
+
+bool Session::drawsAdd()
+{
+    core::TDrawRec rec;
+    rec.Num = nextDrawNum(0);
+    if (!m_io.editDraw(rec, tr("Введите данные следующего тиража"), true))
+        return false;
+    drawsAppend(rec);
+    return true;
+}
+
+bool Session::drawsAppend(const core::TDrawRec& rec)
+{
+    m_draws.push_back(rec);
+    const bool saved = drawsSave();
+    recalcViews(false);
+    return saved;
+}
+
+bool Session::drawsEdit(int row)
+{
+    const int index = core::DrawIndexOfRow(m_draws, row);
+    if (index < 0)
+        return false;
+    core::TDrawRec rec = m_draws[static_cast<std::size_t>(index)];
+    if (!m_io.editDraw(rec, tr("Введите данные следующего тиража"), true))
+        return false;
+    drawsReplace(index, rec);
+    return true;
+}
+
+bool Session::drawsReplace(int index, const core::TDrawRec& rec)
+{
+    if (index < 0 || index >= static_cast<int>(m_draws.size()))
+        return false;
+    m_draws[static_cast<std::size_t>(index)] = rec;
+    const bool saved = drawsSave();
+    recalcViews(false);
+    return saved;
+}
+
+bool Session::drawsDeleteRows(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.isEmpty())
+        return false;
+    const QString question = rows.size() == 1
+                                 ? tr("Удалить выделенную запись?")
+                                 : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?")
+                                       .arg(rows.size());
+    if (!m_io.askYesNo(tr("Предупреждение"), question, false, true))
+        return false;
+
+    {
+        BusyScope busy(*this, tr("Удаление выделенных тиражей...."));
+        // From the oldest selected row up: deleting an older draw leaves the rows above it in
+        // place. Each row is looked up by the number it shows at that moment.
+        try {
+            for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+                const int shown = core::DrawIndexOfRow(m_draws, *it);
+                if (shown < 0)
+                    continue;
+                drawsDelete(findDrawIndex(m_draws[static_cast<std::size_t>(shown)].Num));
+            }
+        } catch (const core::EConvertError& e) {
+            showError(e.message());
+        }
+        drawsRefresh(false);
+        drawsSave();
+        recalcViews(false);
+    }
+    return true;
+}
+
+void Session::drawsToggleSorted()
+{
+    m_state.SortedDraws = !m_state.SortedDraws;
+    storeStateBool(QStringLiteral("SortedDraws"), m_state.SortedDraws);
+    emit drawsChanged(false);
+    recalcViews(true);
+}
+
+void Session::recalcViews(bool force)
+{
+    if (m_batchMode)
+        return;
+    emit viewsRecalculated(force);
+}
+
+QString Session::statusPanel(int panel) const
+{
+    switch (panel) {
+    case 0:
+        return tr("Архив тиражей: %1").arg(m_draws.size());
+    case 1:
+        return tr("Следующий тираж: %1").arg(nextDrawNum(m_drawsOffset));
+    case 2:
+        return nextDrawText(m_drawsOffset);
+    case 6:
+        return m_statusText;
+    default:
+        // Combinations, stakes and ratings report their counts once those lists exist.
+        return {};
+    }
+}
+
+// ---- settings
+
+void Session::setColorDraws(bool on)
+{
+    if (m_state.ColorDraws == on)
+        return;
+    m_state.ColorDraws = on;
+    storeStateBool(QStringLiteral("ColorDraws"), on);
+    emit drawsChanged(false);
+}
+
+void Session::setDrawsExclude(int count)
+{
+    m_state.DrawsExclude = std::max(0, count);
+}
+
+void Session::storeStateBool(const QString& key, bool value)
+{
+    QString error;
+    if (!core::StateWriteBool(m_folder.stateFile(), core::kMainWindowSection, key, value, &error))
+        showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
+}
+
+void Session::storeStateInt(const QString& key, int value)
+{
+    QString error;
+    if (!core::StateWriteInt(m_folder.stateFile(), core::kMainWindowSection, key, value, &error))
+        showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
+}
+
+bool Session::editConfig()
+{
+    core::TConfigData edited = m_config;
+    if (!m_io.editConfig(edited))
+        return false;
+    m_config = edited;
+    {
+        BusyScope busy(*this, tr("Сохранение файла конфигурации..."));
+        QString error;
+        if (!core::ConfigSave(m_folder.configFile(), m_config, &error))
+            showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
+    }
+    // The statistics refill their selectors and rebuild the full-set files of the categories
+    // whose settings changed once they exist; the views follow the new settings now.
+    recalcViews(true);
+    emit configChanged();
+    return true;
+}
+
+bool Session::editShredding()
+{
+    core::TShreddingData edited = m_shredding;
+    if (!m_io.editShredding(edited))
+        return false;
+    m_shredding = edited;
+    {
+        BusyScope busy(*this, tr("Сохранение файла конфигурации..."));
+        QString error;
+        if (!core::ShreddingSave(m_folder.configFile(), m_shredding, &error))
+            showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
+    }
+    emit configChanged();
+    return true;
+}
+
+bool Session::canClose()
+{
+    // A running script is asked to stop first; that arrives with the script runner.
+    return !m_scriptRunning || m_stopRequested;
+}
+
+} // namespace app

@@ -1,1 +1,195 @@
 #pragma once
+
+// The session owns everything the program works on for the whole run: the draw archive, the
+// analysis offset, the settings, the busy counter and the status text. The desktop window, the
+// command-line tool and the tests all drive it; it reaches the person only through UserIo.
+
+#include "app/ExclusiveFile.h"
+#include "app/UserIo.h"
+#include "core/DataFolder.h"
+#include "core/GameTypes.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <bitset>
+
+namespace app {
+
+// Window-state switches and lengths that the logic itself reads.
+struct WindowStateData
+{
+    bool SortedDraws = false;
+    bool ColorDraws = true;
+    int DrawsExclude = 0;
+    int Language = 1033;
+    bool FirstRun = false;
+    bool PrefetchsInit = false;
+    bool PrefetchsEnabled = false;
+};
+
+// Size of one prize class: combinations that match a given one in k numbers.
+struct PrizeClass
+{
+    std::int64_t Combinations = 0;
+    double Share = 0;
+};
+
+class Session : public QObject
+{
+    Q_OBJECT
+
+public:
+    Session(UserIo& io, core::DataFolder folder, QStringList arguments = {}, QObject* parent = nullptr);
+    ~Session() override;
+
+    UserIo& io() { return m_io; }
+    const core::DataFolder& folder() const { return m_folder; }
+    const QStringList& arguments() const { return m_arguments; }
+    bool hasCommandWord(const QString& word) const;
+
+    // ---- busy state and status text
+    void enterBusy();
+    void leaveBusy();
+    bool isIdle() const { return m_busy == 0; }
+    void showStatus(const QString& text);
+    const QString& statusText() const { return m_statusText; }
+
+    // ---- the five message kinds and the two question kinds
+    void showError(const QString& text);
+    void showInformation(const QString& text);
+    void showAttention(const QString& text);
+    void showWarning(const QString& text);
+    bool askQuestion(const QString& caption, const QString& text);
+    bool askConfirmation(const QString& text, bool yesDefault);
+
+    // ---- start-up and shutdown
+    // The steps of window creation that belong to the logic; errors are shown, not thrown.
+    // False when the program must end at once (the old instance of a restart never ended).
+    bool create();
+    enum class InitResult { Running, Terminate, Restart };
+    // The steps that run once the window has appeared.
+    InitResult initialise();
+    // Stores what the window state keeps and closes the files; nothing of the archive is written.
+    void shutdown();
+    // Takes the exclusive hold on the stakes file; shows why and returns false when another
+    // instance holds it or the folder is not writable.
+    bool openStakesFile();
+    bool holdsStakesFile() const { return m_stakesFile.isHeld(); }
+    std::int64_t totalCombs() const { return m_totalCombs; }
+    const PrizeClass& prizeClass(int matched) const { return m_prizeClasses[matched]; }
+
+    // ---- the draw archive
+    const core::TDrawsArray& draws() const { return m_draws; }
+    int drawsOffset() const { return m_drawsOffset; }
+    void setDrawsOffset(int k);
+    const std::bitset<256>& nextDrawSet() const { return m_nextDrawSet; }
+
+    void drawsLoad();
+    bool drawsSave();
+    void drawsClear();
+    // Throws core::EConvertError for an index outside the archive.
+    void drawsDelete(int index);
+    void drawsRefresh(bool force);
+    int nextDrawNum(int k) const;
+    QString nextDrawText(int k) const;
+    std::int32_t drawDateYmd(int k, int days) const;
+    core::TComb drawCombAt(int k) const;
+    int findDrawIndex(int num) const;
+
+    // The user commands of the draw list; rows are list rows (0 = newest).
+    bool drawsAdd();
+    bool drawsEdit(int row);
+    bool drawsDeleteRows(QList<int> rows);
+    void drawsToggleSorted();
+    // Appends a confirmed record, saves and recalculates: the end of an add. False when the
+    // archive could not be saved (the record stays in memory).
+    bool drawsAppend(const core::TDrawRec& rec);
+    bool drawsReplace(int index, const core::TDrawRec& rec);
+
+    // Recalculates every view after a change of the archive or the offset, unless a script
+    // run holds the views back.
+    void recalcViews(bool force);
+    bool batchMode() const { return m_batchMode; }
+    void setBatchMode(bool on) { m_batchMode = on; }
+
+    // ---- status bar panels 0..6
+    QString statusPanel(int panel) const;
+
+    // ---- settings
+    const WindowStateData& windowState() const { return m_state; }
+    const core::TConfigData& config() const { return m_config; }
+    const core::TShreddingData& shredding() const { return m_shredding; }
+    const core::TGenSettings& genSettings() const { return m_genSettings; }
+    core::TProxy& proxy() { return m_proxy; }
+    void setColorDraws(bool on);
+    void setDrawsExclude(int count);
+    bool editConfig();
+    bool editShredding();
+    // Stores one switch of the main window's section at once; shows the error when that fails.
+    void storeStateBool(const QString& key, bool value);
+    void storeStateInt(const QString& key, int value);
+
+    // ---- run flags
+    bool scriptRunning() const { return m_scriptRunning; }
+    bool stopRequested() const { return m_stopRequested; }
+    // Closing is allowed when no script runs or a stop was requested.
+    bool canClose();
+
+signals:
+    // The list must show the archive again: its size, the offset row, the next-draw marks.
+    void drawsChanged(bool force);
+    void statusPanelsChanged();
+    void drawsOffsetChanged(int k);
+    // Every view recalculates for the current analysis point.
+    void viewsRecalculated(bool force);
+    void configChanged();
+    void busyChanged(bool busy);
+    void statusTextChanged(const QString& text);
+
+private:
+    void readWindowState();
+    void loadConfiguration();
+    bool waitForOldInstance();
+
+    UserIo& m_io;
+    core::DataFolder m_folder;
+    QStringList m_arguments;
+
+    int m_busy = 0;
+    QString m_statusText;
+
+    core::TDrawsArray m_draws;
+    int m_drawsOffset = 0;
+    std::bitset<256> m_nextDrawSet;
+    int m_archiveSizeShown = -1;
+
+    WindowStateData m_state;
+    core::TConfigData m_config;
+    core::TShreddingData m_shredding;
+    core::TGenSettings m_genSettings;
+    core::TProxy m_proxy;
+
+    std::int64_t m_totalCombs = 0;
+    PrizeClass m_prizeClasses[core::CombSize + 1];
+    ExclusiveFile m_stakesFile;
+
+    bool m_scriptRunning = false;
+    bool m_stopRequested = false;
+    bool m_batchMode = false;
+};
+
+// Enters the busy state for one scope and always leaves it, clearing the status text.
+class BusyScope
+{
+public:
+    BusyScope(Session& session, const QString& status);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    Session& m_session;
+};
+
+} // namespace app

@@ -1,1 +1,163 @@
+// Start-up and shutdown of the session, step by step in the order the program depends on.
+// Steps whose subsystems arrive later are kept as named places so the order stays visible.
+
 #include "app/Session.h"
+
+#include "app/ProcessList.h"
+#include "core/GameMath.h"
+#include "core/Settings.h"
+#include "core/TextForms.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace app {
+
+namespace {
+
+QString errorText(const std::exception& e)
+{
+    if (const auto* convert = dynamic_cast<const core::EConvertError*>(&e))
+        return convert->message();
+    return QString::fromLocal8Bit(e.what());
+}
+
+} // namespace
+
+bool Session::create()
+{
+    try {
+        // Combination list and undo copy start empty; the random generator is seeded by Qt.
+        if (hasCommandWord(QStringLiteral("restart")) && !waitForOldInstance())
+            return false;
+        // Cached views and run flags start clean.
+        m_scriptRunning = false;
+        m_stopRequested = false;
+        m_batchMode = false;
+        readWindowState();
+        loadConfiguration();
+        // The statistics list takes the archive and reads the names file here once it exists.
+    } catch (const std::exception& e) {
+        showError(tr("Ошибка запуска программы!\n\n%1").arg(errorText(e)));
+    }
+    return true;
+}
+
+bool Session::waitForOldInstance()
+{
+    return WaitForProcessesToEnd(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+}
+
+void Session::readWindowState()
+{
+    try {
+        const QString path = m_folder.stateFile();
+        const QString& section = core::kMainWindowSection;
+        m_state.DrawsExclude = std::max(0, core::StateReadInt(path, section, QStringLiteral("DrawsExclude"), 0));
+        m_state.ColorDraws = core::StateReadBool(path, section, QStringLiteral("ColorDraws"), true);
+        m_state.SortedDraws = core::StateReadBool(path, section, QStringLiteral("SortedDraws"), false);
+        m_state.PrefetchsEnabled = core::StateReadBool(path, section, QStringLiteral("PrefetchsEnabled"), false);
+        m_state.PrefetchsInit = core::StateReadBool(path, section, QStringLiteral("PrefetchsInit"), false);
+        m_state.Language = core::StateReadInt(path, section, QStringLiteral("Language"), 1033);
+        m_state.FirstRun = core::StateReadBool(path, section, QStringLiteral("FirstRun"), false);
+        if (!m_state.PrefetchsInit) {
+            m_state.PrefetchsInit = true;
+            storeStateBool(QStringLiteral("PrefetchsInit"), true);
+            storeStateBool(QStringLiteral("PrefetchsEnabled"), m_state.PrefetchsEnabled);
+        }
+    } catch (const std::exception& e) {
+        showError(tr("Ошибка загрузки параметров программы!\n\n%1").arg(errorText(e)));
+    }
+}
+
+void Session::loadConfiguration()
+{
+    BusyScope busy(*this, tr("Загрузка файла конфигурации..."));
+    const QString path = m_folder.configFile();
+    QString error;
+    if (!core::GenSettingsLoad(path, m_genSettings, &error) || !core::ConfigLoad(path, m_config, &error) ||
+        !core::ShreddingLoad(path, m_shredding, &error)) {
+        showError(tr("Ошибка чтения файла конфигурации!\n\n%1").arg(error));
+    }
+    // The proxy settings are read here by the web client.
+}
+
+bool Session::openStakesFile()
+{
+    QString error;
+    if (m_stakesFile.open(m_folder.stakesFile(), &error))
+        return true;
+    showError(tr("Невозможно получить монопольный доступ к файлам данных!\n\n"
+                 "Возможные причины данной ошибки: \n\n"
+                 "1) Вы пытаетесь запустить вторую копию программы из одного и того же каталога. "
+                 "Корректная работа нескольких копий программы возможна только из разных каталогов.\n\n"
+                 "2) Для программы нет прав на запись в том каталоге, где она расположена. "
+                 "Например: в Windows 7 и выше по умолчанию запрещена запись в c:\\Program Files.\n\n"
+                 "Программа будет закрыта!"));
+    return false;
+}
+
+Session::InitResult Session::initialise()
+{
+    try {
+        showStatus(tr("Инициализация..."));
+        m_totalCombs = core::TotalCombs();
+        for (int k = 0; k <= core::CombSize; ++k) {
+            m_prizeClasses[k].Combinations = core::HitCombinations(core::NumberCount, core::CombSize, k);
+            m_prizeClasses[k].Share = double(m_prizeClasses[k].Combinations) / double(m_totalCombs);
+        }
+        m_drawsOffset = 0;
+
+        if (!openStakesFile()) {
+            showStatus(QString());
+            return InitResult::Terminate;
+        }
+
+        drawsLoad();
+        // The combination list is generated here with the stored generation settings.
+        recalcViews(true);
+        // Ratings, regular-stake tables and the current script are loaded here.
+
+        const bool loadOnly = hasCommandWord(QStringLiteral("loadonly"));
+        const bool fullRecreate = hasCommandWord(QStringLiteral("fullrecreate"));
+        const bool fullRefresh = hasCommandWord(QStringLiteral("fullrefresh"));
+        // Unless one of those words is given, the systems page and the online library start here.
+
+        if (loadOnly) {
+            // New draws are downloaded here.
+            if (!fullRecreate && !fullRefresh) {
+                showStatus(QString());
+                return InitResult::Terminate;
+            }
+        }
+        // The update check runs here when AutoUpdates is on and may ask for a restart.
+        if (fullRecreate) {
+            // Every full-set file of every category is rebuilt here.
+            showStatus(QString());
+            return InitResult::Terminate;
+        }
+        // Missing full-set files are built here (forced by "fullrefresh").
+        if (fullRefresh) {
+            showStatus(QString());
+            return InitResult::Terminate;
+        }
+        // The offer to download new draws (DownloadDrawsOnStart) comes with the draw download.
+        showStatus(QString());
+    } catch (const std::exception& e) {
+        showStatus(QString());
+        showError(tr("Ошибка инициализации программы!\n\n%1").arg(errorText(e)));
+    }
+    return InitResult::Running;
+}
+
+void Session::shutdown()
+{
+    storeStateInt(QStringLiteral("DrawsExclude"), m_state.DrawsExclude);
+    // The combination list, its undo copy and their buffers are freed here.
+    drawsClear();
+    m_stakesFile.close();
+}
+
+} // namespace app

@@ -1,1 +1,20 @@
 #pragma once
+
+// The words of the command-line tool. Each returns the process exit code: 0 done, 1 the
+// operation failed (a file could not be written), 2 the input was refused.
+
+#include <QStringList>
+
+namespace app {
+class Session;
+}
+
+namespace cli {
+
+class CliUserIo;
+
+int RunDraws(app::Session& session, CliUserIo& io, QStringList args);
+int RunStatus(app::Session& session, QStringList args);
+QString UsageText();
+
+} // namespace cli

@@ -1,1 +1,40 @@
 #include "cli/CliUserIo.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace cli {
+
+void printError(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+    std::fputc('\n', stderr);
+}
+
+void CliUserIo::showStatus(const QString& text)
+{
+    if (m_verbose && !text.isEmpty())
+        printError(text);
+}
+
+void CliUserIo::showMessage(app::MessageKind kind, const QString& text)
+{
+    if (kind == app::MessageKind::Error)
+        m_errorShown = true;
+    printError(text);
+}
+
+bool CliUserIo::askYesNo(const QString&, const QString& text, bool, bool)
+{
+    printError(text + QStringLiteral(" -> ") + QCoreApplication::translate("cli", "Нет"));
+    return false;
+}
+
+void CliUserIo::openUrl(const QString& url)
+{
+    printError(url);
+}
+
+} // namespace cli

@@ -1,1 +1,33 @@
 #pragma once
+
+// The person behind the command-line tool: messages go to stderr, questions are answered No
+// (a batch run never waits for input), dialogs are cancelled.
+
+#include "app/UserIo.h"
+
+namespace cli {
+
+class CliUserIo : public app::UserIo
+{
+public:
+    void showStatus(const QString& text) override;
+    void busyChanged(bool) override {}
+    void showMessage(app::MessageKind kind, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
+    bool editDraw(core::TDrawRec&, const QString&, bool) override { return false; }
+    bool editConfig(core::TConfigData&) override { return false; }
+    bool editShredding(core::TShreddingData&) override { return false; }
+    void openUrl(const QString& url) override;
+
+    bool errorShown() const { return m_errorShown; }
+    void setVerbose(bool on) { m_verbose = on; }
+
+private:
+    bool m_errorShown = false;
+    bool m_verbose = false;
+};
+
+// Writes one line of UTF-8 text to stderr.
+void printError(const QString& text);
+
+} // namespace cli

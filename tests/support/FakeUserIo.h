@@ -1,1 +1,61 @@
 #pragma once
+
+// A scripted person for the tests: records every message and status text, answers questions
+// and dialogs from queues. An empty queue answers No / Cancel.
+
+#include "app/UserIo.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace testsupport {
+
+struct ShownMessage
+{
+    app::MessageKind kind;
+    QString text;
+};
+
+struct AskedQuestion
+{
+    QString caption;
+    QString text;
+    bool yesDefault;
+    bool warningIcon;
+};
+
+class FakeUserIo : public app::UserIo
+{
+public:
+    void showStatus(const QString& text) override;
+    void busyChanged(bool busy) override;
+    void showMessage(app::MessageKind kind, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
+    bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) override;
+    bool editConfig(core::TConfigData& config) override;
+    bool editShredding(core::TShreddingData& data) override;
+    void openUrl(const QString& url) override;
+
+    // Answers, taken in order.
+    QQueue<bool> answers;
+    // Each draw dialog takes the next edit: it changes the record, or is empty to cancel.
+    QQueue<std::optional<std::function<void(core::TDrawRec&)>>> drawEdits;
+    QQueue<std::optional<core::TConfigData>> configEdits;
+    QQueue<std::optional<core::TShreddingData>> shreddingEdits;
+
+    // What the person saw.
+    QList<ShownMessage> messages;
+    QList<AskedQuestion> questions;
+    QStringList statusTexts;
+    QStringList drawDialogTitles;
+    QStringList openedUrls;
+    QList<bool> busyTransitions;
+
+    QStringList messageTexts(app::MessageKind kind) const;
+};
+
+} // namespace testsupport
