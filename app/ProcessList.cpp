@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QThread>
 
 namespace app {
@@ -60,6 +61,19 @@ bool WaitForProcessesToEnd(const QString& exeName, int maxChecks, const std::fun
             QThread::msleep(10);
         }
     }
+    return false;
+}
+
+bool RestartProgram(const QStringList& extraArgs, QString* error)
+{
+    QProcess process;
+    process.setProgram(QCoreApplication::applicationFilePath());
+    process.setArguments(QStringList{QStringLiteral("restart")} + extraArgs);
+    process.setWorkingDirectory(QCoreApplication::applicationDirPath());
+    if (process.startDetached())
+        return true;
+    if (error)
+        *error = process.errorString();
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -13,5 +14,9 @@ int CountOtherProcesses(const QString& exeName);
 // run, up to maxChecks checks. False when one still runs after the last check.
 bool WaitForProcessesToEnd(const QString& exeName, int maxChecks = 601,
                            const std::function<int(const QString&)>& count = CountOtherProcesses);
+
+// Starts a new process of this executable with the word "restart" (plus extraArgs) in its folder,
+// without waiting for it. False with the system's reason when it could not be started.
+bool RestartProgram(const QStringList& extraArgs, QString* error = nullptr);
 
 } // namespace app

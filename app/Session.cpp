@@ -228,15 +228,17 @@ bool Session::drawsDeleteRows(QList<int> rows)
 
     {
         BusyScope busy(*this, tr("Удаление выделенных тиражей...."));
-        // From the oldest selected row up: deleting an older draw leaves the rows above it in
-        // place. Each row is looked up by the number it shows at that moment.
+        // The numbers are taken from the rows as the person saw them, before anything is
+        // deleted: read afterwards, a row could show a draw that was never selected.
+        QList<int> numbers;
+        for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+            const int shown = core::DrawIndexOfRow(m_draws, *it);
+            if (shown >= 0)
+                numbers << m_draws[static_cast<std::size_t>(shown)].Num;
+        }
         try {
-            for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-                const int shown = core::DrawIndexOfRow(m_draws, *it);
-                if (shown < 0)
-                    continue;
-                drawsDelete(findDrawIndex(m_draws[static_cast<std::size_t>(shown)].Num));
-            }
+            for (int num : numbers)
+                drawsDelete(findDrawIndex(num));
         } catch (const core::EConvertError& e) {
             showError(e.message());
         }

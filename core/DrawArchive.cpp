@@ -133,6 +133,14 @@ bool SaveDrawsFile(const QString& path, const TDrawsArray& draws, QString* error
         file.cancelWriting();
         return false;
     }
+    // QSaveFile's commit renames even when the final flush of its buffer failed (a full disk),
+    // so the buffer is flushed and checked here first.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
         if (error)
             *error = file.errorString();

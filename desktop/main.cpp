@@ -1,1 +1,59 @@
-int main() { return 0; }
+// Vertoma_5x54: the desktop analyzer.
+
+#include "app/CommandLine.h"
+#include "app/Languages.h"
+#include "app/ProcessList.h"
+#include "app/Session.h"
+#include "core/Settings.h"
+#include "ui/MainWindow.h"
+#include "ui/QtUserIo.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    // The window caption names the program; the application itself has no title of its own.
+    QApplication::setApplicationDisplayName(QString());
+    const QStringList arguments = application.arguments();
+
+    const QString dataDirArg = app::DataDirArgument(arguments);
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    const core::DataFolder folder(dataDirArg.isEmpty() ? exeDir : dataDirArg, baseName, exeDir);
+    if (!dataDirArg.isEmpty() && !QDir().mkpath(folder.dir()))
+        return 2;
+
+    app::LanguageSwitcher languages;
+    const int language = app::HasCommandWord(arguments, QStringLiteral("no-language"))
+                             ? app::kNativeLanguage
+                             : core::StateReadInt(folder.stateFile(), core::kMainWindowSection,
+                                                  QStringLiteral("Language"), 1033);
+    // A missing or broken module leaves the built-in Russian texts, without a word.
+    languages.select(folder, language);
+
+    ui::QtUserIo io;
+    app::Session session(io, folder, arguments);
+    if (!session.create())
+        return 0;
+
+    ui::MainWindow window(session, languages);
+    io.setOwner(&window);
+    QObject::connect(&window, &ui::MainWindow::terminateRequested, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&window, &ui::MainWindow::restartRequested, &application, [&] {
+        QStringList extra;
+        if (!dataDirArg.isEmpty())
+            extra << QStringLiteral("--data-dir") << folder.dir();
+        QString error;
+        if (app::RestartProgram(extra, &error))
+            QCoreApplication::quit();
+        else
+            session.showError(error);
+    });
+    window.show();
+    window.startInitialisation();
+    return application.exec();
+}

@@ -1,1 +1,266 @@
 #include "ui/MainWindow.h"
+
+#include "app/Languages.h"
+#include "app/Session.h"
+#include "core/DrawArchive.h"
+#include "core/IniFile.h"
+#include "core/Settings.h"
+#include "core/TextForms.h"
+#include "ui/DrawListModel.h"
+#include "ui/DrawsPage.h"
+#include "ui/FirstRunDialog.h"
+#include "ui/WindowLayout.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+
+namespace ui {
+
+namespace {
+
+// Pages whose visibility the person switches, with their window-state keys.
+struct SwitchablePage
+{
+    const char* key;
+    const char* objectName;
+};
+constexpr SwitchablePage kSwitchablePages[] = {
+    {"TabGraphs", "tsGraphs"}, {"TabCard", "tsCard"}, {"TabLayout", "tsLayout"},
+    {"TabWeek", "tsWeek"},     {"TabTables", "tsTables"},
+};
+
+} // namespace
+
+MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_languages(languages)
+{
+    setObjectName(QStringLiteral("TFormMain"));
+    m_helpPath = app::HelpFilePath(session.folder().exeDir(), languages.current());
+    resize(1100, 720);
+
+    createActions();
+    createPages();
+    createMenus();
+    createStatusBar();
+    readLayout();
+    updateCaption();
+
+    connect(&m_session, &app::Session::statusPanelsChanged, this, &MainWindow::refreshStatusPanels);
+    connect(&m_session, &app::Session::statusTextChanged, m_panels[6], &QLabel::setText);
+    connect(&m_session, &app::Session::busyChanged, this, &MainWindow::updateActionStates);
+    connect(m_drawsPage, &DrawsPage::selectionChanged, this, &MainWindow::updateActionStates);
+    connect(m_drawsPage, &DrawsPage::rowActivated, this, &MainWindow::onDrawsInfo);
+    refreshStatusPanels();
+    updateActionStates();
+}
+
+MainWindow::~MainWindow()
+{
+    // An instance that never got the data files must not overwrite the layout of the one
+    // that has them.
+    if (m_session.holdsStakesFile())
+        storeLayout();
+    m_session.shutdown();
+}
+
+void MainWindow::createPages()
+{
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("splMain"));
+    m_splitter->setChildrenCollapsible(false);
+
+    m_pcLists = new QTabWidget(m_splitter);
+    m_pcLists->setObjectName(QStringLiteral("pcLists"));
+    m_drawsPage = new DrawsPage(m_session, m_pcLists);
+    m_drawsPage->setObjectName(QStringLiteral("tsDraws"));
+    m_pcLists->addTab(m_drawsPage, tr("Архив тиражей"));
+    auto* combs = new QWidget(m_pcLists);
+    combs->setObjectName(QStringLiteral("tsCombs"));
+    m_pcLists->addTab(combs, tr("Комбинации"));
+    m_drawsPage->list()->addActions({action(QStringLiteral("DrawsAdd")), action(QStringLiteral("DrawsEdit")),
+                                     action(QStringLiteral("DrawsDel"))});
+    auto* separator = new QAction(m_drawsPage->list());
+    separator->setSeparator(true);
+    m_drawsPage->list()->addActions(
+        {separator, action(QStringLiteral("DrawsInfo")), action(QStringLiteral("DrawsSorted"))});
+
+    m_pcMain = new QTabWidget(m_splitter);
+    m_pcMain->setObjectName(QStringLiteral("pcMain"));
+    const std::pair<const char*, QString> pages[] = {
+        {"tsStat", tr("Статистика")}, {"tsGraphs", tr("Графики")},  {"tsCard", tr("Карта")},
+        {"tsLayout", tr("Схема")},    {"tsWeek", tr("Неделя")},     {"tsStakes", tr("Ставки")},
+        {"tsRatings", tr("Рейтинг")}, {"tsTables", tr("Регуляры")}, {"tsSystems", tr("Системы")},
+        {"tsScript", tr("Сценарий")},
+    };
+    for (const auto& [name, caption] : pages) {
+        auto* page = new QWidget(m_pcMain);
+        page->setObjectName(QString::fromLatin1(name));
+        m_pcMain->addTab(page, caption);
+        m_pages.insert(page->objectName(), page);
+    }
+    // The systems page and its menu appear once the wheeling systems are set up.
+    m_pcMain->setTabVisible(m_pcMain->indexOf(m_pages.value(QStringLiteral("tsSystems"))), false);
+
+    m_splitter->addWidget(m_pcLists);
+    m_splitter->addWidget(m_pcMain);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    setCentralWidget(m_splitter);
+}
+
+void MainWindow::createStatusBar()
+{
+    const int widths[] = {130, 130, 130, 130, 100, 100};
+    for (int i = 0; i < 7; ++i) {
+        m_panels[i] = new QLabel(this);
+        m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        if (i < 6) {
+            m_panels[i]->setMinimumWidth(widths[i]);
+            statusBar()->addWidget(m_panels[i]);
+        } else {
+            statusBar()->addWidget(m_panels[i], 1);
+        }
+    }
+}
+
+void MainWindow::readLayout()
+{
+    const QString path = m_session.folder().stateFile();
+    core::IniFile ini(path);
+    ini.load();
+    const QString& section = core::kMainWindowSection;
+    PlacementLoad(*this, ini, section, true, true);
+    const int left = ini.readInt(section, QStringLiteral("LeftPanelWidth"), 335);
+    m_splitter->setSizes({std::max(100, left), std::max(200, width() - left)});
+    ListLayoutLoad(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
+    for (const SwitchablePage& page : kSwitchablePages) {
+        const QString key = QString::fromLatin1(page.key);
+        const bool visible = ini.readBool(section, key, true);
+        m_pcMain->setTabVisible(m_pcMain->indexOf(m_pages.value(QString::fromLatin1(page.objectName))), visible);
+        if (QAction* toggle = action(key == QStringLiteral("TabGraphs") ? QStringLiteral("TabGraps") : key))
+            toggle->setChecked(visible);
+    }
+}
+
+void MainWindow::storeLayout()
+{
+    const QString path = m_session.folder().stateFile();
+    core::IniFile ini(path);
+    ini.load();
+    const QString& section = core::kMainWindowSection;
+    PlacementSave(*this, ini, section);
+    ini.writeInt(section, QStringLiteral("LeftPanelWidth"), m_splitter->sizes().value(0, 335));
+    ListLayoutSave(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
+    QString error;
+    if (!ini.save(&error))
+        m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
+}
+
+void MainWindow::setPageVisible(const QString& key, QWidget* page, bool visible)
+{
+    m_pcMain->setTabVisible(m_pcMain->indexOf(page), visible);
+    m_session.storeStateBool(key, visible);
+}
+
+void MainWindow::refreshStatusPanels()
+{
+    for (int i = 0; i < 6; ++i)
+        m_panels[i]->setText(m_session.statusPanel(i));
+}
+
+void MainWindow::updateCaption()
+{
+    QString caption = tr("Вертома 5x54");
+    caption += tr(" версия ") + QStringLiteral(VERTOMA_VERSION);
+    if (m_session.folder().isDemo())
+        caption += tr(" [демо]");
+    setWindowTitle(caption);
+}
+
+void MainWindow::startInitialisation(int delayMs)
+{
+    QTimer::singleShot(delayMs, this, &MainWindow::initialise);
+}
+
+void MainWindow::initialise()
+{
+    if (m_initialised)
+        return;
+    m_initialised = true;
+    switch (m_session.initialise()) {
+    case app::Session::InitResult::Terminate:
+        emit terminateRequested();
+        return;
+    case app::Session::InitResult::Restart:
+        emit restartRequested();
+        return;
+    case app::Session::InitResult::Running:
+        break;
+    }
+    updateActionStates();
+    if (m_session.windowState().FirstRun) {
+        FirstRunDialog dialog(m_session, m_helpPath, this);
+        dialog.exec();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_session.canClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        // Hints share the last panel with the status text, and only while nothing runs.
+        if (m_session.isIdle())
+            m_panels[6]->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::onDrawsAdd()
+{
+    m_session.drawsAdd();
+}
+
+void MainWindow::onDrawsEdit()
+{
+    m_session.drawsEdit(m_drawsPage->focusedRow());
+}
+
+void MainWindow::onDrawsDel()
+{
+    if (m_session.drawsDeleteRows(m_drawsPage->selectedRows()))
+        m_drawsPage->list()->clearSelection();
+}
+
+void MainWindow::onDrawsInfo()
+{
+    if (!m_session.isIdle())
+        return;
+    const core::TDrawsArray& draws = m_session.draws();
+    const int index = core::DrawIndexOfRow(draws, m_drawsPage->focusedRow());
+    if (index < 0)
+        return;
+    core::TDrawRec shown = draws[static_cast<std::size_t>(index)];
+    const core::TComb numbers = core::ShownNumbers(shown, m_session.windowState().SortedDraws);
+    std::copy(std::begin(numbers.v), std::end(numbers.v), std::begin(shown.Values));
+    m_session.showInformation(core::DrawInfoText(shown));
+}
+
+} // namespace ui

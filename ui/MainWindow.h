@@ -1,1 +1,95 @@
 #pragma once
+
+// The main window: a frame of two page controls, the menus, the status bar and the actions.
+// Every command is an action; updateActionStates() decides what is enabled and checked.
+
+#include <QHash>
+#include <QMainWindow>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+
+namespace app {
+class LanguageSwitcher;
+class Session;
+} // namespace app
+
+namespace ui {
+
+class DrawsPage;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Window creation: builds the frame and restores the stored layout. The session has
+    // already read its settings.
+    MainWindow(app::Session& session, app::LanguageSwitcher& languages, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Arms the one-shot timer that runs the initialisation once the window has appeared.
+    void startInitialisation(int delayMs = 100);
+    // The initialisation steps; the program ends when they say so.
+    void initialise();
+
+    QAction* action(const QString& name) const { return m_actions.value(name); }
+    DrawsPage* drawsPage() const { return m_drawsPage; }
+    QTabWidget* mainPages() const { return m_pcMain; }
+    QTabWidget* listPages() const { return m_pcLists; }
+    QLabel* statusPanel(int index) const { return m_panels[index]; }
+    QString helpPath() const { return m_helpPath; }
+
+    void updateActionStates();
+
+signals:
+    // The program must end (second instance, batch words) or restart itself.
+    void terminateRequested();
+    void restartRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createPages();
+    void createStatusBar();
+    void readLayout();
+    void storeLayout();
+    void refreshStatusPanels();
+    void updateCaption();
+
+    QAction* addAction(const QString& name, const QString& caption, const QString& hint = {});
+    QAction* addToggle(const QString& name, const QString& caption, const QString& hint = {});
+    void setPageVisible(const QString& key, QWidget* page, bool visible);
+
+    void onDrawsAdd();
+    void onDrawsEdit();
+    void onDrawsDel();
+    void onDrawsInfo();
+    void onLanguageChosen(int lcid);
+    void onAbout();
+
+    app::Session& m_session;
+    app::LanguageSwitcher& m_languages;
+    QHash<QString, QAction*> m_actions;
+    QActionGroup* m_languageGroup = nullptr;
+    QMenu* m_systemsMenu = nullptr;
+
+    QSplitter* m_splitter = nullptr;
+    QTabWidget* m_pcLists = nullptr;
+    QTabWidget* m_pcMain = nullptr;
+    DrawsPage* m_drawsPage = nullptr;
+    QHash<QString, QWidget*> m_pages;
+    QLabel* m_panels[7] = {};
+    QString m_helpPath;
+    bool m_initialised = false;
+};
+
+} // namespace ui

@@ -1,1 +1,208 @@
+// The actions of the main window, its menus and the rule that enables them.
+
 #include "ui/MainWindow.h"
+
+#include "app/Languages.h"
+#include "app/Session.h"
+#include "core/Settings.h"
+#include "ui/DrawsPage.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTabWidget>
+
+namespace ui {
+
+namespace {
+
+// Addresses of the web links. The operator's ticket page and the maker's pages are not known
+// for this build; a link without an address stays disabled.
+struct WebLink
+{
+    const char* action;
+    const char* caption;
+    const char* address;
+};
+constexpr WebLink kWebLinks[] = {
+    {"WebSite", QT_TRANSLATE_NOOP("ui::MainWindow", "Сайт программы"), ""},
+    {"WebAuthor", QT_TRANSLATE_NOOP("ui::MainWindow", "Страница автора"), ""},
+    {"WebArticles", QT_TRANSLATE_NOOP("ui::MainWindow", "Статьи для начинающих"), ""},
+    {"WebNews", QT_TRANSLATE_NOOP("ui::MainWindow", "Новости"), ""},
+    {"WebBlog", QT_TRANSLATE_NOOP("ui::MainWindow", "Блог"), ""},
+    {"WebVideo", QT_TRANSLATE_NOOP("ui::MainWindow", "Видеоканал"), ""},
+    {"WebGroup1", QT_TRANSLATE_NOOP("ui::MainWindow", "Группа в социальной сети 1"), ""},
+    {"WebGroup2", QT_TRANSLATE_NOOP("ui::MainWindow", "Группа в социальной сети 2"), ""},
+    {"WebTickets", QT_TRANSLATE_NOOP("ui::MainWindow", "Сайт лотереи"), ""},
+};
+
+} // namespace
+
+QAction* MainWindow::addAction(const QString& name, const QString& caption, const QString& hint)
+{
+    auto* a = new QAction(caption, this);
+    a->setObjectName(name);
+    if (!hint.isEmpty())
+        a->setStatusTip(hint);
+    m_actions.insert(name, a);
+    return a;
+}
+
+QAction* MainWindow::addToggle(const QString& name, const QString& caption, const QString& hint)
+{
+    QAction* a = addAction(name, caption, hint);
+    a->setCheckable(true);
+    return a;
+}
+
+void MainWindow::createActions()
+{
+    // File
+    connect(addAction(QStringLiteral("EditConfig"), tr("Параметры")), &QAction::triggered, &m_session,
+            &app::Session::editConfig);
+    connect(addAction(QStringLiteral("EditShredding"), tr("Формулы шинковки")), &QAction::triggered, &m_session,
+            &app::Session::editShredding);
+    connect(addAction(QStringLiteral("ExitProgram"), tr("Выход")), &QAction::triggered, this, &QWidget::close);
+
+    // Draws
+    QAction* add = addAction(QStringLiteral("DrawsAdd"), tr("Добавить"), tr("Добавить новый тираж"));
+    add->setShortcut(QKeySequence(Qt::Key_Insert));
+    add->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(add, &QAction::triggered, this, &MainWindow::onDrawsAdd);
+    QAction* edit = addAction(QStringLiteral("DrawsEdit"), tr("Изменить"), tr("Изменить выделенный тираж"));
+    edit->setShortcut(QKeySequence(Qt::Key_F2));
+    edit->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(edit, &QAction::triggered, this, &MainWindow::onDrawsEdit);
+    QAction* del = addAction(QStringLiteral("DrawsDel"), tr("Удалить"), tr("Удалить выделенные тиражи"));
+    del->setShortcut(QKeySequence(Qt::Key_Delete));
+    del->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(del, &QAction::triggered, this, &MainWindow::onDrawsDel);
+    connect(addAction(QStringLiteral("DrawsInfo"), tr("Сведения о тираже")), &QAction::triggered, this,
+            &MainWindow::onDrawsInfo);
+    connect(addToggle(QStringLiteral("DrawsSorted"), tr("Упорядочить MIN->MAX")), &QAction::triggered, &m_session,
+            &app::Session::drawsToggleSorted);
+
+    // View
+    connect(addToggle(QStringLiteral("ColorDraws"), tr("Выделять каналы в архиве тиражей")), &QAction::toggled,
+            &m_session, &app::Session::setColorDraws);
+    const std::pair<const char*, QString> tabs[] = {
+        {"TabGraps", tr("Вкладка \"Графики\"")}, {"TabCard", tr("Вкладка \"Карта\"")},
+        {"TabLayout", tr("Вкладка \"Схема\"")},  {"TabWeek", tr("Вкладка \"Неделя\"")},
+        {"TabTables", tr("Вкладка \"Регуляры\"")},
+    };
+    const char* pageNames[] = {"tsGraphs", "tsCard", "tsLayout", "tsWeek", "tsTables"};
+    for (std::size_t i = 0; i < std::size(tabs); ++i) {
+        const QString name = QString::fromLatin1(tabs[i].first);
+        const QString key = name == QStringLiteral("TabGraps") ? QStringLiteral("TabGraphs") : name;
+        const QString pageName = QString::fromLatin1(pageNames[i]);
+        connect(addToggle(name, tabs[i].second), &QAction::triggered, this,
+                [this, key, pageName](bool on) { setPageVisible(key, m_pages.value(pageName), on); });
+    }
+
+    // Help
+    connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
+            [this] { m_session.io().openUrl(m_helpPath); });
+    for (const WebLink& link : kWebLinks) {
+        const QString address = QString::fromLatin1(link.address);
+        connect(addAction(QString::fromLatin1(link.action), tr(link.caption)), &QAction::triggered, this,
+                [this, address] { m_session.io().openUrl(address); });
+    }
+    connect(addAction(QStringLiteral("AboutProgram"), tr("О программе")), &QAction::triggered, this,
+            &MainWindow::onAbout);
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("Файл"));
+    QMenu* languages = file->addMenu(tr("Язык интерфейса"));
+    m_languageGroup = new QActionGroup(this);
+    for (const app::LanguageInfo& language : app::AvailableLanguages(m_session.folder())) {
+        QAction* item = languages->addAction(language.Name);
+        item->setObjectName(QStringLiteral("Language%1").arg(language.Lcid));
+        item->setCheckable(true);
+        item->setChecked(language.Lcid == m_languages.current());
+        m_languageGroup->addAction(item);
+        connect(item, &QAction::triggered, this, [this, lcid = language.Lcid] { onLanguageChosen(lcid); });
+    }
+    file->addAction(action(QStringLiteral("EditConfig")));
+    file->addAction(action(QStringLiteral("EditShredding")));
+    file->addSeparator();
+    file->addAction(action(QStringLiteral("ExitProgram")));
+
+    QMenu* draws = menuBar()->addMenu(tr("Архив тиражей"));
+    for (const char* name : {"DrawsAdd", "DrawsEdit", "DrawsDel"})
+        draws->addAction(action(QString::fromLatin1(name)));
+    draws->addSeparator();
+    draws->addAction(action(QStringLiteral("DrawsInfo")));
+    draws->addAction(action(QStringLiteral("DrawsSorted")));
+
+    // Menus whose commands arrive with their pages.
+    menuBar()->addMenu(tr("Комбинации"));
+    menuBar()->addMenu(tr("Статистика"));
+    menuBar()->addMenu(tr("Ставки"));
+    menuBar()->addMenu(tr("Рейтинг"));
+    menuBar()->addMenu(tr("Регуляры"));
+    m_systemsMenu = menuBar()->addMenu(tr("Системы"));
+    m_systemsMenu->menuAction()->setVisible(false);
+    menuBar()->addMenu(tr("Сценарий"));
+
+    QMenu* view = menuBar()->addMenu(tr("Вид"));
+    view->addAction(action(QStringLiteral("ColorDraws")));
+    view->addSeparator();
+    for (const char* name : {"TabGraps", "TabCard", "TabLayout", "TabWeek", "TabTables"})
+        view->addAction(action(QString::fromLatin1(name)));
+
+    QMenu* help = menuBar()->addMenu(tr("Помощь"));
+    help->addAction(action(QStringLiteral("GetHelp")));
+    help->addSeparator();
+    for (const WebLink& link : kWebLinks)
+        help->addAction(action(QString::fromLatin1(link.action)));
+    help->addSeparator();
+    help->addAction(action(QStringLiteral("AboutProgram")));
+}
+
+void MainWindow::updateActionStates()
+{
+    const bool idle = m_session.isIdle();
+    const bool focused = m_drawsPage && m_drawsPage->focusedRow() >= 0;
+    const bool selected = m_drawsPage && !m_drawsPage->selectedRows().isEmpty();
+    for (QAction* a : std::as_const(m_actions))
+        a->setEnabled(idle);
+    action(QStringLiteral("DrawsEdit"))->setEnabled(idle && focused);
+    action(QStringLiteral("DrawsDel"))->setEnabled(idle && selected);
+    action(QStringLiteral("DrawsInfo"))->setEnabled(idle && focused);
+    action(QStringLiteral("DrawsSorted"))->setChecked(m_session.windowState().SortedDraws);
+    action(QStringLiteral("ColorDraws"))->setChecked(m_session.windowState().ColorDraws);
+    action(QStringLiteral("GetHelp"))->setEnabled(idle && QFileInfo::exists(m_helpPath));
+    for (const WebLink& link : kWebLinks)
+        action(QString::fromLatin1(link.action))->setEnabled(idle && link.address[0] != '\0');
+    if (m_languageGroup)
+        m_languageGroup->setEnabled(idle);
+}
+
+void MainWindow::onLanguageChosen(int lcid)
+{
+    if (lcid == m_languages.current())
+        return;
+    const QString module = app::LanguageModulePath(m_session.folder(), lcid);
+    if (lcid != app::kNativeLanguage && !QFileInfo::exists(module)) {
+        m_session.showError(tr("Языковый модуль \"%1\" не найден!").arg(module));
+        if (QAction* current = findChild<QAction*>(QStringLiteral("Language%1").arg(m_languages.current())))
+            current->setChecked(true);
+        return;
+    }
+    m_session.storeStateInt(QStringLiteral("Language"), lcid);
+    emit restartRequested();
+}
+
+void MainWindow::onAbout()
+{
+    QMessageBox::about(this, tr("О программе"),
+                       tr("Вертома 5x54 версия %1\n\nАнализатор лотереи \"5 из 54\" с ключевым числом.")
+                           .arg(QStringLiteral(VERTOMA_VERSION)));
+}
+
+} // namespace ui

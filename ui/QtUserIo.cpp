@@ -1,1 +1,88 @@
 #include "ui/QtUserIo.h"
+
+#include "ui/ConfigDialog.h"
+#include "ui/DrawDialog.h"
+#include "ui/ShreddingDialog.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace ui {
+
+void QtUserIo::showStatus(const QString&)
+{
+    // The window shows the text itself; here the event queue runs so it is painted now.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtUserIo::busyChanged(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtUserIo::showMessage(app::MessageKind kind, const QString& text)
+{
+    switch (kind) {
+    case app::MessageKind::Error:
+        QMessageBox::critical(m_owner, QObject::tr("Ошибка"), text);
+        break;
+    case app::MessageKind::Information:
+        QMessageBox::information(m_owner, QObject::tr("Информация"), text);
+        break;
+    case app::MessageKind::Attention:
+        QMessageBox::warning(m_owner, QObject::tr("Внимание!"), text);
+        break;
+    case app::MessageKind::Warning:
+        QMessageBox::warning(m_owner, QObject::tr("Предупреждение"), text);
+        break;
+    }
+}
+
+bool QtUserIo::askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon)
+{
+    QMessageBox box(warningIcon ? QMessageBox::Warning : QMessageBox::Question, caption, text,
+                    QMessageBox::Yes | QMessageBox::No, m_owner);
+    box.setDefaultButton(yesDefault ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool QtUserIo::editDraw(core::TDrawRec& rec, const QString& title, bool showDate)
+{
+    DrawDialog dialog(rec, title, showDate, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    rec = dialog.record();
+    return true;
+}
+
+bool QtUserIo::editConfig(core::TConfigData& config)
+{
+    ConfigDialog dialog(config, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    config = dialog.result();
+    return true;
+}
+
+bool QtUserIo::editShredding(core::TShreddingData& data)
+{
+    ShreddingDialog dialog(data, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data = dialog.result();
+    return true;
+}
+
+void QtUserIo::openUrl(const QString& url)
+{
+    const QUrl target = QFileInfo::exists(url) ? QUrl::fromLocalFile(url) : QUrl(url);
+    QDesktopServices::openUrl(target);
+}
+
+} // namespace ui

@@ -1,1 +1,31 @@
 #pragma once
+
+// The person at the desktop: real message boxes and dialogs, the hourglass cursor, and pending
+// window events run whenever the status text changes so a long operation keeps the window alive.
+
+#include "app/UserIo.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+
+class QtUserIo : public app::UserIo
+{
+public:
+    void setOwner(QWidget* owner) { m_owner = owner; }
+
+    void showStatus(const QString& text) override;
+    void busyChanged(bool busy) override;
+    void showMessage(app::MessageKind kind, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
+    bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) override;
+    bool editConfig(core::TConfigData& config) override;
+    bool editShredding(core::TShreddingData& data) override;
+    void openUrl(const QString& url) override;
+
+private:
+    QPointer<QWidget> m_owner;
+};
+
+} // namespace ui

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the desktop program and starts it on the demo data folder
+# (made on first use from the bundled synthetic archive). Extra arguments go to the program,
+# e.g. --data-dir DIR to work on another folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+ninja -C build Vertoma_5x54 vertoma-cli
+if [ ! -f demo-data/Vertoma_5x54.ldr ]; then
+    mkdir -p demo-data
+    cp demo/Vertoma_5x54.ldr demo-data/
+    touch demo-data/.vertoma-demo
+fi
+if [ $# -eq 0 ]; then
+    set -- --data-dir demo-data
+fi
+exec build/desktop/Vertoma_5x54 "$@"
