@@ -1,0 +1,181 @@
+// The command-line tool, run as a separate process on a data folder of its own.
+
+#include "FakeUserIo.h"
+#include "TestPaths.h"
+#include "app/Session.h"
+#include "core/DrawArchive.h"
+#include "core/TextForms.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliResult
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class CliTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), archive()));
+        QFile::setPermissions(archive(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    QString archive() const { return m_dir.filePath(QStringLiteral("Vertoma_5x54.ldr")); }
+
+    CliResult run(const QStringList& args)
+    {
+        QProcess process;
+        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(CliTest, DrawsListNewestFirstAsTheListShowsThem)
+{
+    const CliResult r = run({QStringLiteral("draws")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1115);
+    EXPECT_EQ(lines[0], QStringLiteral("Тираж\t1\t2\t3\t4\t5\tE\tS\tДата тиража"));
+
+    core::TDrawsArray draws;
+    ASSERT_TRUE(core::LoadDrawsFile(archive(), draws));
+    for (int row = 0; row < 1114; ++row) {
+        const core::TDrawRec& d = draws[static_cast<std::size_t>(1113 - row)];
+        const QStringList cells = lines[row + 1].split(QLatin1Char('\t'));
+        ASSERT_EQ(cells.size(), 9);
+        ASSERT_EQ(cells[0].toInt(), d.Num);
+        int sum = 0;
+        for (int k = 0; k < 5; ++k) {
+            ASSERT_EQ(cells[1 + k].toInt(), d.Values[k]);
+            sum += d.Values[k];
+        }
+        ASSERT_EQ(cells[6].toInt(), d.Extra);
+        ASSERT_EQ(cells[7].toInt(), sum);
+        ASSERT_EQ(cells[8], core::DrawDateText(d));
+    }
+
+    const CliResult sorted = run({QStringLiteral("draws"), QStringLiteral("--sorted")});
+    const QStringList sortedLines = sorted.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (int row = 1; row < sortedLines.size(); ++row) {
+        const QStringList cells = sortedLines[row].split(QLatin1Char('\t'));
+        for (int k = 1; k < 5; ++k)
+            ASSERT_LT(cells[k].toInt(), cells[k + 1].toInt()) << sortedLines[row].toStdString();
+    }
+}
+
+TEST_F(CliTest, StatusPrintsTheThreePanels)
+{
+    CliResult r = run({QStringLiteral("status")});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("Архив тиражей: 1114\nСледующий тираж: 1115\n\n"));
+    r = run({QStringLiteral("status"), QStringLiteral("--offset"), QStringLiteral("1")});
+    EXPECT_EQ(r.out, QStringLiteral("Архив тиражей: 1114\nСледующий тираж: 1114\n7;8;11;31;35\n"));
+    for (const char* bad : {"1114", "-1", "x"}) {
+        r = run({QStringLiteral("status"), QStringLiteral("--offset"), QString::fromLatin1(bad)});
+        EXPECT_EQ(r.exitCode, 2) << bad;
+        EXPECT_TRUE(r.out.isEmpty()) << bad;
+        EXPECT_FALSE(r.err.isEmpty()) << bad;
+    }
+}
+
+TEST_F(CliTest, AddValidatesAppendsAndSaves)
+{
+    const QByteArray before = readAll(archive());
+    for (const char* bad : {"5;12;12;40;54;7", "5;12;33;40;55;7", "5;12;33;40;54", "5;12;33;40;54;10"}) {
+        const CliResult r = run({QStringLiteral("draws"), QStringLiteral("add"), QString::fromLatin1(bad)});
+        EXPECT_EQ(r.exitCode, 2) << bad;
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Введена некорректная комбинация!"))) << bad;
+    }
+    CliResult r = run({QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("5;12;33;40;54;7"),
+                       QStringLiteral("--date"), QStringLiteral("31/02/2026")});
+    EXPECT_EQ(r.exitCode, 2);
+    r = run({QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("5;12;33;40;54;7"), QStringLiteral("--num"),
+             QStringLiteral("0")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(readAll(archive()), before) << "refusals leave the archive untouched";
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("Vertoma_5x54.lsk"))));
+
+    r = run({QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("54;12;33;40;5;7"), QStringLiteral("--date"),
+             QStringLiteral("23/08/2026")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QByteArray after = readAll(archive());
+    ASSERT_EQ(after.size(), before.size() + 24);
+    EXPECT_TRUE(after.startsWith(before));
+    const core::TDrawRec added = core::UnpackDraw(after.constData() + before.size());
+    EXPECT_EQ(added.Num, 1115);
+    EXPECT_EQ(added.Values[0], 54);
+    EXPECT_EQ(added.Extra, 7);
+    EXPECT_EQ(core::DrawDateText(added), QStringLiteral("23/08/2026"));
+
+    r = run({QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("1,2,3,4,5,0"), QStringLiteral("--num"),
+             QStringLiteral("900")});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(run({QStringLiteral("draws")}).out.split(QLatin1Char('\n'))[1].startsWith(QStringLiteral("900\t")));
+}
+
+TEST_F(CliTest, DeleteRemovesThatDraw)
+{
+    CliResult r = run({QStringLiteral("draws"), QStringLiteral("delete"), QStringLiteral("500")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    core::TDrawsArray draws;
+    ASSERT_TRUE(core::LoadDrawsFile(archive(), draws));
+    ASSERT_EQ(draws.size(), 1113u);
+    EXPECT_EQ(draws[498].Num, 499);
+    EXPECT_EQ(draws[499].Num, 501);
+
+    const QByteArray before = readAll(archive());
+    r = run({QStringLiteral("draws"), QStringLiteral("delete"), QStringLiteral("500")});
+    EXPECT_EQ(r.exitCode, 2);
+    r = run({QStringLiteral("draws"), QStringLiteral("delete"), QStringLiteral("abc")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(readAll(archive()), before);
+}
+
+TEST_F(CliTest, WritesAreRefusedWhileAnotherInstanceHoldsTheFolder)
+{
+    testsupport::FakeUserIo io;
+    app::Session running(io, core::DataFolder(m_dir.path(), QStringLiteral("Vertoma_5x54"), m_dir.path()));
+    ASSERT_EQ(running.initialise(), app::Session::InitResult::Running);
+    const QByteArray before = readAll(archive());
+    const CliResult r = run({QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("5;12;33;40;54;7")});
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("монопольный доступ")));
+    EXPECT_EQ(readAll(archive()), before);
+    // Reading needs no hold.
+    EXPECT_EQ(run({QStringLiteral("status")}).exitCode, 0);
+}
+
+TEST_F(CliTest, UsageErrors)
+{
+    EXPECT_EQ(run({}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("frobnicate")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("draws"), QStringLiteral("--bogus")}).exitCode, 2);
+    QProcess process;
+    process.start(QStringLiteral(VERTOMA_CLI_PATH),
+                  {QStringLiteral("--data-dir"), m_dir.filePath(QStringLiteral("nowhere")), QStringLiteral("draws")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 2);
+}

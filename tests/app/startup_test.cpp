@@ -1,0 +1,124 @@
+#include "TestPaths.h"
+#include "app/CommandLine.h"
+#include "app/Languages.h"
+#include "app/ProcessList.h"
+#include "core/DataFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(CommandLine, WordsInEveryFormIgnoringCase)
+{
+    const QStringList args{QStringLiteral("/usr/bin/Vertoma_5x54"), QStringLiteral("--FullRefresh"),
+                           QStringLiteral("/loadonly"), QStringLiteral("\\No-Language"), QStringLiteral("-x")};
+    EXPECT_TRUE(app::HasCommandWord(args, QStringLiteral("fullrefresh")));
+    EXPECT_TRUE(app::HasCommandWord(args, QStringLiteral("loadonly")));
+    EXPECT_TRUE(app::HasCommandWord(args, QStringLiteral("no-language")));
+    EXPECT_TRUE(app::HasCommandWord(args, QStringLiteral("x")));
+    EXPECT_FALSE(app::HasCommandWord(args, QStringLiteral("restart")));
+    EXPECT_FALSE(app::HasCommandWord({QStringLiteral("restarting")}, QStringLiteral("restart")));
+    EXPECT_FALSE(app::HasCommandWord({QStringLiteral("---restart")}, QStringLiteral("restart")));
+
+    EXPECT_EQ(app::DataDirArgument({QStringLiteral("--data-dir"), QStringLiteral("/tmp/a")}), QStringLiteral("/tmp/a"));
+    EXPECT_EQ(app::DataDirArgument({QStringLiteral("--data-dir=/tmp/b")}), QStringLiteral("/tmp/b"));
+    EXPECT_EQ(app::DataDirArgument({QStringLiteral("--data-dir")}), QString());
+}
+
+TEST(Restart, ProceedsAtOnceWithoutAnOldInstanceAndGivesUpAfterTheLastCheck)
+{
+    int checks = 0;
+    EXPECT_TRUE(app::WaitForProcessesToEnd(QStringLiteral("x"), 601, [&](const QString&) {
+        ++checks;
+        return 0;
+    }));
+    EXPECT_EQ(checks, 1);
+
+    checks = 0;
+    EXPECT_TRUE(app::WaitForProcessesToEnd(QStringLiteral("x"), 601, [&](const QString&) { return ++checks < 3; }));
+    EXPECT_EQ(checks, 3);
+
+    checks = 0;
+    EXPECT_FALSE(app::WaitForProcessesToEnd(QStringLiteral("x"), 4, [&](const QString&) {
+        ++checks;
+        return 1;
+    }));
+    EXPECT_EQ(checks, 4);
+}
+
+TEST(Restart, ProcessListSeesOtherProcessesByExecutableName)
+{
+    // This test process itself is never counted; a child of the same executable would be.
+    const QString self = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    EXPECT_EQ(app::CountOtherProcesses(self), 0);
+    EXPECT_EQ(app::CountOtherProcesses(QStringLiteral("no-such-program-here")), 0);
+    QProcess sleeper;
+    sleeper.start(QStringLiteral("sleep"), {QStringLiteral("5")});
+    ASSERT_TRUE(sleeper.waitForStarted());
+    EXPECT_GE(app::CountOtherProcesses(QStringLiteral("sleep")), 1);
+    sleeper.kill();
+    sleeper.waitForFinished();
+}
+
+TEST(Languages, ModulesAreFoundByAbbreviationAndSwitchTheTexts)
+{
+    QTemporaryDir dir;
+    const core::DataFolder folder(dir.path(), QStringLiteral("Vertoma_5x54"), dir.path());
+    EXPECT_EQ(app::LanguageAbbreviation(1049), QStringLiteral("RUS"));
+    EXPECT_EQ(app::LanguageAbbreviation(1033), QStringLiteral("ENU"));
+    EXPECT_EQ(app::LanguageModulePath(folder, 1033), dir.filePath(QStringLiteral("Vertoma_5x54_ENU.lng")));
+
+    // Without a module only Russian is offered, and the stored default 1033 keeps Russian.
+    ASSERT_EQ(app::AvailableLanguages(folder).size(), 1);
+    app::LanguageSwitcher switcher;
+    QString error;
+    EXPECT_FALSE(switcher.select(folder, 1033, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("не найден")));
+    EXPECT_EQ(switcher.current(), 1049);
+    EXPECT_EQ(QCoreApplication::translate("app::Session", "Архив тиражей: %1"), QStringLiteral("Архив тиражей: %1"));
+
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VERTOMA_TRANSLATIONS_DIR "/Vertoma_5x54_ENU.lng"),
+                            app::LanguageModulePath(folder, 1033)));
+    const auto languages = app::AvailableLanguages(folder);
+    ASSERT_EQ(languages.size(), 2);
+    EXPECT_EQ(languages[1].Lcid, 1033);
+    EXPECT_TRUE(switcher.select(folder, 1033, &error));
+    EXPECT_EQ(switcher.current(), 1033);
+    EXPECT_EQ(QCoreApplication::translate("app::Session", "Архив тиражей: %1"), QStringLiteral("Draw archive: %1"));
+    EXPECT_TRUE(switcher.select(folder, 1049));
+    EXPECT_EQ(QCoreApplication::translate("app::Session", "Архив тиражей: %1"), QStringLiteral("Архив тиражей: %1"));
+
+    // A file that is not a translation is refused and Russian stays.
+    QFile broken(app::LanguageModulePath(folder, 1058));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a translation");
+    broken.close();
+    EXPECT_FALSE(switcher.select(folder, 1058, &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Не удалось загрузить языковый модуль")));
+    EXPECT_EQ(switcher.current(), 1049);
+}
+
+TEST(Languages, HelpFileIsLookedUpInThreePlaces)
+{
+    QTemporaryDir dir;
+    const QString exeDir = dir.filePath(QStringLiteral("bin"));
+    QDir().mkpath(exeDir + QStringLiteral("/help"));
+    QDir().mkpath(dir.filePath(QStringLiteral("help")));
+    const QString last = QDir::cleanPath(dir.filePath(QStringLiteral("help/Numeko_RUS.html")));
+    EXPECT_EQ(app::HelpFilePath(exeDir, 1049), last) << "the last candidate even when missing";
+
+    QFile(last).open(QIODevice::WriteOnly);
+    EXPECT_EQ(app::HelpFilePath(exeDir, 1049), last);
+    const QString inHelp = exeDir + QStringLiteral("/help/Numeko_RUS.html");
+    QFile(inHelp).open(QIODevice::WriteOnly);
+    EXPECT_EQ(app::HelpFilePath(exeDir, 1049), inHelp);
+    const QString beside = exeDir + QStringLiteral("/Numeko_RUS.html");
+    QFile(beside).open(QIODevice::WriteOnly);
+    EXPECT_EQ(app::HelpFilePath(exeDir, 1049), beside);
+    EXPECT_TRUE(app::HelpFilePath(exeDir, 1033).endsWith(QStringLiteral("help/Numeko_ENU.html")));
+}
