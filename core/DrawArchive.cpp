@@ -25,7 +25,7 @@ constexpr qint64 kMaxDraws = 1'000'000;
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("core::DrawArchive", text);
+    return QCoreApplication::translate("core", text);
 }
 
 // The rename is durable only once the folder itself is synced.

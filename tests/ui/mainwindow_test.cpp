@@ -309,6 +309,15 @@ void MainWindowTest::languageMenuOffersInstalledModules()
     QCOMPARE(core::StateReadInt(m_dir->filePath(QStringLiteral("Vertoma_5x54.frm")), core::kMainWindowSection,
                                 QStringLiteral("Language"), 0),
              1033);
+
+    // Started in English, the window shows the module's texts.
+    app::LanguageSwitcher englishTexts;
+    QVERIFY(englishTexts.select(core::DataFolder(m_dir->path(), QStringLiteral("Vertoma_5x54"), m_dir->path()), 1033));
+    Program translated(m_dir->path());
+    QCOMPARE(translated.window->listPages()->tabText(0), QStringLiteral("Draw archive"));
+    QCOMPARE(translated.window->action(QStringLiteral("DrawsAdd"))->text(), QStringLiteral("Add"));
+    translated.window->initialise();
+    QCOMPARE(translated.panel(0), QStringLiteral("Draw archive: 1114"));
 }
 
 QTEST_MAIN(MainWindowTest)
