@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -100,16 +101,40 @@ QString HelpFilePath(const QString& exeDir, int lcid)
 
 LanguageSwitcher::LanguageSwitcher() = default;
 
+QLocale LanguageSwitcher::locale() const
+{
+    const KnownLocale* l = findLocale(m_current);
+    return l ? QLocale(l->language, l->territory) : QLocale(QLocale::Russian, QLocale::Russia);
+}
+
 LanguageSwitcher::~LanguageSwitcher()
 {
     if (m_translator)
         QCoreApplication::removeTranslator(m_translator.get());
+    if (m_toolkitTranslator)
+        QCoreApplication::removeTranslator(m_toolkitTranslator.get());
+}
+
+void LanguageSwitcher::installToolkitTexts()
+{
+    if (m_toolkitTranslator)
+        QCoreApplication::removeTranslator(m_toolkitTranslator.get());
+    m_toolkitTranslator = std::make_unique<QTranslator>();
+    // Missing Qt translations leave Qt's English texts; nothing else depends on them.
+    if (m_toolkitTranslator->load(locale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_toolkitTranslator.get());
+    else
+        m_toolkitTranslator.reset();
 }
 
 bool LanguageSwitcher::select(const core::DataFolder& folder, int lcid, QString* error)
 {
-    if (lcid == m_current)
+    if (lcid == m_current) {
+        if (!m_toolkitTranslator)
+            installToolkitTexts();
         return true;
+    }
     if (lcid != kNativeLanguage) {
         const QString path = LanguageModulePath(folder, lcid);
         if (LanguageAbbreviation(lcid).isEmpty() || !QFileInfo::exists(path)) {
@@ -136,6 +161,7 @@ bool LanguageSwitcher::select(const core::DataFolder& folder, int lcid, QString*
     }
     // Number formats keep following the platform's locale; only the texts change.
     m_current = lcid;
+    installToolkitTexts();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "core/DataFolder.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 #include <memory>
@@ -41,13 +42,19 @@ public:
     LanguageSwitcher();
     ~LanguageSwitcher();
 
-    // Installs the module of lcid; the native language needs none. False (with the reason)
+    // Installs the module of lcid; the native language needs none. Qt's own texts follow too. False (with the reason)
     // when the module is missing or cannot be loaded; the native texts stay then.
     bool select(const core::DataFolder& folder, int lcid, QString* error = nullptr);
     int current() const { return m_current; }
+    // The locale of the interface language, for dates and numbers shown in the windows.
+    QLocale locale() const;
 
 private:
+    // Qt's own texts (standard buttons, context menus) in the selected language.
+    void installToolkitTexts();
+
     std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QTranslator> m_toolkitTranslator;
     int m_current = kNativeLanguage;
 };
 

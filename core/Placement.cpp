@@ -1,1 +1,92 @@
 #include "core/Placement.h"
+
+#include "core/IniFile.h"
+
+#include <QStringList>
+
+namespace core {
+
+namespace {
+
+QString sizedKey(const QString& key, int screenW, int screenH)
+{
+    return QStringLiteral("%1_%2x%3").arg(key).arg(screenW).arg(screenH);
+}
+
+// A position recorded for this very screen size beats the generic one.
+QString readPos(const IniFile& ini, const QString& section, const QString& key, int screenW, int screenH)
+{
+    const QString sized = ini.readString(section, sizedKey(key, screenW, screenH));
+    return sized.isEmpty() ? ini.readString(section, key) : sized;
+}
+
+// "%d,%d,%d,%d"; a missing or malformed number leaves the value given.
+void parsePos(const QString& text, int* const (&values)[4])
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    for (int i = 0; i < 4 && i < parts.size(); ++i) {
+        bool ok = false;
+        const int v = parts.at(i).trimmed().toInt(&ok);
+        if (ok)
+            *values[i] = v;
+    }
+}
+
+QString formatPos(int a, int b, int c, int d)
+{
+    return QStringLiteral("%1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d);
+}
+
+} // namespace
+
+WindowShowState ShowStateFromCmd(int showCmd)
+{
+    switch (showCmd) {
+    case 2:
+    case 6:
+    case 7:
+        return WindowShowState::Minimized;
+    case 3:
+        return WindowShowState::Maximized;
+    default:
+        return WindowShowState::Normal;
+    }
+}
+
+bool PlacementRead(const IniFile& ini, const QString& section, int screenW, int screenH, const TPlacement& current,
+                   TPlacement& out)
+{
+    out = current;
+    out.Flags = ini.readInt(section, QStringLiteral("Flags"), current.Flags);
+    out.ShowCmd = ini.readInt(section, QStringLiteral("ShowCmd"), current.ShowCmd);
+    out.PixelsPerInch = ini.readInt(section, QStringLiteral("PixelsPerInch"), current.PixelsPerInch);
+
+    bool found = false;
+    const QString minMax = readPos(ini, section, QStringLiteral("MinMaxPos"), screenW, screenH);
+    if (!minMax.isEmpty()) {
+        found = true;
+        parsePos(minMax, {&out.MinX, &out.MinY, &out.MaxX, &out.MaxY});
+    }
+    const QString norm = readPos(ini, section, QStringLiteral("NormPos"), screenW, screenH);
+    if (!norm.isEmpty()) {
+        found = true;
+        parsePos(norm, {&out.Left, &out.Top, &out.Right, &out.Bottom});
+    }
+    // Positions taken at another density would put the window at the wrong size and place.
+    return found && out.PixelsPerInch == current.PixelsPerInch;
+}
+
+void PlacementWrite(IniFile& ini, const QString& section, int screenW, int screenH, const TPlacement& p)
+{
+    ini.writeInt(section, QStringLiteral("Flags"), p.Flags);
+    ini.writeInt(section, QStringLiteral("ShowCmd"), p.ShowCmd);
+    ini.writeInt(section, QStringLiteral("PixelsPerInch"), p.PixelsPerInch);
+    const QString minMax = formatPos(p.MinX, p.MinY, p.MaxX, p.MaxY);
+    const QString norm = formatPos(p.Left, p.Top, p.Right, p.Bottom);
+    ini.writeString(section, sizedKey(QStringLiteral("MinMaxPos"), screenW, screenH), minMax);
+    ini.writeString(section, QStringLiteral("MinMaxPos"), minMax);
+    ini.writeString(section, sizedKey(QStringLiteral("NormPos"), screenW, screenH), norm);
+    ini.writeString(section, QStringLiteral("NormPos"), norm);
+}
+
+} // namespace core

@@ -32,7 +32,8 @@ int main(int argc, char* argv[])
                              : core::StateReadInt(folder.stateFile(), core::kMainWindowSection,
                                                   QStringLiteral("Language"), 1033);
     // A missing or broken module leaves the built-in Russian texts, without a word.
-    languages.select(folder, language);
+    if (!languages.select(folder, language))
+        languages.select(folder, app::kNativeLanguage);
 
     ui::QtUserIo io;
     app::Session session(io, folder, arguments);

@@ -22,7 +22,7 @@ DrawDialog::DrawDialog(const core::TDrawRec& rec, const QString& title, bool sho
 
     m_ui->edDrawNumber->setValue(std::max(1, rec.Num));
     m_ui->edDrawData->setText(core::DrawTextOf(rec));
-    m_ui->edDrawDate->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+    m_ui->edDrawDate->setDisplayFormat(locale().dateFormat(QLocale::LongFormat));
 
     QDateTime shown = QDateTime::currentDateTime();
     if (showDate) {

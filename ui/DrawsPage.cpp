@@ -45,9 +45,12 @@ DrawsPage::DrawsPage(app::Session& session, QWidget* parent)
     m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->horizontalHeader()->setStretchLastSection(true);
-    m_list->setColumnWidth(0, 50);
-    for (int column = 1; column <= 7; ++column)
-        m_list->setColumnWidth(column, 30);
+    // Narrow enough that the whole row, date included, fits the default width of the left pages.
+    m_list->horizontalHeader()->setMinimumSectionSize(18);
+    m_list->setColumnWidth(0, 44);
+    for (int column = 1; column <= 6; ++column)
+        m_list->setColumnWidth(column, 26);
+    m_list->setColumnWidth(7, 32);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);

@@ -45,6 +45,8 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
     : QMainWindow(parent), m_session(session), m_languages(languages)
 {
     setObjectName(QStringLiteral("TFormMain"));
+    // Dialogs opened from the window show dates in the interface language.
+    setLocale(languages.locale());
     m_helpPath = app::HelpFilePath(session.folder().exeDir(), languages.current());
     resize(1100, 720);
 
