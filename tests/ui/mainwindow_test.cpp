@@ -66,6 +66,7 @@ private slots:
     void secondInstanceIsRefused();
     void layoutIsStoredAndRestored();
     void languageMenuOffersInstalledModules();
+    void damagedFilesNeverStopTheWindow();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -318,6 +319,28 @@ void MainWindowTest::languageMenuOffersInstalledModules()
     QCOMPARE(translated.window->action(QStringLiteral("DrawsAdd"))->text(), QStringLiteral("Add"));
     translated.window->initialise();
     QCOMPARE(translated.panel(0), QStringLiteral("Draw archive: 1114"));
+}
+
+void MainWindowTest::damagedFilesNeverStopTheWindow()
+{
+    // A cut archive keeps its whole records; nonsense settings give the defaults.
+    QFile archive(m_dir->filePath(QStringLiteral("Vertoma_5x54.ldr")));
+    QVERIFY(archive.resize(2 * 24 + 7));
+    const QByteArray garbage = QByteArray("[TFormMain]\nNormPos=9,x,-99999999999\nShowCmd=3\nPixelsPerInch=\xff\n"
+                                          "lvDraws.Column0=-5\nlvDraws.Column1=99999999\nLeftPanelWidth=abc\n\0\0\x01[");
+    for (const char* name : {"Vertoma_5x54.frm", "Vertoma_5x54.ini"}) {
+        QFile f(m_dir->filePath(QString::fromLatin1(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(garbage);
+    }
+    Program p(m_dir->path());
+    p.window->initialise();
+    QCOMPARE(p.list()->model()->rowCount(), 2);
+    QCOMPARE(p.panel(1), QStringLiteral("Следующий тираж: 3"));
+    QVERIFY(p.list()->columnWidth(0) > 0);
+    QVERIFY(p.list()->columnWidth(1) < 10000);
+    QCOMPARE(p.session.config().MatrixCols, 6);
+    QVERIFY(p.io.messageTexts(app::MessageKind::Error).isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)
