@@ -2,6 +2,7 @@
 
 #include "core/Cp1251.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QLocale>
@@ -91,7 +92,7 @@ bool IniFile::read(QIODevice& device, QString* error)
             break;
     }
     if (bytes.size() > MaxFileSize)
-        return fail(error, m_path, QStringLiteral("the file is larger than %1 bytes").arg(MaxFileSize));
+        return fail(error, m_path, QCoreApplication::translate("core", "Файл больше %1 байт.").arg(MaxFileSize));
     parse(bytes);
     return true;
 }
@@ -99,7 +100,7 @@ bool IniFile::read(QIODevice& device, QString* error)
 bool IniFile::save(QString* error) const
 {
     if (m_path.isEmpty())
-        return fail(error, m_path, QStringLiteral("no file name"));
+        return fail(error, m_path, QCoreApplication::translate("core", "Не задано имя файла."));
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, m_path, file.errorString());
@@ -112,7 +113,7 @@ bool IniFile::save(QString* error) const
     // size limit), so the flush is done and checked here first.
     if (!file.flush()) {
         // Qt often has no reason to give for a short flush, so say what failed.
-        const QString why = QStringLiteral("the file could not be written completely (%1)").arg(file.errorString());
+        const QString why = QCoreApplication::translate("core", "Файл записан не полностью (%1).").arg(file.errorString());
         file.cancelWriting();
         return fail(error, m_path, why);
     }

@@ -418,6 +418,18 @@ The program will be closed!</translation>
         <source>Система</source>
         <translation>System</translation>
     </message>
+    <message>
+        <source>Файл больше %1 байт.</source>
+        <translation>The file is larger than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Не задано имя файла.</source>
+        <translation>No file name given.</translation>
+    </message>
+    <message>
+        <source>Файл записан не полностью (%1).</source>
+        <translation>The file could not be written completely (%1).</translation>
+    </message>
 </context>
 <context>
     <name>ui::ConfigDialog</name>

@@ -53,16 +53,25 @@ TEST(Restart, ProceedsAtOnceWithoutAnOldInstanceAndGivesUpAfterTheLastCheck)
 
 TEST(Restart, ProcessListSeesOtherProcessesByExecutableName)
 {
-    // This test process itself is never counted; a child of the same executable would be.
-    const QString self = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    EXPECT_EQ(app::CountOtherProcesses(self), 0);
-    EXPECT_EQ(app::CountOtherProcesses(QStringLiteral("no-such-program-here")), 0);
-    QProcess sleeper;
-    sleeper.start(QStringLiteral("sleep"), {QStringLiteral("5")});
-    ASSERT_TRUE(sleeper.waitForStarted());
-    EXPECT_GE(app::CountOtherProcesses(QStringLiteral("sleep")), 1);
-    sleeper.kill();
-    sleeper.waitForFinished();
+    // A copy of "sleep" under a name of its own, so parallel test runs cannot disturb the count.
+    QTemporaryDir dir;
+    const QString name = QStringLiteral("vertoma-probe-%1").arg(QCoreApplication::applicationPid());
+    const QString probe = dir.filePath(name);
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), probe));
+    QFile::setPermissions(probe, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(app::CountOtherProcesses(name), 0);
+
+    QProcess first, second;
+    first.start(probe, {QStringLiteral("30")});
+    second.start(probe, {QStringLiteral("30")});
+    ASSERT_TRUE(first.waitForStarted() && second.waitForStarted());
+    EXPECT_EQ(app::CountOtherProcesses(name), 2);
+    first.kill();
+    first.waitForFinished();
+    EXPECT_EQ(app::CountOtherProcesses(name), 1);
+    second.kill();
+    second.waitForFinished();
+    EXPECT_EQ(app::CountOtherProcesses(name), 0);
 }
 
 TEST(Languages, ModulesAreFoundByAbbreviationAndSwitchTheTexts)
