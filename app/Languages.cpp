@@ -21,24 +21,15 @@ struct KnownLocale
 
 // The locale ids a module may be written for, with the abbreviations Windows gives them.
 constexpr KnownLocale kLocales[] = {
-    {1049, "RUS", QLocale::Russian, QLocale::Russia},
-    {1033, "ENU", QLocale::English, QLocale::UnitedStates},
-    {2057, "ENG", QLocale::English, QLocale::UnitedKingdom},
-    {1058, "UKR", QLocale::Ukrainian, QLocale::Ukraine},
-    {1059, "BEL", QLocale::Belarusian, QLocale::Belarus},
-    {1087, "KKZ", QLocale::Kazakh, QLocale::Kazakhstan},
-    {1031, "DEU", QLocale::German, QLocale::Germany},
-    {1036, "FRA", QLocale::French, QLocale::France},
-    {1040, "ITA", QLocale::Italian, QLocale::Italy},
-    {3082, "ESN", QLocale::Spanish, QLocale::Spain},
-    {1045, "PLK", QLocale::Polish, QLocale::Poland},
-    {1029, "CSY", QLocale::Czech, QLocale::CzechRepublic},
-    {1062, "LVI", QLocale::Latvian, QLocale::Latvia},
-    {1063, "LTH", QLocale::Lithuanian, QLocale::Lithuania},
-    {1061, "ETI", QLocale::Estonian, QLocale::Estonia},
-    {1079, "KAT", QLocale::Georgian, QLocale::Georgia},
-    {1067, "HYE", QLocale::Armenian, QLocale::Armenia},
-    {1068, "AZE", QLocale::Azerbaijani, QLocale::Azerbaijan},
+    {1049, "RUS", QLocale::Russian, QLocale::Russia},        {1033, "ENU", QLocale::English, QLocale::UnitedStates},
+    {2057, "ENG", QLocale::English, QLocale::UnitedKingdom}, {1058, "UKR", QLocale::Ukrainian, QLocale::Ukraine},
+    {1059, "BEL", QLocale::Belarusian, QLocale::Belarus},    {1087, "KKZ", QLocale::Kazakh, QLocale::Kazakhstan},
+    {1031, "DEU", QLocale::German, QLocale::Germany},        {1036, "FRA", QLocale::French, QLocale::France},
+    {1040, "ITA", QLocale::Italian, QLocale::Italy},         {3082, "ESN", QLocale::Spanish, QLocale::Spain},
+    {1045, "PLK", QLocale::Polish, QLocale::Poland},         {1029, "CSY", QLocale::Czech, QLocale::CzechRepublic},
+    {1062, "LVI", QLocale::Latvian, QLocale::Latvia},        {1063, "LTH", QLocale::Lithuanian, QLocale::Lithuania},
+    {1061, "ETI", QLocale::Estonian, QLocale::Estonia},      {1079, "KAT", QLocale::Georgian, QLocale::Georgia},
+    {1067, "HYE", QLocale::Armenian, QLocale::Armenia},      {1068, "AZE", QLocale::Azerbaijani, QLocale::Azerbaijan},
     {1091, "UZB", QLocale::Uzbek, QLocale::Uzbekistan},
 };
 
@@ -145,9 +136,9 @@ bool LanguageSwitcher::select(const core::DataFolder& folder, int lcid, QString*
         auto translator = std::make_unique<QTranslator>();
         if (!translator->load(path)) {
             if (error) {
-                *error = QCoreApplication::translate("app::Languages",
-                                                     "Не удалось загрузить языковый модуль \"%1\"!\n\n%2")
-                             .arg(path, QCoreApplication::translate("app::Languages", "Файл не является модулем перевода."));
+                *error =
+                    QCoreApplication::translate("app::Languages", "Не удалось загрузить языковый модуль \"%1\"!\n\n%2")
+                        .arg(path, QCoreApplication::translate("app::Languages", "Файл не является модулем перевода."));
             }
             return false;
         }

@@ -219,10 +219,9 @@ bool Session::drawsDeleteRows(QList<int> rows)
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.isEmpty())
         return false;
-    const QString question = rows.size() == 1
-                                 ? tr("Удалить выделенную запись?")
-                                 : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?")
-                                       .arg(rows.size());
+    const QString question =
+        rows.size() == 1 ? tr("Удалить выделенную запись?")
+                         : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?").arg(rows.size());
     if (!m_io.askYesNo(tr("Предупреждение"), question, false, true))
         return false;
 

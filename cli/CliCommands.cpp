@@ -106,8 +106,8 @@ int addDraw(app::Session& session, CliUserIo& io, QStringList args)
         if (!number)
             return refuse(tr("Некорректный номер тиража: %1").arg(*num));
     }
-    QString dateText = core::DateToText(core::EncodeDate(QDate::currentDate().year(), QDate::currentDate().month(),
-                                                         QDate::currentDate().day()));
+    QString dateText = core::DateToText(
+        core::EncodeDate(QDate::currentDate().year(), QDate::currentDate().month(), QDate::currentDate().day()));
     if (date) {
         try {
             const double d = core::TextToDate(*date);

@@ -33,8 +33,8 @@ int main(int argc, char* argv[])
     }
 
     cli::CliUserIo io;
-    app::Session session(io, core::DataFolder(dataDir, QStringLiteral("Vertoma_5x54"),
-                                              QCoreApplication::applicationDirPath()));
+    app::Session session(
+        io, core::DataFolder(dataDir, QStringLiteral("Vertoma_5x54"), QCoreApplication::applicationDirPath()));
     const QString command = args.takeFirst();
     if (command == QStringLiteral("draws"))
         return cli::RunDraws(session, io, args);

@@ -22,12 +22,12 @@ public:
     QString file(const QString& name) const;
     QString derived(const QString& extension) const; // e.g. ".frm"
 
-    QString drawsFile() const;    // "Vertoma_5x54.ldr"
-    QString configFile() const;   // "Vertoma_5x54.ini"
-    QString stakesFile() const;   // "Vertoma_5x54.lsk"
-    QString stateFile() const;    // base name + ".frm"
-    QString namesFile() const;    // base name + ".flt"
-    bool isDemo() const;          // the folder carries the demo marker
+    QString drawsFile() const;  // "Vertoma_5x54.ldr"
+    QString configFile() const; // "Vertoma_5x54.ini"
+    QString stakesFile() const; // "Vertoma_5x54.lsk"
+    QString stateFile() const;  // base name + ".frm"
+    QString namesFile() const;  // base name + ".flt"
+    bool isDemo() const;        // the folder carries the demo marker
 
     static const QString kDemoMarker;
 

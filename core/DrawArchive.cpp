@@ -243,7 +243,7 @@ void DrawsDelete(TDrawsArray& draws, int index)
 
 QStringList DrawColumnCaptions()
 {
-    return {tr("Тираж"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+    return {tr("Тираж"),         QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
             QStringLiteral("5"), QStringLiteral("E"), QStringLiteral("S"), tr("Дата тиража")};
 }
 

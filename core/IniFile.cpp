@@ -113,7 +113,8 @@ bool IniFile::save(QString* error) const
     // size limit), so the flush is done and checked here first.
     if (!file.flush()) {
         // Qt often has no reason to give for a short flush, so say what failed.
-        const QString why = QCoreApplication::translate("core", "Файл записан не полностью (%1).").arg(file.errorString());
+        const QString why =
+            QCoreApplication::translate("core", "Файл записан не полностью (%1).").arg(file.errorString());
         file.cancelWriting();
         return fail(error, m_path, why);
     }

@@ -29,8 +29,7 @@ int StateReadInt(const QString& path, const QString& window, const QString& key,
 QString StateReadString(const QString& path, const QString& window, const QString& key, const QString& def = {});
 bool StateWriteBool(const QString& path, const QString& window, const QString& key, bool value,
                     QString* error = nullptr);
-bool StateWriteInt(const QString& path, const QString& window, const QString& key, int value,
-                   QString* error = nullptr);
+bool StateWriteInt(const QString& path, const QString& window, const QString& key, int value, QString* error = nullptr);
 bool StateWriteString(const QString& path, const QString& window, const QString& key, const QString& value,
                       QString* error = nullptr);
 

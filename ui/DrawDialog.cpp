@@ -64,8 +64,8 @@ void DrawDialog::accept()
     if (m_showDate) {
         const QDate date = m_ui->edDrawDate->date();
         // The stored text has room for the date only, so the picked time is cut off.
-        core::SetDrawDateText(rec, core::DateToText(core::EncodeDate(date.year(), date.month(), date.day())).left(
-                                       core::DrawDateMaxLen));
+        core::SetDrawDateText(
+            rec, core::DateToText(core::EncodeDate(date.year(), date.month(), date.day())).left(core::DrawDateMaxLen));
     }
     m_rec = rec;
     QDialog::accept();

@@ -25,8 +25,9 @@ FirstRunDialog::FirstRunDialog(app::Session& session, const QString& helpPath, Q
     layout->addWidget(help);
 
     // The maker's pages have no addresses in this build, so their buttons stay disabled.
-    const QString pages[] = {tr("Статьи для начинающих"), tr("Блог"), tr("Видеоканал"),
-                             tr("Группа в социальной сети 1"), tr("Группа в социальной сети 2"), tr("Новости")};
+    const QString pages[] = {
+        tr("Статьи для начинающих"),      tr("Блог"),   tr("Видеоканал"), tr("Группа в социальной сети 1"),
+        tr("Группа в социальной сети 2"), tr("Новости")};
     for (const QString& caption : pages) {
         auto* button = new QPushButton(caption, this);
         button->setEnabled(false);

@@ -35,7 +35,7 @@ struct SwitchablePage
     const char* objectName;
 };
 constexpr SwitchablePage kSwitchablePages[] = {
-    {"TabGraphs", "tsGraphs"}, {"TabCard", "tsCard"}, {"TabLayout", "tsLayout"},
+    {"TabGraphs", "tsGraphs"}, {"TabCard", "tsCard"},     {"TabLayout", "tsLayout"},
     {"TabWeek", "tsWeek"},     {"TabTables", "tsTables"},
 };
 
@@ -89,8 +89,8 @@ void MainWindow::createPages()
     auto* combs = new QWidget(m_pcLists);
     combs->setObjectName(QStringLiteral("tsCombs"));
     m_pcLists->addTab(combs, tr("Комбинации"));
-    m_drawsPage->list()->addActions({action(QStringLiteral("DrawsAdd")), action(QStringLiteral("DrawsEdit")),
-                                     action(QStringLiteral("DrawsDel"))});
+    m_drawsPage->list()->addActions(
+        {action(QStringLiteral("DrawsAdd")), action(QStringLiteral("DrawsEdit")), action(QStringLiteral("DrawsDel"))});
     auto* separator = new QAction(m_drawsPage->list());
     separator->setSeparator(true);
     m_drawsPage->list()->addActions(

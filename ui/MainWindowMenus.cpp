@@ -89,8 +89,8 @@ void MainWindow::createActions()
     connect(addToggle(QStringLiteral("ColorDraws"), tr("Выделять каналы в архиве тиражей")), &QAction::toggled,
             &m_session, &app::Session::setColorDraws);
     const std::pair<const char*, QString> tabs[] = {
-        {"TabGraps", tr("Вкладка \"Графики\"")}, {"TabCard", tr("Вкладка \"Карта\"")},
-        {"TabLayout", tr("Вкладка \"Схема\"")},  {"TabWeek", tr("Вкладка \"Неделя\"")},
+        {"TabGraps", tr("Вкладка \"Графики\"")},   {"TabCard", tr("Вкладка \"Карта\"")},
+        {"TabLayout", tr("Вкладка \"Схема\"")},    {"TabWeek", tr("Вкладка \"Неделя\"")},
         {"TabTables", tr("Вкладка \"Регуляры\"")},
     };
     const char* pageNames[] = {"tsGraphs", "tsCard", "tsLayout", "tsWeek", "tsTables"};

@@ -47,8 +47,7 @@ void PlacementLoad(QWidget& window, const core::IniFile& ini, const QString& sec
     const QSize screen = screenSize(window);
     const core::TPlacement current = currentPlacement(window);
     core::TPlacement stored;
-    if (restorePosition &&
-        core::PlacementRead(ini, section, screen.width(), screen.height(), current, stored) &&
+    if (restorePosition && core::PlacementRead(ini, section, screen.width(), screen.height(), current, stored) &&
         stored.Left < stored.Right && stored.Top < stored.Bottom) {
         window.setGeometry(stored.Left, stored.Top, stored.Right - stored.Left, stored.Bottom - stored.Top);
     }

@@ -1,6 +1,7 @@
 // The command-line tool, run as a separate process on a data folder of its own.
 
 #include "FakeUserIo.h"
+#include "TestHelpers.h"
 #include "TestPaths.h"
 #include "app/Session.h"
 #include "core/DrawArchive.h"
@@ -20,12 +21,6 @@ struct CliResult
     QString out;
     QString err;
 };
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class CliTest : public ::testing::Test
 {
@@ -103,7 +98,7 @@ TEST_F(CliTest, StatusPrintsTheThreePanels)
 
 TEST_F(CliTest, AddValidatesAppendsAndSaves)
 {
-    const QByteArray before = readAll(archive());
+    const QByteArray before = testsupport::ReadFile(archive());
     for (const char* bad : {"5;12;12;40;54;7", "5;12;33;40;55;7", "5;12;33;40;54", "5;12;33;40;54;10"}) {
         const CliResult r = run({QStringLiteral("draws"), QStringLiteral("add"), QString::fromLatin1(bad)});
         EXPECT_EQ(r.exitCode, 2) << bad;
@@ -115,13 +110,13 @@ TEST_F(CliTest, AddValidatesAppendsAndSaves)
     r = run({QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("5;12;33;40;54;7"), QStringLiteral("--num"),
              QStringLiteral("0")});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(readAll(archive()), before) << "refusals leave the archive untouched";
+    EXPECT_EQ(testsupport::ReadFile(archive()), before) << "refusals leave the archive untouched";
     EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("Vertoma_5x54.lsk"))));
 
-    r = run({QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("54;12;33;40;5;7"), QStringLiteral("--date"),
-             QStringLiteral("23/08/2026")});
+    r = run({QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("54;12;33;40;5;7"),
+             QStringLiteral("--date"), QStringLiteral("23/08/2026")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QByteArray after = readAll(archive());
+    const QByteArray after = testsupport::ReadFile(archive());
     ASSERT_EQ(after.size(), before.size() + 24);
     EXPECT_TRUE(after.startsWith(before));
     const core::TDrawRec added = core::UnpackDraw(after.constData() + before.size());
@@ -146,12 +141,12 @@ TEST_F(CliTest, DeleteRemovesThatDraw)
     EXPECT_EQ(draws[498].Num, 499);
     EXPECT_EQ(draws[499].Num, 501);
 
-    const QByteArray before = readAll(archive());
+    const QByteArray before = testsupport::ReadFile(archive());
     r = run({QStringLiteral("draws"), QStringLiteral("delete"), QStringLiteral("500")});
     EXPECT_EQ(r.exitCode, 2);
     r = run({QStringLiteral("draws"), QStringLiteral("delete"), QStringLiteral("abc")});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(readAll(archive()), before);
+    EXPECT_EQ(testsupport::ReadFile(archive()), before);
 }
 
 TEST_F(CliTest, WritesAreRefusedWhileAnotherInstanceHoldsTheFolder)
@@ -159,11 +154,11 @@ TEST_F(CliTest, WritesAreRefusedWhileAnotherInstanceHoldsTheFolder)
     testsupport::FakeUserIo io;
     app::Session running(io, core::DataFolder(m_dir.path(), QStringLiteral("Vertoma_5x54"), m_dir.path()));
     ASSERT_EQ(running.initialise(), app::Session::InitResult::Running);
-    const QByteArray before = readAll(archive());
+    const QByteArray before = testsupport::ReadFile(archive());
     const CliResult r = run({QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("5;12;33;40;54;7")});
     EXPECT_NE(r.exitCode, 0);
     EXPECT_TRUE(r.err.contains(QStringLiteral("монопольный доступ")));
-    EXPECT_EQ(readAll(archive()), before);
+    EXPECT_EQ(testsupport::ReadFile(archive()), before);
     // Reading needs no hold.
     EXPECT_EQ(run({QStringLiteral("status")}).exitCode, 0);
 }

@@ -1,4 +1,5 @@
 #include "FakeUserIo.h"
+#include "TestHelpers.h"
 #include "TestPaths.h"
 #include "app/Session.h"
 #include "core/DrawArchive.h"
@@ -12,39 +13,18 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using testsupport::FakeUserIo;
+using testsupport::MakeDraw;
+using testsupport::ReadFile;
 
 namespace {
-
-core::TDrawRec makeDraw(int num, std::initializer_list<int> values, int extra = 0)
-{
-    core::TDrawRec rec;
-    rec.Num = num;
-    int i = 0;
-    for (int v : values)
-        rec.Values[i++] = static_cast<std::uint8_t>(v);
-    rec.Extra = static_cast<std::uint8_t>(extra);
-    return rec;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class SessionTest : public ::testing::Test
 {
 protected:
     core::DataFolder folder() const { return {m_dir.path(), QStringLiteral("Vertoma_5x54"), m_dir.path()}; }
 
-    void writeArchive(const core::TDrawsArray& draws)
-    {
-        ASSERT_TRUE(core::SaveDrawsFile(folder().drawsFile(), draws));
-    }
+    void writeArchive(const core::TDrawsArray& draws) { ASSERT_TRUE(core::SaveDrawsFile(folder().drawsFile(), draws)); }
 
     std::vector<int> numbersOnFile() const
     {
@@ -64,7 +44,7 @@ protected:
 
 TEST_F(SessionTest, StatusPanelsFollowTheOffset)
 {
-    writeArchive({makeDraw(10, {1, 2, 3, 4, 5}), makeDraw(11, {6, 7, 8, 9, 10}), makeDraw(12, {11, 22, 33, 44, 54})});
+    writeArchive({MakeDraw(10, {1, 2, 3, 4, 5}), MakeDraw(11, {6, 7, 8, 9, 10}), MakeDraw(12, {11, 22, 33, 44, 54})});
     app::Session session(m_io, folder());
     QSignalSpy recalcs(&session, &app::Session::viewsRecalculated);
     session.drawsLoad();
@@ -107,7 +87,7 @@ TEST_F(SessionTest, EmptyFileAndMissingFile)
 
 TEST_F(SessionTest, AddAppendsAtTheEndAndSavesAtOnce)
 {
-    writeArchive({makeDraw(10, {1, 2, 3, 4, 5})});
+    writeArchive({MakeDraw(10, {1, 2, 3, 4, 5})});
     app::Session session(m_io, folder());
     session.drawsLoad();
 
@@ -134,7 +114,7 @@ TEST_F(SessionTest, AddAppendsAtTheEndAndSavesAtOnce)
 
 TEST_F(SessionTest, EditReplacesTheRowsRecordInPlace)
 {
-    writeArchive({makeDraw(1, {1, 2, 3, 4, 5}), makeDraw(2, {6, 7, 8, 9, 10}), makeDraw(3, {11, 12, 13, 14, 15})});
+    writeArchive({MakeDraw(1, {1, 2, 3, 4, 5}), MakeDraw(2, {6, 7, 8, 9, 10}), MakeDraw(3, {11, 12, 13, 14, 15})});
     app::Session session(m_io, folder());
     session.drawsLoad();
     m_io.drawEdits.enqueue([](core::TDrawRec& rec) { rec.Extra = 9; });
@@ -150,8 +130,8 @@ TEST_F(SessionTest, EditReplacesTheRowsRecordInPlace)
 
 TEST_F(SessionTest, DeleteAsksWithTheRightTextAndDefault)
 {
-    writeArchive({makeDraw(1, {1, 2, 3, 4, 5}), makeDraw(2, {6, 7, 8, 9, 10}), makeDraw(3, {11, 12, 13, 14, 15}),
-                  makeDraw(4, {16, 17, 18, 19, 20})});
+    writeArchive({MakeDraw(1, {1, 2, 3, 4, 5}), MakeDraw(2, {6, 7, 8, 9, 10}), MakeDraw(3, {11, 12, 13, 14, 15}),
+                  MakeDraw(4, {16, 17, 18, 19, 20})});
     app::Session session(m_io, folder());
     session.drawsLoad();
 
@@ -174,8 +154,8 @@ TEST_F(SessionTest, DeleteAsksWithTheRightTextAndDefault)
 TEST_F(SessionTest, DeletingRowsThatShowTheSameNumberDeletesWhatTheLookupFinds)
 {
     // Rows 0 and 2 both show draw 7; each deletion takes the element the lookup finds first.
-    writeArchive({makeDraw(5, {1, 2, 3, 4, 5}), makeDraw(7, {1, 2, 3, 4, 6}, 1), makeDraw(6, {1, 2, 3, 4, 7}),
-                  makeDraw(7, {1, 2, 3, 4, 8}, 2)});
+    writeArchive({MakeDraw(5, {1, 2, 3, 4, 5}), MakeDraw(7, {1, 2, 3, 4, 6}, 1), MakeDraw(6, {1, 2, 3, 4, 7}),
+                  MakeDraw(7, {1, 2, 3, 4, 8}, 2)});
     app::Session session(m_io, folder());
     session.drawsLoad();
     m_io.answers.enqueue(true);
@@ -193,11 +173,11 @@ TEST_F(SessionTest, SortedSwitchIsStoredAtOnce)
     app::Session session(m_io, folder());
     session.drawsToggleSorted();
     EXPECT_TRUE(session.windowState().SortedDraws);
-    EXPECT_TRUE(core::StateReadBool(folder().stateFile(), core::kMainWindowSection, QStringLiteral("SortedDraws"),
-                                    false));
+    EXPECT_TRUE(
+        core::StateReadBool(folder().stateFile(), core::kMainWindowSection, QStringLiteral("SortedDraws"), false));
     session.drawsToggleSorted();
-    EXPECT_FALSE(core::StateReadBool(folder().stateFile(), core::kMainWindowSection, QStringLiteral("SortedDraws"),
-                                     true));
+    EXPECT_FALSE(
+        core::StateReadBool(folder().stateFile(), core::kMainWindowSection, QStringLiteral("SortedDraws"), true));
 }
 
 TEST_F(SessionTest, FailedSaveShowsTheMessageAndKeepsTheOldFile)
@@ -206,22 +186,18 @@ TEST_F(SessionTest, FailedSaveShowsTheMessageAndKeepsTheOldFile)
     core::LoadDrawsFile(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), draws);
     ASSERT_EQ(draws.size(), 1114u);
     writeArchive(draws);
-    const QByteArray before = readAll(folder().drawsFile());
+    const QByteArray before = ReadFile(folder().drawsFile());
 
     app::Session session(m_io, folder());
     session.drawsLoad();
-    // A file size limit stands in for a full disk or a folder we may not write to.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved = session.drawsAppend(makeDraw(1115, {1, 2, 3, 4, 5}));
-    setrlimit(RLIMIT_FSIZE, &old);
+    bool saved = true;
+    {
+        testsupport::FileSizeLimit readOnlyFolder(1000);
+        saved = session.drawsAppend(MakeDraw(1115, {1, 2, 3, 4, 5}));
+    }
 
     EXPECT_FALSE(saved);
-    EXPECT_EQ(readAll(folder().drawsFile()), before);
+    EXPECT_EQ(ReadFile(folder().drawsFile()), before);
     const QStringList errors = m_io.messageTexts(app::MessageKind::Error);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Ошибка записи в файл тиражей!\n\n"))) << errors[0].toStdString();
@@ -267,7 +243,7 @@ TEST_F(SessionTest, SecondInstanceIsRefusedTheStakesFile)
 
 TEST_F(SessionTest, BatchWordsEndTheRunAfterLoading)
 {
-    writeArchive({makeDraw(1, {1, 2, 3, 4, 5})});
+    writeArchive({MakeDraw(1, {1, 2, 3, 4, 5})});
     for (const char* word : {"loadonly", "fullrecreate", "fullrefresh", "--FullRefresh"}) {
         FakeUserIo io;
         app::Session session(io, folder(), {QStringLiteral("prog"), QString::fromLatin1(word)});

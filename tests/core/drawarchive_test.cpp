@@ -1,40 +1,22 @@
 #include "FailDevice.h"
+#include "TestHelpers.h"
 #include "TestPaths.h"
 #include "core/DrawArchive.h"
 #include "core/GameMath.h"
 #include "core/TextForms.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace core;
+using testsupport::MakeDraw;
+using testsupport::ReadFile;
 
 namespace {
-
-TDrawRec makeDraw(int num, std::initializer_list<int> values, int extra = 0, const char* date = "")
-{
-    TDrawRec rec;
-    rec.Num = num;
-    int i = 0;
-    for (int v : values)
-        rec.Values[i++] = static_cast<std::uint8_t>(v);
-    rec.Extra = static_cast<std::uint8_t>(extra);
-    SetDrawDateText(rec, QString::fromLatin1(date));
-    return rec;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 const QString realArchive = QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr");
 
@@ -42,7 +24,7 @@ const QString realArchive = QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x5
 
 TEST(DrawArchive, RecordPacksLittleEndianWithDateAndPadding)
 {
-    TDrawRec rec = makeDraw(0x01020304, {5, 12, 33, 40, 54}, 7, "07/01/2024");
+    TDrawRec rec = MakeDraw(0x01020304, {5, 12, 33, 40, 54}, 7, "07/01/2024");
     rec.Pad[1] = 0xEE;
     char bytes[DrawRecSize];
     PackDraw(rec, bytes);
@@ -77,7 +59,7 @@ TEST(DrawArchive, RealArchiveLoadsAndRoundTripsByteForByte)
     QTemporaryDir dir;
     const QString copy = dir.filePath(kDrawsFileName);
     ASSERT_TRUE(SaveDrawsFile(copy, draws, &error));
-    EXPECT_EQ(readAll(copy), readAll(realArchive));
+    EXPECT_EQ(ReadFile(copy), ReadFile(realArchive));
 }
 
 TEST(DrawArchive, ReadsWhatTheCsvHistorySays)
@@ -106,7 +88,7 @@ TEST(DrawArchive, ReadsWhatTheCsvHistorySays)
 TEST(DrawArchive, EmptyMissingTruncatedAndHugeFiles)
 {
     QTemporaryDir dir;
-    TDrawsArray draws{makeDraw(1, {1, 2, 3, 4, 5})};
+    TDrawsArray draws{MakeDraw(1, {1, 2, 3, 4, 5})};
     EXPECT_TRUE(LoadDrawsFile(dir.filePath(QStringLiteral("absent.ldr")), draws));
     EXPECT_TRUE(draws.empty());
 
@@ -160,7 +142,7 @@ TEST(DrawArchive, ShortReadKeepsWhatWasReadAndTheSize)
 
 TEST(DrawArchive, WriteFailureIsReportedAndOldFileSurvives)
 {
-    TDrawsArray draws(10, makeDraw(3, {1, 2, 3, 4, 5}));
+    TDrawsArray draws(10, MakeDraw(3, {1, 2, 3, 4, 5}));
     testsupport::FailDevice device(50);
     device.open(QIODevice::WriteOnly);
     QString error;
@@ -169,20 +151,16 @@ TEST(DrawArchive, WriteFailureIsReportedAndOldFileSurvives)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(kDrawsFileName);
-    ASSERT_TRUE(SaveDrawsFile(path, {makeDraw(1, {1, 2, 3, 4, 5})}));
-    const QByteArray before = readAll(path);
+    ASSERT_TRUE(SaveDrawsFile(path, {MakeDraw(1, {1, 2, 3, 4, 5})}));
+    const QByteArray before = ReadFile(path);
 
-    // A file size limit stands in for a full disk; it stops root as well.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved = SaveDrawsFile(path, draws, &error);
-    setrlimit(RLIMIT_FSIZE, &old);
+    bool saved = true;
+    {
+        testsupport::FileSizeLimit fullDisk(100);
+        saved = SaveDrawsFile(path, draws, &error);
+    }
     EXPECT_FALSE(saved);
-    EXPECT_EQ(readAll(path), before);
+    EXPECT_EQ(ReadFile(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file left behind";
 }
 
@@ -193,8 +171,8 @@ TEST(DrawArchive, NextDrawNumberAndTextFollowTheOffset)
     EXPECT_EQ(NextDrawText(none, 0), QString());
     EXPECT_EQ(DrawDateYmd(none, 0, 7), 20050109);
 
-    const TDrawsArray draws{makeDraw(10, {1, 2, 3, 4, 5}), makeDraw(11, {6, 7, 8, 9, 10}),
-                            makeDraw(12, {54, 3, 17, 9, 1}, 4, "07/01/2024")};
+    const TDrawsArray draws{MakeDraw(10, {1, 2, 3, 4, 5}), MakeDraw(11, {6, 7, 8, 9, 10}),
+                            MakeDraw(12, {54, 3, 17, 9, 1}, 4, "07/01/2024")};
     EXPECT_EQ(NextDrawNum(draws, 0), 13);
     EXPECT_EQ(NextDrawText(draws, 0), QString());
     EXPECT_EQ(NextDrawNum(draws, 1), 12);
@@ -216,7 +194,7 @@ TEST(DrawArchive, NextDrawNumberAndTextFollowTheOffset)
     EXPECT_EQ(DrawDateYmd(draws, 1, 1), 18991231);
     EXPECT_EQ(DrawDateYmd(draws, 5, 7), 20050109);
 
-    TDrawsArray bad{makeDraw(1, {1, 2, 3, 4, 5}, 0, "31/02/2024")};
+    TDrawsArray bad{MakeDraw(1, {1, 2, 3, 4, 5}, 0, "31/02/2024")};
     EXPECT_THROW(DrawDateYmd(bad, 0, 7), EConvertError);
 
     EXPECT_EQ(DrawCombAt(draws, 0), (TComb{{54, 3, 17, 9, 1}}));
@@ -227,7 +205,7 @@ TEST(DrawArchive, FindDrawIndexWithGapsDisorderAndDuplicates)
 {
     TDrawsArray draws;
     for (int n = 1; n <= 100; ++n)
-        draws.push_back(makeDraw(n, {1, 2, 3, 4, 5}));
+        draws.push_back(MakeDraw(n, {1, 2, 3, 4, 5}));
     for (int n = 1; n <= 100; ++n)
         ASSERT_EQ(FindDrawIndex(draws, n), n - 1);
     EXPECT_EQ(FindDrawIndex(draws, 0), -1);
@@ -237,21 +215,21 @@ TEST(DrawArchive, FindDrawIndexWithGapsDisorderAndDuplicates)
     // Gaps and a number out of order: the walk and the final scan still find every draw.
     TDrawsArray odd;
     for (int n : {5, 9, 30, 31, 2, 40, 41, 200})
-        odd.push_back(makeDraw(n, {1, 2, 3, 4, 5}));
+        odd.push_back(MakeDraw(n, {1, 2, 3, 4, 5}));
     for (std::size_t i = 0; i < odd.size(); ++i)
         EXPECT_EQ(FindDrawIndex(odd, odd[i].Num), int(i)) << odd[i].Num;
     EXPECT_EQ(FindDrawIndex(odd, 3), -1);
 
     // First and last equal: no span to estimate with.
-    TDrawsArray flat{makeDraw(7, {}), makeDraw(8, {}), makeDraw(7, {})};
+    TDrawsArray flat{MakeDraw(7, {}), MakeDraw(8, {}), MakeDraw(7, {})};
     EXPECT_EQ(FindDrawIndex(flat, 8), 1);
-    TDrawsArray falling{makeDraw(9, {}), makeDraw(5, {}), makeDraw(3, {})};
+    TDrawsArray falling{MakeDraw(9, {}), MakeDraw(5, {}), MakeDraw(3, {})};
     EXPECT_EQ(FindDrawIndex(falling, 5), 1);
 }
 
 TEST(DrawArchive, DeleteOutsideTheArchiveNamesTheIndex)
 {
-    TDrawsArray draws{makeDraw(1, {}), makeDraw(2, {})};
+    TDrawsArray draws{MakeDraw(1, {}), MakeDraw(2, {})};
     try {
         DrawsDelete(draws, 2);
         FAIL() << "no error";
@@ -266,7 +244,7 @@ TEST(DrawArchive, DeleteOutsideTheArchiveNamesTheIndex)
 
 TEST(DrawArchive, ListCellsAndColours)
 {
-    const TDrawRec draw = makeDraw(1114, {35, 7, 31, 8, 11}, 1, "16/08/2026");
+    const TDrawRec draw = MakeDraw(1114, {35, 7, 31, 8, 11}, 1, "16/08/2026");
     EXPECT_EQ(DrawColumnCaptions().join(QLatin1Char('|')), QStringLiteral("Тираж|1|2|3|4|5|E|S|Дата тиража"));
     EXPECT_EQ(DrawCellText(draw, DrawColNum, false), QStringLiteral("1114"));
     EXPECT_EQ(DrawCellText(draw, DrawColN1, false), QStringLiteral("35"));

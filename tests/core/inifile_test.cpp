@@ -87,7 +87,9 @@ TEST_F(IniFileTest, LineRules)
                                "D=4\n"
                                "[s]\n"
                                "E=5\0hidden\n"
-                               "Long="_ba + QByteArray(100 * 1024, 'x') + "\n"
+                               "Long="_ba +
+                               QByteArray(100 * 1024, 'x') +
+                               "\n"
                                "F=6");
     EXPECT_EQ(ini.sections(), QStringList{u"S"_s});
     EXPECT_EQ(ini.keys(u"S"_s), QStringList({u"A"_s, u"B"_s, u"E"_s, u"F"_s}));

@@ -239,8 +239,7 @@ void MainWindowTest::switchesAreStoredAtOnce()
     QVERIFY(!p.session.windowState().ColorDraws);
     QVERIFY(!core::StateReadBool(state, core::kMainWindowSection, QStringLiteral("ColorDraws"), true));
     QVERIFY(!model->index(0, 1).data(Qt::BackgroundRole).isValid() ||
-            model->index(0, 1).data(Qt::BackgroundRole).value<QColor>() ==
-                ui::ColorFromBgr(core::kOffsetRowColor));
+            model->index(0, 1).data(Qt::BackgroundRole).value<QColor>() == ui::ColorFromBgr(core::kOffsetRowColor));
     QVERIFY(!model->index(3, 1).data(Qt::BackgroundRole).isValid());
 
     // Row 0 is draw 1114: 7 8 11 31 35 drawn; sorted shows the same ascending.
@@ -326,8 +325,9 @@ void MainWindowTest::damagedFilesNeverStopTheWindow()
     // A cut archive keeps its whole records; nonsense settings give the defaults.
     QFile archive(m_dir->filePath(QStringLiteral("Vertoma_5x54.ldr")));
     QVERIFY(archive.resize(2 * 24 + 7));
-    const QByteArray garbage = QByteArray("[TFormMain]\nNormPos=9,x,-99999999999\nShowCmd=3\nPixelsPerInch=\xff\n"
-                                          "lvDraws.Column0=-5\nlvDraws.Column1=99999999\nLeftPanelWidth=abc\n\0\0\x01[");
+    const QByteArray garbage =
+        QByteArray("[TFormMain]\nNormPos=9,x,-99999999999\nShowCmd=3\nPixelsPerInch=\xff\n"
+                   "lvDraws.Column0=-5\nlvDraws.Column1=99999999\nLeftPanelWidth=abc\n\0\0\x01[");
     for (const char* name : {"Vertoma_5x54.frm", "Vertoma_5x54.ini"}) {
         QFile f(m_dir->filePath(QString::fromLatin1(name)));
         QVERIFY(f.open(QIODevice::WriteOnly));
