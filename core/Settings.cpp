@@ -1,6 +1,7 @@
 #include "core/Settings.h"
 
 #include "core/IniFile.h"
+#include "core/TextForms.h"
 
 #include <QRegularExpression>
 
@@ -81,12 +82,7 @@ bool ConfigLoad(const QString& path, TConfigData& config, QString* error)
     if (channel >= 3 && channel <= NumberCount)
         config.ChannelSize = channel;
 
-    // One digit per number; 0 is kept because the statistics read segments 0..9.
-    const QString segments = ini.readString(Global, QStringLiteral("MatrixSegments"));
-    for (int i = 0; i < NumberCount; ++i) {
-        const char16_t c = i < segments.size() ? segments.at(i).unicode() : u'1';
-        config.MatrixSegments[i] = (c >= u'0' && c <= u'9') ? static_cast<std::uint8_t>(c - u'0') : 1;
-    }
+    config.MatrixSegments = TextToDigits(ini.readString(Global, QStringLiteral("MatrixSegments")));
 
     config.Cost = toMoney(ini.readFloat(Stakes, QStringLiteral("Cost"), 0));
     config.MaxStake = ini.readInt(Stakes, QStringLiteral("MaxStake"), config.MaxStake);
@@ -110,11 +106,7 @@ bool ConfigSave(const QString& path, const TConfigData& config, QString* error)
 {
     return update(path, error, [&](IniFile& ini) {
         ini.writeInt(Global, QStringLiteral("MatrixCols"), config.MatrixCols);
-        QString segments;
-        segments.reserve(NumberCount);
-        for (const std::uint8_t s : config.MatrixSegments)
-            segments += s <= 9 ? QChar(u'0' + s) : QChar(u'1');
-        ini.writeString(Global, QStringLiteral("MatrixSegments"), segments);
+        ini.writeString(Global, QStringLiteral("MatrixSegments"), DigitsText(config.MatrixSegments));
         ini.writeInt(Global, QStringLiteral("ChannelSize"), config.ChannelSize);
 
         ini.writeFloat(Stakes, QStringLiteral("Cost"), fromMoney(config.Cost));

@@ -210,7 +210,7 @@ QString DigitsText(const TSegmentMap& table)
     QString s;
     s.reserve(NumberCount);
     for (std::uint8_t v : table)
-        s += QChar(u'0' + (v >= 1 && v <= 9 ? v : 1)); // segments are 1..9; anything else is the default
+        s += QChar(u'0' + (v <= 9 ? v : 1)); // one digit per number; anything wider is the default
     return s;
 }
 
@@ -220,7 +220,8 @@ TSegmentMap TextToDigits(const QString& text)
     const qsizetype n = std::min<qsizetype>(text.size(), NumberCount);
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text.at(i).unicode();
-        if (c >= u'1' && c <= u'9')
+        // 0 is kept: the dialog offers 1..9, but the statistics read whatever digit is stored.
+        if (c >= u'0' && c <= u'9')
             m[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(c - u'0');
     }
     return m;

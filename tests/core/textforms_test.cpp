@@ -100,14 +100,15 @@ TEST(TextForms, SegmentDigits)
     EXPECT_TRUE(text.startsWith(u"1234567891"_s));
     EXPECT_EQ(TextToDigits(text), m);
 
-    // Short text and characters that are not segments read as segment 1.
+    // Short text and characters that are not digits read as segment 1; a stored 0 stays 0.
     const TSegmentMap partial = TextToDigits(u"9x0-5"_s);
     EXPECT_EQ(partial[0], 9);
     EXPECT_EQ(partial[1], 1);
-    EXPECT_EQ(partial[2], 1);
+    EXPECT_EQ(partial[2], 0);
     EXPECT_EQ(partial[3], 1);
     EXPECT_EQ(partial[4], 5);
     EXPECT_EQ(partial[53], 1);
+    EXPECT_EQ(DigitsText(partial).left(6), u"910151"_s);
 }
 
 TEST(TextForms, DrawDateField)
