@@ -11,6 +11,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -67,6 +69,7 @@ private slots:
     void layoutIsStoredAndRestored();
     void languageMenuOffersInstalledModules();
     void damagedFilesNeverStopTheWindow();
+    void firstRunDialogCanBeSwitchedOff();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -341,6 +344,27 @@ void MainWindowTest::damagedFilesNeverStopTheWindow()
     QVERIFY(p.list()->columnWidth(1) < 10000);
     QCOMPARE(p.session.config().MatrixCols, 6);
     QVERIFY(p.io.messageTexts(app::MessageKind::Error).isEmpty());
+}
+
+void MainWindowTest::firstRunDialogCanBeSwitchedOff()
+{
+    const QString state = m_dir->filePath(QStringLiteral("Vertoma_5x54.frm"));
+    QVERIFY(core::StateWriteBool(state, core::kMainWindowSection, QStringLiteral("FirstRun"), true));
+    Program p(m_dir->path());
+    QString title;
+    bool helpEnabled = true;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        helpEnabled = dialog->findChild<QPushButton*>(QStringLiteral("btnHelp"))->isEnabled();
+        dialog->findChild<QCheckBox*>(QStringLiteral("cbDontShow"))->setChecked(true);
+        dialog->close();
+    });
+    p.window->initialise();
+    QCOMPARE(title, QStringLiteral("Справочная информация"));
+    QCOMPARE(helpEnabled, QFileInfo::exists(p.window->helpPath()));
+    QVERIFY(!core::StateReadBool(state, core::kMainWindowSection, QStringLiteral("FirstRun"), true));
 }
 
 QTEST_MAIN(MainWindowTest)
