@@ -103,23 +103,35 @@ void Session::setDrawsOffset(int k)
     emit drawsChanged(false);
 }
 
-void Session::drawsLoad()
+bool Session::drawsLoad()
 {
     const QString path = m_folder.drawsFile();
+    bool ok = true;
     if (QFile::exists(path)) {
         BusyScope busy(*this, tr("Загрузка файла тиражей..."));
         QString error;
-        if (!core::LoadDrawsFile(path, m_draws, &error))
+        ok = core::LoadDrawsFile(path, m_draws, &error);
+        m_drawsFileDamaged = !ok;
+        if (!ok)
             showError(tr("Ошибка чтения файла тиражей!\n\n%1").arg(error));
     }
     drawsRefresh(false);
+    return ok;
 }
 
 bool Session::drawsSave()
 {
     BusyScope busy(*this, tr("Сохранение файла тиражей..."));
+    const QString path = m_folder.drawsFile();
+    // What could not be read would be lost with the rewrite, so the old file is kept aside once.
+    if (m_drawsFileDamaged) {
+        const QString aside = path + QStringLiteral(".bad");
+        QFile::remove(aside);
+        if (QFile::copy(path, aside))
+            m_drawsFileDamaged = false;
+    }
     QString error;
-    const bool ok = core::SaveDrawsFile(m_folder.drawsFile(), m_draws, &error);
+    const bool ok = core::SaveDrawsFile(path, m_draws, &error);
     if (!ok)
         showError(tr("Ошибка записи в файл тиражей!\n\n%1").arg(error));
     drawsRefresh(true);

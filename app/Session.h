@@ -87,7 +87,8 @@ public:
     void setDrawsOffset(int k);
     const std::bitset<256>& nextDrawSet() const { return m_nextDrawSet; }
 
-    void drawsLoad();
+    // False when the file exists but could not be read whole (the error was shown).
+    bool drawsLoad();
     bool drawsSave();
     void drawsClear();
     // Throws core::EConvertError for an index outside the archive.
@@ -164,6 +165,8 @@ private:
     int m_drawsOffset = 0;
     std::bitset<256> m_nextDrawSet;
     int m_archiveSizeShown = -1;
+    // The archive on disk could not be read whole; it is kept aside before it is overwritten.
+    bool m_drawsFileDamaged = false;
 
     WindowStateData m_state;
     core::TConfigData m_config;

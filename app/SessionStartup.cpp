@@ -5,6 +5,7 @@
 
 #include "app/ProcessList.h"
 #include "core/GameMath.h"
+#include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
 
@@ -52,15 +53,16 @@ bool Session::waitForOldInstance()
 void Session::readWindowState()
 {
     try {
-        const QString path = m_folder.stateFile();
+        core::IniFile ini(m_folder.stateFile());
+        ini.load();
         const QString& section = core::kMainWindowSection;
-        m_state.DrawsExclude = std::max(0, core::StateReadInt(path, section, QStringLiteral("DrawsExclude"), 0));
-        m_state.ColorDraws = core::StateReadBool(path, section, QStringLiteral("ColorDraws"), true);
-        m_state.SortedDraws = core::StateReadBool(path, section, QStringLiteral("SortedDraws"), false);
-        m_state.PrefetchsEnabled = core::StateReadBool(path, section, QStringLiteral("PrefetchsEnabled"), false);
-        m_state.PrefetchsInit = core::StateReadBool(path, section, QStringLiteral("PrefetchsInit"), false);
-        m_state.Language = core::StateReadInt(path, section, QStringLiteral("Language"), 1033);
-        m_state.FirstRun = core::StateReadBool(path, section, QStringLiteral("FirstRun"), false);
+        m_state.DrawsExclude = std::max(0, ini.readInt(section, QStringLiteral("DrawsExclude"), 0));
+        m_state.ColorDraws = ini.readBool(section, QStringLiteral("ColorDraws"), true);
+        m_state.SortedDraws = ini.readBool(section, QStringLiteral("SortedDraws"), false);
+        m_state.PrefetchsEnabled = ini.readBool(section, QStringLiteral("PrefetchsEnabled"), false);
+        m_state.PrefetchsInit = ini.readBool(section, QStringLiteral("PrefetchsInit"), false);
+        m_state.Language = ini.readInt(section, QStringLiteral("Language"), 1033);
+        m_state.FirstRun = ini.readBool(section, QStringLiteral("FirstRun"), false);
         if (!m_state.PrefetchsInit) {
             m_state.PrefetchsInit = true;
             storeStateBool(QStringLiteral("PrefetchsInit"), true);

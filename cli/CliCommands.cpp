@@ -74,7 +74,8 @@ int listDraws(app::Session& session, QStringList args)
     const bool sorted = takeFlag(args, QStringLiteral("--sorted"));
     if (!args.isEmpty())
         return refuse(tr("Неизвестный параметр: %1").arg(args.first()));
-    session.drawsLoad();
+    if (!session.drawsLoad())
+        return kFailed;
     printLine(core::DrawColumnCaptions().join(QLatin1Char('\t')));
     const core::TDrawsArray& draws = session.draws();
     for (int row = 0; row < static_cast<int>(draws.size()); ++row) {
@@ -87,7 +88,7 @@ int listDraws(app::Session& session, QStringList args)
     return 0;
 }
 
-int addDraw(app::Session& session, CliUserIo& io, QStringList args)
+int addDraw(app::Session& session, QStringList args)
 {
     bool missing = false;
     const auto num = takeOption(args, QStringLiteral("--num"), missing);
@@ -121,15 +122,14 @@ int addDraw(app::Session& session, CliUserIo& io, QStringList args)
 
     if (!session.openStakesFile())
         return kFailed;
-    session.drawsLoad();
-    if (io.errorShown())
+    if (!session.drawsLoad())
         return kFailed; // never rewrite an archive that could not be read whole
     rec.Num = number ? *number : session.nextDrawNum(0);
     core::SetDrawDateText(rec, dateText);
     return session.drawsAppend(rec) ? 0 : kFailed;
 }
 
-int deleteDraw(app::Session& session, CliUserIo& io, QStringList args)
+int deleteDraw(app::Session& session, QStringList args)
 {
     if (args.size() != 1)
         return refuse(tr("Укажите номер удаляемого тиража."));
@@ -138,8 +138,7 @@ int deleteDraw(app::Session& session, CliUserIo& io, QStringList args)
         return refuse(tr("Некорректный номер тиража: %1").arg(args.first()));
     if (!session.openStakesFile())
         return kFailed;
-    session.drawsLoad();
-    if (io.errorShown())
+    if (!session.drawsLoad())
         return kFailed;
     const int index = session.findDrawIndex(*num);
     if (index < 0)
@@ -152,12 +151,12 @@ int deleteDraw(app::Session& session, CliUserIo& io, QStringList args)
 
 } // namespace
 
-int RunDraws(app::Session& session, CliUserIo& io, QStringList args)
+int RunDraws(app::Session& session, QStringList args)
 {
     if (!args.isEmpty() && args.first() == QStringLiteral("add"))
-        return addDraw(session, io, args.mid(1));
+        return addDraw(session, args.mid(1));
     if (!args.isEmpty() && args.first() == QStringLiteral("delete"))
-        return deleteDraw(session, io, args.mid(1));
+        return deleteDraw(session, args.mid(1));
     return listDraws(session, args);
 }
 
@@ -169,7 +168,8 @@ int RunStatus(app::Session& session, QStringList args)
         return refuse(tr("Не указано значение параметра."));
     if (!args.isEmpty())
         return refuse(tr("Неизвестный параметр: %1").arg(args.first()));
-    session.drawsLoad();
+    if (!session.drawsLoad())
+        return kFailed;
     if (offset) {
         const int maxOffset = std::max(0, static_cast<int>(session.draws().size()) - 1);
         const auto k = parseInt(*offset, 0, maxOffset);

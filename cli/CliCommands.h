@@ -11,9 +11,7 @@ class Session;
 
 namespace cli {
 
-class CliUserIo;
-
-int RunDraws(app::Session& session, CliUserIo& io, QStringList args);
+int RunDraws(app::Session& session, QStringList args);
 int RunStatus(app::Session& session, QStringList args);
 QString UsageText();
 

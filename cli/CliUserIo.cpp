@@ -13,16 +13,8 @@ void printError(const QString& text)
     std::fputc('\n', stderr);
 }
 
-void CliUserIo::showStatus(const QString& text)
+void CliUserIo::showMessage(app::MessageKind, const QString& text)
 {
-    if (m_verbose && !text.isEmpty())
-        printError(text);
-}
-
-void CliUserIo::showMessage(app::MessageKind kind, const QString& text)
-{
-    if (kind == app::MessageKind::Error)
-        m_errorShown = true;
     printError(text);
 }
 

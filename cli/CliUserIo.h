@@ -10,7 +10,7 @@ namespace cli {
 class CliUserIo : public app::UserIo
 {
 public:
-    void showStatus(const QString& text) override;
+    void showStatus(const QString&) override {}
     void busyChanged(bool) override {}
     void showMessage(app::MessageKind kind, const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
@@ -18,13 +18,6 @@ public:
     bool editConfig(core::TConfigData&) override { return false; }
     bool editShredding(core::TShreddingData&) override { return false; }
     void openUrl(const QString& url) override;
-
-    bool errorShown() const { return m_errorShown; }
-    void setVerbose(bool on) { m_verbose = on; }
-
-private:
-    bool m_errorShown = false;
-    bool m_verbose = false;
 };
 
 // Writes one line of UTF-8 text to stderr.

@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
         io, core::DataFolder(dataDir, QStringLiteral("Vertoma_5x54"), QCoreApplication::applicationDirPath()));
     const QString command = args.takeFirst();
     if (command == QStringLiteral("draws"))
-        return cli::RunDraws(session, io, args);
+        return cli::RunDraws(session, args);
     if (command == QStringLiteral("status"))
         return cli::RunStatus(session, args);
     cli::printError(cli::UsageText());

@@ -7,6 +7,7 @@
 #include "core/DrawArchive.h"
 #include "core/TextForms.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -165,6 +166,12 @@ TEST_F(CliTest, WritesAreRefusedWhileAnotherInstanceHoldsTheFolder)
 
 TEST_F(CliTest, UsageErrors)
 {
+    // An archive that cannot be read is a failure, not an empty list.
+    QFile::remove(archive());
+    QDir(m_dir.path()).mkdir(QStringLiteral("Vertoma_5x54.ldr"));
+    EXPECT_EQ(run({QStringLiteral("draws")}).exitCode, 1);
+    EXPECT_EQ(run({QStringLiteral("status")}).exitCode, 1);
+
     EXPECT_EQ(run({}).exitCode, 2);
     EXPECT_EQ(run({QStringLiteral("frobnicate")}).exitCode, 2);
     EXPECT_EQ(run({QStringLiteral("draws"), QStringLiteral("--bogus")}).exitCode, 2);

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -214,6 +215,27 @@ TEST_F(SessionTest, UnreadableArchiveShowsTheReadError)
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Ошибка чтения файла тиражей!\n\n")));
     EXPECT_TRUE(session.isIdle());
+}
+
+TEST_F(SessionTest, AnArchiveThatCouldNotBeReadIsKeptAsideBeforeItIsOverwritten)
+{
+    // Far too large to be an archive of ours: refused whole.
+    const qint64 size = 24 * 1'000'001LL;
+    {
+        QFile big(folder().drawsFile());
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(size));
+    }
+    app::Session session(m_io, folder());
+    EXPECT_FALSE(session.drawsLoad());
+    EXPECT_EQ(m_io.messageTexts(app::MessageKind::Error).size(), 1);
+    EXPECT_TRUE(session.drawsAppend(MakeDraw(1, {1, 2, 3, 4, 5})));
+    EXPECT_EQ(QFileInfo(folder().drawsFile() + QStringLiteral(".bad")).size(), size);
+    EXPECT_EQ(QFileInfo(folder().drawsFile()).size(), 24);
+
+    // Only the damaged original is kept: later saves leave the copy alone.
+    EXPECT_TRUE(session.drawsAppend(MakeDraw(2, {1, 2, 3, 4, 5})));
+    EXPECT_EQ(QFileInfo(folder().drawsFile() + QStringLiteral(".bad")).size(), size);
 }
 
 TEST_F(SessionTest, SecondInstanceIsRefusedTheStakesFile)
