@@ -2,18 +2,14 @@
 
 #include "core/Dates.h"
 #include "core/GameMath.h"
+#include "core/SafeWrite.h"
 #include "core/TextForms.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace core {
 
@@ -26,17 +22,6 @@ constexpr qint64 kMaxDraws = 1'000'000;
 QString tr(const char* text)
 {
     return QCoreApplication::translate("core", text);
-}
-
-// The rename is durable only once the folder itself is synced.
-void syncFolder(const QString& filePath)
-{
-    const QByteArray dir = QFile::encodeName(QFileInfo(filePath).absolutePath());
-    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 } // namespace
@@ -123,31 +108,8 @@ bool LoadDrawsFile(const QString& path, TDrawsArray& draws, QString* error)
 
 bool SaveDrawsFile(const QString& path, const TDrawsArray& draws, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (!WriteDraws(file, draws, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    // QSaveFile's commit renames even when the final flush of its buffer failed (a full disk),
-    // so the buffer is flushed and checked here first.
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    syncFolder(path);
-    return true;
+    return WriteFileSafely(
+        path, [&draws](QIODevice& device, QString* e) { return WriteDraws(device, draws, e); }, error, true);
 }
 
 int DrawIndexOfRow(const TDrawsArray& draws, int row)

@@ -1,12 +1,12 @@
 #include "core/IniFile.h"
 
 #include "core/Cp1251.h"
+#include "core/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QLocale>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -101,25 +101,10 @@ bool IniFile::save(QString* error) const
 {
     if (m_path.isEmpty())
         return fail(error, m_path, QCoreApplication::translate("core", "Не задано имя файла."));
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, m_path, file.errorString());
-    // On any failure below, the QSaveFile removes its temporary file and the old file stays.
-    if (!write(file, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    // commit() would publish a short file when its own final flush fails (a full disk, a file
-    // size limit), so the flush is done and checked here first.
-    if (!file.flush()) {
-        // Qt often has no reason to give for a short flush, so say what failed.
-        const QString why =
-            QCoreApplication::translate("core", "Файл записан не полностью (%1).").arg(file.errorString());
-        file.cancelWriting();
+    QString why;
+    if (!WriteFileSafely(
+            m_path, [this](QIODevice& device, QString* e) { return write(device, e); }, &why))
         return fail(error, m_path, why);
-    }
-    if (!file.commit())
-        return fail(error, m_path, file.errorString());
     return true;
 }
 
