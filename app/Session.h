@@ -22,7 +22,6 @@ struct WindowStateData
     bool SortedDraws = false;
     bool ColorDraws = true;
     int DrawsExclude = 0;
-    int Language = 1033;
     bool FirstRun = false;
     bool PrefetchsInit = false;
     bool PrefetchsEnabled = false;

@@ -54,19 +54,22 @@ void Session::readWindowState()
 {
     try {
         core::IniFile ini(m_folder.stateFile());
-        ini.load();
+        // A file that cannot be read gives the defaults and is not overwritten.
+        const bool readable = ini.load();
         const QString& section = core::kMainWindowSection;
         m_state.DrawsExclude = std::max(0, ini.readInt(section, QStringLiteral("DrawsExclude"), 0));
         m_state.ColorDraws = ini.readBool(section, QStringLiteral("ColorDraws"), true);
         m_state.SortedDraws = ini.readBool(section, QStringLiteral("SortedDraws"), false);
         m_state.PrefetchsEnabled = ini.readBool(section, QStringLiteral("PrefetchsEnabled"), false);
         m_state.PrefetchsInit = ini.readBool(section, QStringLiteral("PrefetchsInit"), false);
-        m_state.Language = ini.readInt(section, QStringLiteral("Language"), 1033);
         m_state.FirstRun = ini.readBool(section, QStringLiteral("FirstRun"), false);
-        if (!m_state.PrefetchsInit) {
+        if (!m_state.PrefetchsInit && readable) {
             m_state.PrefetchsInit = true;
-            storeStateBool(QStringLiteral("PrefetchsInit"), true);
-            storeStateBool(QStringLiteral("PrefetchsEnabled"), m_state.PrefetchsEnabled);
+            ini.writeBool(section, QStringLiteral("PrefetchsInit"), true);
+            ini.writeBool(section, QStringLiteral("PrefetchsEnabled"), m_state.PrefetchsEnabled);
+            QString error;
+            if (!ini.save(&error))
+                showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
         }
     } catch (const std::exception& e) {
         showError(tr("Ошибка загрузки параметров программы!\n\n%1").arg(errorText(e)));
