@@ -325,6 +325,11 @@ void IniFile::eraseKey(const QString& sectionName, const QString& key)
     }
 }
 
+void IniFile::eraseSection(const QString& sectionName)
+{
+    std::erase_if(m_sections, [&](const Section& s) { return sameName(s.name, sectionName); });
+}
+
 QStringList IniFile::sections() const
 {
     QStringList list;

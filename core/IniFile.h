@@ -57,6 +57,7 @@ public:
     // separator when it is "," and "." otherwise (the file is 1251, so exotic ones are out).
     void writeFloat(const QString& section, const QString& key, long double value);
     void eraseKey(const QString& section, const QString& key);
+    void eraseSection(const QString& section);
 
     QStringList sections() const;
     QStringList keys(const QString& section) const;

@@ -1,0 +1,156 @@
+#pragma once
+
+// The abstract statistic and its five abstract descendants.
+//
+// A statistic turns the five numbers of a draw (or of a candidate combination) into one or
+// more values and merges them into a value list. The table walks the draws of a window
+// (InitValues, then CalcDraw per draw), the full-set distribution walks all combinations
+// (CalcComb), and a filter asks every candidate whether it takes a selected value (TestComb).
+// CalcComb and TestComb also come in a batch form over a span of combinations; the concrete
+// families implement them through StatBatch (stats/StatBatch.h) so that the inner loop is a
+// plain inlined call per combination.
+
+#include "core/GameTypes.h"
+#include "stats/StatClass.h"
+#include "stats/StatKey.h"
+
+#include <array>
+#include <span>
+
+namespace stats {
+
+using core::TComb;
+using core::TDrawRec;
+using core::TLastValueArray;
+using core::TStatDrawArray;
+using core::TStatDrawRec;
+
+// One item of the work area of the serial statistics: 12 bytes per number, channel or segment.
+struct TWorkItem
+{
+    std::int32_t v[3] = {};
+};
+using TWorkArea = std::array<TWorkItem, core::NumberCount>;
+static_assert(sizeof(TWorkArea) == 648);
+
+class TCustomStat
+{
+public:
+    TCustomStat(const StatClass& cls, const StatEnv& env, int param);
+    virtual ~TCustomStat();
+    TCustomStat(const TCustomStat&) = delete;
+    TCustomStat& operator=(const TCustomStat&) = delete;
+
+    const StatClass& statClass() const { return m_class; }
+    // The caption for the instance's own parameter.
+    QString GetName() const { return m_class.GetCaptionFmt(Param); }
+
+    virtual QString ValueToText(const TStatDrawRec& value) const = 0;
+    // The text as a decimal integer, 0 when it is not one.
+    virtual std::int32_t TextToValue(const QString& text) const;
+    std::int32_t ListValue(const QString& text) const;
+
+    // Clears the template and pre-lists every value the statistic can take, with count 0.
+    virtual void InitValues(int lastIndex, TStatDrawArray& list);
+    // Copies the draw at index into CurDraw and, for kind D, the draw at refIndex into RefDraw;
+    // an index outside the archive gives an all-zero record.
+    void LoadDraws(int index, int refIndex, bool sorted);
+    // Merges the values of one combination, without periods; nothing for classes without N.
+    virtual void CalcComb(const TComb& comb, TStatDrawArray& list);
+    // The same as CalcComb for each combination in turn.
+    virtual void CalcCombs(std::span<const TComb> combs, TStatDrawArray& list);
+    // Merges the values of the draw at index, with periods; lastIndex ends the window and is
+    // the reference draw.
+    void CalcDraw(int index, int lastIndex, bool sorted, TStatDrawArray& list, TWorkArea& work,
+                  TLastValueArray& lastValues);
+    // The number of the first draw from fromIndex to the newest one of the archive that has
+    // the value, or -1.
+    std::int32_t FindNext(const core::TStatKey& key, int fromIndex, int lastIndex, bool sorted);
+
+    // Whether the combination has a value among the selected rows. Before a pass the caller
+    // calls LoadDraws(-1, lastIndex, sorted) once.
+    virtual bool TestComb(const TComb& comb, const TSelection& selected, bool remove, bool sorted, int lastIndex) = 0;
+    bool TestComb(const TComb& comb, const TStatDrawArray& selected, bool remove, bool sorted, int lastIndex);
+    // matches[i] = TestComb(combs[i], ...) for every combination.
+    virtual void TestCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,
+                           int lastIndex, std::uint8_t* matches);
+
+    std::int32_t Param = 0;
+    const core::TDrawsArray* DrawsRef = nullptr;
+    TDrawRec CurDraw;
+    TDrawRec RefDraw;
+    TStatDrawRec ValueTemplate;
+
+protected:
+    // The values of CurDraw after the common part of CalcDraw has filled the template.
+    virtual void drawValues(TStatDrawArray& list, TWorkArea& work, TLastValueArray& lastValues) = 0;
+
+    // A copy of the archive draw at index, its numbers sorted when sorted is set; all zero
+    // outside the archive.
+    TDrawRec ReadDraw(int index, bool sorted) const;
+    int drawCount() const { return DrawsRef ? int(DrawsRef->size()) : 0; }
+    void merge(TStatDrawArray& list, const core::TStatKey& key, bool withPeriods);
+    // Adds a pre-listed value with count 0.
+    void preList(TStatDrawArray& list, const core::TStatKey& key);
+    void beginComb();
+
+private:
+    const StatClass& m_class;
+};
+
+// A single value per draw that can be charted.
+class TCustomGraphStat : public TCustomStat
+{
+public:
+    using TCustomStat::TCustomStat;
+    // The single value of five numbers; index is the archive index they came from (-1 for a
+    // combination).
+    virtual std::int32_t CombValue(const std::uint8_t* numbers, int index, bool sorted, int lastIndex) = 0;
+    std::int32_t DrawValue(int index, int lastIndex, bool sorted);
+    QString ValueToText(const TStatDrawRec& value) const override;
+};
+
+// A list of values, one per number.
+class TCustomValuesStat : public TCustomStat
+{
+public:
+    using TCustomStat::TCustomStat;
+    QString ValueToText(const TStatDrawRec& value) const override;
+};
+
+// Several numeric values per draw.
+class TCustomNumbersStat : public TCustomStat
+{
+public:
+    using TCustomStat::TCustomStat;
+    QString ValueToText(const TStatDrawRec& value) const override;
+};
+
+// A count of five with a property, shown as "with:without".
+class TCustomRatioStat : public TCustomGraphStat
+{
+public:
+    using TCustomGraphStat::TCustomGraphStat;
+    QString ValueToText(const TStatDrawRec& value) const override;
+    std::int32_t TextToValue(const QString& text) const override;
+};
+
+// A five-bit mask over the positions, shown as five letters and the mask.
+class TCustomMaskStat : public TCustomStat
+{
+public:
+    using TCustomStat::TCustomStat;
+    virtual QString GetClearLetter() const = 0;
+    virtual QString GetSetLetter() const = 0;
+    QString ValueToText(const TStatDrawRec& value) const override;
+    std::int32_t TextToValue(const QString& text) const override;
+};
+
+// Decimal text of component 0.
+QString ComponentText(const TStatDrawRec& value);
+// The components 0..count-1 in decimal joined by ":".
+QString ComponentsText(const TStatDrawRec& value, int count);
+// The whole text as a decimal integer, 0 otherwise.
+std::int32_t DecimalOrZero(const QString& text);
+
+} // namespace stats

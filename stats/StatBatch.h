@@ -1,0 +1,79 @@
+#pragma once
+
+// The bridge from a concrete statistic's inline value routines to the virtual operations.
+//
+// A concrete class derives from StatBatch<Self, Base> and supplies, as plain members:
+//   template <class Emit> void values(const std::uint8_t* v, Emit&& emit);
+//       the values of five numbers in the order given (out(TStatKey) per value); used for a
+//       draw (merged with periods) and, for kind N, for a combination (merged without);
+//   bool testComb(const std::uint8_t* v, const TSelection& selected);
+//       the match rule of a filter for five ascending numbers;
+// and optionally void prepareTest(bool sorted, int lastIndex), run once before a test pass.
+// A class whose draw values need more than the five numbers overrides drawValues instead of
+// supplying values(). (Do not name the sink "emit": Qt defines that word away.)
+
+#include "stats/CustomStat.h"
+
+namespace stats {
+
+template <class Self, class Base> class StatBatch : public Base
+{
+public:
+    using Base::Base;
+
+    void CalcComb(const TComb& comb, TStatDrawArray& list) override
+    {
+        this->beginComb();
+        if (this->statClass().Kind & KindN)
+            self().values(comb.v, [&](const TStatKey& k) { this->merge(list, k, false); });
+    }
+
+    void CalcCombs(std::span<const TComb> combs, TStatDrawArray& list) override
+    {
+        this->beginComb();
+        if (!(this->statClass().Kind & KindN))
+            return;
+        KeyCounter counter(list);
+        const Self& s = self();
+        for (const TComb& c : combs)
+            s.values(c.v, [&](const TStatKey& k) { counter.add(k); });
+        counter.finish();
+    }
+
+    bool TestComb(const TComb& comb, const TSelection& selected, bool, bool sorted, int lastIndex) override
+    {
+        self().prepareTest(sorted, lastIndex);
+        return self().testComb(comb.v, selected);
+    }
+
+    void TestCombs(std::span<const TComb> combs, const TSelection& selected, bool, bool sorted, int lastIndex,
+                   std::uint8_t* matches) override
+    {
+        self().prepareTest(sorted, lastIndex);
+        Self& s = self();
+        const std::size_t n = combs.size();
+        for (std::size_t i = 0; i < n; ++i)
+            matches[i] = s.testComb(combs[i].v, selected) ? 1 : 0;
+    }
+
+    // The defaults a concrete class hides with its own.
+    void prepareTest(bool, int) {}
+    template <class Emit> void values(const std::uint8_t*, Emit&&) const {}
+
+protected:
+    void drawValues(TStatDrawArray& list, TWorkArea&, TLastValueArray&) override
+    {
+        self().values(this->CurDraw.Values, [&](const TStatKey& k) { this->merge(list, k, true); });
+    }
+
+private:
+    Self& self() { return static_cast<Self&>(*this); }
+};
+
+// The factory of a concrete class, for the registry.
+template <class T> std::unique_ptr<TCustomStat> MakeStat(const StatClass& cls, const StatEnv& env, int param)
+{
+    return std::make_unique<T>(cls, env, param);
+}
+
+} // namespace stats

@@ -1,0 +1,11 @@
+#include "stats/Families.h"
+
+namespace stats {
+
+const std::vector<FactoryEntry>& SumStatFactories()
+{
+    static const std::vector<FactoryEntry> list;
+    return list;
+}
+
+} // namespace stats

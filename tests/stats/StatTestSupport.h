@@ -1,0 +1,98 @@
+#pragma once
+
+// Small helpers for the statistics tests: make a statistic by class name and read the values
+// it gives for one draw or one combination.
+
+#include "core/GameTypes.h"
+#include "stats/CustomStat.h"
+#include "stats/StatClass.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace stattest {
+
+using namespace Qt::Literals::StringLiterals;
+
+inline QStringList Strs(std::initializer_list<const char*> texts)
+{
+    QStringList list;
+    for (const char* t : texts)
+        list << QString::fromUtf8(t);
+    return list;
+}
+
+inline core::TDrawRec Draw(int num, std::initializer_list<int> numbers, int extra = 0)
+{
+    core::TDrawRec d;
+    d.Num = num;
+    int i = 0;
+    for (int n : numbers)
+        d.Values[i++] = std::uint8_t(n);
+    d.Extra = std::uint8_t(extra);
+    return d;
+}
+
+inline core::TComb Comb(std::initializer_list<int> numbers)
+{
+    core::TComb c;
+    int i = 0;
+    for (int n : numbers)
+        c.v[i++] = std::uint8_t(n);
+    return c;
+}
+
+inline stats::StatEnv Env(const core::TDrawsArray* draws, const core::TConfigData& config = {})
+{
+    stats::StatEnv env;
+    env.Draws = draws;
+    env.Config = config;
+    return env;
+}
+
+inline std::unique_ptr<stats::TCustomStat> Make(const char* className, const stats::StatEnv& env, int param = 0)
+{
+    const stats::StatClass* cls = stats::FindStatClass(QString::fromLatin1(className));
+    if (!cls || !cls->Create)
+        return nullptr;
+    return cls->Create(*cls, env, param);
+}
+
+// The texts of a value list in its order.
+inline QStringList Texts(const stats::TCustomStat& stat, const core::TStatDrawArray& list)
+{
+    QStringList texts;
+    for (const core::TStatDrawRec& r : list)
+        texts << stat.ValueToText(r);
+    return texts;
+}
+
+// The values of the draw at index, with the draw at lastIndex as the reference, into a fresh
+// list (each value listed once, in order of first occurrence, with its count).
+inline core::TStatDrawArray DrawValues(stats::TCustomStat& stat, int index, int lastIndex, bool sorted = false)
+{
+    core::TStatDrawArray list;
+    stats::TWorkArea work{};
+    core::TLastValueArray last;
+    stat.CalcDraw(index, lastIndex, sorted, list, work, last);
+    return list;
+}
+
+inline core::TStatDrawArray CombValues(stats::TCustomStat& stat, const core::TComb& comb)
+{
+    core::TStatDrawArray list;
+    stat.CalcComb(comb, list);
+    return list;
+}
+
+// Counts of a value list, in order.
+inline std::vector<int> Counts(const core::TStatDrawArray& list)
+{
+    std::vector<int> counts;
+    for (const core::TStatDrawRec& r : list)
+        counts.push_back(r.Count);
+    return counts;
+}
+
+} // namespace stattest
