@@ -24,6 +24,7 @@ BusyScope::~BusyScope()
 Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QObject* parent)
     : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments))
 {
+    m_statList.setDraws(&m_draws);
 }
 
 Session::~Session() = default;
@@ -324,18 +325,19 @@ void Session::storeStateInt(const QString& key, int value)
 
 bool Session::editConfig()
 {
-    core::TConfigData edited = m_config;
+    core::TConfigData edited = config();
     if (!m_io.editConfig(edited))
         return false;
-    m_config = edited;
+    m_statList.setConfig(edited);
     {
         BusyScope busy(*this, tr("Сохранение файла конфигурации..."));
         QString error;
-        if (!core::ConfigSave(m_folder.configFile(), m_config, &error))
+        if (!core::ConfigSave(m_folder.configFile(), config(), &error))
             showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
     }
-    // The statistics refill their selectors and rebuild the full-set files of the categories
-    // whose settings changed once they exist; the views follow the new settings now.
+    // Parameter ranges follow the channel size, the matrix and the segments. The full-set files
+    // of the categories whose settings changed are rebuilt here once they exist.
+    statListReload();
     recalcViews(true);
     emit configChanged();
     return true;
@@ -343,18 +345,37 @@ bool Session::editConfig()
 
 bool Session::editShredding()
 {
-    core::TShreddingData edited = m_shredding;
+    core::TShreddingData edited = shredding();
     if (!m_io.editShredding(edited))
         return false;
-    m_shredding = edited;
+    m_statList.setShredding(edited);
     {
         BusyScope busy(*this, tr("Сохранение файла конфигурации..."));
         QString error;
-        if (!core::ShreddingSave(m_folder.configFile(), m_shredding, &error))
+        if (!core::ShreddingSave(m_folder.configFile(), shredding(), &error))
             showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
     }
+    statListReload();
     emit configChanged();
     return true;
+}
+
+void Session::statListLoadNames()
+{
+    QString error;
+    if (!m_statList.LoadFilterNames(m_folder.namesFile(), true, &error))
+        showError(error);
+}
+
+void Session::statListReload()
+{
+    QString error;
+    if (!m_statList.SaveFilterNames(m_folder.namesFile(), true, false, &error))
+        showError(error);
+    m_statList.Fill();
+    m_statList.SelectAllFavorites();
+    statListLoadNames();
+    emit statMethodsChanged();
 }
 
 bool Session::canClose()

@@ -8,6 +8,7 @@
 #include "app/UserIo.h"
 #include "core/DataFolder.h"
 #include "core/GameTypes.h"
+#include "stats/StatList.h"
 
 #include <QObject>
 #include <QStringList>
@@ -120,8 +121,8 @@ public:
 
     // ---- settings
     const WindowStateData& windowState() const { return m_state; }
-    const core::TConfigData& config() const { return m_config; }
-    const core::TShreddingData& shredding() const { return m_shredding; }
+    const core::TConfigData& config() const { return m_statList.config(); }
+    const core::TShreddingData& shredding() const { return m_statList.shredding(); }
     const core::TGenSettings& genSettings() const { return m_genSettings; }
     core::TProxy& proxy() { return m_proxy; }
     void setColorDraws(bool on);
@@ -131,6 +132,19 @@ public:
     // Stores one switch of the main window's section at once; shows the error when that fails.
     void storeStateBool(const QString& key, bool value);
     void storeStateInt(const QString& key, int value);
+
+    // ---- the statistics list: methods, favourites, user names
+    const stats::TStatList& statList() const { return m_statList; }
+    stats::TStatList& statList() { return m_statList; }
+    // The interface language's three-letter code, which names the section of user names.
+    void setLanguageCode(const QString& code) { m_statList.setLanguageCode(code); }
+    // Stores the names file, rebuilds the method list from the current settings and reads the
+    // names back: after a change of settings, favourites or names. Selectors refill on
+    // statMethodsChanged.
+    void statListReload();
+    // Reads the configuration and builds the method list with the names file, for tools that
+    // work on the statistics without the full start-up.
+    void prepareStatistics();
 
     // ---- run flags
     bool scriptRunning() const { return m_scriptRunning; }
@@ -146,12 +160,15 @@ signals:
     // Every view recalculates for the current analysis point.
     void viewsRecalculated(bool force);
     void configChanged();
+    // The method list was rebuilt; every statistics selector refills.
+    void statMethodsChanged();
     void busyChanged(bool busy);
     void statusTextChanged(const QString& text);
 
 private:
     void readWindowState();
     void loadConfiguration();
+    void statListLoadNames();
 
     UserIo& m_io;
     core::DataFolder m_folder;
@@ -168,8 +185,8 @@ private:
     bool m_drawsFileDamaged = false;
 
     WindowStateData m_state;
-    core::TConfigData m_config;
-    core::TShreddingData m_shredding;
+    // Holds the configuration and the shredding formulas that the statistics read.
+    stats::TStatList m_statList;
     core::TGenSettings m_genSettings;
     core::TProxy m_proxy;
 

@@ -36,11 +36,20 @@ void Session::create()
         m_stopRequested = false;
         m_batchMode = false;
         readWindowState();
-        loadConfiguration();
-        // The statistics list takes the archive and reads the names file here once it exists.
+        prepareStatistics();
     } catch (const std::exception& e) {
         showError(tr("Ошибка запуска программы!\n\n%1").arg(errorText(e)));
     }
+}
+
+void Session::prepareStatistics()
+{
+    loadConfiguration();
+    // The method list is built from the settings just read; user names and favourites come
+    // from the names file.
+    m_statList.setDraws(&m_draws);
+    m_statList.Fill();
+    statListLoadNames();
 }
 
 bool Session::waitForOldInstance()
@@ -81,10 +90,14 @@ void Session::loadConfiguration()
     BusyScope busy(*this, tr("Загрузка файла конфигурации..."));
     const QString path = m_folder.configFile();
     QString error;
-    if (!core::GenSettingsLoad(path, m_genSettings, &error) || !core::ConfigLoad(path, m_config, &error) ||
-        !core::ShreddingLoad(path, m_shredding, &error)) {
+    core::TConfigData config;
+    core::TShreddingData shredding;
+    if (!core::GenSettingsLoad(path, m_genSettings, &error) || !core::ConfigLoad(path, config, &error) ||
+        !core::ShreddingLoad(path, shredding, &error)) {
         showError(tr("Ошибка чтения файла конфигурации!\n\n%1").arg(error));
     }
+    m_statList.setConfig(config);
+    m_statList.setShredding(shredding);
     // The proxy settings are read here by the web client.
 }
 

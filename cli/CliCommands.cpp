@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "app/Session.h"
+#include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
 #include "core/Dates.h"
 #include "core/DrawArchive.h"
@@ -16,58 +17,6 @@
 namespace cli {
 
 namespace {
-
-constexpr int kRefused = 2;
-constexpr int kFailed = 1;
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("cli", text);
-}
-
-void printLine(const QString& line)
-{
-    const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
-    std::fputc('\n', stdout);
-}
-
-// Removes "--name VALUE" from args; nullopt when absent, an empty optional value is an error
-// reported by the caller through `missing`.
-std::optional<QString> takeOption(QStringList& args, const QString& name, bool& missing)
-{
-    const qsizetype i = args.indexOf(name);
-    if (i < 0)
-        return std::nullopt;
-    if (i + 1 >= args.size()) {
-        missing = true;
-        args.removeAt(i);
-        return std::nullopt;
-    }
-    QString value = args[i + 1];
-    args.remove(i, 2);
-    return value;
-}
-
-bool takeFlag(QStringList& args, const QString& name)
-{
-    return args.removeAll(name) > 0;
-}
-
-int refuse(const QString& message)
-{
-    printError(message);
-    return kRefused;
-}
-
-std::optional<int> parseInt(const QString& text, int min, int max)
-{
-    bool ok = false;
-    const qlonglong value = text.trimmed().toLongLong(&ok);
-    if (!ok || value < min || value > max)
-        return std::nullopt;
-    return static_cast<int>(value);
-}
 
 int listDraws(app::Session& session, QStringList args)
 {
@@ -188,7 +137,9 @@ QString UsageText()
               "  vertoma-cli [--data-dir DIR] draws [--sorted]\n"
               "  vertoma-cli [--data-dir DIR] draws add TEXT [--num N] [--date dd/mm/yyyy]\n"
               "  vertoma-cli [--data-dir DIR] draws delete NUM\n"
-              "  vertoma-cli [--data-dir DIR] status [--offset K]");
+              "  vertoma-cli [--data-dir DIR] status [--offset K]\n"
+              "  vertoma-cli [--data-dir DIR] methods\n"
+              "  vertoma-cli [--data-dir DIR] stat CODE [--len N] [--offset K] [--sorted] [--sort COL[:desc]]");
 }
 
 } // namespace cli

@@ -13,6 +13,8 @@ namespace cli {
 
 int RunDraws(app::Session& session, QStringList args);
 int RunStatus(app::Session& session, QStringList args);
+int RunMethods(app::Session& session, QStringList args);
+int RunStat(app::Session& session, QStringList args);
 QString UsageText();
 
 } // namespace cli

@@ -40,6 +40,10 @@ int main(int argc, char* argv[])
         return cli::RunDraws(session, args);
     if (command == QStringLiteral("status"))
         return cli::RunStatus(session, args);
+    if (command == QStringLiteral("methods"))
+        return cli::RunMethods(session, args);
+    if (command == QStringLiteral("stat"))
+        return cli::RunStat(session, args);
     cli::printError(cli::UsageText());
     return 2;
 }

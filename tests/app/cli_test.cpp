@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <map>
+
 namespace {
 
 struct CliResult
@@ -180,4 +183,107 @@ TEST_F(CliTest, UsageErrors)
                   {QStringLiteral("--data-dir"), m_dir.filePath(QStringLiteral("nowhere")), QStringLiteral("draws")});
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 2);
+}
+
+// ---- statistics words
+
+TEST_F(CliTest, MethodsListsTheSelectorInItsOrder)
+{
+    CliResult r = run({QStringLiteral("methods")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GT(lines.size(), 10);
+    EXPECT_EQ(lines[0], QStringLiteral("NUMS\t{ num } Числа тиража [ N ]"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("POS3\t{ num } Число в 3 позиции тиража [ SNG ]")));
+    for (const QString& line : lines)
+        EXPECT_FALSE(line.startsWith(QStringLiteral("KNO"))) << "never offered";
+
+    // Favourites and the ordered option of the names file shape the list.
+    QFile names(m_dir.filePath(QStringLiteral("Vertoma_5x54.flt")));
+    ASSERT_TRUE(names.open(QIODevice::WriteOnly));
+    names.write("[FILTERS]\r\nFavorites=pos1,NUMS,EVEN\r\nOrdered=1\r\nShowGroupName=0\r\n");
+    names.close();
+    r = run({QStringLiteral("methods")});
+    ASSERT_EQ(r.exitCode, 0);
+    lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines, QStringList({QStringLiteral("EVEN\tКоличество четных чисел в тираже (Ч:Н) [ NG ]"),
+                                  QStringLiteral("NUMS\tЧисла тиража [ N ]"),
+                                  QStringLiteral("POS1\tЧисло в 1 позиции тиража [ SNG ]")}));
+    EXPECT_EQ(run({QStringLiteral("methods"), QStringLiteral("extra")}).exitCode, 2);
+}
+
+TEST_F(CliTest, StatPrintsTheValueTable)
+{
+    const CliResult r = run({QStringLiteral("stat"), QStringLiteral("nums"), QStringLiteral("--len"),
+                             QStringLiteral("10"), QStringLiteral("--offset"), QStringLiteral("5")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 55);
+    const QStringList header = lines[0].split(QLatin1Char('\t'));
+    ASSERT_EQ(header.size(), 20);
+    EXPECT_EQ(header[0], QStringLiteral("Значение"));
+    EXPECT_EQ(header[19], QStringLiteral("+/- КРН"));
+
+    core::TDrawsArray draws;
+    ASSERT_TRUE(core::LoadDrawsFile(archive(), draws));
+    // Draws 1099..1108 (indexes 1099..1108 of 0..1113) are the window.
+    std::map<int, int> counts;
+    for (std::size_t i = draws.size() - 15; i < draws.size() - 5; ++i)
+        for (int v : draws[i].Values)
+            ++counts[v];
+    for (int n = 1; n <= 54; ++n) {
+        const QStringList cells = lines[n].split(QLatin1Char('\t'));
+        ASSERT_EQ(cells.size(), 20);
+        EXPECT_EQ(cells[0], QString::number(n)) << "array order: the pre-listed numbers";
+        EXPECT_EQ(cells[1], QString::number(counts[n])) << n;
+    }
+}
+
+TEST_F(CliTest, StatSortsAndFollowsTheNumericLocale)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    auto runWith = [&](const QString& locale, const QStringList& args) {
+        QProcess process;
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    const QStringList c = runWith(QStringLiteral("C"), {QStringLiteral("stat"), QStringLiteral("EVEN"),
+                                                        QStringLiteral("--sort"), QStringLiteral("1:desc")});
+    ASSERT_GE(c.size(), 6);
+    int previous = INT_MAX;
+    for (int i = 1; i < c.size(); ++i) {
+        const QStringList cells = c[i].split(QLatin1Char('\t'));
+        const int count = cells[1].toInt();
+        EXPECT_LE(count, previous);
+        previous = count;
+        EXPECT_TRUE(cells[2].contains(QLatin1Char('.'))) << cells[2].toStdString();
+    }
+    const QStringList ru = runWith(QStringLiteral("ru_RU.UTF-8"), {QStringLiteral("stat"), QStringLiteral("EVEN")});
+    ASSERT_GE(ru.size(), 6);
+    EXPECT_TRUE(ru[1].split(QLatin1Char('\t'))[2].contains(QLatin1Char(',')));
+}
+
+TEST_F(CliTest, StatRefusesBadInput)
+{
+    const QStringList bad[] = {
+        {QStringLiteral("stat")},
+        {QStringLiteral("stat"), QStringLiteral("NOPE")},
+        {QStringLiteral("stat"), QStringLiteral("KNO2")},
+        {QStringLiteral("stat"), QStringLiteral("NUMS"), QStringLiteral("--len"), QStringLiteral("0")},
+        {QStringLiteral("stat"), QStringLiteral("NUMS"), QStringLiteral("--len")},
+        {QStringLiteral("stat"), QStringLiteral("NUMS"), QStringLiteral("--offset"), QStringLiteral("1114")},
+        {QStringLiteral("stat"), QStringLiteral("NUMS"), QStringLiteral("--sort"), QStringLiteral("20")},
+        {QStringLiteral("stat"), QStringLiteral("NUMS"), QStringLiteral("--sort"), QStringLiteral("1:down")},
+        {QStringLiteral("stat"), QStringLiteral("NUMS"), QStringLiteral("EVEN")},
+    };
+    for (const QStringList& args : bad) {
+        const CliResult r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << args.join(u' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty()) << args.join(u' ').toStdString();
+    }
+    EXPECT_TRUE(run({QStringLiteral("stat"), QStringLiteral("NOPE")}).err.contains(QStringLiteral("NOPE")));
 }

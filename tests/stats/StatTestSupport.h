@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include "QtPrinters.h"
+
 #include <memory>
 
 namespace stattest {

@@ -2,6 +2,7 @@
 
 // Small helpers the tests of every layer share.
 
+#include "QtPrinters.h"
 #include "core/GameTypes.h"
 
 #include <QByteArray>

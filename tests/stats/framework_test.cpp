@@ -1,0 +1,241 @@
+// The pieces every statistic shares: keys and selections, counting, the registry.
+
+#include "StatTestSupport.h"
+
+#include "core/StatAccum.h"
+#include "stats/Patterns.h"
+#include "stats/StatKey.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+using namespace stattest;
+using core::TStatDrawArray;
+using core::TStatDrawRec;
+using stats::KeyW;
+
+namespace {
+
+TEST(StatKeys, HalvesAndBytesViewTheSameEightBytes)
+{
+    const core::TStatKey k = KeyW(0x1234, 0x0001, 0xFFFF, 0x0000);
+    EXPECT_EQ(stats::KeyHalf(k, 1), 0x00011234u);
+    EXPECT_EQ(stats::KeyHalf(k, 2), 0x0000FFFFu);
+    EXPECT_EQ(stats::KeyByte(k, 1), 0x34);
+    EXPECT_EQ(stats::KeyByte(k, 2), 0x12);
+    EXPECT_EQ(stats::KeyByte(k, 3), 0x01);
+    EXPECT_EQ(stats::KeyByte(k, 5), 0xFF);
+    const core::TStatKey s = stats::KeyHalfSigned(-12);
+    EXPECT_EQ(std::int32_t(stats::KeyHalf(s, 1)), -12);
+    EXPECT_EQ(s.c[2], 0);
+}
+
+TEST(StatKeys, SelectionAnswersAsTheLinearSearch)
+{
+    std::mt19937 rng(7);
+    for (int round = 0; round < 30; ++round) {
+        TStatDrawArray rows(std::size_t(rng() % 12));
+        auto small = [&] { return std::uint16_t(rng() % 3 == 0 ? rng() % 65536 : rng() % 6); };
+        for (TStatDrawRec& r : rows)
+            r.Key = KeyW(small(), small(), small(), small());
+        const stats::TSelection sel(rows);
+        for (int q = 0; q < 400; ++q) {
+            const std::uint16_t a = small(), b = small(), c = small(), d = small();
+            ASSERT_EQ(sel.hasExact(a, b, c, d), stats::HasExact(rows, a, b, c, d));
+            ASSERT_EQ(sel.hasPair(a, c), stats::HasPair(rows, a, c));
+            const int k = 1 + int(rng() % 4);
+            ASSERT_EQ(sel.hasWord(k, a), stats::HasWord(rows, k, a));
+            const int byteIndex = 1 + int(rng() % 8);
+            ASSERT_EQ(sel.hasByte(byteIndex, std::uint8_t(a)), stats::HasByte(rows, byteIndex, std::uint8_t(a)));
+            const std::uint32_t half = std::uint32_t(a) | (std::uint32_t(b) << 16);
+            const int h = 1 + int(rng() % 2);
+            ASSERT_EQ(sel.hasHalf(h, half), stats::HasHalf(rows, h, half));
+        }
+    }
+    const stats::TSelection none;
+    EXPECT_TRUE(none.empty());
+    EXPECT_FALSE(none.hasExact(0, 0, 0, 0));
+}
+
+TEST(StatKeys, CounterGivesTheListOfOneMergeAtATime)
+{
+    std::mt19937 rng(11);
+    // A list that already holds pre-listed values, one of them seen in a draw.
+    TStatDrawArray start(3);
+    start[0].Key = KeyW(1);
+    start[1].Key = KeyW(2);
+    start[1].LastDraw = 40;
+    start[1].Depth = 2;
+    start[1].PrevDraw = 40;
+    start[2].Key = KeyW(3);
+    start[2].LastDraw = 7; // no depth: a merge resets it
+    TStatDrawArray merged = start;
+    TStatDrawArray counted = start;
+    stats::KeyCounter counter(counted);
+    TStatDrawRec one;
+    one.Count = 1;
+    for (int i = 0; i < 5000; ++i) {
+        const core::TStatKey k = KeyW(std::uint16_t(rng() % 90), std::uint16_t(rng() % 2));
+        one.Key = k;
+        core::StatDrawMerge(merged, one, false);
+        counter.add(k);
+    }
+    counter.finish();
+    ASSERT_EQ(merged.size(), counted.size());
+    for (std::size_t i = 0; i < merged.size(); ++i) {
+        EXPECT_EQ(merged[i].Key, counted[i].Key) << i;
+        EXPECT_EQ(merged[i].Count, counted[i].Count) << i;
+        EXPECT_EQ(merged[i].LastDraw, counted[i].LastDraw) << i;
+        EXPECT_EQ(merged[i].Depth, counted[i].Depth) << i;
+        EXPECT_EQ(merged[i].PrevDraw, counted[i].PrevDraw) << i;
+    }
+}
+
+TEST(Patterns, MixAndSeqEnumerateInTheirOrder)
+{
+    const std::uint16_t prop[5] = {1, 2, 3, 6, 9};
+    QStringList mix;
+    stats::PatternTuples(stats::kMixSets[2], 2, prop,
+                         [&](const core::TStatKey& k) { mix << QStringLiteral("%1:%2").arg(k.c[0]).arg(k.c[1]); });
+    EXPECT_EQ(mix, Strs({"1:2", "1:3", "1:6", "1:9", "2:3", "2:6", "2:9", "3:6", "3:9", "6:9"}));
+    QStringList seq;
+    stats::PatternTuples(stats::kSeqSets[3], 3, prop, [&](const core::TStatKey& k) {
+        seq << QStringLiteral("%1:%2:%3").arg(k.c[0]).arg(k.c[1]).arg(k.c[2]);
+        EXPECT_EQ(k.c[3], 0);
+    });
+    EXPECT_EQ(seq, Strs({"1:2:3", "2:3:6", "3:6:9"}));
+    int mix4 = 0;
+    stats::PatternTuples(stats::kMixSets[4], 4, prop, [&](const core::TStatKey&) { ++mix4; });
+    EXPECT_EQ(mix4, 5);
+}
+
+TEST(Registry, HoldsEveryClassOnceInSelectorOrder)
+{
+    const auto& reg = stats::Registry();
+    ASSERT_EQ(reg.size(), 143u);
+    std::set<QString> names;
+    for (std::size_t i = 0; i < reg.size(); ++i) {
+        EXPECT_EQ(reg[i]->Row, int(i) + 1);
+        EXPECT_TRUE(names.insert(QString::fromLatin1(reg[i]->ClassName)).second) << reg[i]->ClassName;
+        EXPECT_GE(reg[i]->Category, 0);
+        EXPECT_LT(reg[i]->Category, stats::CategoryCount);
+    }
+    EXPECT_EQ(QString::fromLatin1(reg.front()->ClassName), u"TstValues"_s);
+    EXPECT_EQ(QString::fromLatin1(reg.back()->ClassName), u"TstShreddingStat"_s);
+    for (const char* never : {"TstCombValSort2", "TstCombValSort3", "TstCombValSort4"})
+        EXPECT_FALSE(stats::FindStatClass(QString::fromLatin1(never))->IsAvailable()) << never;
+}
+
+TEST(Registry, ClassLevelTextsAndFlags)
+{
+    auto cls = [](const char* name) { return stats::FindStatClass(QString::fromLatin1(name)); };
+    EXPECT_EQ(cls("TstPosVal")->GetCodeFmt(3), u"POS3"_s);
+    EXPECT_EQ(cls("TstPosVal")->GetCaptionFmt(3), u"Число в 3 позиции тиража"_s);
+    EXPECT_EQ(cls("TstPosVal")->GetHelpCode(3), u"POSx"_s);
+    EXPECT_EQ(cls("TstPosExt")->GetHelpCode(1), u"POSx"_s);
+    EXPECT_EQ(cls("TstSumRanges")->GetHelpCode(2), u"SUM2"_s);
+    EXPECT_EQ(cls("TstSumRanges")->GetCaptionFmt(1), u"Сумма тиража: диапазон 1 (1/3)"_s);
+    EXPECT_EQ(cls("TstSumRanges")->GetCaptionFmt(3), u"Сумма тиража: диапазон 3 (2/3)"_s);
+    EXPECT_EQ(cls("TstCombValMix2")->GetCodeFmt(0), u"KNM2"_s);
+    EXPECT_EQ(cls("TstCombValMix2")->GetCaptionFmt(0), u"Сочетания из 2 чисел по всем числам тиража"_s);
+    EXPECT_EQ(cls("TstRepValues2N1")->GetCodeFmt(0), u"PRV-1"_s);
+    EXPECT_EQ(cls("TstRepValues2N1")->GetCaptionFmt(0), u"Данные предыдущего тиража - 1"_s);
+    EXPECT_EQ(cls("TstRepCount2over1")->GetCodeFmt(0), u"RPO1"_s);
+    EXPECT_EQ(cls("TstChain2Pos")->GetCaptionFmt(4), u"Переходы чисел между 2 тиражами в 4 позиции"_s);
+    EXPECT_EQ(cls("TstChain2Pos")->GetHelpCode(4), u"SDNx"_s);
+    EXPECT_EQ(cls("TstCombValPos2")->GetHelpCode(3), u"KNP2"_s);
+    EXPECT_EQ(cls("TstQuellin3")->GetCodeFmt(0), u"HCQ3"_s);
+    EXPECT_EQ(cls("TstShreddingStat")->GetCaptionFmt(2), u"Метод шинковки 2: %s"_s);
+    EXPECT_EQ(cls("TstRepCount2P1")->GetCaptionFmt(0), u"Количество совпадений \"значений + 1\""_s);
+
+    EXPECT_EQ(stats::FlagLetters(cls("TstEvenCount")->GetFlags()), u"NG"_s);
+    EXPECT_EQ(stats::FlagLetters(cls("TstDiffMax")->GetFlags()), u"SNG"_s);
+    EXPECT_EQ(stats::FlagLetters(cls("TstNumPeriods")->GetFlags()), u"P"_s);
+    EXPECT_TRUE(cls("TstValues")->CanPrefetch());
+    EXPECT_FALSE(cls("TstSumChange")->CanPrefetch());
+    EXPECT_FALSE(cls("TstSumChange")->AllowsValueList());
+    EXPECT_TRUE(cls("TstSumValues")->AllowsValueList());
+
+    EXPECT_TRUE(cls("TstValues")->GetHelpTopic(0, u"/nonexistent/help.html"_s).isEmpty());
+    EXPECT_EQ(stats::CategoryGroup(5), u"sgm"_s);
+    EXPECT_TRUE(stats::CategoryGroup(13).isEmpty());
+}
+
+TEST(Registry, ParameterRangesFollowTheSettings)
+{
+    stats::StatEnv env;
+    auto range = [&](const char* name) { return stats::FindStatClass(QString::fromLatin1(name))->GetParamRange(env); };
+    EXPECT_EQ(range("TstChnValCnt"), std::make_pair(1, 9));
+    EXPECT_EQ(range("TstColValCnt"), std::make_pair(1, 6));
+    EXPECT_EQ(range("TstRowValCnt"), std::make_pair(1, 9));
+    EXPECT_EQ(range("TstSgmValCnt"), std::make_pair(1, 1));
+    env.Config.ChannelSize = 5;
+    env.Config.MatrixCols = 7;
+    env.Config.MatrixSegments[10] = 0;
+    env.Config.MatrixSegments[20] = 4;
+    EXPECT_EQ(range("TstChnValCnt"), std::make_pair(1, 11));
+    EXPECT_EQ(range("TstChain2CnlCnt"), std::make_pair(1, 11));
+    EXPECT_EQ(range("TstRowValCnt"), std::make_pair(1, 8));
+    EXPECT_EQ(range("TstSgmValCnt"), std::make_pair(0, 4));
+    env.Config.ChannelSize = 0;
+    env.Config.MatrixCols = -2;
+    EXPECT_LT(range("TstChnValCnt").second, range("TstChnValCnt").first);
+    EXPECT_LT(range("TstColValCnt").second, range("TstColValCnt").first);
+    EXPECT_LT(range("TstRowValCnt").second, range("TstRowValCnt").first);
+}
+
+TEST(Framework, OneDrawWindowAndReadsOutsideTheArchive)
+{
+    core::TDrawsArray draws = {Draw(5, {4, 9, 12, 30, 41})};
+    auto stat = Make("TstValues", Env(&draws));
+    const TStatDrawArray list = DrawValues(*stat, 0, 0);
+    ASSERT_EQ(list.size(), 5u);
+    for (const TStatDrawRec& r : list) {
+        EXPECT_EQ(r.Count, 1);
+        EXPECT_EQ(r.Depth, 1);
+        EXPECT_EQ(r.LastDraw, 5);
+        EXPECT_EQ(r.MinPeriod, 0);
+        EXPECT_EQ(r.MaxPeriod, 0);
+    }
+    // Outside the archive every number reads 0 and is ordinary input.
+    const TStatDrawArray outside = DrawValues(*stat, 3, 3);
+    ASSERT_EQ(outside.size(), 1u);
+    EXPECT_EQ(outside[0].Key, KeyW(0));
+    EXPECT_EQ(outside[0].Count, 5);
+    EXPECT_EQ(outside[0].LastDraw, 0);
+}
+
+TEST(Framework, FindNextSearchesToTheNewestDraw)
+{
+    core::TDrawsArray draws = {Draw(1, {1, 2, 3, 4, 5}), Draw(2, {6, 7, 8, 9, 10}), Draw(3, {1, 7, 20, 21, 22}),
+                               Draw(4, {30, 31, 32, 33, 34})};
+    auto stat = Make("TstValues", Env(&draws));
+    EXPECT_EQ(stat->FindNext(KeyW(7), 0, 1, false), 2);
+    EXPECT_EQ(stat->FindNext(KeyW(7), 2, 1, false), 3) << "beyond the window end";
+    EXPECT_EQ(stat->FindNext(KeyW(7), 3, 1, false), -1);
+    EXPECT_EQ(stat->FindNext(KeyW(7), 4, 1, false), -1) << "beyond the archive";
+    EXPECT_EQ(stat->FindNext(KeyW(34), -1, 1, false), 4);
+}
+
+TEST(Framework, PeriodsOfAValueAcrossDraws)
+{
+    core::TDrawsArray draws = {Draw(10, {1, 2, 3, 4, 5}), Draw(11, {1, 7, 8, 9, 10}), Draw(14, {1, 12, 13, 14, 15})};
+    auto stat = Make("TstValues", Env(&draws));
+    TStatDrawArray list;
+    stats::TWorkArea work{};
+    core::TLastValueArray last;
+    for (int i = 0; i < 3; ++i)
+        stat->CalcDraw(i, 2, false, list, work, last);
+    ASSERT_EQ(list.front().Key, KeyW(1));
+    EXPECT_EQ(list.front().Count, 3);
+    EXPECT_EQ(list.front().MinPeriod, 1);
+    EXPECT_EQ(list.front().MaxPeriod, 3);
+    EXPECT_EQ(list.front().Depth, 1);
+    EXPECT_EQ(list.front().LastDraw, 14);
+    EXPECT_EQ(list[1].Key, KeyW(2));
+    EXPECT_EQ(list[1].Depth, 3);
+}
+
+} // namespace
