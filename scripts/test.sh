@@ -6,6 +6,6 @@ scripts/deps.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTOMA_WERROR=ON
 ninja -C build-test
 # The benchmark must at least run; its numbers are read by people, not by this script.
-build-test/bench/vertoma_bench --benchmark_min_time=0.01 >/dev/null
+build-test/bench/vertoma-bench --benchmark_min_time=0.01 >/dev/null
 cd build-test
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

@@ -104,7 +104,7 @@ bool HasHalf(const TStatDrawArray& list, int k, std::uint32_t h)
     return false;
 }
 
-KeyCounter::KeyCounter(TStatDrawArray& list) : m_list(list), m_touched(list.size(), 0)
+KeyCounter::KeyCounter(TStatDrawArray& list) : m_list(list), m_direct(4096, 0), m_touched(list.size(), 0)
 {
     for (std::size_t i = 0; i < list.size(); ++i)
         index(KeyBits(list[i].Key), std::uint32_t(i));
@@ -112,6 +112,14 @@ KeyCounter::KeyCounter(TStatDrawArray& list) : m_list(list), m_touched(list.size
 
 void KeyCounter::index(std::uint64_t key, std::uint32_t pos)
 {
+    const TStatKey k =
+        KeyW(std::uint16_t(key), std::uint16_t(key >> 16), std::uint16_t(key >> 32), std::uint16_t(key >> 48));
+    if (k.c[0] < 512 && k.c[1] < 8 && k.c[2] == 0 && k.c[3] == 0) {
+        std::uint32_t& slot = m_direct[k.c[0] | (std::uint32_t(k.c[1]) << 9)];
+        if (slot == 0)
+            slot = pos + 1;
+        return;
+    }
     if ((m_count + 1) * 2 > m_keys.size())
         grow();
     for (std::size_t i = slot(key);; i = (i + 1) & m_mask) {
@@ -140,7 +148,7 @@ void KeyCounter::grow()
             index(oldKeys[i], oldPos[i] - 1);
 }
 
-void KeyCounter::add(const TStatKey& key)
+void KeyCounter::addSlow(const TStatKey& key)
 {
     const std::uint64_t bits = KeyBits(key);
     if (m_keys.empty())
@@ -149,10 +157,7 @@ void KeyCounter::add(const TStatKey& key)
         if (m_pos[i] == 0)
             break;
         if (m_keys[i] == bits) {
-            const std::uint32_t pos = m_pos[i] - 1;
-            ++m_list[pos].Count;
-            if (pos < m_touched.size())
-                m_touched[pos] = 1;
+            countAt(m_pos[i] - 1);
             return;
         }
     }

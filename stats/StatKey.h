@@ -168,7 +168,18 @@ public:
     KeyCounter(const KeyCounter&) = delete;
     KeyCounter& operator=(const KeyCounter&) = delete;
 
-    void add(const TStatKey& key);
+    void add(const TStatKey& key)
+    {
+        // Most values are small numbers or small pairs: those go through a direct table.
+        if (key.c[0] < 512 && key.c[1] < 8 && key.c[2] == 0 && key.c[3] == 0) {
+            const std::uint32_t pos = m_direct[key.c[0] | (std::uint32_t(key.c[1]) << 9)];
+            if (pos != 0) {
+                countAt(pos - 1);
+                return;
+            }
+        }
+        addSlow(key);
+    }
     // Settles the fields a merge would have reset on the entries that were counted; call once
     // after the last add.
     void finish();
@@ -177,8 +188,16 @@ private:
     std::size_t slot(std::uint64_t key) const { return std::size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & m_mask; }
     void index(std::uint64_t key, std::uint32_t pos);
     void grow();
+    void addSlow(const TStatKey& key);
+    void countAt(std::uint32_t pos)
+    {
+        ++m_list[pos].Count;
+        if (pos < m_touched.size())
+            m_touched[pos] = 1;
+    }
 
     core::TStatDrawArray& m_list;
+    std::vector<std::uint32_t> m_direct; // small keys: list index + 1, 0 = not listed yet
     std::vector<std::uint64_t> m_keys;
     std::vector<std::uint32_t> m_pos; // list index + 1, 0 = empty slot
     std::vector<std::uint8_t> m_touched;

@@ -77,7 +77,9 @@ TEST(StatKeys, CounterGivesTheListOfOneMergeAtATime)
     TStatDrawRec one;
     one.Count = 1;
     for (int i = 0; i < 5000; ++i) {
-        const core::TStatKey k = KeyW(std::uint16_t(rng() % 90), std::uint16_t(rng() % 2));
+        // Small keys, keys past the direct table, and keys with upper components.
+        const core::TStatKey k = KeyW(std::uint16_t(rng() % 90 + (rng() % 4 == 0 ? 480 : 0)), std::uint16_t(rng() % 9),
+                                      std::uint16_t(rng() % 7 == 0 ? 3 : 0));
         one.Key = k;
         core::StatDrawMerge(merged, one, false);
         counter.add(k);

@@ -1,0 +1,9 @@
+#pragma once
+
+// Benchmarks whose names depend on run-time data (one per statistic method) register here.
+
+namespace bench {
+
+void RegisterStatBenchmarks();
+
+} // namespace bench
