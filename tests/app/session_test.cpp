@@ -336,3 +336,42 @@ TEST_F(SessionTest, ViewsAreHeldBackInBatchMode)
     session.recalcViews(true);
     EXPECT_EQ(recalcs.count(), 1);
 }
+
+TEST_F(SessionTest, MethodListFollowsTheSettingsAndKeepsTheNamesFile)
+{
+    {
+        QFile names(folder().namesFile());
+        ASSERT_TRUE(names.open(QIODevice::WriteOnly));
+        names.write("[FILTERS]\r\nFavorites=NUMS,POS2\r\n[STRINGS_RUS]\r\nPOS2=\xD0\xEE\xE2\xED\xEE\r\n");
+    }
+    app::Session session(m_io, folder());
+    session.create();
+    const stats::TStatList& list = session.statList();
+    ASSERT_GT(list.Count(), 0);
+    EXPECT_FALSE(list.AllFavorites);
+    const int pos2 = list.IndexOfCode(QStringLiteral("POS2"));
+    ASSERT_GE(pos2, 0);
+    EXPECT_EQ(list.Items(pos2).UserName, QStringLiteral("Ровно")) << "the names file is code page 1251";
+    EXPECT_EQ(list.SelectorMethods(false).size(), 2u);
+
+    // A change of settings stores the names, rebuilds the list and reads the names back.
+    QSignalSpy refill(&session, &app::Session::statMethodsChanged);
+    core::TConfigData edited = session.config();
+    edited.MatrixCols = 9;
+    m_io.configEdits.enqueue(edited);
+    ASSERT_TRUE(session.editConfig());
+    EXPECT_EQ(refill.count(), 1);
+    EXPECT_EQ(session.statList().config().MatrixCols, 9);
+    EXPECT_EQ(list.Items(list.IndexOfCode(QStringLiteral("POS2"))).UserName, QStringLiteral("Ровно"));
+    EXPECT_EQ(list.GetFavoritesText(), QStringLiteral("NUMS,POS2"));
+    // The formulas reach the shredding captions after the next rebuild.
+    core::TShreddingData formulas = session.shredding();
+    formulas.Formula[0] = QStringLiteral("n1-n5");
+    m_io.shreddingEdits.enqueue(formulas);
+    ASSERT_TRUE(session.editShredding());
+    EXPECT_EQ(refill.count(), 2);
+    EXPECT_EQ(session.statList().shredding().Formula[0], QStringLiteral("n1-n5"));
+    const int shr1 = list.IndexOfCode(QStringLiteral("SHR1"));
+    if (shr1 >= 0)
+        EXPECT_EQ(list.Items(shr1).FormulaText, QStringLiteral("n1-n5"));
+}
