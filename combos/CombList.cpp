@@ -1,0 +1,173 @@
+#include "combos/CombList.h"
+
+#include "core/GameMath.h"
+#include "core/TextForms.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <bit>
+
+namespace combos {
+
+namespace {
+
+const char* const kModeCaptions[kGenModeCount] = {
+    QT_TRANSLATE_NOOP("combos", "Полный список (все возможные для данного лото варианты)"),
+    QT_TRANSLATE_NOOP("combos", "Мои числа - должно присутствовать любое из указанных"),
+    QT_TRANSLATE_NOOP("combos", "Мои числа - комбинации только из списка указанных"),
+    QT_TRANSLATE_NOOP("combos", "Мои числа - исключить комбинации с любым из указанных"),
+    QT_TRANSLATE_NOOP("combos", "Загрузить список из заранее подготовленного CSV-файла"),
+};
+
+// Filtering works through the list in blocks so the match flags stay in the cache.
+constexpr std::size_t kBlock = 4096;
+
+} // namespace
+
+QString GenModeCaption(int mode)
+{
+    if (mode < 0 || mode >= kGenModeCount)
+        return {};
+    return QCoreApplication::translate("combos", kModeCaptions[mode]);
+}
+
+std::bitset<256> GenNumbers(const QString& param)
+{
+    std::bitset<256> set;
+    static const QRegularExpression separators(QStringLiteral("[;,]"));
+    for (const QString& word : param.split(separators)) {
+        bool ok = false;
+        const qlonglong n = word.trimmed().toLongLong(&ok);
+        const qlonglong value = ok ? n : 0;
+        if (value >= 0 && value <= 255)
+            set.set(std::size_t(value));
+    }
+    return set;
+}
+
+void GenerateCombs(int mode, const QString& param, TCombsArray& out)
+{
+    const std::bitset<256> s = (mode >= 1 && mode <= 3) ? GenNumbers(param) : std::bitset<256>();
+    std::uint64_t mine = 0; // the chosen numbers among 1..54 as bits
+    for (int n = 1; n <= core::NumberCount; ++n)
+        if (s.test(std::size_t(n)))
+            mine |= std::uint64_t{1} << n;
+    if (mode < 1 || mode > 3)
+        out.reserve(out.size() + std::size_t(core::TotalCombs()));
+    const int N = core::NumberCount;
+    TComb c;
+    for (int a = 1; a <= N - 4; ++a)
+        for (int b = a + 1; b <= N - 3; ++b)
+            for (int d3 = b + 1; d3 <= N - 2; ++d3)
+                for (int d4 = d3 + 1; d4 <= N - 1; ++d4)
+                    for (int e = d4 + 1; e <= N; ++e) {
+                        if (mode >= 1 && mode <= 3) {
+                            const std::uint64_t bits = (std::uint64_t{1} << a) | (std::uint64_t{1} << b) |
+                                                       (std::uint64_t{1} << d3) | (std::uint64_t{1} << d4) |
+                                                       (std::uint64_t{1} << e);
+                            const std::uint64_t inSet = bits & mine;
+                            const bool accept = mode == 1 ? inSet != 0 : mode == 2 ? inSet == bits : inSet == 0;
+                            if (!accept)
+                                continue;
+                        }
+                        c.v[0] = std::uint8_t(a);
+                        c.v[1] = std::uint8_t(b);
+                        c.v[2] = std::uint8_t(d3);
+                        c.v[3] = std::uint8_t(d4);
+                        c.v[4] = std::uint8_t(e);
+                        out.push_back(c);
+                    }
+}
+
+namespace {
+
+// The numbers of five bytes as bits; false when one of them is 64 or more.
+bool NumberMask(const std::uint8_t* v, std::uint64_t& mask)
+{
+    mask = 0;
+    for (int i = 0; i < core::CombSize; ++i) {
+        if (v[i] >= 64)
+            return false;
+        mask |= std::uint64_t{1} << v[i];
+    }
+    return true;
+}
+
+} // namespace
+
+void ExcludeDraws(std::span<const TComb> src, const core::TDrawsArray& draws, int first, int last, TCombsArray& out,
+                  const Progress& progress)
+{
+    out.clear();
+    // A combination goes when every number of some draw of the window is among its numbers.
+    // Draws of five different numbers match only a combination of the same five numbers, so
+    // they are looked up by their number set; any other draw is compared one by one.
+    stats::KeySet regular;
+    std::vector<const core::TDrawRec*> others;
+    for (int i = std::max(first, 0); i <= last && i < int(draws.size()); ++i) {
+        const core::TDrawRec& d = draws[std::size_t(i)];
+        std::uint64_t mask = 0;
+        if (NumberMask(d.Values, mask) && std::popcount(mask) == core::CombSize)
+            regular.insert(mask);
+        else
+            others.push_back(&d);
+    }
+    const std::size_t step = std::max<std::size_t>(1, src.size() / 100);
+    out.reserve(src.size());
+    for (std::size_t i = 0; i < src.size(); ++i) {
+        if (progress && i % step == 0)
+            progress(100.0 * double(i) / double(src.size()));
+        const TComb& c = src[i];
+        std::uint64_t mask = 0;
+        bool drawn = false;
+        if (NumberMask(c.v, mask)) {
+            drawn = regular.contains(mask);
+        } else {
+            for (int k = std::max(first, 0); k <= last && k < int(draws.size()) && !drawn; ++k)
+                drawn = core::SameNumbersCount(draws[std::size_t(k)], c) == core::CombSize;
+        }
+        for (std::size_t k = 0; k < others.size() && !drawn; ++k)
+            drawn = core::SameNumbersCount(*others[k], c) == core::CombSize;
+        if (!drawn)
+            out.push_back(c);
+    }
+}
+
+void FilterByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted, int last,
+                    std::span<const TComb> src, TCombsArray& out)
+{
+    out.clear();
+    out.reserve(src.size());
+    const stats::TSelection selected(values);
+    std::uint8_t matches[kBlock];
+    for (std::size_t start = 0; start < src.size(); start += kBlock) {
+        const std::size_t n = std::min(kBlock, src.size() - start);
+        stat.TestCombs(src.subspan(start, n), selected, exclude, sorted, last, matches);
+        const std::uint8_t keep = exclude ? 0 : 1;
+        for (std::size_t i = 0; i < n; ++i)
+            if (matches[i] == keep)
+                out.push_back(src[start + i]);
+    }
+}
+
+void DeleteSelected(std::span<const TComb> src, const std::vector<bool>& selected, TCombsArray& out)
+{
+    out.clear();
+    out.reserve(src.size());
+    for (std::size_t i = 0; i < src.size(); ++i)
+        if (i >= selected.size() || !selected[i])
+            out.push_back(src[i]);
+}
+
+QStringList FindInDraws(const core::TDrawsArray& draws, const TComb& comb, int limit)
+{
+    QStringList found;
+    for (auto it = draws.rbegin(); it != draws.rend() && found.size() <= limit; ++it)
+        if (core::SameNumbersCount(*it, comb) == core::CombSize)
+            found << core::DrawInfoText(*it);
+    return found;
+}
+
+} // namespace combos

@@ -1,0 +1,121 @@
+// Generation and the narrowing passes of the candidate list.
+
+#include "StatTestSupport.h"
+
+#include "combos/CombList.h"
+#include "core/GameMath.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace stattest;
+using namespace combos;
+
+namespace {
+
+bool hasComb(const core::TCombsArray& list, std::initializer_list<int> numbers)
+{
+    const core::TComb c = Comb(numbers);
+    return std::find(list.begin(), list.end(), c) != list.end();
+}
+
+TEST(Generation, CountsOfTheModes)
+{
+    core::TCombsArray all;
+    GenerateCombs(0, QString(), all);
+    ASSERT_EQ(all.size(), 3162510u);
+    EXPECT_EQ(all.front(), Comb({1, 2, 3, 4, 5}));
+    EXPECT_EQ(all.back(), Comb({50, 51, 52, 53, 54}));
+    EXPECT_TRUE(std::is_sorted(all.begin(), all.end(), [](const core::TComb& a, const core::TComb& b) {
+        return std::lexicographical_compare(a.v, a.v + 5, b.v, b.v + 5);
+    }));
+    auto count = [](int mode, const char* param) {
+        core::TCombsArray list;
+        GenerateCombs(mode, QString::fromUtf8(param), list);
+        return list.size();
+    };
+    EXPECT_EQ(count(2, "1;2;3;4;5;6"), 6u);
+    EXPECT_EQ(count(2, " 1 , 2;3;4;5 ;6"), 6u);
+    EXPECT_EQ(count(1, "1"), 292825u);  // C(53,4)
+    EXPECT_EQ(count(3, "1"), 2869685u); // C(53,5)
+    EXPECT_EQ(count(1, "x"), 0u) << "a word that is not a number is 0 and matches nothing";
+    EXPECT_EQ(count(1, "300;999"), 0u) << "numbers above 255 are left out";
+    EXPECT_EQ(count(3, ""), 3162510u);
+    EXPECT_EQ(count(7, "1"), 3162510u) << "an unknown mode is the full list";
+    EXPECT_EQ(GenNumbers(QStringLiteral("3; 7,x,300")).count(), 3u); // 0, 3, 7
+}
+
+TEST(Narrowing, ExcludeDrawsInAnyOrder)
+{
+    const core::TDrawsArray draws = {Draw(1, {5, 4, 3, 2, 1}), Draw(2, {10, 20, 30, 40, 50}), Draw(3, {1, 2, 3, 4, 6})};
+    const core::TCombsArray src = {Comb({1, 2, 3, 4, 5}), Comb({10, 20, 30, 40, 50}), Comb({1, 2, 3, 4, 6}),
+                                   Comb({50, 40, 30, 20, 10}), Comb({1, 2, 3, 4, 7})};
+    core::TCombsArray out;
+    int reports = 0;
+    ExcludeDraws(src, draws, 0, 2, out, [&](double) { ++reports; });
+    EXPECT_EQ(out, core::TCombsArray({Comb({1, 2, 3, 4, 7})}));
+    EXPECT_EQ(reports, 5) << "one report per 1% of a five-combination list";
+    ExcludeDraws(src, draws, 1, 1, out);
+    EXPECT_EQ(out.size(), 3u);
+    EXPECT_FALSE(hasComb(out, {50, 40, 30, 20, 10}));
+    ExcludeDraws(src, draws, 2, 1, out);
+    EXPECT_EQ(out, src) << "an empty window removes nothing";
+    // A combination that is no valid five (read from a file) is compared number by number.
+    const core::TCombsArray odd = {Comb({1, 2, 3, 4, 200}), Comb({1, 1, 2, 3, 4})};
+    const core::TDrawsArray oddDraws = {Draw(1, {1, 2, 3, 4, 200}), Draw(2, {1, 1, 2, 3, 4})};
+    ExcludeDraws(odd, oddDraws, 0, 1, out);
+    EXPECT_TRUE(out.empty());
+}
+
+TEST(Narrowing, FilterByValuesKeepsOrRemoves)
+{
+    core::TCombsArray all;
+    GenerateCombs(0, QString(), all);
+    core::TDrawsArray draws = {Draw(1, {1, 2, 3, 4, 5})};
+    auto nums = Make("TstValues", Env(&draws));
+    core::TStatDrawArray values(2);
+    values[0].Key = stats::KeyW(14);
+    values[1].Key = stats::KeyW(54);
+    nums->LoadDraws(-1, 0, false);
+    core::TCombsArray kept;
+    FilterByValues(*nums, values, false, false, 0, all, kept);
+    // Combinations with 14 or 54: C(54,5) - C(52,5).
+    EXPECT_EQ(kept.size(), std::size_t(core::Binomial(54, 5) - core::Binomial(52, 5)));
+    for (const core::TComb& c : kept)
+        ASSERT_TRUE(core::InComb(14, c) || core::InComb(54, c));
+    core::TCombsArray removed;
+    FilterByValues(*nums, values, true, false, 0, all, removed);
+    EXPECT_EQ(removed.size() + kept.size(), all.size());
+    for (const core::TComb& c : removed)
+        ASSERT_FALSE(core::InComb(14, c) || core::InComb(54, c));
+
+    // The sum statistic keeps the combinations of the selected sums, in order.
+    auto sums = Make("TstSumValues", Env(&draws));
+    if (sums) {
+        core::TStatDrawArray sum15(1);
+        sum15[0].Key = stats::KeyHalves(16);
+        core::TCombsArray s;
+        FilterByValues(*sums, sum15, false, false, 0, all, s);
+        EXPECT_EQ(s, core::TCombsArray({Comb({1, 2, 3, 4, 6})}));
+    }
+}
+
+TEST(Narrowing, DeleteSelectedAndFindInDraws)
+{
+    const core::TCombsArray src = {Comb({1, 2, 3, 4, 5}), Comb({2, 3, 4, 5, 6}), Comb({3, 4, 5, 6, 7})};
+    core::TCombsArray out;
+    DeleteSelected(src, {false, true}, out);
+    EXPECT_EQ(out, core::TCombsArray({Comb({1, 2, 3, 4, 5}), Comb({3, 4, 5, 6, 7})}));
+
+    core::TDrawsArray draws;
+    for (int i = 1; i <= 40; ++i)
+        draws.push_back(Draw(i, {i % 2 ? 5 : 1, 2, 3, 4, i % 2 ? 1 : 5}));
+    draws.push_back(Draw(41, {7, 8, 9, 10, 11}));
+    const QStringList found = FindInDraws(draws, Comb({1, 2, 3, 4, 5}));
+    ASSERT_EQ(found.size(), 26) << "the search stops once it holds more than 25 draws";
+    EXPECT_TRUE(found.front().contains(QStringLiteral("40"))) << "newest first: " << found.front().toStdString();
+    EXPECT_TRUE(FindInDraws(draws, Comb({1, 2, 3, 4, 6})).isEmpty());
+}
+
+} // namespace
