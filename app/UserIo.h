@@ -40,6 +40,21 @@ public:
 
     // Opens an address or a file with the platform's default handler.
     virtual void openUrl(const QString& url) = 0;
+
+    // The generation dialog on a copy of the settings; save tells whether they become the
+    // stored settings. False when cancelled.
+    virtual bool editGenSettings(core::TGenSettings& settings, bool& save) = 0;
+    // File pickers with a filter such as "Файлы комбинаций (*.lcv)"; empty when cancelled.
+    virtual QString pickOpenFile(const QString& filter) = 0;
+    virtual QString pickSaveFile(const QString& filter, const QString& defaultSuffix) = 0;
+    // The system clipboard's text.
+    virtual bool clipboardHasText() = 0;
+    virtual QString clipboardText() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    // A progress window counting steps 0..total; lets pending window events run.
+    virtual void progressBegin(const QString& text, int total) = 0;
+    virtual void progressStep(int done) = 0;
+    virtual void progressEnd() = 0;
 };
 
 } // namespace app

@@ -26,6 +26,15 @@ public:
     bool editConfig(core::TConfigData&) override { return false; }
     bool editShredding(core::TShreddingData&) override { return false; }
     void openUrl(const QString&) override {}
+    bool editGenSettings(core::TGenSettings&, bool&) override { return false; }
+    QString pickOpenFile(const QString&) override { return {}; }
+    QString pickSaveFile(const QString&, const QString&) override { return {}; }
+    bool clipboardHasText() override { return false; }
+    QString clipboardText() override { return {}; }
+    void setClipboardText(const QString&) override {}
+    void progressBegin(const QString&, int) override {}
+    void progressStep(int) override {}
+    void progressEnd() override {}
 };
 
 QTemporaryDir& dataDir()

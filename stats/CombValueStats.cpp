@@ -1,10 +1,121 @@
+// Combined-value statistics: pairs, triples and quadruples of the numbers of a draw taken as
+// one value. The positions come from one of four ways: every set of k positions (Mix), every
+// run of k neighbouring positions (Seq), the one run that starts at the parameter's position
+// (Pos), or runs of k neighbours after sorting the numbers ascending (Sort, never offered).
+
 #include "stats/Families.h"
+#include "stats/Patterns.h"
+#include "stats/StatBatch.h"
 
 namespace stats {
 
+namespace {
+
+using core::CombSize;
+
+// A tuple of k numbers in components 0..k-1, shown as the numbers joined by ":".
+class TCustomCombValuesStat : public TCustomStat
+{
+public:
+    TCustomCombValuesStat(const StatClass& cls, const StatEnv& env, int param, int size)
+        : TCustomStat(cls, env, param), m_size(size)
+    {
+    }
+    QString ValueToText(const TStatDrawRec& value) const override { return ComponentsText(value, m_size); }
+
+private:
+    int m_size;
+};
+
+enum class Way { Mix, Seq, Pos, Sort };
+
+template <Way W, int K> class CombValStat final : public StatBatch<CombValStat<W, K>, TCustomCombValuesStat>
+{
+    using Batch = StatBatch<CombValStat<W, K>, TCustomCombValuesStat>;
+
+public:
+    CombValStat(const StatClass& cls, const StatEnv& env, int param) : Batch(cls, env, param, K) {}
+
+    template <class Out> void values(const std::uint8_t* v, Out&& out) const
+    {
+        tuples(v, [&](const TStatKey& k) {
+            out(k);
+            return false;
+        });
+    }
+
+    bool testComb(const std::uint8_t* v, const TSelection& s) const
+    {
+        return tuples(v, [&](const TStatKey& k) { return s.hasExact(k); });
+    }
+
+private:
+    static_assert(K >= 2 && K <= 4);
+
+    // Calls take(key) for every tuple in pattern order until it returns true; whether it did.
+    template <class Take> bool tuples(const std::uint8_t* v, Take&& take) const
+    {
+        std::uint16_t prop[CombSize];
+        for (int p = 0; p < CombSize; ++p)
+            prop[p] = v[p];
+        if constexpr (W == Way::Sort) {
+            for (int p = 1; p < CombSize; ++p) {
+                const std::uint16_t x = prop[p];
+                int q = p - 1;
+                for (; q >= 0 && prop[q] > x; --q)
+                    prop[q + 1] = prop[q];
+                prop[q + 1] = x;
+            }
+        }
+        if constexpr (W == Way::Pos) {
+            // A start position that leaves no room for k numbers gives no tuple.
+            const int start = this->Param - 1;
+            if (start < 0 || start + K > CombSize)
+                return false;
+            TStatKey key;
+            for (int i = 0; i < K; ++i)
+                key.c[i] = prop[start + i];
+            return take(key);
+        } else {
+            const PositionSets& pattern = W == Way::Mix ? kMixSets[K] : kSeqSets[K];
+            for (int t = 0; t < pattern.count; ++t) {
+                const auto& idx = pattern.sets[std::size_t(t)];
+                TStatKey key;
+                for (int i = 0; i < K; ++i)
+                    key.c[i] = prop[idx[std::size_t(i)]];
+                if (take(key))
+                    return true;
+            }
+            return false;
+        }
+    }
+};
+
+using TstCombValMix2 = CombValStat<Way::Mix, 2>;
+using TstCombValMix3 = CombValStat<Way::Mix, 3>;
+using TstCombValMix4 = CombValStat<Way::Mix, 4>;
+using TstCombValSeq2 = CombValStat<Way::Seq, 2>;
+using TstCombValSeq3 = CombValStat<Way::Seq, 3>;
+using TstCombValSeq4 = CombValStat<Way::Seq, 4>;
+using TstCombValPos2 = CombValStat<Way::Pos, 2>;
+using TstCombValPos3 = CombValStat<Way::Pos, 3>;
+using TstCombValPos4 = CombValStat<Way::Pos, 4>;
+using TstCombValSort2 = CombValStat<Way::Sort, 2>;
+using TstCombValSort3 = CombValStat<Way::Sort, 3>;
+using TstCombValSort4 = CombValStat<Way::Sort, 4>;
+
+} // namespace
+
 const std::vector<FactoryEntry>& CombValueStatFactories()
 {
-    static const std::vector<FactoryEntry> list;
+    static const std::vector<FactoryEntry> list = {
+        {"TstCombValMix2", &MakeStat<TstCombValMix2>},   {"TstCombValMix3", &MakeStat<TstCombValMix3>},
+        {"TstCombValMix4", &MakeStat<TstCombValMix4>},   {"TstCombValSeq2", &MakeStat<TstCombValSeq2>},
+        {"TstCombValSeq3", &MakeStat<TstCombValSeq3>},   {"TstCombValSeq4", &MakeStat<TstCombValSeq4>},
+        {"TstCombValPos2", &MakeStat<TstCombValPos2>},   {"TstCombValPos3", &MakeStat<TstCombValPos3>},
+        {"TstCombValPos4", &MakeStat<TstCombValPos4>},   {"TstCombValSort2", &MakeStat<TstCombValSort2>},
+        {"TstCombValSort3", &MakeStat<TstCombValSort3>}, {"TstCombValSort4", &MakeStat<TstCombValSort4>},
+    };
     return list;
 }
 

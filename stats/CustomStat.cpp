@@ -76,6 +76,9 @@ void TCustomStat::CalcCombs(std::span<const TComb> combs, TStatDrawArray& list)
 void TCustomStat::CalcDraw(int index, int lastIndex, bool sorted, TStatDrawArray& list, TWorkArea& work,
                            TLastValueArray& lastValues)
 {
+    CurIndex = index;
+    CurLastIndex = lastIndex;
+    CurSorted = sorted;
     LoadDraws(index, lastIndex, sorted);
     ValueTemplate = TStatDrawRec{};
     ValueTemplate.LastDraw = CurDraw.Num;

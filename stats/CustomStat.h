@@ -80,6 +80,11 @@ public:
     TDrawRec CurDraw;
     TDrawRec RefDraw;
     TStatDrawRec ValueTemplate;
+    // What the current CalcDraw was called with, for the statistics that read draws around the
+    // current one: its archive index, the end of the window and the sorted flag.
+    int CurIndex = -1;
+    int CurLastIndex = -1;
+    bool CurSorted = false;
 
 protected:
     // The values of CurDraw after the common part of CalcDraw has filled the template.

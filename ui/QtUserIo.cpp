@@ -2,12 +2,16 @@
 
 #include "ui/ConfigDialog.h"
 #include "ui/DrawDialog.h"
+#include "ui/GenCombsDialog.h"
 #include "ui/ShreddingDialog.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QUrl>
 
 namespace ui {
@@ -83,6 +87,74 @@ void QtUserIo::openUrl(const QString& url)
 {
     const QUrl target = QFileInfo::exists(url) ? QUrl::fromLocalFile(url) : QUrl(url);
     QDesktopServices::openUrl(target);
+}
+
+bool QtUserIo::editGenSettings(core::TGenSettings& settings, bool& save)
+{
+    GenCombsDialog dialog(settings, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    settings = dialog.settings();
+    save = dialog.saveAsDefault();
+    return true;
+}
+
+QString QtUserIo::pickOpenFile(const QString& filter)
+{
+    return QFileDialog::getOpenFileName(m_owner, QString(), QString(), filter);
+}
+
+QString QtUserIo::pickSaveFile(const QString& filter, const QString& defaultSuffix)
+{
+    QFileDialog dialog(m_owner, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+bool QtUserIo::clipboardHasText()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+QString QtUserIo::clipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtUserIo::setClipboardText(const QString& text)
+{
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void QtUserIo::progressBegin(const QString& text, int total)
+{
+    progressEnd();
+    m_progress = new QProgressDialog(text, QString(), 0, std::max(total, 0), m_owner);
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setValue(0);
+    QApplication::processEvents();
+}
+
+void QtUserIo::progressStep(int done)
+{
+    if (m_progress) {
+        m_progress->setValue(done);
+        QApplication::processEvents();
+    }
+}
+
+void QtUserIo::progressEnd()
+{
+    if (m_progress) {
+        m_progress->close();
+        delete m_progress;
+    }
 }
 
 } // namespace ui

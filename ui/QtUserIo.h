@@ -6,6 +6,7 @@
 #include "app/UserIo.h"
 
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
 
 namespace ui {
@@ -23,9 +24,19 @@ public:
     bool editConfig(core::TConfigData& config) override;
     bool editShredding(core::TShreddingData& data) override;
     void openUrl(const QString& url) override;
+    bool editGenSettings(core::TGenSettings& settings, bool& save) override;
+    QString pickOpenFile(const QString& filter) override;
+    QString pickSaveFile(const QString& filter, const QString& defaultSuffix) override;
+    bool clipboardHasText() override;
+    QString clipboardText() override;
+    void setClipboardText(const QString& text) override;
+    void progressBegin(const QString& text, int total) override;
+    void progressStep(int done) override;
+    void progressEnd() override;
 
 private:
     QPointer<QWidget> m_owner;
+    QPointer<QProgressDialog> m_progress;
 };
 
 } // namespace ui

@@ -372,6 +372,7 @@ TEST_F(SessionTest, MethodListFollowsTheSettingsAndKeepsTheNamesFile)
     EXPECT_EQ(refill.count(), 2);
     EXPECT_EQ(session.statList().shredding().Formula[0], QStringLiteral("n1-n5"));
     const int shr1 = list.IndexOfCode(QStringLiteral("SHR1"));
-    if (shr1 >= 0)
+    if (shr1 >= 0) {
         EXPECT_EQ(list.Items(shr1).FormulaText, QStringLiteral("n1-n5"));
+    }
 }

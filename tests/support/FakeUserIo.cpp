@@ -62,6 +62,51 @@ void FakeUserIo::openUrl(const QString& url)
     openedUrls << url;
 }
 
+bool FakeUserIo::editGenSettings(core::TGenSettings& settings, bool& save)
+{
+    if (genEdits.isEmpty())
+        return false;
+    const auto edit = genEdits.dequeue();
+    if (!edit)
+        return false;
+    settings = edit->first;
+    save = edit->second;
+    return true;
+}
+
+QString FakeUserIo::pickOpenFile(const QString& filter)
+{
+    pickerFilters << filter;
+    return pickedFiles.isEmpty() ? QString() : pickedFiles.dequeue();
+}
+
+QString FakeUserIo::pickSaveFile(const QString& filter, const QString&)
+{
+    pickerFilters << filter;
+    return pickedFiles.isEmpty() ? QString() : pickedFiles.dequeue();
+}
+
+void FakeUserIo::setClipboardText(const QString& text)
+{
+    if (!text.isEmpty())
+        clipboard = text;
+}
+
+void FakeUserIo::progressBegin(const QString& text, int)
+{
+    progressTexts << text;
+}
+
+void FakeUserIo::progressStep(int done)
+{
+    progressSteps << done;
+}
+
+void FakeUserIo::progressEnd()
+{
+    ++progressEnds;
+}
+
 QStringList FakeUserIo::messageTexts(app::MessageKind kind) const
 {
     QStringList texts;

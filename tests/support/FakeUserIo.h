@@ -39,6 +39,15 @@ public:
     bool editConfig(core::TConfigData& config) override;
     bool editShredding(core::TShreddingData& data) override;
     void openUrl(const QString& url) override;
+    bool editGenSettings(core::TGenSettings& settings, bool& save) override;
+    QString pickOpenFile(const QString& filter) override;
+    QString pickSaveFile(const QString& filter, const QString& defaultSuffix) override;
+    bool clipboardHasText() override { return !clipboard.isEmpty(); }
+    QString clipboardText() override { return clipboard; }
+    void setClipboardText(const QString& text) override;
+    void progressBegin(const QString& text, int total) override;
+    void progressStep(int done) override;
+    void progressEnd() override;
 
     // Answers, taken in order.
     QQueue<bool> answers;
@@ -46,6 +55,11 @@ public:
     QQueue<std::optional<std::function<void(core::TDrawRec&)>>> drawEdits;
     QQueue<std::optional<core::TConfigData>> configEdits;
     QQueue<std::optional<core::TShreddingData>> shreddingEdits;
+    // Each generation dialog takes the next answer: settings and the save box, or empty.
+    QQueue<std::optional<std::pair<core::TGenSettings, bool>>> genEdits;
+    // File names the pickers return in turn; an empty name cancels.
+    QQueue<QString> pickedFiles;
+    QString clipboard;
 
     // What the person saw.
     QList<ShownMessage> messages;
@@ -54,6 +68,10 @@ public:
     QStringList drawDialogTitles;
     QStringList openedUrls;
     QList<bool> busyTransitions;
+    QStringList progressTexts;
+    QList<int> progressSteps;
+    int progressEnds = 0;
+    QStringList pickerFilters;
 
     QStringList messageTexts(app::MessageKind kind) const;
 };
