@@ -136,7 +136,7 @@ struct TCdlData
     friend bool operator==(const TCdlData&, const TCdlData&) = default;
 };
 
-using TSegmentMap = std::array<std::uint8_t, NumberCount>; // segment 1..9 of each number 1..54
+using TSegmentMap = std::array<std::uint8_t, NumberCount>; // segment 0..9 of each number 1..54
 
 inline TSegmentMap defaultSegments()
 {

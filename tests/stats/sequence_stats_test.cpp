@@ -478,7 +478,7 @@ TEST(RepeatArchive, CurrentDrawFoundDespiteCopiesAndGaps)
 // ---------------------------------------------------------------------------------------------
 // The real archive
 
-class RealArchive : public ::testing::Test
+class RepeatRealArchive : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -539,7 +539,7 @@ protected:
     int last = 0;
 };
 
-TEST_F(RealArchive, TablesAgreeWithAPlainLoop)
+TEST_F(RepeatRealArchive, TablesAgreeWithAPlainLoop)
 {
     // Two-draw values and counts: gap, shift.
     const std::tuple<const char*, const char*, int, int> twoDraw[] = {{"TstRepValues2", "TstRepCount2", 1, 0},
@@ -597,7 +597,7 @@ TEST_F(RealArchive, TablesAgreeWithAPlainLoop)
     check("TstRepValues3", listed(true));
 }
 
-TEST_F(RealArchive, FindNextWalksPastTheWindow)
+TEST_F(RepeatRealArchive, FindNextWalksPastTheWindow)
 {
     const int windowEnd = last - 40;
     auto repeats = [&](int i) {
@@ -626,7 +626,7 @@ TEST_F(RealArchive, FindNextWalksPastTheWindow)
             }
 }
 
-TEST_F(RealArchive, CandidateCountEqualsTheTableValueOfTheDraw)
+TEST_F(RepeatRealArchive, CandidateCountEqualsTheTableValueOfTheDraw)
 {
     // Every draw of the window as a candidate after the draw before it.
     auto rpc = Make("TstRepCount2", env);
