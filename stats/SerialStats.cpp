@@ -390,14 +390,14 @@ protected:
     }
 
 private:
-    // The periods of the selected rows. The selection answers questions only, so the periods
-    // are found by asking for every possible one.
+    // The distinct periods of the selected rows, ascending.
     static std::vector<std::uint16_t> selectedPeriods(const TSelection& s)
     {
         std::vector<std::uint16_t> periods;
-        for (std::uint32_t p = 0; p <= 0xFFFF; ++p)
-            if (s.hasWord(2, std::uint16_t(p)))
-                periods.push_back(std::uint16_t(p));
+        for (const TStatKey& k : s.keys())
+            periods.push_back(k.c[1]);
+        std::sort(periods.begin(), periods.end());
+        periods.erase(std::unique(periods.begin(), periods.end()), periods.end());
         return periods;
     }
 

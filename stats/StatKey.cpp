@@ -37,8 +37,10 @@ void KeySet::grow()
 
 TSelection::TSelection(const TStatDrawArray& rows) : m_rowCount(rows.size())
 {
+    m_keys.reserve(rows.size());
     for (const TStatDrawRec& r : rows) {
         const TStatKey& k = r.Key;
+        m_keys.push_back(k);
         if (k.c[1] == 0 && k.c[2] == 0 && k.c[3] == 0)
             m_exactLow.insert(k.c[0]);
         else

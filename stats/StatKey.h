@@ -108,6 +108,8 @@ public:
 
     bool empty() const { return m_rowCount == 0; }
     std::size_t rowCount() const { return m_rowCount; }
+    // The keys of the rows, in their order.
+    const std::vector<TStatKey>& keys() const { return m_keys; }
 
     // Some row has all four components equal.
     bool hasExact(const TStatKey& k) const
@@ -141,6 +143,7 @@ public:
 
 private:
     std::size_t m_rowCount = 0;
+    std::vector<TStatKey> m_keys;
     WordSet m_exactLow; // rows whose components 1..3 are 0, by component 0
     KeySet m_exact;
     WordSet m_pairLow; // rows whose component 2 is 0, by component 0
