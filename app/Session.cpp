@@ -285,6 +285,8 @@ QString Session::statusPanel(int panel) const
         return tr("Следующий тираж: %1").arg(nextDrawNum(m_drawsOffset));
     case 2:
         return nextDrawText(m_drawsOffset);
+    case 3:
+        return tr("Комбинаций: %1").arg(m_combs.size());
     case 6:
         return m_statusText;
     default:

@@ -6,6 +6,7 @@
 
 #include "app/ExclusiveFile.h"
 #include "app/UserIo.h"
+#include "combos/CombList.h"
 #include "core/DataFolder.h"
 #include "core/GameTypes.h"
 #include "stats/StatList.h"
@@ -146,6 +147,54 @@ public:
     // work on the statistics without the full start-up.
     void prepareStatistics();
 
+    // ---- the combination list (candidates), its undo copy and the filter history
+    const core::TCombsArray& combs() const { return m_combs; }
+    std::size_t undoCount() const { return m_undo.size(); }
+    const std::vector<combos::FilterHistoryRow>& filterHistory() const { return m_history; }
+    // Replaces the list by a generation; withStatus also clears the history and the undo copy
+    // and refreshes the view. False when generation failed (the error was shown).
+    bool combsGenerate(const core::TGenSettings& settings, bool withStatus);
+    void combsSaveUndo(bool withStatus);
+    void combsRestoreUndo(bool withStatus);
+    void combsDropUndo() { m_undo.clear(); }
+    void combsRefresh();
+    bool combsContains(const core::TComb& comb) const;
+    // The narrowing passes rebuild the list from the undo copy: save it right before.
+    void combsExcludeDraws(int n);
+    void combsDeleteSelected(const std::vector<bool>& selected);
+    void combsFilterByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values, const QString& valuesText,
+                             const QString& name, bool exclude);
+    // Throws core::EConvertError when numbers is empty.
+    void combsFilterByNumbers(const std::vector<int>& numbers, const QStringList& texts, const QString& name,
+                              bool exclude);
+    void filterHistoryAdd(bool removed, const QString& name, const QString& values);
+    void filterHistoryAddUndo();
+    void filterHistoryClear();
+    void filterHistoryDropLast();
+    // The combination cache of script lines that exclude recent draws.
+    bool combsBufferSave(int offset, int n);
+    bool combsBufferLoad(int offset, int n);
+    void combsBufferReset();
+    QString combsBufferFile() const;
+
+    // The user commands of the combination page.
+    bool combsGen();
+    bool combsUndo();
+    bool combsDelExists(int n);
+    bool combsDelSelected(const std::vector<bool>& selected);
+    void combsCheckNums();
+    void combsFindInDraws(int row);
+    bool combsOpen();
+    bool combsSave();
+    void combsCopy(const std::vector<std::size_t>& rows);
+    bool combsPaste();
+    // Mode 4 of generation and the open command: the file's combinations replace the list.
+    bool combsLoadFile(const QString& path);
+    bool combsSaveFile(const QString& path);
+    // The hand-over of the statistics table: the rows' records narrow the list by the method.
+    void statFilter(int method, const core::TStatDrawArray& values, const QStringList& valueTexts, const QString& name,
+                    bool exclude);
+
     // ---- run flags
     bool scriptRunning() const { return m_scriptRunning; }
     bool stopRequested() const { return m_stopRequested; }
@@ -162,6 +211,9 @@ signals:
     void configChanged();
     // The method list was rebuilt; every statistics selector refills.
     void statMethodsChanged();
+    // The combination list changed: its length, its rows or both; the selection is gone.
+    void combsChanged();
+    void filterHistoryChanged();
     void busyChanged(bool busy);
     void statusTextChanged(const QString& text);
 
@@ -193,6 +245,11 @@ private:
     std::int64_t m_totalCombs = 0;
     PrizeClass m_prizeClasses[core::CombSize + 1];
     ExclusiveFile m_stakesFile;
+
+    core::TCombsArray m_combs;
+    core::TCombsArray m_undo; // size = the undo count
+    std::vector<combos::FilterHistoryRow> m_history;
+    std::pair<int, int> m_bufferKey{-1, -1};
 
     bool m_scriptRunning = false;
     bool m_stopRequested = false;

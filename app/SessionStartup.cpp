@@ -133,7 +133,9 @@ Session::InitResult Session::initialise()
         }
 
         drawsLoad();
-        // The combination list is generated here with the stored generation settings.
+        m_combs.reserve(std::size_t(m_totalCombs));
+        m_undo.reserve(std::size_t(m_totalCombs));
+        combsGenerate(m_genSettings, true);
         recalcViews(true);
         // Ratings, regular-stake tables and the current script are loaded here.
 
