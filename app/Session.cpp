@@ -330,6 +330,14 @@ bool Session::editConfig()
     core::TConfigData edited = config();
     if (!m_io.editConfig(edited))
         return false;
+    // The full-set files of the categories whose settings changed are rebuilt.
+    std::uint16_t categories = 0;
+    if (edited.MatrixCols != config().MatrixCols)
+        categories |= 1u << 4;
+    if (edited.ChannelSize != config().ChannelSize)
+        categories |= 1u << 3;
+    if (core::DigitsText(edited.MatrixSegments) != core::DigitsText(config().MatrixSegments))
+        categories |= 1u << 5;
     m_statList.setConfig(edited);
     {
         BusyScope busy(*this, tr("Сохранение файла конфигурации..."));
@@ -337,9 +345,9 @@ bool Session::editConfig()
         if (!core::ConfigSave(m_folder.configFile(), config(), &error))
             showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
     }
-    // Parameter ranges follow the channel size, the matrix and the segments. The full-set files
-    // of the categories whose settings changed are rebuilt here once they exist.
+    // Parameter ranges follow the channel size, the matrix and the segments.
     statListReload();
+    prefetchRebuildAll(false, categories);
     recalcViews(true);
     emit configChanged();
     return true;
@@ -357,6 +365,7 @@ bool Session::editShredding()
         if (!core::ShreddingSave(m_folder.configFile(), shredding(), &error))
             showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
     }
+    prefetchRebuildAll(false, std::uint16_t(1u << 12));
     statListReload();
     emit configChanged();
     return true;

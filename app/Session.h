@@ -10,10 +10,13 @@
 #include "core/DataFolder.h"
 #include "core/GameTypes.h"
 #include "stats/StatList.h"
+#include "views/FullSet.h"
+#include "views/StatTable.h"
 
 #include <QObject>
 #include <QStringList>
 
+#include <array>
 #include <bitset>
 
 namespace app {
@@ -27,6 +30,7 @@ struct WindowStateData
     bool FirstRun = false;
     bool PrefetchsInit = false;
     bool PrefetchsEnabled = false;
+    bool ShowTotalLine = true;
 };
 
 // Size of one prize class: combinations that match a given one in k numbers.
@@ -195,6 +199,31 @@ public:
     void statFilter(int method, const core::TStatDrawArray& values, const QStringList& valueTexts, const QString& name,
                     bool exclude);
 
+    // ---- the statistics table and the full-set files
+    const views::StatTable& statTable() const { return m_statTable; }
+    const views::StatChart& statChart() const { return m_statChart; }
+    // The method the table was computed for (-1: none).
+    int statMethod() const { return m_statMethod; }
+    // Computes the table of a method (an index of the method list; -1 clears the table) over
+    // the window of the newest draws before the analysis point. Without force nothing happens
+    // when the archive length, the offset, the window and the method are those of the last
+    // calculation. True when the table was computed anew.
+    bool statCalc(int method, int window, bool force);
+    views::StatTableParams statParams(int window) const;
+    QString fullSetPath(int method) const;
+    // The full-set counts of a method when the comparison is on and the method has them: read
+    // from its file, which is built first when it is missing or empty. False when there is no
+    // comparison (the reason was shown when it is an error).
+    bool prefetchOpen(int method, views::FullSetCounts& counts);
+    bool prefetchBuild(int method, views::FullSetCounts* counts = nullptr);
+    // Builds the files of every method that has one and whose file is missing or whose category
+    // is in the set (bit c = category c); only when forced or when the comparison is on.
+    void prefetchRebuildAll(bool force, std::uint16_t categories);
+    void setPrefetchsEnabled(bool on);
+    // Turns the comparison on or off for this run without storing it (the tool's --compare).
+    void setPrefetchsEnabledForRun(bool on) { m_state.PrefetchsEnabled = on; }
+    void setShowTotalLine(bool on);
+
     // ---- run flags
     bool scriptRunning() const { return m_scriptRunning; }
     bool stopRequested() const { return m_stopRequested; }
@@ -213,6 +242,10 @@ signals:
     void statMethodsChanged();
     // The combination list changed: its length, its rows or both; the selection is gone.
     void combsChanged();
+    // The statistics table or its chart changed.
+    void statTableChanged();
+    // The comparison or the total line was switched; the table is computed anew.
+    void statOptionsChanged();
     void filterHistoryChanged();
     void busyChanged(bool busy);
     void statusTextChanged(const QString& text);
@@ -250,6 +283,11 @@ private:
     core::TCombsArray m_undo; // size = the undo count
     std::vector<combos::FilterHistoryRow> m_history;
     std::pair<int, int> m_bufferKey{-1, -1};
+
+    views::StatTable m_statTable;
+    views::StatChart m_statChart;
+    int m_statMethod = -1;
+    std::array<std::int64_t, 4> m_statCache{-1, -1, -1, -1};
 
     bool m_scriptRunning = false;
     bool m_stopRequested = false;

@@ -71,6 +71,7 @@ void Session::readWindowState()
         m_state.SortedDraws = ini.readBool(section, QStringLiteral("SortedDraws"), false);
         m_state.PrefetchsEnabled = ini.readBool(section, QStringLiteral("PrefetchsEnabled"), false);
         m_state.PrefetchsInit = ini.readBool(section, QStringLiteral("PrefetchsInit"), false);
+        m_state.ShowTotalLine = ini.readBool(section, QStringLiteral("ShowTotalLine"), true);
         m_state.FirstRun = ini.readBool(section, QStringLiteral("FirstRun"), false);
         if (!m_state.PrefetchsInit && readable) {
             m_state.PrefetchsInit = true;
@@ -153,11 +154,11 @@ Session::InitResult Session::initialise()
         }
         // The update check runs here when AutoUpdates is on and may ask for a restart.
         if (fullRecreate) {
-            // Every full-set file of every category is rebuilt here.
+            prefetchRebuildAll(true, std::uint16_t((1u << stats::CategoryCount) - 1));
             showStatus(QString());
             return InitResult::Terminate;
         }
-        // Missing full-set files are built here (forced by "fullrefresh").
+        prefetchRebuildAll(fullRefresh, 0);
         if (fullRefresh) {
             showStatus(QString());
             return InitResult::Terminate;
@@ -176,7 +177,9 @@ void Session::shutdown()
     // An instance that was refused the data files leaves the window state to the one that has them.
     if (m_stakesFile.isHeld())
         storeStateInt(QStringLiteral("DrawsExclude"), m_state.DrawsExclude);
-    // The combination list, its undo copy and their buffers are freed here.
+    m_bufferKey = {-1, -1};
+    core::TCombsArray().swap(m_combs);
+    core::TCombsArray().swap(m_undo);
     drawsClear();
     m_stakesFile.close();
 }

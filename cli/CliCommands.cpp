@@ -139,7 +139,10 @@ QString UsageText()
               "  vertoma-cli [--data-dir DIR] draws delete NUM\n"
               "  vertoma-cli [--data-dir DIR] status [--offset K]\n"
               "  vertoma-cli [--data-dir DIR] methods\n"
-              "  vertoma-cli [--data-dir DIR] stat CODE [--len N] [--offset K] [--sorted] [--sort COL[:desc]]");
+              "  vertoma-cli [--data-dir DIR] stat CODE [--len N] [--offset K] [--sorted] [--sort COL[:desc]] "
+              "[--compare]\n"
+              "  vertoma-cli [--data-dir DIR] prefetch [--all | CODE...]\n"
+              "  vertoma-cli [--data-dir DIR] generate [--mode M] [--param TEXT] [--out FILE]");
 }
 
 } // namespace cli

@@ -15,6 +15,8 @@ int RunDraws(app::Session& session, QStringList args);
 int RunStatus(app::Session& session, QStringList args);
 int RunMethods(app::Session& session, QStringList args);
 int RunStat(app::Session& session, QStringList args);
+int RunPrefetch(app::Session& session, QStringList args);
+int RunGenerate(app::Session& session, QStringList args);
 QString UsageText();
 
 } // namespace cli

@@ -25,6 +25,7 @@ int RunStat(app::Session& session, QStringList args)
     const auto offset = takeOption(args, QStringLiteral("--offset"), missing);
     const auto sort = takeOption(args, QStringLiteral("--sort"), missing);
     const bool sorted = takeFlag(args, QStringLiteral("--sorted"));
+    const bool compare = takeFlag(args, QStringLiteral("--compare"));
     if (missing)
         return refuse(tr("Не указано значение параметра."));
     if (args.size() != 1)
@@ -74,6 +75,16 @@ int RunStat(app::Session& session, QStringList args)
     params.Cdl = session.config().CDL;
 
     const auto stat = list.CreateStat(method);
+    views::FullSetCounts counts;
+    if (compare) {
+        if (!list.Items(method).Class->CanPrefetch())
+            return refuse(tr("Для метода %1 нет распределения по полному набору комбинаций.").arg(code));
+        // The comparison is asked for this run only; the stored switch stays as it is.
+        session.setPrefetchsEnabledForRun(true);
+        if (!session.prefetchOpen(method, counts))
+            return kFailed;
+        params.FullSet = &counts;
+    }
     views::StatTable table = views::ComputeStatTable(*stat, session.draws(), params);
     views::SortStatRows(table.Rows, sortColumn, descending);
     printLine(views::StatColumnCaptions().join(u'\t'));
@@ -81,6 +92,65 @@ int RunStat(app::Session& session, QStringList args)
         QStringList cells(row.Cells.begin(), row.Cells.end());
         printLine(cells.join(u'\t'));
     }
+    return 0;
+}
+
+int RunPrefetch(app::Session& session, QStringList args)
+{
+    const bool all = takeFlag(args, QStringLiteral("--all"));
+    if (all == !args.isEmpty())
+        return refuse(tr("Укажите --all или коды методов."));
+    session.prepareStatistics();
+    const stats::TStatList& list = session.statList();
+    std::vector<int> methods;
+    if (all) {
+        for (int i = 0; i < list.Count(); ++i)
+            if (list.Items(i).Class->CanPrefetch())
+                methods.push_back(i);
+    } else {
+        for (const QString& code : args) {
+            const int i = list.IndexOfCode(code);
+            if (i < 0)
+                return refuse(tr("Неизвестный метод расчета статистики: %1").arg(code));
+            if (!list.Items(i).Class->CanPrefetch())
+                return refuse(tr("Для метода %1 нет распределения по полному набору комбинаций.").arg(code));
+            methods.push_back(i);
+        }
+    }
+    for (int i : methods) {
+        if (!session.prefetchBuild(i))
+            return kFailed;
+        printLine(session.fullSetPath(i));
+    }
+    return 0;
+}
+
+int RunGenerate(app::Session& session, QStringList args)
+{
+    bool missing = false;
+    const auto mode = takeOption(args, QStringLiteral("--mode"), missing);
+    const auto param = takeOption(args, QStringLiteral("--param"), missing);
+    const auto out = takeOption(args, QStringLiteral("--out"), missing);
+    if (missing)
+        return refuse(tr("Не указано значение параметра."));
+    if (!args.isEmpty())
+        return refuse(tr("Неизвестный параметр: %1").arg(args.first()));
+    session.prepareStatistics();
+    core::TGenSettings settings = session.genSettings();
+    if (mode) {
+        const auto m = parseInt(*mode, 0, combos::kGenModeCount - 1);
+        if (!m)
+            return refuse(tr("Режим генерации должен быть от 0 до %1: %2").arg(combos::kGenModeCount - 1).arg(*mode));
+        settings.Mode = std::uint8_t(*m);
+        settings.Param.clear();
+    }
+    if (param)
+        settings.Param = param->left(255);
+    if (!session.combsGenerate(settings, false))
+        return kFailed;
+    printLine(QString::number(session.combs().size()));
+    if (out && !session.combsSaveFile(*out))
+        return kFailed;
     return 0;
 }
 

@@ -44,6 +44,10 @@ int main(int argc, char* argv[])
         return cli::RunMethods(session, args);
     if (command == QStringLiteral("stat"))
         return cli::RunStat(session, args);
+    if (command == QStringLiteral("prefetch"))
+        return cli::RunPrefetch(session, args);
+    if (command == QStringLiteral("generate"))
+        return cli::RunGenerate(session, args);
     cli::printError(cli::UsageText());
     return 2;
 }

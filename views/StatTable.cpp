@@ -1,6 +1,7 @@
 #include "views/StatTable.h"
 
 #include "core/DrawArchive.h"
+#include "core/GameMath.h"
 #include "core/StatAccum.h"
 #include "core/TextForms.h"
 
@@ -227,6 +228,41 @@ StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& dr
         table.Rows.push_back(std::move(row));
     }
     return table;
+}
+
+StatChart ComputeStatChart(const stats::TCustomStat& stat, const StatTable& table, const StatTableParams& params,
+                           bool showTotalLine)
+{
+    StatChart chart;
+    const core::TStatDrawArray& values = table.Values;
+    if (values.size() <= 1)
+        return chart;
+    if (table.Compared && params.FullSet) {
+        // One x position per full-set value in file order; the observed count where the window
+        // has the value.
+        double x = 0;
+        for (const FullSetCounts::Record& r : params.FullSet->Records) {
+            x += 1;
+            core::TStatDrawRec rec;
+            rec.Key = r.Key;
+            const QString label = stat.ValueToText(rec);
+            if (showTotalLine)
+                chart.Total.push_back({x, r.Count * table.NormScale, label});
+            const auto it =
+                std::find_if(values.begin(), values.end(), [&](const core::TStatDrawRec& e) { return e.Key == r.Key; });
+            if (it != values.end())
+                chart.Actual.push_back({x, double(it->Count), stat.ValueToText(*it)});
+        }
+        return chart;
+    }
+    core::TStatDrawArray sorted = values;
+    core::StatDrawSort(sorted);
+    double x = 0;
+    for (const core::TStatDrawRec& e : sorted) {
+        x += 1;
+        chart.Actual.push_back({x, double(e.Count), stat.ValueToText(e)});
+    }
+    return chart;
 }
 
 TStatValues StatRowText(const StatTableRow& row)

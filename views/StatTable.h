@@ -86,8 +86,26 @@ struct StatTable
     std::vector<StatTableRow> Rows;
 };
 
+// The chart under the table: the observed counts and, with the comparison, the scaled
+// full-set counts, one point per value with its text as the label.
+struct ChartPoint
+{
+    double X = 0;
+    double Y = 0;
+    QString Label;
+};
+struct StatChart
+{
+    std::vector<ChartPoint> Actual; // "Фактические данные"
+    std::vector<ChartPoint> Total; // "Все возможные комбинации", only with the comparison and the total line
+};
+
 // Computes the table of a fresh statistic instance over the draws it reads.
 StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& draws, const StatTableParams& params);
+
+// The chart of a computed table; empty unless the table has more than one value.
+StatChart ComputeStatChart(const stats::TCustomStat& stat, const StatTable& table, const StatTableParams& params,
+                           bool showTotalLine);
 
 // The decimal separator of the user's numeric locale.
 QString SystemDecimalPoint();

@@ -287,3 +287,53 @@ TEST_F(CliTest, StatRefusesBadInput)
     }
     EXPECT_TRUE(run({QStringLiteral("stat"), QStringLiteral("NOPE")}).err.contains(QStringLiteral("NOPE")));
 }
+
+TEST_F(CliTest, GenerateCountsAndWritesTheList)
+{
+    CliResult r = run({QStringLiteral("generate")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.trimmed(), QStringLiteral("3162510"));
+    const QString out = m_dir.filePath(QStringLiteral("six.lcv"));
+    r = run({QStringLiteral("generate"), QStringLiteral("--mode"), QStringLiteral("2"), QStringLiteral("--param"),
+             QStringLiteral("1;2;3;4;5;6"), QStringLiteral("--out"), out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.trimmed(), QStringLiteral("6"));
+    EXPECT_EQ(testsupport::ReadFile(out).split('\n').first(), QByteArray("1;2;3;4;5\r"));
+    r = run(
+        {QStringLiteral("generate"), QStringLiteral("--mode"), QStringLiteral("4"), QStringLiteral("--param"), out});
+    EXPECT_EQ(r.out.trimmed(), QStringLiteral("6")) << "mode 4 reads the file";
+    EXPECT_EQ(run({QStringLiteral("generate"), QStringLiteral("--mode"), QStringLiteral("5")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("generate"), QStringLiteral("--mode"), QStringLiteral("4"), QStringLiteral("--param"),
+                   m_dir.filePath(QStringLiteral("none.lcv"))})
+                  .exitCode,
+              1);
+}
+
+TEST_F(CliTest, PrefetchAndCompare)
+{
+    CliResult r = run({QStringLiteral("prefetch"), QStringLiteral("even"), QStringLiteral("SUMS")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("Prefetchs/Vertoma_5x54_EVEN.dfc")));
+    EXPECT_EQ(QFileInfo(lines[1]).size(), 247 * 12) << "246 sums and the trailer";
+    EXPECT_EQ(run({QStringLiteral("prefetch"), QStringLiteral("SUMC")}).exitCode, 2) << "no full-set distribution";
+    EXPECT_EQ(run({QStringLiteral("prefetch")}).exitCode, 2);
+
+    // The comparison builds a missing file first.
+    r = run({QStringLiteral("stat"), QStringLiteral("PRIM"), QStringLiteral("--compare")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(m_dir.filePath(QStringLiteral("Prefetchs/Vertoma_5x54_PRIM.dfc"))));
+    const QStringList rows = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(rows.size(), 6);
+    int normSum = 0;
+    for (int i = 1; i < rows.size(); ++i) {
+        const QStringList cells = rows[i].split(QLatin1Char('\t'));
+        bool ok = false;
+        normSum += cells[3].toInt(&ok);
+        EXPECT_TRUE(ok) << cells[3].toStdString();
+        EXPECT_EQ(cells[4].toInt(), cells[1].toInt() - cells[3].toInt());
+    }
+    EXPECT_GT(normSum, 0);
+    EXPECT_EQ(run({QStringLiteral("stat"), QStringLiteral("SUMC"), QStringLiteral("--compare")}).exitCode, 2);
+}
