@@ -3,6 +3,7 @@
 // alongside as the yardstick.
 
 #include "bench/BenchRegistry.h"
+#include "combos/CombList.h"
 #include "core/GameTypes.h"
 #include "stats/StatList.h"
 
@@ -64,11 +65,64 @@ void calcCombFullSet(benchmark::State& state, int method)
     state.SetItemsProcessed(std::int64_t(state.iterations()) * std::int64_t(all.size()));
 }
 
+// One filter pass by values as the combination list runs it: save the undo copy, test every
+// combination of it, rebuild the list from the ones that stay.
+void filterPass(benchmark::State& state, const char* code, std::vector<core::TStatKey> selected)
+{
+    const stats::TStatList& list = methods();
+    const auto stat = list.CreateStat(list.IndexOfCode(QString::fromLatin1(code)));
+    core::TStatDrawArray values;
+    for (const core::TStatKey& k : selected) {
+        core::TStatDrawRec r;
+        r.Key = k;
+        values.push_back(r);
+    }
+    core::TCombsArray combs = fullSet();
+    core::TCombsArray undo;
+    undo.reserve(combs.size());
+    combs.reserve(fullSet().size());
+    std::size_t kept = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        combs.assign(fullSet().begin(), fullSet().end());
+        state.ResumeTiming();
+        undo.assign(combs.begin(), combs.end());
+        stat->LoadDraws(-1, 0, false);
+        combos::FilterByValues(*stat, values, false, false, 0, undo, combs);
+        kept = combs.size();
+        benchmark::DoNotOptimize(combs.data());
+    }
+    state.counters["kept"] = double(kept);
+    state.SetItemsProcessed(std::int64_t(state.iterations()) * std::int64_t(fullSet().size()));
+}
+
+void BM_Generate(benchmark::State& state)
+{
+    core::TCombsArray combs;
+    combs.reserve(3162510);
+    for (auto _ : state) {
+        combs.clear();
+        combos::GenerateCombs(0, QString(), combs);
+        benchmark::DoNotOptimize(combs.data());
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations()) * std::int64_t(combs.size()));
+}
+
 } // namespace
 
 void RegisterStatBenchmarks()
 {
     benchmark::RegisterBenchmark("BM_FullSetCopy", BM_FullSetCopy)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_Generate", BM_Generate)->Unit(benchmark::kMillisecond);
+    // Ten numbers kept; the sums of the middle band kept.
+    std::vector<core::TStatKey> numbers;
+    for (std::uint16_t n = 1; n <= 10; ++n)
+        numbers.push_back(stats::KeyW(n));
+    std::vector<core::TStatKey> sums;
+    for (std::uint32_t s = 100; s <= 160; ++s)
+        sums.push_back(stats::KeyHalves(s));
+    benchmark::RegisterBenchmark("BM_FilterPass/NUMS", filterPass, "NUMS", numbers)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_FilterPass/SUMS", filterPass, "SUMS", sums)->Unit(benchmark::kMillisecond);
     const stats::TStatList& list = methods();
     for (int i = 0; i < list.Count(); ++i) {
         if (!list.Items(i).Class->CanPrefetch())

@@ -6,7 +6,7 @@
 namespace stats {
 
 TCustomStat::TCustomStat(const StatClass& cls, const StatEnv& env, int param)
-    : Param(param), DrawsRef(env.Draws), m_class(cls)
+    : Param(param), DrawsRef(env.Draws), m_class(cls), m_env(env)
 {
 }
 

@@ -42,6 +42,8 @@ public:
     TCustomStat& operator=(const TCustomStat&) = delete;
 
     const StatClass& statClass() const { return m_class; }
+    // A fresh instance of the same method with the same settings, for a second core.
+    std::unique_ptr<TCustomStat> Clone() const { return m_class.Create(m_class, m_env, Param); }
     // The caption for the instance's own parameter.
     QString GetName() const { return m_class.GetCaptionFmt(Param); }
 
@@ -101,6 +103,7 @@ protected:
 
 private:
     const StatClass& m_class;
+    StatEnv m_env;
 };
 
 // A single value per draw that can be charted.

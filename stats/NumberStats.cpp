@@ -43,10 +43,11 @@ public:
     }
     bool testComb(const std::uint8_t* v, const TSelection& s) const
     {
+        // All five looked up without a branch: the answer is unpredictable on a large list.
+        bool any = false;
         for (int p = 0; p < core::CombSize; ++p)
-            if (s.hasExact(v[p], 0, 0, 0))
-                return true;
-        return false;
+            any |= s.hasExact(v[p], 0, 0, 0);
+        return any;
     }
 };
 
