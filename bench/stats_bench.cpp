@@ -4,8 +4,11 @@
 
 #include "bench/BenchRegistry.h"
 #include "combos/CombList.h"
+#include "views/FullSet.h"
+
 #include "core/GameTypes.h"
 #include "stats/StatList.h"
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -96,6 +99,27 @@ void filterPass(benchmark::State& state, const char* code, std::vector<core::TSt
     state.SetItemsProcessed(std::int64_t(state.iterations()) * std::int64_t(fullSet().size()));
 }
 
+// Every full-set file built and written, as the start-up word "fullrecreate" does it.
+void BM_FullRecreate(benchmark::State& state)
+{
+    const stats::TStatList& list = methods();
+    QTemporaryDir dir;
+    const core::DataFolder folder(dir.path(), QStringLiteral("Vertoma_5x54"), dir.path());
+    views::FullCombinationSet();
+    int files = 0;
+    for (auto _ : state) {
+        files = 0;
+        for (int i = 0; i < list.Count(); ++i) {
+            if (!list.Items(i).Class->CanPrefetch())
+                continue;
+            const views::FullSetCounts counts = views::ComputeFullSet(list, i);
+            views::WriteFullSetFile(views::FullSetPath(folder, list.Items(i).GetCodeText()), counts, nullptr);
+            ++files;
+        }
+    }
+    state.counters["files"] = files;
+}
+
 void BM_Generate(benchmark::State& state)
 {
     core::TCombsArray combs;
@@ -114,6 +138,7 @@ void RegisterStatBenchmarks()
 {
     benchmark::RegisterBenchmark("BM_FullSetCopy", BM_FullSetCopy)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_Generate", BM_Generate)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_FullRecreate", BM_FullRecreate)->Unit(benchmark::kMillisecond)->Iterations(1);
     // Ten numbers kept; the sums of the middle band kept.
     std::vector<core::TStatKey> numbers;
     for (std::uint16_t n = 1; n <= 10; ++n)
