@@ -23,6 +23,7 @@ struct WindowStateData
 {
     bool SortedDraws = false;
     bool ColorDraws = true;
+    bool ColorCombs = true;
     int DrawsExclude = 0;
     bool FirstRun = false;
     bool PrefetchsInit = false;
@@ -127,6 +128,7 @@ public:
     const core::TGenSettings& genSettings() const { return m_genSettings; }
     core::TProxy& proxy() { return m_proxy; }
     void setColorDraws(bool on);
+    void setColorCombs(bool on);
     void setDrawsExclude(int count);
     bool editConfig();
     bool editShredding();
@@ -213,6 +215,8 @@ signals:
     void statMethodsChanged();
     // The combination list changed: its length, its rows or both; the selection is gone.
     void combsChanged();
+    // Only the look of the combination list changed (its colours); rows and selection stay.
+    void combsLookChanged();
     void filterHistoryChanged();
     void busyChanged(bool busy);
     void statusTextChanged(const QString& text);
