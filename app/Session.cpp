@@ -306,6 +306,15 @@ void Session::setColorDraws(bool on)
     emit drawsChanged(false);
 }
 
+void Session::setColorCombs(bool on)
+{
+    if (m_state.ColorCombs == on)
+        return;
+    m_state.ColorCombs = on;
+    storeStateBool(QStringLiteral("ColorCombs"), on);
+    emit combsLookChanged();
+}
+
 void Session::setDrawsExclude(int count)
 {
     m_state.DrawsExclude = std::max(0, count);

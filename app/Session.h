@@ -26,6 +26,7 @@ struct WindowStateData
 {
     bool SortedDraws = false;
     bool ColorDraws = true;
+    bool ColorCombs = true;
     int DrawsExclude = 0;
     bool FirstRun = false;
     bool PrefetchsInit = false;
@@ -131,6 +132,7 @@ public:
     const core::TGenSettings& genSettings() const { return m_genSettings; }
     core::TProxy& proxy() { return m_proxy; }
     void setColorDraws(bool on);
+    void setColorCombs(bool on);
     void setDrawsExclude(int count);
     bool editConfig();
     bool editShredding();
@@ -246,6 +248,8 @@ signals:
     void statTableChanged();
     // The comparison or the total line was switched; the table is computed anew.
     void statOptionsChanged();
+    // Only the look of the combination list changed (its colours); rows and selection stay.
+    void combsLookChanged();
     void filterHistoryChanged();
     void busyChanged(bool busy);
     void statusTextChanged(const QString& text);

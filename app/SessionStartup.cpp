@@ -68,6 +68,7 @@ void Session::readWindowState()
         const QString& section = core::kMainWindowSection;
         m_state.DrawsExclude = std::max(0, ini.readInt(section, QStringLiteral("DrawsExclude"), 0));
         m_state.ColorDraws = ini.readBool(section, QStringLiteral("ColorDraws"), true);
+        m_state.ColorCombs = ini.readBool(section, QStringLiteral("ColorCombs"), true);
         m_state.SortedDraws = ini.readBool(section, QStringLiteral("SortedDraws"), false);
         m_state.PrefetchsEnabled = ini.readBool(section, QStringLiteral("PrefetchsEnabled"), false);
         m_state.PrefetchsInit = ini.readBool(section, QStringLiteral("PrefetchsInit"), false);

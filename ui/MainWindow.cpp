@@ -6,6 +6,7 @@
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
+#include "ui/CombsPage.h"
 #include "ui/DrawListModel.h"
 #include "ui/DrawsPage.h"
 #include "ui/FirstRunDialog.h"
@@ -51,6 +52,7 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
     resize(1100, 720);
 
     createActions();
+    createCombsActions();
     createPages();
     createMenus();
     createStatusBar();
@@ -86,9 +88,7 @@ void MainWindow::createPages()
     m_drawsPage = new DrawsPage(m_session, m_pcLists);
     m_drawsPage->setObjectName(QStringLiteral("tsDraws"));
     m_pcLists->addTab(m_drawsPage, tr("Архив тиражей"));
-    auto* combs = new QWidget(m_pcLists);
-    combs->setObjectName(QStringLiteral("tsCombs"));
-    m_pcLists->addTab(combs, tr("Комбинации"));
+    createCombsPage();
     m_drawsPage->list()->addActions(
         {action(QStringLiteral("DrawsAdd")), action(QStringLiteral("DrawsEdit")), action(QStringLiteral("DrawsDel"))});
     auto* separator = new QAction(m_drawsPage->list());
@@ -145,6 +145,7 @@ void MainWindow::readLayout()
     const int left = ini.readInt(section, QStringLiteral("LeftPanelWidth"), 335);
     m_splitter->setSizes({std::max(100, left), std::max(200, width() - left)});
     ListLayoutLoad(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
+    m_combsPage->loadLayout(ini, section);
     for (const SwitchablePage& page : kSwitchablePages) {
         const QString key = QString::fromLatin1(page.key);
         const bool visible = ini.readBool(section, key, true);
@@ -163,6 +164,7 @@ void MainWindow::storeLayout()
     PlacementSave(*this, ini, section);
     ini.writeInt(section, QStringLiteral("LeftPanelWidth"), m_splitter->sizes().value(0, 335));
     ListLayoutSave(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
+    m_combsPage->saveLayout(ini, section);
     QString error;
     if (!ini.save(&error))
         m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));

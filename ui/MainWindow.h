@@ -20,6 +20,7 @@ class Session;
 
 namespace ui {
 
+class CombsPage;
 class DrawsPage;
 
 class MainWindow : public QMainWindow
@@ -39,6 +40,7 @@ public:
 
     QAction* action(const QString& name) const { return m_actions.value(name); }
     DrawsPage* drawsPage() const { return m_drawsPage; }
+    CombsPage* combsPage() const { return m_combsPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -64,6 +66,11 @@ private:
     void storeLayout();
     void refreshStatusPanels();
     void updateCaption();
+    // The combination page and its commands (MainWindowCombs.cpp).
+    void createCombsActions();
+    void createCombsPage();
+    void createCombsMenu();
+    void updateCombsActionStates(bool idle);
 
     QAction* addAction(const QString& name, const QString& caption, const QString& hint = {});
     QAction* addToggle(const QString& name, const QString& caption, const QString& hint = {});
@@ -86,6 +93,7 @@ private:
     QTabWidget* m_pcLists = nullptr;
     QTabWidget* m_pcMain = nullptr;
     DrawsPage* m_drawsPage = nullptr;
+    CombsPage* m_combsPage = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};
     QString m_helpPath;

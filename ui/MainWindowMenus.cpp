@@ -139,8 +139,8 @@ void MainWindow::createMenus()
     draws->addAction(action(QStringLiteral("DrawsInfo")));
     draws->addAction(action(QStringLiteral("DrawsSorted")));
 
+    createCombsMenu();
     // Menus whose commands arrive with their pages.
-    menuBar()->addMenu(tr("Комбинации"));
     menuBar()->addMenu(tr("Статистика"));
     menuBar()->addMenu(tr("Ставки"));
     menuBar()->addMenu(tr("Рейтинг"));
@@ -151,6 +151,7 @@ void MainWindow::createMenus()
 
     QMenu* view = menuBar()->addMenu(tr("Вид"));
     view->addAction(action(QStringLiteral("ColorDraws")));
+    view->addAction(action(QStringLiteral("ColorCombs")));
     view->addSeparator();
     for (const char* name : {"TabGraps", "TabCard", "TabLayout", "TabWeek", "TabTables"})
         view->addAction(action(QString::fromLatin1(name)));
@@ -176,6 +177,7 @@ void MainWindow::updateActionStates()
     action(QStringLiteral("DrawsInfo"))->setEnabled(idle && focused);
     action(QStringLiteral("DrawsSorted"))->setChecked(m_session.windowState().SortedDraws);
     action(QStringLiteral("ColorDraws"))->setChecked(m_session.windowState().ColorDraws);
+    updateCombsActionStates(idle);
     action(QStringLiteral("GetHelp"))->setEnabled(idle && QFileInfo::exists(m_helpPath));
     for (const WebLink& link : kWebLinks)
         action(QString::fromLatin1(link.action))->setEnabled(idle && link.address[0] != '\0');

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -227,4 +228,28 @@ TEST_F(SessionCombs, CacheKeyLivesOnlyInMemory)
     session().combsBufferReset();
     EXPECT_FALSE(QFileInfo::exists(session().combsBufferFile()));
     EXPECT_FALSE(session().combsBufferLoad(0, 3));
+}
+
+TEST_F(SessionCombs, ColouringSwitchIsStoredAtOnceAndReadBack)
+{
+    const QString state = folder().stateFile();
+    EXPECT_TRUE(session().windowState().ColorCombs);
+    QSignalSpy look(&session(), &app::Session::combsLookChanged);
+    QSignalSpy rows(&session(), &app::Session::combsChanged);
+    session().setColorCombs(false);
+    EXPECT_FALSE(session().windowState().ColorCombs);
+    EXPECT_FALSE(core::StateReadBool(state, core::kMainWindowSection, QStringLiteral("ColorCombs"), true));
+    EXPECT_EQ(look.count(), 1);
+    EXPECT_EQ(rows.count(), 0);
+    // Setting the same value again neither writes nor repaints.
+    session().setColorCombs(false);
+    EXPECT_EQ(look.count(), 1);
+
+    app::Session again(m_io, folder());
+    again.create();
+    EXPECT_FALSE(again.windowState().ColorCombs);
+    ASSERT_TRUE(core::StateWriteBool(state, core::kMainWindowSection, QStringLiteral("ColorCombs"), true));
+    app::Session third(m_io, folder());
+    third.create();
+    EXPECT_TRUE(third.windowState().ColorCombs);
 }
