@@ -14,11 +14,6 @@ namespace {
 const QString kFiltersSection = QStringLiteral("FILTERS");
 constexpr int kShreddingCategory = 12;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("stats", text);
-}
-
 } // namespace
 
 QString TStatMethod::GetCaptionText() const
@@ -97,7 +92,8 @@ std::unique_ptr<TCustomStat> TStatList::CreateStat(int i) const
 std::unique_ptr<TCustomStat> TStatList::CreateStatFromSelection(int index, const QString& selectorName) const
 {
     if (index < 0 || index >= Count())
-        throw core::EConvertError(tr("Не выбран метод расчета статистики (cb: %1)!").arg(selectorName));
+        throw core::EConvertError(
+            QCoreApplication::translate("stats", "Не выбран метод расчета статистики (cb: %1)!").arg(selectorName));
     return CreateStat(index);
 }
 
@@ -180,7 +176,7 @@ bool TStatList::LoadFilterNames(const QString& fileName, bool withOptions, QStri
     QString readError;
     if (!ini.load(&readError)) {
         if (error)
-            *error = tr("Ошибка загрузки списка фильтров!\n\n%1").arg(readError);
+            *error = QCoreApplication::translate("stats", "Ошибка загрузки списка фильтров!\n\n%1").arg(readError);
         return false;
     }
     if (withOptions) {
@@ -202,7 +198,7 @@ bool TStatList::SaveFilterNames(const QString& fileName, bool withOptions, bool 
     // The file is read first so that sections of other languages and programs survive.
     if (!ini.load(&ioError)) {
         if (error)
-            *error = tr("Ошибка сохранения списка фильтров!\n\n%1").arg(ioError);
+            *error = QCoreApplication::translate("stats", "Ошибка сохранения списка фильтров!\n\n%1").arg(ioError);
         return false;
     }
     if (withOptions) {
@@ -222,7 +218,7 @@ bool TStatList::SaveFilterNames(const QString& fileName, bool withOptions, bool 
     }
     if (!ini.save(&ioError)) {
         if (error)
-            *error = tr("Ошибка сохранения списка фильтров!\n\n%1").arg(ioError);
+            *error = QCoreApplication::translate("stats", "Ошибка сохранения списка фильтров!\n\n%1").arg(ioError);
         return false;
     }
     return true;
