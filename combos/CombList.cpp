@@ -141,25 +141,11 @@ void ExcludeDraws(std::span<const TComb> src, const core::TDrawsArray& draws, in
 namespace {
 
 // Tests src against the selection and packs the combinations that stay to the front of out,
-// returning how many stayed. out may be src's own storage only when it is src itself.
-std::size_t FilterSpan(stats::TCustomStat& stat, const stats::TSelection& selected, bool exclude, bool sorted, int last,
-                       std::span<const TComb> src, TComb* out)
+// returning how many stayed.
+std::size_t FilterSpan(stats::TCustomStat& stat, const stats::TSelection& selected, bool exclude, bool sorted,
+                       int last, std::span<const TComb> src, TComb* out)
 {
-    std::uint8_t matches[kBlock];
-    const std::uint8_t keep = exclude ? 0 : 1;
-    std::size_t n = 0;
-    for (std::size_t start = 0; start < src.size(); start += kBlock) {
-        const std::size_t count = std::min(kBlock, src.size() - start);
-        stat.TestCombs(src.subspan(start, count), selected, exclude, sorted, last, matches);
-        // Every combination is written and the count advances only for those that stay: no
-        // branch to mispredict on a list where about half stays.
-        const TComb* from = src.data() + start;
-        for (std::size_t i = 0; i < count; ++i) {
-            out[n] = from[i];
-            n += matches[i] == keep ? 1 : 0;
-        }
-    }
-    return n;
+    return stat.KeepCombs(src, selected, exclude, sorted, last, !exclude, out);
 }
 
 } // namespace

@@ -119,6 +119,23 @@ void TCustomStat::TestCombs(std::span<const TComb> combs, const TSelection& sele
         matches[i] = TestComb(combs[i], selected, remove, sorted, lastIndex) ? 1 : 0;
 }
 
+std::size_t TCustomStat::KeepCombs(std::span<const TComb> combs, const TSelection& selected, bool remove,
+                                   bool sorted, int lastIndex, bool keepMatching, TComb* out)
+{
+    constexpr std::size_t kBlock = 4096;
+    std::uint8_t matches[kBlock];
+    std::size_t n = 0;
+    for (std::size_t start = 0; start < combs.size(); start += kBlock) {
+        const std::size_t count = std::min(kBlock, combs.size() - start);
+        TestCombs(combs.subspan(start, count), selected, remove, sorted, lastIndex, matches);
+        for (std::size_t i = 0; i < count; ++i) {
+            out[n] = combs[start + i];
+            n += (matches[i] != 0) == keepMatching ? 1 : 0;
+        }
+    }
+    return n;
+}
+
 std::int32_t TCustomGraphStat::DrawValue(int index, int lastIndex, bool sorted)
 {
     const TDrawRec draw = ReadDraw(index, sorted);

@@ -76,6 +76,10 @@ public:
     // matches[i] = TestComb(combs[i], ...) for every combination.
     virtual void TestCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,
                            int lastIndex, std::uint8_t* matches);
+    // Packs to out, in order, the combinations whose test result is keepMatching; returns how
+    // many. out may be the storage of combs itself.
+    virtual std::size_t KeepCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,
+                                  int lastIndex, bool keepMatching, TComb* out);
 
     std::int32_t Param = 0;
     const core::TDrawsArray* DrawsRef = nullptr;

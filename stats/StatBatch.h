@@ -56,6 +56,24 @@ public:
             matches[i] = s.testComb(combs[i].v, selected) ? 1 : 0;
     }
 
+    std::size_t KeepCombs(std::span<const TComb> combs, const TSelection& selected, bool, bool sorted, int lastIndex,
+                          bool keepMatching, TComb* out) override
+    {
+        self().prepareTest(sorted, lastIndex);
+        const Self& s = self();
+        const std::size_t count = combs.size();
+        const TComb* from = combs.data();
+        std::size_t n = 0;
+        // Every combination is written and the count moves on only for those that stay: no
+        // branch to mispredict when about half stays.
+        for (std::size_t i = 0; i < count; ++i) {
+            const TComb c = from[i];
+            out[n] = c;
+            n += s.testComb(c.v, selected) == keepMatching ? 1 : 0;
+        }
+        return n;
+    }
+
     // The defaults a concrete class hides with its own.
     void prepareTest(bool, int) {}
     template <class Emit> void values(const std::uint8_t*, Emit&&) const {}
