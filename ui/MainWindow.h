@@ -21,6 +21,7 @@ class Session;
 namespace ui {
 
 class DrawsPage;
+class StatPage;
 
 class MainWindow : public QMainWindow
 {
@@ -39,6 +40,7 @@ public:
 
     QAction* action(const QString& name) const { return m_actions.value(name); }
     DrawsPage* drawsPage() const { return m_drawsPage; }
+    StatPage* statPage() const { return m_statPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -64,6 +66,10 @@ private:
     void storeLayout();
     void refreshStatusPanels();
     void updateCaption();
+    // The statistics page's commands (MainWindowStat.cpp).
+    void createStatActions();
+    void createStatMenu(QMenu* menu);
+    void updateStatActionStates(bool idle);
 
     QAction* addAction(const QString& name, const QString& caption, const QString& hint = {});
     QAction* addToggle(const QString& name, const QString& caption, const QString& hint = {});
@@ -86,6 +92,7 @@ private:
     QTabWidget* m_pcLists = nullptr;
     QTabWidget* m_pcMain = nullptr;
     DrawsPage* m_drawsPage = nullptr;
+    StatPage* m_statPage = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};
     QString m_helpPath;
