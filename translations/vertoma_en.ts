@@ -722,4 +722,30 @@ Enter any number from 1 to 9</translation>
 An analyzer of the "5 of 54" lottery with a key number.</translation>
     </message>
 </context>
+<context>
+    <name>ui::StatChartView</name>
+    <message>
+        <source>Все возможные комбинации</source>
+        <translation>All possible combinations</translation>
+    </message>
+    <message>
+        <source>Фактические данные</source>
+        <translation>Actual data</translation>
+    </message>
+</context>
+<context>
+    <name>ui::StatPage</name>
+    <message>
+        <source>Вид расчета статистики</source>
+        <translation>Statistic calculation method</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, использующихся для расчета статистики</source>
+        <translation>Number of draws used to calculate the statistic</translation>
+    </message>
+    <message>
+        <source>Тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+</context>
 </TS>

@@ -10,6 +10,7 @@
 #include "ui/DrawListModel.h"
 #include "ui/DrawsPage.h"
 #include "ui/FirstRunDialog.h"
+#include "ui/StatPage.h"
 #include "ui/WindowLayout.h"
 
 #include <QAction>
@@ -64,6 +65,7 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
     connect(&m_session, &app::Session::busyChanged, this, &MainWindow::updateActionStates);
     connect(m_drawsPage, &DrawsPage::selectionChanged, this, &MainWindow::updateActionStates);
     connect(m_drawsPage, &DrawsPage::rowActivated, this, &MainWindow::onDrawsInfo);
+    connect(m_statPage, &StatPage::actionStatesChanged, this, &MainWindow::updateActionStates);
     refreshStatusPanels();
     updateActionStates();
 }
@@ -105,7 +107,8 @@ void MainWindow::createPages()
         {"tsScript", tr("Сценарий")},
     };
     for (const auto& [name, caption] : pages) {
-        auto* page = new QWidget(m_pcMain);
+        QWidget* page =
+            qstrcmp(name, "tsStat") == 0 ? (m_statPage = new StatPage(m_session, m_pcMain)) : new QWidget(m_pcMain);
         page->setObjectName(QString::fromLatin1(name));
         m_pcMain->addTab(page, caption);
         m_pages.insert(page->objectName(), page);
@@ -146,6 +149,7 @@ void MainWindow::readLayout()
     m_splitter->setSizes({std::max(100, left), std::max(200, width() - left)});
     ListLayoutLoad(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
     m_combsPage->loadLayout(ini, section);
+    m_statPage->loadLayout(ini, section);
     for (const SwitchablePage& page : kSwitchablePages) {
         const QString key = QString::fromLatin1(page.key);
         const bool visible = ini.readBool(section, key, true);
@@ -165,6 +169,7 @@ void MainWindow::storeLayout()
     ini.writeInt(section, QStringLiteral("LeftPanelWidth"), m_splitter->sizes().value(0, 335));
     ListLayoutSave(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
     m_combsPage->saveLayout(ini, section);
+    m_statPage->storeLayout(ini, section);
     QString error;
     if (!ini.save(&error))
         m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));

@@ -22,6 +22,7 @@ namespace ui {
 
 class CombsPage;
 class DrawsPage;
+class StatPage;
 
 class MainWindow : public QMainWindow
 {
@@ -41,6 +42,7 @@ public:
     QAction* action(const QString& name) const { return m_actions.value(name); }
     DrawsPage* drawsPage() const { return m_drawsPage; }
     CombsPage* combsPage() const { return m_combsPage; }
+    StatPage* statPage() const { return m_statPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -71,6 +73,10 @@ private:
     void createCombsPage();
     void createCombsMenu();
     void updateCombsActionStates(bool idle);
+    // The statistics page's commands (MainWindowStat.cpp).
+    void createStatActions();
+    void createStatMenu(QMenu* menu);
+    void updateStatActionStates(bool idle);
 
     QAction* addAction(const QString& name, const QString& caption, const QString& hint = {});
     QAction* addToggle(const QString& name, const QString& caption, const QString& hint = {});
@@ -94,6 +100,7 @@ private:
     QTabWidget* m_pcMain = nullptr;
     DrawsPage* m_drawsPage = nullptr;
     CombsPage* m_combsPage = nullptr;
+    StatPage* m_statPage = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};
     QString m_helpPath;

@@ -102,6 +102,8 @@ void MainWindow::createActions()
                 [this, key, pageName](bool on) { setPageVisible(key, m_pages.value(pageName), on); });
     }
 
+    createStatActions();
+
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
             [this] { m_session.io().openUrl(m_helpPath); });
@@ -141,7 +143,7 @@ void MainWindow::createMenus()
 
     createCombsMenu();
     // Menus whose commands arrive with their pages.
-    menuBar()->addMenu(tr("Статистика"));
+    createStatMenu(menuBar()->addMenu(tr("Статистика")));
     menuBar()->addMenu(tr("Ставки"));
     menuBar()->addMenu(tr("Рейтинг"));
     menuBar()->addMenu(tr("Регуляры"));
@@ -181,6 +183,7 @@ void MainWindow::updateActionStates()
     action(QStringLiteral("GetHelp"))->setEnabled(idle && QFileInfo::exists(m_helpPath));
     for (const WebLink& link : kWebLinks)
         action(QString::fromLatin1(link.action))->setEnabled(idle && link.address[0] != '\0');
+    updateStatActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }
