@@ -41,14 +41,25 @@ public:
         for (int p = 0; p < core::CombSize; ++p)
             out(KeyW(v[p]));
     }
+    // The selected numbers below 64 as bits, so a combination is five shifts of one word.
+    void prepareSelection(const TSelection& s)
+    {
+        m_selected = 0;
+        for (int n = 0; n < 64; ++n)
+            if (s.hasExact(std::uint16_t(n), 0, 0, 0))
+                m_selected |= std::uint64_t{1} << n;
+    }
     bool testComb(const std::uint8_t* v, const TSelection& s) const
     {
-        // All five looked up without a branch: the answer is unpredictable on a large list.
-        bool any = false;
+        // All five without a branch: the answer is unpredictable on a large list.
+        std::uint64_t any = 0;
         for (int p = 0; p < core::CombSize; ++p)
-            any |= s.hasExact(v[p], 0, 0, 0);
-        return any;
+            any |= v[p] < 64 ? m_selected >> v[p] : std::uint64_t(s.hasExact(v[p], 0, 0, 0));
+        return (any & 1) != 0;
     }
+
+private:
+    std::uint64_t m_selected = 0;
 };
 
 class TstDigits : public StatBatch<TstDigits, TCustomNumbersStat>

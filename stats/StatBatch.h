@@ -8,7 +8,8 @@
 //       draw (merged with periods) and, for kind N, for a combination (merged without);
 //   bool testComb(const std::uint8_t* v, const TSelection& selected);
 //       the match rule of a filter for five ascending numbers;
-// and optionally void prepareTest(bool sorted, int lastIndex), run once before a test pass.
+// and optionally void prepareTest(bool sorted, int lastIndex) and
+// void prepareSelection(const TSelection&), run once before a test pass.
 // A class whose draw values need more than the five numbers overrides drawValues instead of
 // supplying values(). (Do not name the sink "emit": Qt defines that word away.)
 
@@ -43,6 +44,7 @@ public:
     bool TestComb(const TComb& comb, const TSelection& selected, bool, bool sorted, int lastIndex) override
     {
         self().prepareTest(sorted, lastIndex);
+        self().prepareSelection(selected);
         return self().testComb(comb.v, selected);
     }
 
@@ -50,6 +52,7 @@ public:
                    std::uint8_t* matches) override
     {
         self().prepareTest(sorted, lastIndex);
+        self().prepareSelection(selected);
         Self& s = self();
         const std::size_t n = combs.size();
         for (std::size_t i = 0; i < n; ++i)
@@ -60,6 +63,7 @@ public:
                           bool keepMatching, TComb* out) override
     {
         self().prepareTest(sorted, lastIndex);
+        self().prepareSelection(selected);
         const Self& s = self();
         const std::size_t count = combs.size();
         const TComb* from = combs.data();
@@ -76,6 +80,8 @@ public:
 
     // The defaults a concrete class hides with its own.
     void prepareTest(bool, int) {}
+    // Once per test pass, with the selection the pass tests against.
+    void prepareSelection(const TSelection&) {}
     template <class Emit> void values(const std::uint8_t*, Emit&&) const {}
 
 protected:
