@@ -88,6 +88,45 @@ inline core::TStatDrawArray CombValues(stats::TCustomStat& stat, const core::TCo
     return list;
 }
 
+// The value list of a window first..last as the statistics table builds it: pre-listed values,
+// then every draw with one work area and one last-occurrence list for the whole pass.
+inline core::TStatDrawArray Table(stats::TCustomStat& stat, int first, int last, bool sorted = false)
+{
+    core::TStatDrawArray list;
+    stat.InitValues(last, list);
+    stats::TWorkArea work{};
+    core::TLastValueArray lastValues;
+    for (int i = first; i <= last; ++i)
+        stat.CalcDraw(i, last, sorted, list, work, lastValues);
+    return list;
+}
+
+inline core::TStatDrawArray PreListed(stats::TCustomStat& stat)
+{
+    core::TStatDrawArray list;
+    stat.InitValues(0, list);
+    return list;
+}
+
+// Selected table rows with the given keys.
+inline core::TStatDrawArray Rows(std::initializer_list<core::TStatKey> keys)
+{
+    core::TStatDrawArray rows;
+    for (const core::TStatKey& k : keys) {
+        core::TStatDrawRec r;
+        r.Key = k;
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+inline core::TConfigData WithChannelSize(int size)
+{
+    core::TConfigData cfg;
+    cfg.ChannelSize = size;
+    return cfg;
+}
+
 // Counts of a value list, in order.
 inline std::vector<int> Counts(const core::TStatDrawArray& list)
 {

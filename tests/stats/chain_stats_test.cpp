@@ -17,17 +17,6 @@ using stats::KeyW;
 
 namespace {
 
-TStatDrawArray Table(stats::TCustomStat& stat, int first, int last, bool sorted = false)
-{
-    TStatDrawArray list;
-    stat.InitValues(last, list);
-    stats::TWorkArea work{};
-    core::TLastValueArray lastValues;
-    for (int i = first; i <= last; ++i)
-        stat.CalcDraw(i, last, sorted, list, work, lastValues);
-    return list;
-}
-
 using KeyCounts = std::map<std::array<int, 4>, int>;
 
 KeyCounts CountsByKey(const TStatDrawArray& list)
@@ -37,24 +26,6 @@ KeyCounts CountsByKey(const TStatDrawArray& list)
         if (r.Count > 0)
             counts[{r.Key.c[0], r.Key.c[1], r.Key.c[2], r.Key.c[3]}] += r.Count;
     return counts;
-}
-
-TStatDrawArray Rows(std::initializer_list<core::TStatKey> keys)
-{
-    TStatDrawArray rows;
-    for (const core::TStatKey& k : keys) {
-        core::TStatDrawRec r;
-        r.Key = k;
-        rows.push_back(r);
-    }
-    return rows;
-}
-
-core::TConfigData WithChannelSize(int size)
-{
-    core::TConfigData config;
-    config.ChannelSize = size;
-    return config;
 }
 
 // A copy of the draw with its numbers ascending when sorted is set.

@@ -19,43 +19,6 @@ const char* const kAllClasses[] = {"TstChannels",    "TstChanValues",  "TstChanC
                                    "TstCombChnMix2", "TstCombChnMix3", "TstCombChnMix4", "TstCombChnSeq2",
                                    "TstCombChnSeq3", "TstCombChnSeq4"};
 
-core::TConfigData WithChannelSize(int size)
-{
-    core::TConfigData cfg;
-    cfg.ChannelSize = size;
-    return cfg;
-}
-
-// The value list of a table over the draws first..last, as the statistics table builds it.
-TStatDrawArray Table(stats::TCustomStat& stat, int first, int last, bool sorted = false)
-{
-    TStatDrawArray list;
-    stat.InitValues(last, list);
-    stats::TWorkArea work{};
-    core::TLastValueArray lastValues;
-    for (int i = first; i <= last; ++i)
-        stat.CalcDraw(i, last, sorted, list, work, lastValues);
-    return list;
-}
-
-TStatDrawArray PreListed(stats::TCustomStat& stat)
-{
-    TStatDrawArray list;
-    stat.InitValues(0, list);
-    return list;
-}
-
-TStatDrawArray Rows(std::initializer_list<core::TStatKey> keys)
-{
-    TStatDrawArray rows;
-    for (const core::TStatKey& k : keys) {
-        core::TStatDrawRec r;
-        r.Key = k;
-        rows.push_back(r);
-    }
-    return rows;
-}
-
 class ChannelStats : public ::testing::Test
 {
 protected:

@@ -15,28 +15,6 @@ using core::TStatDrawArray;
 
 namespace {
 
-TStatDrawArray Table(stats::TCustomStat& stat, int first, int last, bool sorted = false)
-{
-    TStatDrawArray list;
-    stat.InitValues(last, list);
-    stats::TWorkArea work{};
-    core::TLastValueArray lastValues;
-    for (int i = first; i <= last; ++i)
-        stat.CalcDraw(i, last, sorted, list, work, lastValues);
-    return list;
-}
-
-TStatDrawArray Rows(std::initializer_list<core::TStatKey> keys)
-{
-    TStatDrawArray rows;
-    for (const core::TStatKey& k : keys) {
-        core::TStatDrawRec r;
-        r.Key = k;
-        rows.push_back(r);
-    }
-    return rows;
-}
-
 class DiffStats : public ::testing::Test
 {
 protected:

@@ -38,35 +38,6 @@ core::TConfigData WithColumns(int cols)
     return cfg;
 }
 
-TStatDrawArray Table(stats::TCustomStat& stat, int first, int last, bool sorted = false)
-{
-    TStatDrawArray list;
-    stat.InitValues(last, list);
-    stats::TWorkArea work{};
-    core::TLastValueArray lastValues;
-    for (int i = first; i <= last; ++i)
-        stat.CalcDraw(i, last, sorted, list, work, lastValues);
-    return list;
-}
-
-TStatDrawArray PreListed(stats::TCustomStat& stat)
-{
-    TStatDrawArray list;
-    stat.InitValues(0, list);
-    return list;
-}
-
-TStatDrawArray Rows(std::initializer_list<core::TStatKey> keys)
-{
-    TStatDrawArray rows;
-    for (const core::TStatKey& k : keys) {
-        core::TStatDrawRec r;
-        r.Key = k;
-        rows.push_back(r);
-    }
-    return rows;
-}
-
 class MatrixStats : public ::testing::Test
 {
 protected:

@@ -38,35 +38,6 @@ QString WithZero()
     return QString(9, u'3') + QString(11, u'0') + QString(34, u'5');
 }
 
-TStatDrawArray Table(stats::TCustomStat& stat, int first, int last, bool sorted = false)
-{
-    TStatDrawArray list;
-    stat.InitValues(last, list);
-    stats::TWorkArea work{};
-    core::TLastValueArray lastValues;
-    for (int i = first; i <= last; ++i)
-        stat.CalcDraw(i, last, sorted, list, work, lastValues);
-    return list;
-}
-
-TStatDrawArray PreListed(stats::TCustomStat& stat)
-{
-    TStatDrawArray list;
-    stat.InitValues(0, list);
-    return list;
-}
-
-TStatDrawArray Rows(std::initializer_list<core::TStatKey> keys)
-{
-    TStatDrawArray rows;
-    for (const core::TStatKey& k : keys) {
-        core::TStatDrawRec r;
-        r.Key = k;
-        rows.push_back(r);
-    }
-    return rows;
-}
-
 class SegmentStats : public ::testing::Test
 {
 protected:

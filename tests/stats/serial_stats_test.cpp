@@ -15,19 +15,6 @@ using stats::KeyW;
 
 namespace {
 
-// The table of a window: pre-listed values, then every draw of the window with one work area
-// and one last-occurrence list for the whole pass.
-TStatDrawArray Table(stats::TCustomStat& stat, int first, int last, bool sorted = false)
-{
-    TStatDrawArray list;
-    stat.InitValues(last, list);
-    stats::TWorkArea work{};
-    core::TLastValueArray lastValues;
-    for (int i = first; i <= last; ++i)
-        stat.CalcDraw(i, last, sorted, list, work, lastValues);
-    return list;
-}
-
 using KeyCounts = std::map<std::array<int, 4>, int>;
 
 KeyCounts CountsByKey(const TStatDrawArray& list)
@@ -45,24 +32,6 @@ const core::TStatDrawRec* Find(const TStatDrawArray& list, const core::TStatKey&
         if (r.Key == key)
             return &r;
     return nullptr;
-}
-
-TStatDrawArray Rows(std::initializer_list<core::TStatKey> keys)
-{
-    TStatDrawArray rows;
-    for (const core::TStatKey& k : keys) {
-        core::TStatDrawRec r;
-        r.Key = k;
-        rows.push_back(r);
-    }
-    return rows;
-}
-
-core::TConfigData WithChannelSize(int size)
-{
-    core::TConfigData config;
-    config.ChannelSize = size;
-    return config;
 }
 
 std::int32_t GraphValue(stats::TCustomStat& stat, const core::TComb& comb)

@@ -23,34 +23,11 @@ int SumOf(const core::TDrawRec& d)
     return SumOf(d.Values);
 }
 
-// The table of a statistic over the window first..last, as the statistics table builds it.
-TStatDrawArray Table(stats::TCustomStat& stat, int first, int last, bool sorted = false)
-{
-    TStatDrawArray list;
-    stat.InitValues(last, list);
-    stats::TWorkArea work{};
-    core::TLastValueArray lastValues;
-    for (int i = first; i <= last; ++i)
-        stat.CalcDraw(i, last, sorted, list, work, lastValues);
-    return list;
-}
-
 stats::TCustomGraphStat& Graph(stats::TCustomStat& stat)
 {
     auto* graph = dynamic_cast<stats::TCustomGraphStat*>(&stat);
     EXPECT_NE(graph, nullptr);
     return *graph;
-}
-
-TStatDrawArray Rows(std::initializer_list<core::TStatKey> keys)
-{
-    TStatDrawArray rows;
-    for (const core::TStatKey& k : keys) {
-        core::TStatDrawRec r;
-        r.Key = k;
-        rows.push_back(r);
-    }
-    return rows;
 }
 
 class SumStats : public ::testing::Test
