@@ -7,6 +7,7 @@
 #include "app/ExclusiveFile.h"
 #include "app/UserIo.h"
 #include "combos/CombList.h"
+#include "combos/Filters.h"
 #include "core/DataFolder.h"
 #include "core/GameTypes.h"
 #include "stats/StatList.h"
@@ -225,6 +226,22 @@ public:
     // Turns the comparison on or off for this run without storing it (the tool's --compare).
     void setPrefetchsEnabledForRun(bool on) { m_state.PrefetchsEnabled = on; }
     void setShowTotalLine(bool on);
+
+    // ---- filter conditions of script lines (SessionFilters.cpp)
+    // Applies one concrete filter to the combination list: computes the table of its method over
+    // its number of draws before the analysis point, orders it by its column (descending), walks
+    // it from the top or the bottom and narrows the list once for all selected rows or once per
+    // matching row; a step that empties the list is undone at once. Throws core::EConvertError
+    // when the statistics selector does not offer the method, or when a value or a row text
+    // that the condition converts is not a number.
+    void filterApply(const combos::TFilterPart& part, combos::FilterRunHooks& hooks);
+    void filterApply(const combos::TFilterPart& part);
+    // Applies the enabled places in order while the list holds more than one combination.
+    void filterRecApply(const combos::TFilterRec& rec, combos::FilterRunHooks& hooks);
+    void filterRecApply(const combos::TFilterRec& rec);
+    // Replaces the list by the start list of a variant: nothing to undo, no history.
+    void combsReplace(const core::TCombsArray& combs);
+    // ---- end of the filter conditions
 
     // ---- run flags
     bool scriptRunning() const { return m_scriptRunning; }

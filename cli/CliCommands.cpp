@@ -142,7 +142,8 @@ QString UsageText()
               "  vertoma-cli [--data-dir DIR] stat CODE [--len N] [--offset K] [--sorted] [--sort COL[:desc]] "
               "[--compare]\n"
               "  vertoma-cli [--data-dir DIR] prefetch [--all | CODE...]\n"
-              "  vertoma-cli [--data-dir DIR] generate [--mode M] [--param TEXT] [--out FILE]");
+              "  vertoma-cli [--data-dir DIR] generate [--mode M] [--param TEXT] [--out FILE]\n"
+              "  vertoma-cli [--data-dir DIR] filter TEXT... [--in FILE] [--out FILE] [--offset K] [--compare]");
 }
 
 } // namespace cli

@@ -17,6 +17,7 @@ int RunMethods(app::Session& session, QStringList args);
 int RunStat(app::Session& session, QStringList args);
 int RunPrefetch(app::Session& session, QStringList args);
 int RunGenerate(app::Session& session, QStringList args);
+int RunFilter(app::Session& session, QStringList args);
 QString UsageText();
 
 } // namespace cli

@@ -48,6 +48,8 @@ int main(int argc, char* argv[])
         return cli::RunPrefetch(session, args);
     if (command == QStringLiteral("generate"))
         return cli::RunGenerate(session, args);
+    if (command == QStringLiteral("filter"))
+        return cli::RunFilter(session, args);
     cli::printError(cli::UsageText());
     return 2;
 }

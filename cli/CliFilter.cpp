@@ -1,0 +1,85 @@
+// The filter word of the command-line tool: a script line's filters expanded into their
+// variants, each applied to the same start list.
+
+#include "app/Session.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
+#include "cli/CliUserIo.h"
+#include "combos/Filters.h"
+#include "core/TextForms.h"
+
+namespace cli {
+
+int RunFilter(app::Session& session, QStringList args)
+{
+    bool missing = false;
+    const auto in = takeOption(args, QStringLiteral("--in"), missing);
+    const auto out = takeOption(args, QStringLiteral("--out"), missing);
+    const auto offset = takeOption(args, QStringLiteral("--offset"), missing);
+    const bool compare = takeFlag(args, QStringLiteral("--compare"));
+    if (missing)
+        return refuse(tr("Не указано значение параметра."));
+    if (args.isEmpty())
+        return refuse(tr("Укажите текст фильтра, например: TSD1#NUMS:10#LMV:5#SF:1"));
+    if (args.size() > combos::kFilterPlaces)
+        return refuse(tr("Строка сценария содержит не более %1 фильтров.").arg(combos::kFilterPlaces));
+    for (const QString& arg : args)
+        if (arg.startsWith(QLatin1String("--")))
+            return refuse(tr("Неизвестный параметр: %1").arg(arg));
+
+    session.prepareStatistics();
+    std::vector<combos::TFilterItem> items;
+    for (const QString& text : args) {
+        const combos::TFilterItem item = combos::FilterItemParse(text, session.statList());
+        if (!item.Enabled)
+            return refuse(tr("Некорректное описание фильтра: %1!").arg(text));
+        items.push_back(item);
+    }
+    combos::TFilterVarList variants;
+    try {
+        variants = combos::FilterVariantsBuild(items, int(items.size()));
+    } catch (const core::EConvertError& e) {
+        return refuse(e.message());
+    }
+
+    if (!session.drawsLoad())
+        return kFailed;
+    if (offset) {
+        const int maxOffset = std::max(0, int(session.draws().size()) - 1);
+        const auto k = parseInt(*offset, 0, maxOffset);
+        if (!k)
+            return refuse(tr("Смещение должно быть от 0 до %1: %2").arg(maxOffset).arg(*offset));
+        session.setDrawsOffset(*k);
+    }
+    // The comparison is asked for this run only; the stored switch stays as it is.
+    if (compare)
+        session.setPrefetchsEnabledForRun(true);
+    if (in) {
+        if (!session.combsLoadFile(*in))
+            return kFailed;
+    } else {
+        core::TGenSettings full;
+        full.Mode = 0;
+        if (!session.combsGenerate(full, false))
+            return kFailed;
+    }
+
+    const core::TCombsArray start = session.combs();
+    while (!variants.empty()) {
+        const combos::TFilterRec rec = std::move(variants.front());
+        variants.pop_front();
+        session.combsReplace(start);
+        try {
+            session.filterRecApply(rec);
+        } catch (const core::EConvertError& e) {
+            printError(e.message());
+            return kFailed;
+        }
+        printLine(combos::FilterRecText(rec) + u'\t' + QString::number(session.combs().size()));
+    }
+    if (out && !session.combsSaveFile(*out))
+        return kFailed;
+    return 0;
+}
+
+} // namespace cli
