@@ -119,8 +119,8 @@ void TCustomStat::TestCombs(std::span<const TComb> combs, const TSelection& sele
         matches[i] = TestComb(combs[i], selected, remove, sorted, lastIndex) ? 1 : 0;
 }
 
-std::size_t TCustomStat::KeepCombs(std::span<const TComb> combs, const TSelection& selected, bool remove,
-                                   bool sorted, int lastIndex, bool keepMatching, TComb* out)
+std::size_t TCustomStat::KeepCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,
+                                   int lastIndex, bool keepMatching, TComb* out)
 {
     constexpr std::size_t kBlock = 4096;
     std::uint8_t matches[kBlock];

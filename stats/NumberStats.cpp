@@ -41,25 +41,21 @@ public:
         for (int p = 0; p < core::CombSize; ++p)
             out(KeyW(v[p]));
     }
-    // The selected numbers below 64 as bits, so a combination is five shifts of one word.
+    // Whether each number 0..255 is selected, so a combination is five byte reads.
     void prepareSelection(const TSelection& s)
     {
-        m_selected = 0;
-        for (int n = 0; n < 64; ++n)
-            if (s.hasExact(std::uint16_t(n), 0, 0, 0))
-                m_selected |= std::uint64_t{1} << n;
+        for (int n = 0; n < 256; ++n)
+            m_selected[std::size_t(n)] = s.hasExact(std::uint16_t(n), 0, 0, 0) ? 1 : 0;
     }
-    bool testComb(const std::uint8_t* v, const TSelection& s) const
+    bool testComb(const std::uint8_t* v, const TSelection&) const
     {
         // All five without a branch: the answer is unpredictable on a large list.
-        std::uint64_t any = 0;
-        for (int p = 0; p < core::CombSize; ++p)
-            any |= v[p] < 64 ? m_selected >> v[p] : std::uint64_t(s.hasExact(v[p], 0, 0, 0));
-        return (any & 1) != 0;
+        const std::uint8_t* selected = m_selected.data();
+        return (selected[v[0]] | selected[v[1]] | selected[v[2]] | selected[v[3]] | selected[v[4]]) != 0;
     }
 
 private:
-    std::uint64_t m_selected = 0;
+    std::array<std::uint8_t, 256> m_selected{};
 };
 
 class TstDigits : public StatBatch<TstDigits, TCustomNumbersStat>

@@ -71,9 +71,9 @@ public:
         // Every combination is written and the count moves on only for those that stay: no
         // branch to mispredict when about half stays.
         for (std::size_t i = 0; i < count; ++i) {
-            const TComb c = from[i];
-            out[n] = c;
-            n += s.testComb(c.v, selected) == keepMatching ? 1 : 0;
+            const bool match = s.testComb(from[i].v, selected);
+            out[n] = from[i];
+            n += match == keepMatching ? 1 : 0;
         }
         return n;
     }

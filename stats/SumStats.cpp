@@ -31,10 +31,7 @@ constexpr SumBand kSumBands[3] = {{86, 189}, {97, 178}, {106, 169}};
 
 int NumbersSum(const std::uint8_t* v)
 {
-    int sum = 0;
-    for (int p = 0; p < core::CombSize; ++p)
-        sum += v[p];
-    return sum;
+    return int(v[0]) + v[1] + v[2] + v[3] + v[4];
 }
 
 template <class Property> int PartialSum(const std::uint8_t* v, Property&& has)
@@ -89,11 +86,20 @@ public:
     {
         out(KeyHalves(std::uint32_t(Self::value(v))));
     }
-    bool testComb(const std::uint8_t* v, const TSelection& s) const
+    // Whether each possible sum of five bytes (0..1275) is selected, read once per pass.
+    void prepareSelection(const TSelection& s)
     {
-        return s.hasPair(std::uint16_t(Self::value(v)), 0);
+        for (std::size_t x = 0; x < m_selected.size(); ++x)
+            m_selected[x] = s.hasPair(std::uint16_t(x), 0) ? 1 : 0;
+    }
+    bool testComb(const std::uint8_t* v, const TSelection&) const
+    {
+        return m_selected[std::size_t(Self::value(v))] != 0;
     }
     std::int32_t CombValue(const std::uint8_t* numbers, int, bool, int) override { return Self::value(numbers); }
+
+private:
+    std::array<std::uint8_t, 5 * 255 + 1> m_selected{};
 };
 
 class TstSumValues : public SumGraphStat<TstSumValues>
