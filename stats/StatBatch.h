@@ -15,6 +15,8 @@
 
 #include "stats/CustomStat.h"
 
+#include <cstring>
+
 namespace stats {
 
 template <class Self, class Base> class StatBatch : public Base
@@ -69,8 +71,17 @@ public:
         const TComb* from = combs.data();
         std::size_t n = 0;
         // Every combination is written and the count moves on only for those that stay: no
-        // branch to mispredict when about half stays.
-        for (std::size_t i = 0; i < count; ++i) {
+        // branch to mispredict when about half stays. All but the last are moved as eight
+        // bytes (the three after a combination belong to the next one in both arrays).
+        auto* dst = reinterpret_cast<unsigned char*>(out);
+        const auto* src = reinterpret_cast<const unsigned char*>(from);
+        const std::size_t wide = count > 1 ? count - 1 : 0;
+        for (std::size_t i = 0; i < wide; ++i) {
+            const bool match = s.testComb(from[i].v, selected);
+            std::memmove(dst + n * sizeof(TComb), src + i * sizeof(TComb), 8);
+            n += match == keepMatching ? 1 : 0;
+        }
+        for (std::size_t i = wide; i < count; ++i) {
             const bool match = s.testComb(from[i].v, selected);
             out[n] = from[i];
             n += match == keepMatching ? 1 : 0;

@@ -241,3 +241,41 @@ TEST(Framework, PeriodsOfAValueAcrossDraws)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Framework, KeepCombsPacksWhatTheTestKeeps)
+{
+    core::TDrawsArray draws = {Draw(1, {1, 2, 3, 4, 5})};
+    std::vector<core::TComb> combs;
+    for (int a = 1; a <= 9; ++a)
+        combs.push_back(Comb({a, a + 3, a + 10, a + 20, a + 30}));
+    for (const char* cls : {"TstValues", "TstSumValues", "TstEvenCount", "TstDiffMax"}) {
+        auto stat = Make(cls, Env(&draws));
+        ASSERT_NE(stat, nullptr) << cls;
+        core::TStatDrawArray rows;
+        stat->CalcComb(combs[2], rows);
+        stat->CalcComb(combs[5], rows);
+        const stats::TSelection sel(rows);
+        for (std::size_t size : {0u, 1u, 2u, 9u}) {
+            for (bool keep : {true, false}) {
+                std::vector<core::TComb> expected;
+                for (std::size_t i = 0; i < size; ++i)
+                    if (stat->TestComb(combs[i], sel, !keep, false, 0) == keep)
+                        expected.push_back(combs[i]);
+                std::vector<core::TComb> out(size);
+                const std::size_t n =
+                    stat->KeepCombs(std::span(combs).first(size), sel, !keep, false, 0, keep, out.data());
+                out.resize(n);
+                EXPECT_EQ(out, expected) << cls << " size " << size << " keep " << keep;
+                // In place, as a list packed over its own storage.
+                std::vector<core::TComb> same(combs.begin(), combs.begin() + std::ptrdiff_t(size));
+                const std::size_t m = stat->KeepCombs(same, sel, !keep, false, 0, keep, same.data());
+                same.resize(m);
+                EXPECT_EQ(same, expected) << cls << " in place";
+            }
+        }
+    }
+}
+
+} // namespace
