@@ -272,18 +272,7 @@ public:
     template <class Out> void values(const std::uint8_t* v, Out&& out) const
     {
         const Channels5 c = ChannelsOf(this->channels(), v);
-        const PositionSets& pattern = Mix ? kMixSets[K] : kSeqSets[K];
-        for (int t = 0; t < pattern.count; ++t) {
-            const auto& idx = pattern.sets[std::size_t(t)];
-            TStatKey key;
-            bool defined = true;
-            for (int i = 0; i < K; ++i) {
-                key.c[i] = c.ch[idx[std::size_t(i)]];
-                defined = defined && key.c[i] != kNoChannel;
-            }
-            if (defined)
-                out(key);
-        }
+        DefinedPatternTuples(Mix ? kMixSets[K] : kSeqSets[K], K, c.ch, std::uint16_t(kNoChannel), out);
     }
     bool testComb(const std::uint8_t* v, const TSelection& s) const
     {

@@ -380,18 +380,7 @@ public:
         std::uint8_t items[core::CombSize];
         for (int p = 0; p < core::CombSize; ++p)
             items[p] = this->matrix().template item<Cols>(v[p]);
-        const PositionSets& pattern = Mix ? kMixSets[K] : kSeqSets[K];
-        for (int t = 0; t < pattern.count; ++t) {
-            const auto& idx = pattern.sets[std::size_t(t)];
-            TStatKey key;
-            bool defined = true;
-            for (int i = 0; i < K; ++i) {
-                key.c[i] = items[idx[std::size_t(i)]];
-                defined = defined && key.c[i] != kNone;
-            }
-            if (defined)
-                out(key);
-        }
+        DefinedPatternTuples(Mix ? kMixSets[K] : kSeqSets[K], K, items, std::uint8_t(kNone), out);
     }
     bool testComb(const std::uint8_t* v, const TSelection& s) const
     {

@@ -68,6 +68,24 @@ template <class Out> inline void PatternTuples(const PositionSets& pattern, int 
     }
 }
 
+// As PatternTuples, leaving out every tuple that holds the undefined property (a number that
+// lies in no channel, column, row or segment).
+template <class Prop, class Out>
+inline void DefinedPatternTuples(const PositionSets& pattern, int k, const Prop* prop, Prop undefined, Out&& out)
+{
+    for (int t = 0; t < pattern.count; ++t) {
+        const auto& idx = pattern.sets[std::size_t(t)];
+        TStatKey key;
+        bool defined = true;
+        for (int i = 0; i < k; ++i) {
+            key.c[i] = prop[idx[std::size_t(i)]];
+            defined = defined && prop[idx[std::size_t(i)]] != undefined;
+        }
+        if (defined)
+            out(key);
+    }
+}
+
 static_assert(kMixSets[2].count == 10 && kMixSets[3].count == 10 && kMixSets[4].count == 5);
 static_assert(kSeqSets[2].count == 4 && kSeqSets[3].count == 3 && kSeqSets[4].count == 2);
 static_assert(kMixSets[2].sets[4][0] == 1 && kMixSets[2].sets[4][1] == 2); // (2,3) after (1,5)

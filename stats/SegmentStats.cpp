@@ -227,18 +227,7 @@ public:
         std::uint16_t g[core::CombSize];
         for (int p = 0; p < core::CombSize; ++p)
             g[p] = this->segments().of(v[p]);
-        const PositionSets& pattern = Mix ? kMixSets[K] : kSeqSets[K];
-        for (int t = 0; t < pattern.count; ++t) {
-            const auto& idx = pattern.sets[std::size_t(t)];
-            TStatKey key;
-            bool defined = true;
-            for (int i = 0; i < K; ++i) {
-                key.c[i] = g[idx[std::size_t(i)]];
-                defined = defined && key.c[i] != kNoSegment;
-            }
-            if (defined)
-                out(key);
-        }
+        DefinedPatternTuples(Mix ? kMixSets[K] : kSeqSets[K], K, g, std::uint16_t(kNoSegment), out);
     }
     bool testComb(const std::uint8_t* v, const TSelection& s) const
     {
