@@ -9,6 +9,11 @@
 
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
 #include "QtPrinters.h"
 
 #include <memory>
@@ -125,6 +130,30 @@ inline core::TConfigData WithChannelSize(int size)
     core::TConfigData cfg;
     cfg.ChannelSize = size;
     return cfg;
+}
+
+// The batch forms agree with single calls: a's CalcComb one at a time against b's CalcCombs,
+// and b's TestCombs against a's TestComb with (at most two of) the values of the first draw as
+// the selected rows. a and b are two instances of the same method.
+inline void ExpectBatchFormsAgree(stats::TCustomStat& a, stats::TCustomStat& b, const std::vector<core::TComb>& combs,
+                                  const char* cls)
+{
+    core::TStatDrawArray one, batch;
+    for (const core::TComb& c : combs)
+        a.CalcComb(c, one);
+    b.CalcCombs(combs, batch);
+    ASSERT_EQ(one.size(), batch.size()) << cls;
+    for (std::size_t i = 0; i < one.size(); ++i) {
+        EXPECT_EQ(one[i].Key, batch[i].Key) << cls;
+        EXPECT_EQ(one[i].Count, batch[i].Count) << cls;
+    }
+    // Rows from the draw values (the pattern classes have no combination values).
+    core::TStatDrawArray rows = DrawValues(a, 0, 0);
+    rows.resize(std::min<std::size_t>(rows.size(), 2));
+    std::vector<std::uint8_t> flags(combs.size());
+    b.TestCombs(combs, stats::TSelection(rows), false, false, 0, flags.data());
+    for (std::size_t i = 0; i < combs.size(); ++i)
+        EXPECT_EQ(flags[i] != 0, a.TestComb(combs[i], rows, false, false, 0)) << cls << " " << i;
 }
 
 // Counts of a value list, in order.

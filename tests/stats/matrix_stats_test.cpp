@@ -295,21 +295,7 @@ TEST_F(MatrixStats, BatchFormsAgreeWithSingleCalls)
             auto a = make(cls, k, 2);
             auto b = make(cls, k, 2);
             ASSERT_TRUE(a && b) << cls;
-            TStatDrawArray one, batch;
-            for (const core::TComb& c : combs)
-                a->CalcComb(c, one);
-            b->CalcCombs(combs, batch);
-            ASSERT_EQ(one.size(), batch.size()) << cls;
-            for (std::size_t i = 0; i < one.size(); ++i) {
-                EXPECT_EQ(one[i].Key, batch[i].Key) << cls;
-                EXPECT_EQ(one[i].Count, batch[i].Count) << cls;
-            }
-            TStatDrawArray rows = DrawValues(*a, 0, 0);
-            rows.resize(std::min<std::size_t>(rows.size(), 2));
-            std::vector<std::uint8_t> flags(combs.size());
-            b->TestCombs(combs, stats::TSelection(rows), false, false, 0, flags.data());
-            for (std::size_t i = 0; i < combs.size(); ++i)
-                EXPECT_EQ(flags[i] != 0, a->TestComb(combs[i], rows, false, false, 0)) << cls << " " << i;
+            ExpectBatchFormsAgree(*a, *b, combs, cls);
         }
     }
 }
