@@ -171,6 +171,11 @@ public:
     void combsDeleteSelected(const std::vector<bool>& selected);
     void combsFilterByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values, const QString& valuesText,
                              const QString& name, bool exclude);
+    // Saves the undo copy and filters by values in one step, as combsSaveUndo followed by
+    // combsFilterByValues would, without copying the list: the list itself becomes the undo
+    // copy and the narrowed list is written into the storage the old undo copy held.
+    void combsNarrowByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values, const QString& valuesText,
+                             const QString& name, bool exclude);
     // Throws core::EConvertError when numbers is empty.
     void combsFilterByNumbers(const std::vector<int>& numbers, const QStringList& texts, const QString& name,
                               bool exclude);

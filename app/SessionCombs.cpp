@@ -85,14 +85,8 @@ void Session::combsRestoreUndo(bool withStatus)
 {
     if (withStatus)
         showStatus(tr("Отмена изменений..."));
-    try {
-        m_combs.assign(m_undo.begin(), m_undo.end());
-    } catch (const std::bad_alloc&) {
-        m_combs.clear();
-        m_undo.clear();
-        combsRefresh();
-        throw;
-    }
+    // The undo copy becomes the list; the list's storage is kept for the next undo copy.
+    m_combs.swap(m_undo);
     m_undo.clear();
     combsRefresh();
     if (withStatus)
@@ -144,8 +138,9 @@ void Session::combsFilterByValues(stats::TCustomStat& stat, const core::TStatDra
         showStatus(QString());
         return;
     }
-    m_combs.clear();
-    if (!m_undo.empty()) {
+    if (m_undo.empty()) {
+        m_combs.clear();
+    } else {
         const int last = std::max(0, int(m_draws.size()) - 1 - m_drawsOffset);
         const bool sorted = m_state.SortedDraws;
         stat.LoadDraws(-1, last, sorted);
@@ -154,6 +149,28 @@ void Session::combsFilterByValues(stats::TCustomStat& stat, const core::TStatDra
     }
     combsRefresh();
     showStatus(QString());
+}
+
+void Session::combsNarrowByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values,
+                                  const QString& valuesText, const QString& name, bool exclude)
+{
+    if (values.empty()) {
+        combsSaveUndo(false);
+        combsFilterByValues(stat, values, valuesText, name, exclude);
+        return;
+    }
+    m_undo.swap(m_combs);
+    try {
+        combsFilterByValues(stat, values, valuesText, name, exclude);
+    } catch (...) {
+        // Out of memory or no thread to be had: the list is what it was, without an undo copy,
+        // as when saving the undo copy fails.
+        m_combs.swap(m_undo);
+        m_undo.clear();
+        combsRefresh();
+        showStatus(QString());
+        throw;
+    }
 }
 
 void Session::combsFilterByNumbers(const std::vector<int>& numbers, const QStringList& texts, const QString& name,
@@ -417,10 +434,18 @@ void Session::statFilter(int method, const core::TStatDrawArray& values, const Q
 {
     if (m_combs.empty() || values.empty())
         return;
-    combsSaveUndo(true);
+    showStatus(tr("Создание файла отката..."));
+    showStatus(QString());
     BusyScope busy(*this, QString());
-    const auto stat = m_statList.CreateStatFromSelection(method, QStringLiteral("cbDrawsStatType"));
-    combsFilterByValues(*stat, values, valueTexts.join(QStringLiteral("; ")), name, exclude);
+    std::unique_ptr<stats::TCustomStat> stat;
+    try {
+        stat = m_statList.CreateStatFromSelection(method, QStringLiteral("cbDrawsStatType"));
+    } catch (...) {
+        // The undo copy is saved before the method is looked at, so it is there even then.
+        combsSaveUndo(false);
+        throw;
+    }
+    combsNarrowByValues(*stat, values, valueTexts.join(QStringLiteral("; ")), name, exclude);
 }
 
 } // namespace app

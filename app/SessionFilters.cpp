@@ -87,8 +87,7 @@ void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& 
     // One narrowing step over the given rows; true when it emptied the list and was undone.
     const auto narrow = [&](const core::TStatDrawArray& values, const QStringList& texts) {
         log(p.Keep ? tr("Оставляем выделенные значения...") : tr("Удаляем выделенные значения..."));
-        combsSaveUndo(false);
-        combsFilterByValues(*stat, values, texts.join(QStringLiteral("; ")), selectorText, !p.Keep);
+        combsNarrowByValues(*stat, values, texts.join(QStringLiteral("; ")), selectorText, !p.Keep);
         log(tr("Количество комбинаций в списке: %1").arg(m_combs.size()));
         if (!m_combs.empty())
             return false;

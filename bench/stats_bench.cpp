@@ -3,6 +3,7 @@
 // alongside as the yardstick.
 
 #include "bench/BenchRegistry.h"
+#include "bench/BenchSession.h"
 #include "combos/CombList.h"
 #include "views/FullSet.h"
 
@@ -68,33 +69,38 @@ void calcCombFullSet(benchmark::State& state, int method)
     state.SetItemsProcessed(std::int64_t(state.iterations()) * std::int64_t(all.size()));
 }
 
-// One filter pass by values as the combination list runs it: save the undo copy, test every
-// combination of it, rebuild the list from the ones that stay.
+// One filter pass by values as the statistics table hands it to the combination list: save the
+// undo copy, test every combination, rebuild the list from the ones that stay. The session
+// starts with the full set; between passes the undo brings it back (not timed).
 void filterPass(benchmark::State& state, const char* code, std::vector<core::TStatKey> selected)
 {
-    const stats::TStatList& list = methods();
-    const auto stat = list.CreateStat(list.IndexOfCode(QString::fromLatin1(code)));
+    SilentIo io;
+    app::Session session(io, folder());
+    session.create();
+    session.initialise();
+    if (session.combs().size() != fullSet().size()) {
+        state.SkipWithError("the session did not start with the full set");
+        return;
+    }
+    const int method = session.statList().IndexOfCode(QString::fromLatin1(code));
     core::TStatDrawArray values;
+    QStringList texts;
     for (const core::TStatKey& k : selected) {
         core::TStatDrawRec r;
         r.Key = k;
         values.push_back(r);
+        texts << QString::number(k.c[0]);
     }
-    core::TCombsArray combs = fullSet();
-    core::TCombsArray undo;
-    undo.reserve(combs.size());
-    combs.reserve(fullSet().size());
     std::size_t kept = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        combs.assign(fullSet().begin(), fullSet().end());
+        if (session.undoCount() > 0)
+            session.combsUndo();
         state.ResumeTiming();
-        undo.assign(combs.begin(), combs.end());
-        stat->LoadDraws(-1, 0, false);
-        combos::FilterByValues(*stat, values, false, false, 0, undo, combs);
-        kept = combs.size();
-        benchmark::DoNotOptimize(combs.data());
+        session.statFilter(method, values, texts, QString::fromLatin1(code), false);
+        kept = session.combs().size();
     }
+    session.shutdown();
     state.counters["kept"] = double(kept);
     state.SetItemsProcessed(std::int64_t(state.iterations()) * std::int64_t(fullSet().size()));
 }

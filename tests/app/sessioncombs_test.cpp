@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using testsupport::FakeUserIo;
 using testsupport::MakeDraw;
 
@@ -252,4 +254,58 @@ TEST_F(SessionCombs, ColouringSwitchIsStoredAtOnceAndReadBack)
     app::Session third(m_io, folder());
     third.create();
     EXPECT_TRUE(third.windowState().ColorCombs);
+}
+
+TEST_F(SessionCombs, NarrowingInOneStepMatchesSavingThenFiltering)
+{
+    // 27 numbers give 80,730 combinations, enough for the pass to be shared by both cores.
+    QStringList first27;
+    for (int n = 1; n <= 27; ++n)
+        first27 << QString::number(n);
+    generate(2, first27.join(u';').toUtf8().constData());
+    ASSERT_EQ(session().combs().size(), 80730u);
+    const core::TCombsArray start = session().combs();
+    const stats::TStatList& list = session().statList();
+    const auto sums = list.CreateStat(list.IndexOfCode(QStringLiteral("SUMS")));
+    core::TStatDrawArray middle;
+    for (std::uint32_t s = 60; s <= 80; ++s) {
+        core::TStatDrawRec r;
+        r.Key = stats::KeyHalves(s);
+        middle.push_back(r);
+    }
+    for (const bool exclude : {false, true}) {
+        session().combsSaveUndo(false);
+        session().combsFilterByValues(*sums, middle, QStringLiteral("60-80"), QStringLiteral("Сумма"), exclude);
+        const core::TCombsArray twoSteps = session().combs();
+        ASSERT_TRUE(session().combsUndo());
+        ASSERT_EQ(session().combs(), start);
+
+        session().combsNarrowByValues(*sums, middle, QStringLiteral("60-80"), QStringLiteral("Сумма"), exclude);
+        EXPECT_EQ(session().combs(), twoSteps) << "exclude " << exclude;
+        EXPECT_EQ(session().undoCount(), start.size());
+        EXPECT_EQ(session().filterHistory().back().Values, QStringLiteral("60-80"));
+        // The undo copy is the list as it was.
+        ASSERT_TRUE(session().combsUndo());
+        EXPECT_EQ(session().combs(), start);
+    }
+
+    // A second step narrows what the first left, and its undo brings back the first result.
+    session().combsNarrowByValues(*sums, middle, QStringLiteral("60-80"), QStringLiteral("Сумма"), false);
+    const core::TCombsArray first = session().combs();
+    const auto nums = list.CreateStat(list.IndexOfCode(QStringLiteral("NUMS")));
+    core::TStatDrawArray seven(1);
+    seven[0].Key = stats::KeyW(7);
+    session().combsNarrowByValues(*nums, seven, QStringLiteral("7"), QStringLiteral("Числа"), true);
+    for (const core::TComb& c : session().combs())
+        EXPECT_TRUE(std::find(std::begin(c.v), std::end(c.v), 7) == std::end(c.v));
+    EXPECT_LT(session().combs().size(), first.size());
+    ASSERT_TRUE(session().combsUndo());
+    EXPECT_EQ(session().combs(), first);
+
+    // No values: the list stays, the undo copy is still taken, no history row.
+    const std::size_t rows = session().filterHistory().size();
+    session().combsNarrowByValues(*nums, {}, QString(), QStringLiteral("Числа"), false);
+    EXPECT_EQ(session().combs(), first);
+    EXPECT_EQ(session().undoCount(), first.size());
+    EXPECT_EQ(session().filterHistory().size(), rows);
 }

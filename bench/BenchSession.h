@@ -1,0 +1,55 @@
+#pragma once
+
+// A session for the benchmarks: a person who never answers, and a data folder holding a copy of
+// the real archive.
+
+#include "app/Session.h"
+#include "app/UserIo.h"
+#include "core/DrawArchive.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace bench {
+
+class SilentIo : public app::UserIo
+{
+public:
+    void showStatus(const QString&) override {}
+    void busyChanged(bool) override {}
+    void showMessage(app::MessageKind, const QString&) override {}
+    bool askYesNo(const QString&, const QString&, bool, bool) override { return false; }
+    bool editDraw(core::TDrawRec&, const QString&, bool) override { return false; }
+    bool editConfig(core::TConfigData&) override { return false; }
+    bool editShredding(core::TShreddingData&) override { return false; }
+    void openUrl(const QString&) override {}
+    bool editGenSettings(core::TGenSettings&, bool&) override { return false; }
+    QString pickOpenFile(const QString&) override { return {}; }
+    QString pickSaveFile(const QString&, const QString&) override { return {}; }
+    bool clipboardHasText() override { return false; }
+    QString clipboardText() override { return {}; }
+    void setClipboardText(const QString&) override {}
+    void progressBegin(const QString&, int) override {}
+    void progressStep(int) override {}
+    void progressEnd() override {}
+};
+
+inline QTemporaryDir& dataDir()
+{
+    static QTemporaryDir dir;
+    static const bool copied = [] {
+        const QString target = dir.filePath(core::kDrawsFileName);
+        QFile::copy(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), target);
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        return true;
+    }();
+    (void)copied;
+    return dir;
+}
+
+inline core::DataFolder folder()
+{
+    return {dataDir().path(), QStringLiteral("Vertoma_5x54"), dataDir().path()};
+}
+
+} // namespace bench
