@@ -306,7 +306,8 @@ private:
     ExclusiveFile m_stakesFile;
 
     core::TCombsArray m_combs;
-    core::TCombsArray m_undo; // size = the undo count
+    core::TCombsArray m_undo;          // size = the undo count
+    core::TCombsArray m_filterScratch; // the second core's part of a filter pass, kept for reuse
     std::vector<combos::FilterHistoryRow> m_history;
     std::pair<int, int> m_bufferKey{-1, -1};
 

@@ -144,7 +144,7 @@ void Session::combsFilterByValues(stats::TCustomStat& stat, const core::TStatDra
         const int last = std::max(0, int(m_draws.size()) - 1 - m_drawsOffset);
         const bool sorted = m_state.SortedDraws;
         stat.LoadDraws(-1, last, sorted);
-        combos::FilterByValues(stat, values, exclude, sorted, last, m_undo, m_combs);
+        combos::FilterByValues(stat, values, exclude, sorted, last, m_undo, m_combs, &m_filterScratch);
         filterHistoryAdd(exclude, name, valuesText);
     }
     combsRefresh();

@@ -181,6 +181,7 @@ void Session::shutdown()
     m_bufferKey = {-1, -1};
     core::TCombsArray().swap(m_combs);
     core::TCombsArray().swap(m_undo);
+    core::TCombsArray().swap(m_filterScratch);
     drawsClear();
     m_stakesFile.close();
 }

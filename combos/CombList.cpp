@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <thread>
 
@@ -142,8 +143,8 @@ namespace {
 
 // Tests src against the selection and packs the combinations that stay to the front of out,
 // returning how many stayed.
-std::size_t FilterSpan(stats::TCustomStat& stat, const stats::TSelection& selected, bool exclude, bool sorted,
-                       int last, std::span<const TComb> src, TComb* out)
+std::size_t FilterSpan(stats::TCustomStat& stat, const stats::TSelection& selected, bool exclude, bool sorted, int last,
+                       std::span<const TComb> src, TComb* out)
 {
     return stat.KeepCombs(src, selected, exclude, sorted, last, !exclude, out);
 }
@@ -151,29 +152,51 @@ std::size_t FilterSpan(stats::TCustomStat& stat, const stats::TSelection& select
 } // namespace
 
 void FilterByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted, int last,
-                    std::span<const TComb> src, TCombsArray& out)
+                    std::span<const TComb> src, TCombsArray& out, TCombsArray* scratch)
 {
     const stats::TSelection selected(values);
-    if (out.size() < src.size())
-        out.resize(src.size());
-    // Large lists are split between two instances on the two cores; each half is packed in
-    // its own part of out, and the second part then follows the first.
     constexpr std::size_t kParallelFrom = 1 << 16;
     if (src.size() < kParallelFrom) {
+        if (out.size() < src.size())
+            out.resize(src.size());
         out.resize(FilterSpan(stat, selected, exclude, sorted, last, src, out.data()));
         return;
     }
+    // The second half goes to a twin instance on the other core, which packs it into scratch
+    // while this core packs the first half into out; the second part then follows the first.
+    // Growing a list fills it with zeros first, so out only grows to the first half here, at
+    // the same time as the other core works.
+    TCombsArray ownScratch;
+    TCombsArray& second = scratch ? *scratch : ownScratch;
     const std::size_t half = src.size() / 2;
+    const std::span<const TComb> secondHalf = src.subspan(half);
     std::unique_ptr<stats::TCustomStat> twin = stat.Clone();
-    std::size_t second = 0;
+    std::size_t secondCount = 0;
+    std::exception_ptr secondFailed;
     std::thread worker([&] {
-        twin->LoadDraws(-1, last, sorted);
-        second = FilterSpan(*twin, selected, exclude, sorted, last, src.subspan(half), out.data() + half);
+        try {
+            if (second.size() < secondHalf.size())
+                second.resize(secondHalf.size());
+            twin->LoadDraws(-1, last, sorted);
+            secondCount = FilterSpan(*twin, selected, exclude, sorted, last, secondHalf, second.data());
+        } catch (...) {
+            secondFailed = std::current_exception();
+        }
     });
-    const std::size_t first = FilterSpan(stat, selected, exclude, sorted, last, src.first(half), out.data());
+    std::size_t firstCount = 0;
+    try {
+        if (out.size() < half)
+            out.resize(half);
+        firstCount = FilterSpan(stat, selected, exclude, sorted, last, src.first(half), out.data());
+    } catch (...) {
+        worker.join();
+        throw;
+    }
     worker.join();
-    std::memmove(out.data() + first, out.data() + half, second * sizeof(TComb));
-    out.resize(first + second);
+    if (secondFailed)
+        std::rethrow_exception(secondFailed);
+    out.resize(firstCount);
+    out.insert(out.end(), second.begin(), second.begin() + std::ptrdiff_t(secondCount));
 }
 
 void DeleteSelected(std::span<const TComb> src, const std::vector<bool>& selected, TCombsArray& out)

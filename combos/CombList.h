@@ -42,9 +42,11 @@ void ExcludeDraws(std::span<const TComb> src, const core::TDrawsArray& draws, in
 
 // Keeps the combinations whose test against the selected values differs from exclude: keep
 // mode keeps the matching ones, remove mode the others. The statistic's draws must be loaded
-// for the pass (LoadDraws(-1, last, sorted)).
+// for the pass (LoadDraws(-1, last, sorted)). A large list is shared between both cores; the
+// second core's part passes through scratch, which a caller that filters again and again keeps
+// so that its storage is reused (src and out must not be scratch).
 void FilterByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted, int last,
-                    std::span<const TComb> src, TCombsArray& out);
+                    std::span<const TComb> src, TCombsArray& out, TCombsArray* scratch = nullptr);
 
 // Keeps the combinations whose index is not selected.
 void DeleteSelected(std::span<const TComb> src, const std::vector<bool>& selected, TCombsArray& out);

@@ -66,30 +66,10 @@ public:
     {
         self().prepareTest(sorted, lastIndex);
         self().prepareSelection(selected);
-        const Self& s = self();
-        const std::size_t count = combs.size();
-        const TComb* from = combs.data();
-        std::size_t n = 0;
-        // Every combination is written and the count moves on only for those that stay: no
-        // branch to mispredict when about half stays. All but the last are moved as eight
-        // bytes (the three after a combination belong to the next one in both arrays).
-        auto* dst = reinterpret_cast<unsigned char*>(out);
-        const auto* src = reinterpret_cast<const unsigned char*>(from);
-        const std::size_t wide = count > 1 ? count - 1 : 0;
-        for (std::size_t i = 0; i < wide; ++i) {
-            const bool match = s.testComb(from[i].v, selected);
-            std::memmove(dst + n * sizeof(TComb), src + i * sizeof(TComb), 8);
-            n += match == keepMatching ? 1 : 0;
-        }
-        for (std::size_t i = wide; i < count; ++i) {
-            const bool match = s.testComb(from[i].v, selected);
-            out[n] = from[i];
-            n += match == keepMatching ? 1 : 0;
-        }
-        return n;
+        return keepMatching ? pack<true>(combs, selected, out) : pack<false>(combs, selected, out);
     }
 
-    // The defaults a concrete class hides with its own.
+    // The defaults a concrete class hides with its own.    // The defaults a concrete class hides with its own.
     void prepareTest(bool, int) {}
     // Once per test pass, with the selection the pass tests against.
     void prepareSelection(const TSelection&) {}
@@ -103,6 +83,32 @@ protected:
 
 private:
     Self& self() { return static_cast<Self&>(*this); }
+
+    // Every combination is written and the count moves on only for those that stay: no branch
+    // to mispredict when about half stays. All but the last are moved as eight bytes (the three
+    // after a combination belong to the next one in both arrays).
+    template <bool KeepMatching>
+    std::size_t pack(std::span<const TComb> combs, const TSelection& selected, TComb* out) const
+    {
+        const Self& s = static_cast<const Self&>(*this);
+        const std::size_t count = combs.size();
+        const TComb* from = combs.data();
+        std::size_t n = 0;
+        auto* dst = reinterpret_cast<unsigned char*>(out);
+        const auto* src = reinterpret_cast<const unsigned char*>(from);
+        const std::size_t wide = count > 1 ? count - 1 : 0;
+        for (std::size_t i = 0; i < wide; ++i) {
+            const bool match = s.testComb(from[i].v, selected);
+            std::memmove(dst + n * sizeof(TComb), src + i * sizeof(TComb), 8);
+            n += match == KeepMatching ? 1 : 0;
+        }
+        for (std::size_t i = wide; i < count; ++i) {
+            const bool match = s.testComb(from[i].v, selected);
+            out[n] = from[i];
+            n += match == KeepMatching ? 1 : 0;
+        }
+        return n;
+    }
 };
 
 // The factory of a concrete class, for the registry.

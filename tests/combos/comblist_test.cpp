@@ -101,6 +101,35 @@ TEST(Narrowing, FilterByValuesKeepsOrRemoves)
     }
 }
 
+TEST(Narrowing, FilterByValuesKeepsTheOrderOfAPlainLoopWhateverTheBuffers)
+{
+    core::TCombsArray all;
+    GenerateCombs(0, QString(), all);
+    core::TDrawsArray draws = {Draw(1, {1, 2, 3, 4, 5})};
+    auto nums = Make("TstValues", Env(&draws));
+    core::TStatDrawArray values(1);
+    values[0].Key = stats::KeyW(27);
+    nums->LoadDraws(-1, 0, false);
+    core::TCombsArray scratch;
+    // out starts empty, then holds a longer list, then a shorter one; scratch is reused.
+    core::TCombsArray out;
+    for (const bool exclude : {false, true, false}) {
+        core::TCombsArray expected;
+        std::copy_if(all.begin(), all.end(), std::back_inserter(expected),
+                     [&](const core::TComb& c) { return core::InComb(27, c) != exclude; });
+        FilterByValues(*nums, values, exclude, false, 0, all, out, &scratch);
+        ASSERT_EQ(out.size(), expected.size());
+        EXPECT_TRUE(out == expected) << "exclude " << exclude;
+    }
+    // A source just long enough to be shared by both cores, with an odd length.
+    const std::span<const core::TComb> part = std::span<const core::TComb>(all).subspan(1000, 70001);
+    core::TCombsArray expected;
+    std::copy_if(part.begin(), part.end(), std::back_inserter(expected),
+                 [](const core::TComb& c) { return core::InComb(27, c); });
+    FilterByValues(*nums, values, false, false, 0, part, out);
+    EXPECT_TRUE(out == expected);
+}
+
 TEST(Narrowing, DeleteSelectedAndFindInDraws)
 {
     const core::TCombsArray src = {Comb({1, 2, 3, 4, 5}), Comb({2, 3, 4, 5, 6}), Comb({3, 4, 5, 6, 7})};
