@@ -212,6 +212,8 @@ public:
     const views::StatChart& statChart() const { return m_statChart; }
     // The method the table was computed for (-1: none).
     int statMethod() const { return m_statMethod; }
+    // The number of draws the table was last asked for (-1: never).
+    int statWindow() const { return int(m_statCache[2]); }
     // Computes the table of a method (an index of the method list; -1 clears the table) over
     // the window of the newest draws before the analysis point. Without force nothing happens
     // when the archive length, the offset, the window and the method are those of the last
@@ -246,6 +248,8 @@ public:
     void filterRecApply(const combos::TFilterRec& rec);
     // Replaces the list by the start list of a variant: nothing to undo, no history.
     void combsReplace(const core::TCombsArray& combs);
+    // The filter dialog on an item, which is replaced by the edited one; false when cancelled.
+    bool filterDialog(combos::TFilterItem& item);
     // ---- end of the filter conditions
 
     // ---- run flags

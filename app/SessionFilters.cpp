@@ -174,4 +174,15 @@ void Session::combsReplace(const core::TCombsArray& combs)
     combsRefresh();
 }
 
+bool Session::filterDialog(combos::TFilterItem& item)
+{
+    // The dialog works on a copy, so a cancelled one leaves the item as it was whatever the
+    // door did with it.
+    combos::TFilterItem edited = item;
+    if (!m_io.editFilter(edited))
+        return false;
+    item = edited;
+    return true;
+}
+
 } // namespace app

@@ -8,6 +8,10 @@
 
 #include <QString>
 
+namespace combos {
+struct TFilterItem;
+}
+
 namespace app {
 
 enum class MessageKind {
@@ -44,6 +48,8 @@ public:
     // The generation dialog on a copy of the settings; save tells whether they become the
     // stored settings. False when cancelled.
     virtual bool editGenSettings(core::TGenSettings& settings, bool& save) = 0;
+    // The filter dialog: the item is edited in place; false when the person cancelled.
+    virtual bool editFilter(combos::TFilterItem& item) = 0;
     // File pickers with a filter such as "Файлы комбинаций (*.lcv)"; empty when cancelled.
     virtual QString pickOpenFile(const QString& filter) = 0;
     virtual QString pickSaveFile(const QString& filter, const QString& defaultSuffix) = 0;

@@ -19,6 +19,7 @@ public:
     bool editShredding(core::TShreddingData&) override { return false; }
     void openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings&, bool&) override { return false; }
+    bool editFilter(combos::TFilterItem&) override { return false; }
     QString pickOpenFile(const QString&) override { return {}; }
     QString pickSaveFile(const QString&, const QString&) override { return {}; }
     bool clipboardHasText() override { return false; }

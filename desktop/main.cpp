@@ -28,6 +28,7 @@ int main(int argc, char* argv[])
 
     ui::QtUserIo io;
     app::Session session(io, folder, arguments);
+    io.setSession(&session);
     if (!session.waitForOldInstance())
         return 0;
 

@@ -1,7 +1,9 @@
 #include "ui/QtUserIo.h"
 
+#include "app/Session.h"
 #include "ui/ConfigDialog.h"
 #include "ui/DrawDialog.h"
+#include "ui/FilterDialog.h"
 #include "ui/GenCombsDialog.h"
 #include "ui/ShreddingDialog.h"
 
@@ -96,6 +98,21 @@ bool QtUserIo::editGenSettings(core::TGenSettings& settings, bool& save)
         return false;
     settings = dialog.settings();
     save = dialog.saveAsDefault();
+    return true;
+}
+
+bool QtUserIo::editFilter(combos::TFilterItem& item)
+{
+    if (!m_session)
+        return false;
+    FilterDialogStart start;
+    start.Method = m_session->statMethod();
+    start.DrawsCount = m_session->statWindow();
+    start.Cdl = m_session->config().CDL;
+    FilterDialog dialog(item, m_session->statList(), start, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    item = dialog.item();
     return true;
 }
 

@@ -9,12 +9,18 @@
 #include <QProgressDialog>
 #include <QWidget>
 
+namespace app {
+class Session;
+}
+
 namespace ui {
 
 class QtUserIo : public app::UserIo
 {
 public:
     void setOwner(QWidget* owner) { m_owner = owner; }
+    // The session whose statistics list, statistic and coefficients the filter dialog starts from.
+    void setSession(const app::Session* session) { m_session = session; }
 
     void showStatus(const QString& text) override;
     void busyChanged(bool busy) override;
@@ -25,6 +31,7 @@ public:
     bool editShredding(core::TShreddingData& data) override;
     void openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings& settings, bool& save) override;
+    bool editFilter(combos::TFilterItem& item) override;
     QString pickOpenFile(const QString& filter) override;
     QString pickSaveFile(const QString& filter, const QString& defaultSuffix) override;
     bool clipboardHasText() override;
@@ -36,6 +43,7 @@ public:
 
 private:
     QPointer<QWidget> m_owner;
+    const app::Session* m_session = nullptr;
     QPointer<QProgressDialog> m_progress;
 };
 

@@ -427,6 +427,40 @@ TEST_F(SessionFilters, WeightCoefficients)
     EXPECT_THROW(apply(u"TMF1#NUMS:6#WDV:4#ST:17"_s), core::EConvertError);
 }
 
+TEST_F(SessionFilters, FilterDialogEditsThroughTheDoor)
+{
+    const combos::TFilterItem original = combos::FilterItemParse(u"TSD1#NUMS:6#LMV:2#SF:1"_s, session().statList());
+    combos::TFilterItem edited = combos::FilterItemParse(u"BMF8#SUM2:10-20;5#WDV:1,2#ST:7"_s, session().statList());
+    ASSERT_FALSE(edited == original);
+
+    // Cancelled: the item stays as it was.
+    combos::TFilterItem item = original;
+    m_io.filterEdits.enqueue(std::nullopt);
+    EXPECT_FALSE(session().filterDialog(item));
+    EXPECT_TRUE(item == original);
+
+    // Accepted: the item is the edited one.
+    m_io.filterEdits.enqueue(edited);
+    EXPECT_TRUE(session().filterDialog(item));
+    EXPECT_TRUE(item == edited);
+    ASSERT_EQ(m_io.filterDialogItems.size(), 2);
+    EXPECT_TRUE(m_io.filterDialogItems[0] == original);
+    EXPECT_TRUE(m_io.filterDialogItems[1] == original);
+}
+
+TEST_F(SessionFilters, StatWindowIsTheLastOneAskedFor)
+{
+    // What a new filter starts with: the table's method and number of draws.
+    EXPECT_EQ(session().statWindow(), -1);
+    const int nums = session().statList().IndexOfCode(u"NUMS"_s);
+    EXPECT_TRUE(session().statCalc(nums, 5, false));
+    EXPECT_EQ(session().statWindow(), 5);
+    EXPECT_EQ(session().statMethod(), nums);
+    EXPECT_TRUE(session().statCalc(-1, 40, false));
+    EXPECT_EQ(session().statWindow(), 40);
+    EXPECT_EQ(session().statMethod(), -1);
+}
+
 TEST_F(SessionFilters, FailuresAndRecords)
 {
     // A method the selector does not offer.

@@ -74,6 +74,18 @@ bool FakeUserIo::editGenSettings(core::TGenSettings& settings, bool& save)
     return true;
 }
 
+bool FakeUserIo::editFilter(combos::TFilterItem& item)
+{
+    filterDialogItems << item;
+    if (filterEdits.isEmpty())
+        return false;
+    const auto edit = filterEdits.dequeue();
+    if (!edit)
+        return false;
+    item = *edit;
+    return true;
+}
+
 QString FakeUserIo::pickOpenFile(const QString& filter)
 {
     pickerFilters << filter;

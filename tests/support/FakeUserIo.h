@@ -4,6 +4,7 @@
 // and dialogs from queues. An empty queue answers No / Cancel.
 
 #include "app/UserIo.h"
+#include "combos/Filters.h"
 
 #include <QList>
 #include <QQueue>
@@ -40,6 +41,7 @@ public:
     bool editShredding(core::TShreddingData& data) override;
     void openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings& settings, bool& save) override;
+    bool editFilter(combos::TFilterItem& item) override;
     QString pickOpenFile(const QString& filter) override;
     QString pickSaveFile(const QString& filter, const QString& defaultSuffix) override;
     bool clipboardHasText() override { return !clipboard.isEmpty(); }
@@ -57,6 +59,8 @@ public:
     QQueue<std::optional<core::TShreddingData>> shreddingEdits;
     // Each generation dialog takes the next answer: settings and the save box, or empty.
     QQueue<std::optional<std::pair<core::TGenSettings, bool>>> genEdits;
+    // Each filter dialog takes the next answer: the edited item, or empty to cancel.
+    QQueue<std::optional<combos::TFilterItem>> filterEdits;
     // File names the pickers return in turn; an empty name cancels.
     QQueue<QString> pickedFiles;
     QString clipboard;
@@ -66,6 +70,8 @@ public:
     QList<AskedQuestion> questions;
     QStringList statusTexts;
     QStringList drawDialogTitles;
+    // The items the filter dialogs were opened with.
+    QList<combos::TFilterItem> filterDialogItems;
     QStringList openedUrls;
     QList<bool> busyTransitions;
     QStringList progressTexts;
