@@ -38,6 +38,7 @@ public:
     bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) override;
     bool editConfig(core::TConfigData& config) override;
     bool editShredding(core::TShreddingData& data) override;
+    bool editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile) override;
     void openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings& settings, bool& save) override;
     QString pickOpenFile(const QString& filter) override;
@@ -55,6 +56,8 @@ public:
     QQueue<std::optional<std::function<void(core::TDrawRec&)>>> drawEdits;
     QQueue<std::optional<core::TConfigData>> configEdits;
     QQueue<std::optional<core::TShreddingData>> shreddingEdits;
+    // Each filters manager takes the next edit of the list copy, or is empty to cancel.
+    QQueue<std::optional<std::function<void(stats::TStatList&)>>> favoritesEdits;
     // Each generation dialog takes the next answer: settings and the save box, or empty.
     QQueue<std::optional<std::pair<core::TGenSettings, bool>>> genEdits;
     // File names the pickers return in turn; an empty name cancels.
@@ -66,6 +69,8 @@ public:
     QList<AskedQuestion> questions;
     QStringList statusTexts;
     QStringList drawDialogTitles;
+    // The help file each filters manager was given.
+    QStringList favoritesHelpFiles;
     QStringList openedUrls;
     QList<bool> busyTransitions;
     QStringList progressTexts;
