@@ -5,6 +5,8 @@
 #include "core/Settings.h"
 #include "core/TextForms.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace app {
@@ -387,15 +389,35 @@ void Session::statListLoadNames()
         showError(error);
 }
 
-void Session::statListReload()
+void Session::statListReload(bool keep)
 {
     QString error;
-    if (!m_statList.SaveFilterNames(m_folder.namesFile(), true, false, &error))
+    const bool saved = m_statList.SaveFilterNames(m_folder.namesFile(), true, false, &error);
+    if (!saved)
         showError(error);
+    // What could not be stored is carried over the rebuild by method code, so a failed write
+    // loses nothing of this run.
+    const QString favorites = m_statList.GetFavoritesText();
+    const bool ordered = m_statList.Ordered;
+    const bool showGroupName = m_statList.ShowGroupName;
+    const bool showMethodFlags = m_statList.ShowMethodFlags;
+    QHash<QString, QString> names;
+    for (int i = 0; i < m_statList.Count(); ++i)
+        names.insert(m_statList.Items(i).GetCodeText().toUpper(), m_statList.Items(i).UserName);
+
     m_statList.Fill();
     m_statList.SelectAllFavorites();
-    statListLoadNames();
-    emit statMethodsChanged();
+    if (saved) {
+        statListLoadNames();
+    } else {
+        m_statList.SetFavoritesText(favorites);
+        m_statList.Ordered = ordered;
+        m_statList.ShowGroupName = showGroupName;
+        m_statList.ShowMethodFlags = showMethodFlags;
+        for (int i = 0; i < m_statList.Count(); ++i)
+            m_statList.Items(i).UserName = names.value(m_statList.Items(i).GetCodeText().toUpper());
+    }
+    emit statMethodsChanged(keep);
 }
 
 bool Session::canClose()

@@ -148,8 +148,22 @@ public:
     void setLanguageCode(const QString& code) { m_statList.setLanguageCode(code); }
     // Stores the names file, rebuilds the method list from the current settings and reads the
     // names back: after a change of settings, favourites or names. Selectors refill on
-    // statMethodsChanged.
-    void statListReload();
+    // statMethodsChanged, keeping their positions when keep is set and starting again at their
+    // first entry otherwise. When the names file cannot be written, the favourites, names and
+    // options in memory survive the rebuild.
+    void statListReload(bool keep = true);
+    // The filters manager: the person edits a copy of the list; on OK the copy's favourites,
+    // names and options are taken over. False when cancelled.
+    bool filtersManager();
+    // Takes over the favourites, user names and display options of an edited copy of the list
+    // (entries matched by code), stores them, rebuilds the list and recalculates every view.
+    void applyFavorites(const stats::TStatList& edited);
+    // Makes every method a favourite again after asking. False when the person said No.
+    bool filtersReset();
+    // The help file beside the program whose folder holds the methods' description pages.
+    QString helpFile() const;
+    // The description page of a method (an index of the method list); empty without a help file.
+    QString methodHelpTopic(int method) const;
     // Reads the configuration and builds the method list with the names file, for tools that
     // work on the statistics without the full start-up.
     void prepareStatistics();
@@ -266,8 +280,9 @@ signals:
     // Every view recalculates for the current analysis point.
     void viewsRecalculated(bool force);
     void configChanged();
-    // The method list was rebuilt; every statistics selector refills.
-    void statMethodsChanged();
+    // The method list was rebuilt; every statistics selector refills, keeping its position when
+    // keep is set, else starting again at its first entry.
+    void statMethodsChanged(bool keep);
     // The combination list changed: its length, its rows or both; the selection is gone.
     void combsChanged();
     // The statistics table or its chart changed.

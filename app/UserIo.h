@@ -4,12 +4,16 @@
 // command-line tool on stderr, the tests with a scripted fake. An operation never waits for
 // the person except through this interface.
 
+#include "core/DataFolder.h"
 #include "core/GameTypes.h"
 
 #include <QString>
 
 namespace combos {
 struct TFilterItem;
+}
+namespace stats {
+class TStatList;
 }
 
 namespace app {
@@ -41,6 +45,10 @@ public:
     // The configuration and shredding dialogs on a copy; false when cancelled.
     virtual bool editConfig(core::TConfigData& config) = 0;
     virtual bool editShredding(core::TShreddingData& data) = 0;
+    // The filters manager on a copy of the statistics list: favourites, user names and display
+    // options are edited in place; folder gives the names file and the window-state file,
+    // helpFile the help file whose folder holds the description pages. False when cancelled.
+    virtual bool editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile) = 0;
 
     // Opens an address or a file with the platform's default handler.
     virtual void openUrl(const QString& url) = 0;

@@ -24,6 +24,8 @@ public:
     bool editShredding(core::TShreddingData&) override { return false; }
     void openUrl(const QString&) override {}
     bool editGenSettings(core::TGenSettings&, bool&) override { return false; }
+    bool editFilter(combos::TFilterItem&) override { return false; }
+    bool editFavorites(stats::TStatList&, const core::DataFolder&, const QString&) override { return false; }
     QString pickOpenFile(const QString&) override { return {}; }
     QString pickSaveFile(const QString&, const QString&) override { return {}; }
     bool clipboardHasText() override { return false; }

@@ -17,6 +17,7 @@ public:
     bool editDraw(core::TDrawRec&, const QString&, bool) override { return false; }
     bool editConfig(core::TConfigData&) override { return false; }
     bool editShredding(core::TShreddingData&) override { return false; }
+    bool editFavorites(stats::TStatList&, const core::DataFolder&, const QString&) override { return false; }
     void openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings&, bool&) override { return false; }
     bool editFilter(combos::TFilterItem&) override { return false; }

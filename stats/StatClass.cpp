@@ -4,6 +4,7 @@
 #include "stats/Families.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -1288,8 +1289,10 @@ QString StatClass::GetHelpTopic(int param, const QString& helpFile) const
 {
     if (helpFile.isEmpty() || !QFileInfo::exists(helpFile))
         return {};
-    return QStringLiteral("ms-its:") + helpFile +
-           core::FormatText(QStringLiteral("::/Filters_%.4d_%s.htm"), {std::int64_t(1049), GetHelpCode(param)});
+    // The description pages live in the "filters" folder beside the help file.
+    const QString page =
+        core::FormatText(QStringLiteral("Filters_%.4d_%s.htm"), {std::int64_t(1049), GetHelpCode(param)});
+    return QFileInfo(helpFile).absoluteDir().filePath(QStringLiteral("filters/") + page);
 }
 
 std::pair<int, int> StatClass::GetParamRange(const StatEnv& env) const

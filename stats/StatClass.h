@@ -87,7 +87,8 @@ struct StatClass
     std::uint8_t GetFlags() const { return std::uint8_t(Kind | (Graph ? KindG : 0)); }
     QString GetCodeFmt(int param) const;
     QString GetCaptionFmt(int param) const;
-    // Empty when the help file does not exist.
+    // The path of the description page, "filters/Filters_1049_<help code>.htm" in the folder of
+    // the help file; empty when the help file does not exist. The page itself may be missing.
     QString GetHelpTopic(int param, const QString& helpFile) const;
     bool IsAvailable() const { return Offered && Create != nullptr; }
     bool IsListed() const { return true; }

@@ -4,6 +4,7 @@
 #include "ui/ConfigDialog.h"
 #include "ui/DrawDialog.h"
 #include "ui/FilterDialog.h"
+#include "ui/FiltersManagerDialog.h"
 #include "ui/GenCombsDialog.h"
 #include "ui/ShreddingDialog.h"
 
@@ -82,6 +83,15 @@ bool QtUserIo::editShredding(core::TShreddingData& data)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.result();
+    return true;
+}
+
+bool QtUserIo::editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile)
+{
+    FiltersManagerDialog dialog(list, *this, folder, helpFile, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    list = dialog.list();
     return true;
 }
 

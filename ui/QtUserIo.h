@@ -29,6 +29,7 @@ public:
     bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) override;
     bool editConfig(core::TConfigData& config) override;
     bool editShredding(core::TShreddingData& data) override;
+    bool editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile) override;
     void openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings& settings, bool& save) override;
     bool editFilter(combos::TFilterItem& item) override;

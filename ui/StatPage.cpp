@@ -113,15 +113,19 @@ StatPage::StatPage(app::Session& session, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(m_splitter, 1);
 
-    refillMethods();
+    refillMethods(true);
     updateNormColumns();
 
-    connect(m_method, &QComboBox::currentIndexChanged, this, [this] { calculate(false); });
-    connect(&m_session, &app::Session::statMethodsChanged, this, [this] {
-        refillMethods();
-        // The kept position may now name another method.
+    connect(m_method, &QComboBox::currentIndexChanged, this, [this] {
+        calculate(false);
+        emit actionStatesChanged();
+    });
+    connect(&m_session, &app::Session::statMethodsChanged, this, [this](bool keep) {
+        refillMethods(keep);
+        // The kept position may now name another method, and a fresh start names the first.
         if (selectedMethod() != m_session.statMethod())
             calculate(false);
+        emit actionStatesChanged();
     });
     connect(&m_session, &app::Session::viewsRecalculated, this, &StatPage::calculate);
     connect(&m_session, &app::Session::statOptionsChanged, this, [this] {
@@ -146,9 +150,9 @@ void StatPage::setCommands(const QList<QAction*>& commands)
     m_table->addActions(commands);
 }
 
-void StatPage::refillMethods()
+void StatPage::refillMethods(bool keep)
 {
-    FillStatSelector(*m_method, m_session.statList(), false, true);
+    FillStatSelector(*m_method, m_session.statList(), false, keep);
 }
 
 int StatPage::selectedMethod() const

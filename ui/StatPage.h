@@ -66,7 +66,7 @@ signals:
     void actionStatesChanged();
 
 private:
-    void refillMethods();
+    void refillMethods(bool keep);
     void onTableChanged();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

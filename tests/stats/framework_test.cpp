@@ -6,6 +6,11 @@
 #include "stats/Patterns.h"
 #include "stats/StatKey.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -161,8 +166,29 @@ TEST(Registry, ClassLevelTextsAndFlags)
     EXPECT_TRUE(cls("TstSumValues")->AllowsValueList());
 
     EXPECT_TRUE(cls("TstValues")->GetHelpTopic(0, u"/nonexistent/help.html"_s).isEmpty());
+    EXPECT_TRUE(cls("TstValues")->GetHelpTopic(0, QString()).isEmpty());
     EXPECT_EQ(stats::CategoryGroup(5), u"sgm"_s);
     EXPECT_TRUE(stats::CategoryGroup(13).isEmpty());
+}
+
+TEST(Registry, HelpTopicsAreFilesBesideTheHelpFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString helpFile = dir.filePath(u"help/Numeko_RUS.html"_s);
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(u"help"_s)));
+    {
+        QFile file(helpFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    auto cls = [](const char* name) { return stats::FindStatClass(QString::fromLatin1(name)); };
+    const QString folder = QFileInfo(helpFile).absolutePath() + u"/filters/"_s;
+    // The page need not exist: the topic names where it belongs.
+    EXPECT_EQ(cls("TstPosVal")->GetHelpTopic(3, helpFile), folder + u"Filters_1049_POSx.htm"_s);
+    EXPECT_EQ(cls("TstSumRanges")->GetHelpTopic(2, helpFile), folder + u"Filters_1049_SUM2.htm"_s);
+    EXPECT_EQ(cls("TstValues")->GetHelpTopic(0, helpFile),
+              folder + u"Filters_1049_"_s + cls("TstValues")->GetHelpCode(0) + u".htm"_s);
+    EXPECT_TRUE(cls("TstPosVal")->GetHelpTopic(3, dir.filePath(u"help/Numeko_ENU.html"_s)).isEmpty());
 }
 
 TEST(Registry, ParameterRangesFollowTheSettings)

@@ -1,5 +1,7 @@
 #include "FakeUserIo.h"
 
+#include "stats/StatList.h"
+
 namespace testsupport {
 
 void FakeUserIo::showStatus(const QString& text)
@@ -54,6 +56,18 @@ bool FakeUserIo::editShredding(core::TShreddingData& data)
     if (!edit)
         return false;
     data = *edit;
+    return true;
+}
+
+bool FakeUserIo::editFavorites(stats::TStatList& list, const core::DataFolder&, const QString& helpFile)
+{
+    favoritesHelpFiles << helpFile;
+    if (favoritesEdits.isEmpty())
+        return false;
+    const auto edit = favoritesEdits.dequeue();
+    if (!edit)
+        return false;
+    (*edit)(list);
     return true;
 }
 

@@ -39,6 +39,7 @@ public:
     bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) override;
     bool editConfig(core::TConfigData& config) override;
     bool editShredding(core::TShreddingData& data) override;
+    bool editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile) override;
     void openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings& settings, bool& save) override;
     bool editFilter(combos::TFilterItem& item) override;
@@ -57,6 +58,8 @@ public:
     QQueue<std::optional<std::function<void(core::TDrawRec&)>>> drawEdits;
     QQueue<std::optional<core::TConfigData>> configEdits;
     QQueue<std::optional<core::TShreddingData>> shreddingEdits;
+    // Each filters manager takes the next edit of the list copy, or is empty to cancel.
+    QQueue<std::optional<std::function<void(stats::TStatList&)>>> favoritesEdits;
     // Each generation dialog takes the next answer: settings and the save box, or empty.
     QQueue<std::optional<std::pair<core::TGenSettings, bool>>> genEdits;
     // Each filter dialog takes the next answer: the edited item, or empty to cancel.
@@ -72,6 +75,8 @@ public:
     QStringList drawDialogTitles;
     // The items the filter dialogs were opened with.
     QList<combos::TFilterItem> filterDialogItems;
+    // The help file each filters manager was given.
+    QStringList favoritesHelpFiles;
     QStringList openedUrls;
     QList<bool> busyTransitions;
     QStringList progressTexts;
