@@ -9,7 +9,9 @@
 //   bool testComb(const std::uint8_t* v, const TSelection& selected);
 //       the match rule of a filter for five ascending numbers;
 // and optionally void prepareTest(bool sorted, int lastIndex) and
-// void prepareSelection(const TSelection&), run once before a test pass.
+// void prepareSelection(const TSelection&), run once before a test pass, and
+// unsigned testPair(const std::uint8_t* v, const TSelection&), testComb of two neighbours at
+// once (bit 0 and bit 1) for the packing pass, which may read 3 bytes past the second.
 // A class whose draw values need more than the five numbers overrides drawValues instead of
 // supplying values(). (Do not name the sink "emit": Qt defines that word away.)
 
@@ -97,7 +99,19 @@ private:
         auto* dst = reinterpret_cast<unsigned char*>(out);
         const auto* src = reinterpret_cast<const unsigned char*>(from);
         const std::size_t wide = count > 1 ? count - 1 : 0;
-        for (std::size_t i = 0; i < wide; ++i) {
+        std::size_t i = 0;
+        // A class that can test two neighbours at once does so while a third follows them (the
+        // pair reads three bytes past the second).
+        if constexpr (requires(const Self& x, const std::uint8_t* p) { x.testPair(p, selected); }) {
+            for (; i + 2 < count; i += 2) {
+                const unsigned both = s.testPair(src + i * sizeof(TComb), selected);
+                std::memmove(dst + n * sizeof(TComb), src + i * sizeof(TComb), 8);
+                n += ((both & 1U) != 0) == KeepMatching ? 1 : 0;
+                std::memmove(dst + n * sizeof(TComb), src + (i + 1) * sizeof(TComb), 8);
+                n += ((both & 2U) != 0) == KeepMatching ? 1 : 0;
+            }
+        }
+        for (; i < wide; ++i) {
             const bool match = s.testComb(from[i].v, selected);
             std::memmove(dst + n * sizeof(TComb), src + i * sizeof(TComb), 8);
             n += match == KeepMatching ? 1 : 0;

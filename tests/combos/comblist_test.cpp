@@ -121,6 +121,32 @@ TEST(Narrowing, FilterByValuesKeepsTheOrderOfAPlainLoopWhateverTheBuffers)
         ASSERT_EQ(out.size(), expected.size());
         EXPECT_TRUE(out == expected) << "exclude " << exclude;
     }
+    // The sum filter tests two neighbours at once: the same combinations, with either parity
+    // of length.
+    auto sums = Make("TstSumValues", Env(&draws));
+    core::TStatDrawArray middle;
+    for (std::uint32_t sum = 120; sum <= 150; sum += 3) {
+        core::TStatDrawRec r;
+        r.Key = stats::KeyHalves(sum);
+        middle.push_back(r);
+    }
+    sums->LoadDraws(-1, 0, false);
+    const auto inMiddle = [](const core::TComb& c) {
+        const int sum = c.v[0] + c.v[1] + c.v[2] + c.v[3] + c.v[4];
+        return sum >= 120 && sum <= 150 && sum % 3 == 0;
+    };
+    for (const std::size_t length : {all.size(), all.size() - 1, std::size_t(7), std::size_t(2), std::size_t(1)}) {
+        // Short pieces come from the middle of the set, where both answers occur.
+        const std::size_t from = std::min(all.size() - length, std::size_t(1'500'000));
+        const std::span<const core::TComb> head = std::span<const core::TComb>(all).subspan(from, length);
+        for (const bool exclude : {false, true}) {
+            core::TCombsArray expected;
+            std::copy_if(head.begin(), head.end(), std::back_inserter(expected),
+                         [&](const core::TComb& c) { return inMiddle(c) != exclude; });
+            FilterByValues(*sums, middle, exclude, false, 0, head, out, &scratch);
+            EXPECT_TRUE(out == expected) << "length " << length << " exclude " << exclude;
+        }
+    }
     // A source just long enough to be shared by both cores, with an odd length.
     const std::span<const core::TComb> part = std::span<const core::TComb>(all).subspan(1000, 70001);
     core::TCombsArray expected;

@@ -283,7 +283,7 @@ TEST(Framework, KeepCombsPacksWhatTheTestKeeps)
         stat->CalcComb(combs[2], rows);
         stat->CalcComb(combs[5], rows);
         const stats::TSelection sel(rows);
-        for (std::size_t size : {0u, 1u, 2u, 9u}) {
+        for (std::size_t size : {0u, 1u, 2u, 3u, 8u, 9u}) {
             for (bool keep : {true, false}) {
                 std::vector<core::TComb> expected;
                 for (std::size_t i = 0; i < size; ++i)
