@@ -195,8 +195,10 @@ void FilterByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values
     worker.join();
     if (secondFailed)
         std::rethrow_exception(secondFailed);
-    out.resize(firstCount);
-    out.insert(out.end(), second.begin(), second.begin() + std::ptrdiff_t(secondCount));
+    // One block copy: inserting element by element costs as much as a fifth of the pass.
+    out.resize(firstCount + secondCount);
+    if (secondCount > 0)
+        std::memcpy(out.data() + firstCount, second.data(), secondCount * sizeof(TComb));
 }
 
 void DeleteSelected(std::span<const TComb> src, const std::vector<bool>& selected, TCombsArray& out)
