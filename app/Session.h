@@ -162,8 +162,6 @@ public:
     bool filtersReset();
     // The help file beside the program whose folder holds the methods' description pages.
     QString helpFile() const;
-    // The description page of a method (an index of the method list); empty without a help file.
-    QString methodHelpTopic(int method) const;
     // Reads the configuration and builds the method list with the names file, for tools that
     // work on the statistics without the full start-up.
     void prepareStatistics();

@@ -1,5 +1,6 @@
 // The favourite methods, the user's own method names and the display options of the statistic
-// selectors: the filters manager, the reset of the favourites and the methods' description pages.
+// selectors: the filters manager, the reset of the favourites and the help file of the methods'
+// description pages.
 
 #include "app/Languages.h"
 #include "app/Session.h"
@@ -57,14 +58,6 @@ QString Session::helpFile() const
 {
     // The description pages are written in the native language whatever the interface shows.
     return HelpFilePath(m_folder.exeDir(), kNativeLanguage);
-}
-
-QString Session::methodHelpTopic(int method) const
-{
-    if (method < 0 || method >= m_statList.Count())
-        return {};
-    const stats::TStatMethod& m = m_statList.Items(method);
-    return m.Class->GetHelpTopic(m.Param, helpFile());
 }
 
 } // namespace app

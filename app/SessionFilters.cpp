@@ -9,21 +9,6 @@
 
 namespace app {
 
-namespace {
-
-// The method a part names, as the list holds it now: the index when it still has the code, else
-// the method with that code; -1 when there is none.
-int partMethod(const stats::TStatList& list, const combos::TFilterPart& part)
-{
-    const bool indexValid = part.Method >= 0 && part.Method < list.Count();
-    if (indexValid && (part.MethodCode.isEmpty() ||
-                       list.Items(part.Method).GetCodeText().compare(part.MethodCode, Qt::CaseInsensitive) == 0))
-        return part.Method;
-    return part.MethodCode.isEmpty() ? -1 : list.IndexOfCode(part.MethodCode);
-}
-
-} // namespace
-
 void Session::filterApply(const combos::TFilterPart& part)
 {
     combos::FilterRunHooks hooks;
@@ -38,7 +23,7 @@ void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& 
     };
 
     // The method must be one the statistics selector offers.
-    const int method = partMethod(m_statList, p);
+    const int method = combos::FilterMethodIndex(m_statList, p.Method, p.MethodCode);
     const std::vector<int> offered = m_statList.SelectorMethods(false);
     if (method < 0 || std::find(offered.begin(), offered.end(), method) == offered.end()) {
         const QString code = method >= 0 ? m_statList.Items(method).GetCodeText() : p.MethodCode;

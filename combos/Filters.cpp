@@ -472,6 +472,14 @@ QString FilterDecimalText(long double value)
     return QString::fromLatin1(out.data(), qsizetype(out.size()));
 }
 
+int FilterMethodIndex(const stats::TStatList& list, int method, const QString& code)
+{
+    const bool indexValid = method >= 0 && method < list.Count();
+    if (indexValid && (code.isEmpty() || list.Items(method).GetCodeText().compare(code, Qt::CaseInsensitive) == 0))
+        return method;
+    return code.isEmpty() ? -1 : list.IndexOfCode(code);
+}
+
 TFilterItem FilterItemParse(const QString& text, const stats::TStatList& list)
 {
     TFilterItem item;

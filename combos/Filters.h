@@ -135,6 +135,10 @@ QString StopModeCode(int n);
 QString ConditionCaption(int n);
 QString StopModeCaption(int n);
 
+// The method a filter names, as the list holds it now: its index while that still has the
+// code (or no code is given), else the method with the code; -1 when there is none.
+int FilterMethodIndex(const stats::TStatList& list, int method, const QString& code);
+
 // Reads a filter text. An empty text (or one of separators and blanks only) gives a record that
 // is not enabled. The statistic word is looked up in the list by its code, ignoring case.
 TFilterItem FilterItemParse(const QString& text, const stats::TStatList& list);

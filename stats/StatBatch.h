@@ -71,7 +71,7 @@ public:
         return keepMatching ? pack<true>(combs, selected, out) : pack<false>(combs, selected, out);
     }
 
-    // The defaults a concrete class hides with its own.    // The defaults a concrete class hides with its own.
+    // The defaults a concrete class hides with its own.
     void prepareTest(bool, int) {}
     // Once per test pass, with the selection the pass tests against.
     void prepareSelection(const TSelection&) {}

@@ -38,17 +38,6 @@ bool isWeightCondition(int condition)
            condition == combos::CondWeightList;
 }
 
-// The method an item names, as the list holds it now: its index while that still has the code,
-// else the method with the code; -1 when there is none.
-int itemMethod(const stats::TStatList& list, const combos::TFilterItem& item)
-{
-    const bool indexValid = item.Method >= 0 && item.Method < list.Count();
-    if (indexValid && (item.MethodCode.isEmpty() ||
-                       list.Items(item.Method).GetCodeText().compare(item.MethodCode, Qt::CaseInsensitive) == 0))
-        return item.Method;
-    return item.MethodCode.isEmpty() ? -1 : list.IndexOfCode(item.MethodCode);
-}
-
 void selectMethod(QComboBox& box, int method)
 {
     const int entry = method >= 0 ? box.findData(method) : -1;
@@ -209,7 +198,7 @@ FilterDialog::FilterDialog(const combos::TFilterItem& item, const stats::TStatLi
 
 void FilterDialog::setFromItem(const combos::TFilterItem& item)
 {
-    selectMethod(*m_method, itemMethod(m_list, item));
+    selectMethod(*m_method, combos::FilterMethodIndex(m_list, item.Method, item.MethodCode));
     if (!item.DrawsText.isEmpty())
         m_draws->setText(item.DrawsText);
     if (item.SortColumn >= 0 && item.SortColumn < m_sortColumn->count())

@@ -189,16 +189,14 @@ TEST_F(FavoritesTest, UnwritableNamesFileKeepsTheChoiceInMemory)
 
 TEST_F(FavoritesTest, DescriptionPagesLieBesideTheHelpFile)
 {
-    const int pos2 = indexOf("POS2");
-    EXPECT_TRUE(m_session->methodHelpTopic(pos2).isEmpty()) << "no help file yet";
+    const stats::TStatMethod& pos2 = list().Items(indexOf("POS2"));
+    EXPECT_TRUE(pos2.Class->GetHelpTopic(pos2.Param, m_session->helpFile()).isEmpty()) << "no help file yet";
     ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("help")));
     QFile help(m_dir.filePath(QStringLiteral("help/Numeko_RUS.html")));
     ASSERT_TRUE(help.open(QIODevice::WriteOnly));
     help.close();
     EXPECT_EQ(QFileInfo(m_session->helpFile()).canonicalFilePath(), QFileInfo(help).canonicalFilePath());
-    const QString topic = m_session->methodHelpTopic(pos2);
+    const QString topic = pos2.Class->GetHelpTopic(pos2.Param, m_session->helpFile());
     EXPECT_EQ(QFileInfo(topic).fileName(), QStringLiteral("Filters_1049_POSx.htm"));
     EXPECT_EQ(QFileInfo(topic).absolutePath(), QDir::cleanPath(m_dir.filePath(QStringLiteral("help/filters"))));
-    EXPECT_TRUE(m_session->methodHelpTopic(-1).isEmpty());
-    EXPECT_TRUE(m_session->methodHelpTopic(list().Count()).isEmpty());
 }
