@@ -6,6 +6,7 @@
 
 #include "core/DataFolder.h"
 #include "core/GameTypes.h"
+#include "core/GraphData.h"
 
 #include <QString>
 
@@ -69,6 +70,8 @@ public:
     virtual void progressBegin(const QString& text, int total) = 0;
     virtual void progressStep(int done) = 0;
     virtual void progressEnd() = 0;
+    // The general graph window ("График") with the given series, shown modally.
+    virtual void showGraph(const core::GraphData& graph) = 0;
 };
 
 } // namespace app

@@ -34,6 +34,7 @@ public:
     void progressBegin(const QString&, int) override {}
     void progressStep(int) override {}
     void progressEnd() override {}
+    void showGraph(const core::GraphData&) override {}
 };
 
 inline QTemporaryDir& dataDir()

@@ -29,6 +29,8 @@ public:
     void progressBegin(const QString&, int) override {}
     void progressStep(int) override {}
     void progressEnd() override {}
+    // A batch run has no window to show a graph in.
+    void showGraph(const core::GraphData&) override {}
 };
 
 // Writes one line of UTF-8 text to stderr.

@@ -6,6 +6,7 @@
 #include "ui/FilterDialog.h"
 #include "ui/FiltersManagerDialog.h"
 #include "ui/GenCombsDialog.h"
+#include "ui/GraphWindow.h"
 #include "ui/ShreddingDialog.h"
 
 #include <QApplication>
@@ -182,6 +183,12 @@ void QtUserIo::progressEnd()
         m_progress->close();
         delete m_progress;
     }
+}
+
+void QtUserIo::showGraph(const core::GraphData& graph)
+{
+    GraphWindow window(graph, m_session ? m_session->folder().stateFile() : QString(), m_owner);
+    window.exec();
 }
 
 } // namespace ui

@@ -41,6 +41,7 @@ public:
     void progressBegin(const QString& text, int total) override;
     void progressStep(int done) override;
     void progressEnd() override;
+    void showGraph(const core::GraphData& graph) override;
 
 private:
     QPointer<QWidget> m_owner;

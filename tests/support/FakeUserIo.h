@@ -51,6 +51,7 @@ public:
     void progressBegin(const QString& text, int total) override;
     void progressStep(int done) override;
     void progressEnd() override;
+    void showGraph(const core::GraphData& graph) override { graphs.push_back(graph); }
 
     // Answers, taken in order.
     QQueue<bool> answers;
@@ -83,6 +84,8 @@ public:
     QList<int> progressSteps;
     int progressEnds = 0;
     QStringList pickerFilters;
+    // Every graph window shown, in order.
+    std::vector<core::GraphData> graphs;
 
     QStringList messageTexts(app::MessageKind kind) const;
 };
