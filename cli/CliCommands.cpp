@@ -18,11 +18,16 @@ namespace cli {
 
 namespace {
 
-int listDraws(app::Session& session, QStringList args)
+int listDraws(app::Session& session, const QStringList& args)
 {
-    const bool sorted = takeFlag(args, QStringLiteral("--sorted"));
-    if (!args.isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(args.first()));
+    QCommandLineParser parser;
+    const QCommandLineOption sortedOption(QStringLiteral("sorted"), tr("Числа каждого тиража по возрастанию."));
+    parser.addOption(sortedOption);
+    if (const auto end = parseWord(parser, QStringLiteral("draws"), tr("Список тиражей, новые первыми."), args))
+        return *end;
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
+    const bool sorted = parser.isSet(sortedOption);
     if (!session.drawsLoad())
         return kFailed;
     printLine(core::DrawColumnCaptions().join(QLatin1Char('\t')));
@@ -37,32 +42,37 @@ int listDraws(app::Session& session, QStringList args)
     return 0;
 }
 
-int addDraw(app::Session& session, QStringList args)
+int addDraw(app::Session& session, const QStringList& args)
 {
-    bool missing = false;
-    const auto num = takeOption(args, QStringLiteral("--num"), missing);
-    const auto date = takeOption(args, QStringLiteral("--date"), missing);
-    if (missing)
-        return refuse(tr("Не указано значение параметра."));
-    if (args.size() != 1)
+    QCommandLineParser parser;
+    const QCommandLineOption numOption = valueOption(QStringLiteral("num"), tr("Номер тиража."), QStringLiteral("N"));
+    const QCommandLineOption dateOption =
+        valueOption(QStringLiteral("date"), tr("Дата тиража."), QStringLiteral("dd/mm/yyyy"));
+    parser.addOptions({numOption, dateOption});
+    parser.addPositionalArgument(QStringLiteral("TEXT"), tr("Пять чисел и ключевое число, например: 5;12;33;40;54;7"));
+    if (const auto end = parseWord(parser, QStringLiteral("draws add"), tr("Добавить тираж в архив."), args))
+        return *end;
+    const QStringList words = parser.positionalArguments();
+    if (words.size() != 1)
         return refuse(tr("Укажите числа тиража одним параметром, например: 5;12;33;40;54;7"));
 
     core::TDrawRec rec;
-    if (!core::ParseDrawText(args.first(), rec))
+    if (!core::ParseDrawText(words.first(), rec))
         return refuse(tr("Введена некорректная комбинация!"));
     std::optional<int> number;
-    if (num) {
-        number = parseInt(*num, 1, 2147483647);
+    if (parser.isSet(numOption)) {
+        number = parseInt(parser.value(numOption), 1, 2147483647);
         if (!number)
-            return refuse(tr("Некорректный номер тиража: %1").arg(*num));
+            return refuse(tr("Некорректный номер тиража: %1").arg(parser.value(numOption)));
     }
     QString dateText = core::DateToText(
         core::EncodeDate(QDate::currentDate().year(), QDate::currentDate().month(), QDate::currentDate().day()));
-    if (date) {
+    if (parser.isSet(dateOption)) {
+        const QString date = parser.value(dateOption);
         try {
-            const double d = core::TextToDate(*date);
+            const double d = core::TextToDate(date);
             if (d <= 0)
-                return refuse(tr("Некорректная дата тиража: %1").arg(*date));
+                return refuse(tr("Некорректная дата тиража: %1").arg(date));
             dateText = core::DateToText(d);
         } catch (const core::EConvertError& e) {
             return refuse(e.message());
@@ -78,13 +88,18 @@ int addDraw(app::Session& session, QStringList args)
     return session.drawsAppend(rec) ? 0 : kFailed;
 }
 
-int deleteDraw(app::Session& session, QStringList args)
+int deleteDraw(app::Session& session, const QStringList& args)
 {
-    if (args.size() != 1)
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("NUM"), tr("Номер тиража."));
+    if (const auto end = parseWord(parser, QStringLiteral("draws delete"), tr("Удалить тираж из архива."), args))
+        return *end;
+    const QStringList words = parser.positionalArguments();
+    if (words.size() != 1)
         return refuse(tr("Укажите номер удаляемого тиража."));
-    const auto num = parseInt(args.first(), -2147483647, 2147483647);
+    const auto num = parseInt(words.first(), -2147483647, 2147483647);
     if (!num)
-        return refuse(tr("Некорректный номер тиража: %1").arg(args.first()));
+        return refuse(tr("Некорректный номер тиража: %1").arg(words.first()));
     if (!session.openStakesFile())
         return kFailed;
     if (!session.drawsLoad())
@@ -100,7 +115,7 @@ int deleteDraw(app::Session& session, QStringList args)
 
 } // namespace
 
-int RunDraws(app::Session& session, QStringList args)
+int RunDraws(app::Session& session, const QStringList& args)
 {
     if (!args.isEmpty() && args.first() == QStringLiteral("add"))
         return addDraw(session, args.mid(1));
@@ -109,21 +124,23 @@ int RunDraws(app::Session& session, QStringList args)
     return listDraws(session, args);
 }
 
-int RunStatus(app::Session& session, QStringList args)
+int RunStatus(app::Session& session, const QStringList& args)
 {
-    bool missing = false;
-    const auto offset = takeOption(args, QStringLiteral("--offset"), missing);
-    if (missing)
-        return refuse(tr("Не указано значение параметра."));
-    if (!args.isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(args.first()));
+    QCommandLineParser parser;
+    const QCommandLineOption offsetOption =
+        valueOption(QStringLiteral("offset"), tr("Смещение точки анализа от последнего тиража."), QStringLiteral("K"));
+    parser.addOption(offsetOption);
+    if (const auto end = parseWord(parser, QStringLiteral("status"), tr("Три панели архива в строке состояния."), args))
+        return *end;
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     if (!session.drawsLoad())
         return kFailed;
-    if (offset) {
+    if (parser.isSet(offsetOption)) {
         const int maxOffset = std::max(0, static_cast<int>(session.draws().size()) - 1);
-        const auto k = parseInt(*offset, 0, maxOffset);
+        const auto k = parseInt(parser.value(offsetOption), 0, maxOffset);
         if (!k)
-            return refuse(tr("Смещение должно быть от 0 до %1: %2").arg(maxOffset).arg(*offset));
+            return refuse(tr("Смещение должно быть от 0 до %1: %2").arg(maxOffset).arg(parser.value(offsetOption)));
         session.setDrawsOffset(*k);
     }
     for (int panel = 0; panel < 3; ++panel)
@@ -131,19 +148,44 @@ int RunStatus(app::Session& session, QStringList args)
     return 0;
 }
 
+namespace {
+
+constexpr Word kWords[] = {
+    {"draws", "draws [--sorted]\n"
+              "draws add TEXT [--num N] [--date dd/mm/yyyy]\n"
+              "draws delete NUM",
+     RunDraws},
+    {"status", "status [--offset K]", RunStatus},
+    {"methods", "methods", RunMethods},
+    {"stat", "stat CODE [--len N] [--offset K] [--sorted] [--sort COL[:desc]] [--compare]", RunStat},
+    {"prefetch", "prefetch [--all | CODE...]", RunPrefetch},
+    {"generate", "generate [--mode M] [--param TEXT] [--out FILE]", RunGenerate},
+    {"filter", "filter TEXT... [--in FILE] [--out FILE] [--offset K] [--compare]", RunFilter},
+};
+
+} // namespace
+
+std::span<const Word> Words()
+{
+    return kWords;
+}
+
+const Word* FindWord(const QString& name)
+{
+    for (const Word& word : kWords)
+        if (name == QLatin1String(word.name))
+            return &word;
+    return nullptr;
+}
+
 QString UsageText()
 {
-    return tr("Использование:\n"
-              "  vertoma-cli [--data-dir DIR] draws [--sorted]\n"
-              "  vertoma-cli [--data-dir DIR] draws add TEXT [--num N] [--date dd/mm/yyyy]\n"
-              "  vertoma-cli [--data-dir DIR] draws delete NUM\n"
-              "  vertoma-cli [--data-dir DIR] status [--offset K]\n"
-              "  vertoma-cli [--data-dir DIR] methods\n"
-              "  vertoma-cli [--data-dir DIR] stat CODE [--len N] [--offset K] [--sorted] [--sort COL[:desc]] "
-              "[--compare]\n"
-              "  vertoma-cli [--data-dir DIR] prefetch [--all | CODE...]\n"
-              "  vertoma-cli [--data-dir DIR] generate [--mode M] [--param TEXT] [--out FILE]\n"
-              "  vertoma-cli [--data-dir DIR] filter TEXT... [--in FILE] [--out FILE] [--offset K] [--compare]");
+    QString text = tr("Использование:");
+    for (const Word& word : kWords)
+        for (const QString& line : QString::fromUtf8(word.synopsis).split(u'\n'))
+            text += QStringLiteral("\n  vertoma-cli [--data-dir DIR] ") + line;
+    text += QStringLiteral("\n  vertoma-cli --version\n  vertoma-cli СЛОВО --help");
+    return text;
 }
 
 } // namespace cli

@@ -5,19 +5,33 @@
 
 #include <QStringList>
 
+#include <span>
+
 namespace app {
 class Session;
 }
 
 namespace cli {
 
-int RunDraws(app::Session& session, QStringList args);
-int RunStatus(app::Session& session, QStringList args);
-int RunMethods(app::Session& session, QStringList args);
-int RunStat(app::Session& session, QStringList args);
-int RunPrefetch(app::Session& session, QStringList args);
-int RunGenerate(app::Session& session, QStringList args);
-int RunFilter(app::Session& session, QStringList args);
+struct Word
+{
+    const char* name;
+    // The usage line after "vertoma-cli [--data-dir DIR] ".
+    const char* synopsis;
+    int (*run)(app::Session& session, const QStringList& args);
+};
+
+// Every word in the order the usage lists them.
+std::span<const Word> Words();
+const Word* FindWord(const QString& name);
 QString UsageText();
+
+int RunDraws(app::Session& session, const QStringList& args);
+int RunStatus(app::Session& session, const QStringList& args);
+int RunMethods(app::Session& session, const QStringList& args);
+int RunStat(app::Session& session, const QStringList& args);
+int RunPrefetch(app::Session& session, const QStringList& args);
+int RunGenerate(app::Session& session, const QStringList& args);
+int RunFilter(app::Session& session, const QStringList& args);
 
 } // namespace cli

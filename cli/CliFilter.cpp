@@ -10,15 +10,26 @@
 
 namespace cli {
 
-int RunFilter(app::Session& session, QStringList args)
+int RunFilter(app::Session& session, const QStringList& arguments)
 {
-    bool missing = false;
-    const auto in = takeOption(args, QStringLiteral("--in"), missing);
-    const auto out = takeOption(args, QStringLiteral("--out"), missing);
-    const auto offset = takeOption(args, QStringLiteral("--offset"), missing);
-    const bool compare = takeFlag(args, QStringLiteral("--compare"));
-    if (missing)
-        return refuse(tr("Не указано значение параметра."));
+    QCommandLineParser parser;
+    const QCommandLineOption inOption =
+        valueOption(QStringLiteral("in"), tr("Начальный список из файла комбинаций."), QStringLiteral("FILE"));
+    const QCommandLineOption outOption =
+        valueOption(QStringLiteral("out"), tr("Сохранить последний список в файле."), QStringLiteral("FILE"));
+    const QCommandLineOption offsetOption =
+        valueOption(QStringLiteral("offset"), tr("Смещение точки анализа от последнего тиража."), QStringLiteral("K"));
+    const QCommandLineOption compareOption(QStringLiteral("compare"), tr("Сравнение с полным набором комбинаций."));
+    parser.addOptions({inOption, outOption, offsetOption, compareOption});
+    parser.addPositionalArgument(QStringLiteral("TEXT"), tr("Фильтры строки сценария."), QStringLiteral("TEXT..."));
+    if (const auto end = parseWord(parser, QStringLiteral("filter"),
+                                   tr("Применить варианты фильтров, по строке на вариант."), arguments))
+        return *end;
+    const QStringList args = parser.positionalArguments();
+    const auto in = optionValue(parser, inOption);
+    const auto out = optionValue(parser, outOption);
+    const auto offset = optionValue(parser, offsetOption);
+    const bool compare = parser.isSet(compareOption);
     if (args.isEmpty())
         return refuse(tr("Укажите текст фильтра, например: TSD1#NUMS:10#LMV:5#SF:1"));
     if (args.size() > combos::kFilterPlaces)

@@ -7,10 +7,14 @@
 
 namespace cli {
 
-int RunMethods(app::Session& session, QStringList args)
+int RunMethods(app::Session& session, const QStringList& args)
 {
-    if (!args.isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(args.first()));
+    QCommandLineParser parser;
+    if (const auto end = parseWord(parser, QStringLiteral("methods"),
+                                   tr("Код и название каждого предлагаемого метода расчета статистики."), args))
+        return *end;
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     session.prepareStatistics();
     const stats::TStatList& list = session.statList();
     for (int i : list.SelectorMethods(false))
@@ -18,16 +22,28 @@ int RunMethods(app::Session& session, QStringList args)
     return 0;
 }
 
-int RunStat(app::Session& session, QStringList args)
+int RunStat(app::Session& session, const QStringList& arguments)
 {
-    bool missing = false;
-    const auto len = takeOption(args, QStringLiteral("--len"), missing);
-    const auto offset = takeOption(args, QStringLiteral("--offset"), missing);
-    const auto sort = takeOption(args, QStringLiteral("--sort"), missing);
-    const bool sorted = takeFlag(args, QStringLiteral("--sorted"));
-    const bool compare = takeFlag(args, QStringLiteral("--compare"));
-    if (missing)
-        return refuse(tr("Не указано значение параметра."));
+    QCommandLineParser parser;
+    const QCommandLineOption lenOption =
+        valueOption(QStringLiteral("len"), tr("Количество тиражей для расчета."), QStringLiteral("N"));
+    const QCommandLineOption offsetOption =
+        valueOption(QStringLiteral("offset"), tr("Смещение точки анализа от последнего тиража."), QStringLiteral("K"));
+    const QCommandLineOption sortOption = valueOption(
+        QStringLiteral("sort"), tr("Сортировка по столбцу (0..19), по убыванию с :desc."), QStringLiteral("COL[:desc]"));
+    const QCommandLineOption sortedOption(QStringLiteral("sorted"), tr("Числа тиражей по возрастанию."));
+    const QCommandLineOption compareOption(QStringLiteral("compare"), tr("Сравнение с полным набором комбинаций."));
+    parser.addOptions({lenOption, offsetOption, sortOption, sortedOption, compareOption});
+    parser.addPositionalArgument(QStringLiteral("CODE"), tr("Код метода расчета статистики, например: NUMS"));
+    if (const auto end = parseWord(parser, QStringLiteral("stat"),
+                                   tr("Таблица значений одного метода расчета статистики (20 столбцов)."), arguments))
+        return *end;
+    const QStringList args = parser.positionalArguments();
+    const auto len = optionValue(parser, lenOption);
+    const auto offset = optionValue(parser, offsetOption);
+    const auto sort = optionValue(parser, sortOption);
+    const bool sorted = parser.isSet(sortedOption);
+    const bool compare = parser.isSet(compareOption);
     if (args.size() != 1)
         return refuse(args.isEmpty() ? tr("Укажите код метода расчета статистики, например: NUMS")
                                      : tr("Неизвестный параметр: %1").arg(args[1]));
@@ -95,9 +111,17 @@ int RunStat(app::Session& session, QStringList args)
     return 0;
 }
 
-int RunPrefetch(app::Session& session, QStringList args)
+int RunPrefetch(app::Session& session, const QStringList& arguments)
 {
-    const bool all = takeFlag(args, QStringLiteral("--all"));
+    QCommandLineParser parser;
+    const QCommandLineOption allOption(QStringLiteral("all"), tr("Все методы с распределением по полному набору."));
+    parser.addOption(allOption);
+    parser.addPositionalArgument(QStringLiteral("CODE"), tr("Коды методов."), QStringLiteral("[CODE...]"));
+    if (const auto end = parseWord(parser, QStringLiteral("prefetch"),
+                                   tr("Построить файлы распределений по полному набору комбинаций."), arguments))
+        return *end;
+    const QStringList args = parser.positionalArguments();
+    const bool all = parser.isSet(allOption);
     if (all == !args.isEmpty())
         return refuse(tr("Укажите --all или коды методов."));
     session.prepareStatistics();
@@ -125,16 +149,23 @@ int RunPrefetch(app::Session& session, QStringList args)
     return 0;
 }
 
-int RunGenerate(app::Session& session, QStringList args)
+int RunGenerate(app::Session& session, const QStringList& args)
 {
-    bool missing = false;
-    const auto mode = takeOption(args, QStringLiteral("--mode"), missing);
-    const auto param = takeOption(args, QStringLiteral("--param"), missing);
-    const auto out = takeOption(args, QStringLiteral("--out"), missing);
-    if (missing)
-        return refuse(tr("Не указано значение параметра."));
-    if (!args.isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(args.first()));
+    QCommandLineParser parser;
+    const QCommandLineOption modeOption = valueOption(QStringLiteral("mode"), tr("Режим генерации."), QStringLiteral("M"));
+    const QCommandLineOption paramOption =
+        valueOption(QStringLiteral("param"), tr("Параметры генерации."), QStringLiteral("TEXT"));
+    const QCommandLineOption outOption =
+        valueOption(QStringLiteral("out"), tr("Сохранить список в файле комбинаций."), QStringLiteral("FILE"));
+    parser.addOptions({modeOption, paramOption, outOption});
+    if (const auto end = parseWord(parser, QStringLiteral("generate"),
+                                   tr("Генерировать список комбинаций и вывести его размер."), args))
+        return *end;
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
+    const auto mode = optionValue(parser, modeOption);
+    const auto param = optionValue(parser, paramOption);
+    const auto out = optionValue(parser, outOption);
     session.prepareStatistics();
     core::TGenSettings settings = session.genSettings();
     if (mode) {

@@ -20,26 +20,6 @@ void printLine(const QString& line)
     std::fputc('\n', stdout);
 }
 
-std::optional<QString> takeOption(QStringList& args, const QString& name, bool& missing)
-{
-    const qsizetype i = args.indexOf(name);
-    if (i < 0)
-        return std::nullopt;
-    if (i + 1 >= args.size()) {
-        missing = true;
-        args.removeAt(i);
-        return std::nullopt;
-    }
-    QString value = args[i + 1];
-    args.remove(i, 2);
-    return value;
-}
-
-bool takeFlag(QStringList& args, const QString& name)
-{
-    return args.removeAll(name) > 0;
-}
-
 int refuse(const QString& message)
 {
     printError(message);
@@ -53,6 +33,47 @@ std::optional<int> parseInt(const QString& text, int min, int max)
     if (!ok || value < min || value > max)
         return std::nullopt;
     return static_cast<int>(value);
+}
+
+std::optional<QString> optionValue(const QCommandLineParser& parser, const QCommandLineOption& option)
+{
+    return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
+}
+
+QCommandLineOption valueOption(const QString& name, const QString& help, const QString& valueName)
+{
+    return QCommandLineOption(name, help, valueName);
+}
+
+std::optional<int> parseWord(QCommandLineParser& parser, const QString& word, const QString& synopsis,
+                             const QStringList& args)
+{
+    parser.setApplicationDescription(synopsis);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Показать эту справку."));
+    parser.addOption(help);
+    // "-len" reads as "--len", never as "-l -e -n"; options may follow the positional words.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    if (!parser.parse(QStringList{QStringLiteral("vertoma-cli ") + word} + args)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return refuse(tr("Неизвестный параметр: %1").arg(QStringLiteral("--") + parser.unknownOptionNames().first()));
+        const QString error = parser.errorText();
+        const qsizetype quote = error.indexOf(u'\'');
+        if (error.startsWith(QLatin1String("Missing value after")) && quote >= 0)
+            return refuse(tr("Не указано значение параметра: %1").arg(error.mid(quote + 1).chopped(2)));
+        return refuse(error);
+    }
+    if (parser.isSet(help)) {
+        // The parser names the program by the path it was started with; the usage names the word.
+        QString text = parser.helpText().trimmed();
+        const QString program = QCoreApplication::arguments().value(0);
+        const qsizetype at = program.isEmpty() ? -1 : text.indexOf(program);
+        if (at >= 0)
+            text.replace(at, program.size(), QStringLiteral("vertoma-cli [--data-dir DIR] ") + word);
+        printLine(text);
+        return 0;
+    }
+    return std::nullopt;
 }
 
 } // namespace cli

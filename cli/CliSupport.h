@@ -1,7 +1,9 @@
 #pragma once
 
-// Argument handling and output shared by the words of the command-line tool.
+// Argument handling and output shared by the words of the command-line tool. Every word parses
+// its own arguments with a QCommandLineParser, so each has --help.
 
+#include <QCommandLineParser>
 #include <QStringList>
 
 #include <optional>
@@ -14,11 +16,18 @@ inline constexpr int kFailed = 1;
 QString tr(const char* text);
 // One line on standard output, UTF-8.
 void printLine(const QString& line);
-// Removes "--name VALUE" from args; nullopt when absent. A name without a value sets missing.
-std::optional<QString> takeOption(QStringList& args, const QString& name, bool& missing);
-bool takeFlag(QStringList& args, const QString& name);
 // Prints the message on standard error and gives the refusal exit code.
 int refuse(const QString& message);
 std::optional<int> parseInt(const QString& text, int min, int max);
+
+// Parses the arguments of one word ("stakes add") with the options the parser was given, plus
+// --help. nullopt: the word goes on. Otherwise the run ends with that code: 0 after the help was
+// printed, kRefused after an unknown option or a missing value was reported.
+std::optional<int> parseWord(QCommandLineParser& parser, const QString& word, const QString& synopsis,
+                             const QStringList& args);
+// The value of an option, or nullopt when it was not given.
+std::optional<QString> optionValue(const QCommandLineParser& parser, const QCommandLineOption& option);
+// An option with a value ("--len N").
+QCommandLineOption valueOption(const QString& name, const QString& help, const QString& valueName);
 
 } // namespace cli

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Session.h"
 #include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
 
 #include <QCoreApplication>
@@ -31,25 +32,22 @@ int main(int argc, char* argv[])
         cli::printError(cli::UsageText());
         return 2;
     }
+    if (args.first() == QStringLiteral("--help") || args.first() == QStringLiteral("-h")) {
+        cli::printLine(cli::UsageText());
+        return 0;
+    }
+    if (args.first() == QStringLiteral("--version")) {
+        cli::printLine(QStringLiteral("vertoma-cli " VERTOMA_VERSION));
+        return 0;
+    }
+    const cli::Word* word = cli::FindWord(args.first());
+    if (!word) {
+        cli::printError(cli::UsageText());
+        return 2;
+    }
 
     cli::CliUserIo io;
     app::Session session(
         io, core::DataFolder(dataDir, QStringLiteral("Vertoma_5x54"), QCoreApplication::applicationDirPath()));
-    const QString command = args.takeFirst();
-    if (command == QStringLiteral("draws"))
-        return cli::RunDraws(session, args);
-    if (command == QStringLiteral("status"))
-        return cli::RunStatus(session, args);
-    if (command == QStringLiteral("methods"))
-        return cli::RunMethods(session, args);
-    if (command == QStringLiteral("stat"))
-        return cli::RunStat(session, args);
-    if (command == QStringLiteral("prefetch"))
-        return cli::RunPrefetch(session, args);
-    if (command == QStringLiteral("generate"))
-        return cli::RunGenerate(session, args);
-    if (command == QStringLiteral("filter"))
-        return cli::RunFilter(session, args);
-    cli::printError(cli::UsageText());
-    return 2;
+    return word->run(session, args.mid(1));
 }

@@ -337,3 +337,29 @@ TEST_F(CliTest, PrefetchAndCompare)
     EXPECT_GT(normSum, 0);
     EXPECT_EQ(run({QStringLiteral("stat"), QStringLiteral("SUMC"), QStringLiteral("--compare")}).exitCode, 2);
 }
+
+TEST_F(CliTest, EveryWordHasHelpAndTheToolHasAVersion)
+{
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("draws"), QStringLiteral("--help")},
+          QStringList{QStringLiteral("draws"), QStringLiteral("add"), QStringLiteral("--help")},
+          QStringList{QStringLiteral("stat"), QStringLiteral("-h")},
+          QStringList{QStringLiteral("filter"), QStringLiteral("--help")}}) {
+        const CliResult r = run(args);
+        EXPECT_EQ(r.exitCode, 0) << args.join(u' ').toStdString();
+        const QString words = args.mid(0, args.size() - 1).join(u' ');
+        EXPECT_TRUE(r.out.contains(QStringLiteral("vertoma-cli [--data-dir DIR] ") + words))
+            << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains(QStringLiteral("--help"))) << r.out.toStdString();
+    }
+    const CliResult version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.trimmed(), QStringLiteral("vertoma-cli " VERTOMA_VERSION));
+
+    const CliResult usage = run({QStringLiteral("--help")});
+    EXPECT_EQ(usage.exitCode, 0);
+    EXPECT_TRUE(usage.out.contains(QStringLiteral("draws delete NUM")));
+    const CliResult unknown = run({QStringLiteral("nonsense")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("filter TEXT...")));
+}
