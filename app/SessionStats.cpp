@@ -17,7 +17,7 @@ views::StatTableParams Session::statParams(int window) const
     p.Window = window;
     p.Sorted = m_state.SortedDraws;
     p.Cdl = config().CDL;
-    p.DecimalPoint = views::SystemDecimalPoint();
+    p.DecimalPoint = core::SystemDecimalPoint();
     return p;
 }
 

@@ -1,5 +1,6 @@
 // The statistics words of the command-line tool: the method list and the value table.
 
+#include "core/TextForms.h"
 #include "app/Session.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
@@ -51,7 +52,7 @@ int RunStat(app::Session& session, const QStringList& arguments)
 
     views::StatTableParams params;
     params.Sorted = sorted;
-    params.DecimalPoint = views::SystemDecimalPoint();
+    params.DecimalPoint = core::SystemDecimalPoint();
     if (len) {
         const auto n = parseInt(*len, 1, 2147483647);
         if (!n)

@@ -165,7 +165,7 @@ bool readInt(const QString& text, std::int32_t& value)
 bool readDecimal(const QString& text, double& value)
 {
     QString t = text.trimmed();
-    const QString dp = views::SystemDecimalPoint();
+    const QString dp = core::SystemDecimalPoint();
     if (dp != QLatin1String(".")) {
         if (t.contains(u'.'))
             return false;

@@ -55,6 +55,26 @@ template <typename Vec, typename Less> void stableSort(Vec& arr, Less less)
 
 } // namespace
 
+std::int64_t RoundHalfEven(long double value)
+{
+    // The default rounding mode rounds exact halves to the even neighbour.
+    return std::llrint(value);
+}
+
+std::int64_t DivRoundHalfEven(std::int64_t num, std::int64_t den)
+{
+    std::int64_t q = num / den;
+    std::int64_t r = num % den;
+    if (r < 0) {
+        --q;
+        r += den;
+    }
+    // Now num = q * den + r with 0 <= r < den.
+    if (2 * r > den || (2 * r == den && (q & 1) != 0))
+        ++q;
+    return q;
+}
+
 long double Factorial(int n)
 {
     long double f = 1;

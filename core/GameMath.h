@@ -9,6 +9,10 @@
 namespace core {
 
 long double Factorial(int n);
+// Nearest integer, ties to even (the rounding of the program's stored values).
+std::int64_t RoundHalfEven(long double value);
+// num / den rounded to the nearest integer, ties to even, exactly; den > 0.
+std::int64_t DivRoundHalfEven(std::int64_t num, std::int64_t den);
 // 1 when k >= n; otherwise n!/((n-k)!k!) rounded to the nearest integer.
 std::int64_t Binomial(int n, int k);
 // Combinations of n out of N sharing exactly k numbers with one given combination.

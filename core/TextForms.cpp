@@ -4,8 +4,11 @@
 #include "core/GameMath.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
+#include <charconv>
+#include <cstdlib>
 
 namespace core {
 
@@ -74,6 +77,59 @@ EConvertError::EConvertError(const QString& message) : std::runtime_error(messag
 QString EConvertError::message() const
 {
     return QString::fromStdString(what());
+}
+
+QString SystemDecimalPoint()
+{
+    return QLocale::system().decimalPoint();
+}
+
+QString FixedText(long double value, int decimals, const QString& decimalPoint)
+{
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    if (r.ec != std::errc())
+        return QStringLiteral("-");
+    QString text = QString::fromLatin1(buf, r.ptr - buf);
+    if (decimalPoint != QLatin1String("."))
+        text.replace(u'.', decimalPoint);
+    return text;
+}
+
+namespace {
+// Wide enough for any ten-thousandths value times a power of ten; pedantic mode needs the marker.
+__extension__ typedef unsigned __int128 Wide;
+} // namespace
+
+QString RatioText(std::int64_t num, std::int64_t den, int decimals, const QString& decimalPoint)
+{
+    // Works on magnitudes in unsigned 128-bit arithmetic, so no value overflows.
+    const bool negative = (num < 0) != (den < 0) && num != 0;
+    Wide n = num < 0 ? static_cast<Wide>(-(num + 1)) + 1 : static_cast<Wide>(num);
+    const Wide d = den < 0 ? static_cast<Wide>(-(den + 1)) + 1 : static_cast<Wide>(den);
+    Wide scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    n = (n * scale * 2 + d) / (d * 2); // halves away from zero
+    const Wide whole = n / scale;
+    Wide fraction = n % scale;
+    QString text = QString::number(static_cast<unsigned long long>(whole));
+    if (negative && n != 0)
+        text.prepend(u'-');
+    if (decimals > 0) {
+        QString digits(decimals, u'0');
+        for (int i = decimals - 1; i >= 0; --i) {
+            digits[i] = QChar(u'0' + int(fraction % 10));
+            fraction /= 10;
+        }
+        text += decimalPoint + digits;
+    }
+    return text;
+}
+
+QString MoneyText(std::int64_t value, const QString& decimalPoint)
+{
+    return RatioText(value, 10000, 2, decimalPoint);
 }
 
 QString NumText(int n)

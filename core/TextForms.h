@@ -16,6 +16,15 @@ public:
     QString message() const;
 };
 
+// The decimal separator of the user's numeric locale.
+QString SystemDecimalPoint();
+// "%.Nf" with rounding of exact ties to even and the given separator; "-" when it cannot be written.
+QString FixedText(long double value, int decimals, const QString& decimalPoint);
+// Money in ten-thousandths as "%.2f" of the currency unit, rounded exactly, halves away from zero.
+QString MoneyText(std::int64_t value, const QString& decimalPoint);
+// num / den as "%.Nf", rounded exactly, halves away from zero; den > 0.
+QString RatioText(std::int64_t num, std::int64_t den, int decimals, const QString& decimalPoint);
+
 QString NumText(int n);
 QString CombText(const TComb& comb);
 QString CombTextPadded(const TComb& comb);

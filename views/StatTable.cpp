@@ -84,29 +84,6 @@ QStringList StatColumnCaptions()
     return list;
 }
 
-QString SystemDecimalPoint()
-{
-    return QLocale::system().decimalPoint();
-}
-
-std::int64_t RoundHalfEven(long double value)
-{
-    // The default rounding mode rounds exact halves to the even neighbour.
-    return std::llrint(value);
-}
-
-QString FixedText(long double value, int decimals, const QString& decimalPoint)
-{
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    if (r.ec != std::errc())
-        return kNone;
-    QString text = QString::fromLatin1(buf, r.ptr - buf);
-    if (decimalPoint != QLatin1String("."))
-        text.replace(u'.', decimalPoint);
-    return text;
-}
-
 int CompareStatCells(const QString& a, const QString& b)
 {
     double x = 0;
@@ -160,7 +137,7 @@ StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& dr
         for (const FullSetCounts::Record& r : params.FullSet->Records)
             for (core::TStatDrawRec& e : values)
                 if (e.Key == r.Key) {
-                    e.Norm = std::int32_t(RoundHalfEven(r.Count * h));
+                    e.Norm = std::int32_t(core::RoundHalfEven(r.Count * h));
                     break;
                 }
     }
@@ -177,17 +154,17 @@ StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& dr
         c[ColValue] = stat.ValueToText(e);
         c[ColCount] = QString::number(e.Count);
         if (sum.Total != 0)
-            c[ColCountPct] = FixedText(static_cast<long double>(e.Count) * 100 / sum.Total, 5, dp);
+            c[ColCountPct] = core::FixedText(static_cast<long double>(e.Count) * 100 / sum.Total, 5, dp);
         const long double deviation = static_cast<long double>(e.Count) - e.Norm;
         if (table.Compared) {
             c[ColNorm] = QString::number(e.Norm);
             c[ColDeviation] = QString::number(std::int64_t(e.Count) - e.Norm);
             c[ColDeviationPct] =
-                e.Norm == 0 ? FixedText(e.Count == 0 ? 0 : 100, 5, dp) : FixedText(deviation * 100 / e.Norm, 5, dp);
+                e.Norm == 0 ? core::FixedText(e.Count == 0 ? 0 : 100, 5, dp) : core::FixedText(deviation * 100 / e.Norm, 5, dp);
         }
         if (e.Depth != 0) {
             c[ColDepth] = QString::number(e.Depth);
-            c[ColDepthPct] = FixedText(static_cast<long double>(e.Depth) * 100 / sum.MaxDepth, 2, dp);
+            c[ColDepthPct] = core::FixedText(static_cast<long double>(e.Depth) * 100 / sum.MaxDepth, 2, dp);
             long double countTerm = e.Count;
             long double devTerm = table.Compared ? deviation : 0;
             long double depthTerm = e.Depth;
@@ -201,19 +178,19 @@ StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& dr
                 devTerm = std::fabs(devTerm);
                 depthTerm = std::fabs(depthTerm);
             }
-            c[ColWeight] = FixedText(cdl.Count * countTerm + cdl.Deviation * devTerm + cdl.Level * depthTerm, 2, dp);
+            c[ColWeight] = core::FixedText(cdl.Count * countTerm + cdl.Deviation * devTerm + cdl.Level * depthTerm, 2, dp);
             c[ColLastDraw] = QString::number(e.LastDraw);
             if (e.Count >= 2) {
                 c[ColPeriodMin] = QString::number(e.MinPeriod);
-                c[ColPeriod] = FixedText(n / e.Count, 4, dp);
+                c[ColPeriod] = core::FixedText(n / e.Count, 4, dp);
                 c[ColPeriodMax] = QString::number(e.MaxPeriod);
-                c[ColExpectPrd] = QString::number(RoundHalfEven(n / e.Count + e.LastDraw));
+                c[ColExpectPrd] = QString::number(core::RoundHalfEven(n / e.Count + e.LastDraw));
             }
             if (e.Count >= 1) {
                 c[ColExpectStf] =
-                    QString::number(RoundHalfEven((static_cast<long double>(e.Count) + 1) * e.LastDraw / e.Count));
+                    QString::number(core::RoundHalfEven((static_cast<long double>(e.Count) + 1) * e.LastDraw / e.Count));
                 c[ColExpectKrn] = QString::number(
-                    RoundHalfEven((static_cast<long double>(e.Count) + 2) * (static_cast<long double>(e.LastDraw) + 1) /
+                    core::RoundHalfEven((static_cast<long double>(e.Count) + 2) * (static_cast<long double>(e.LastDraw) + 1) /
                                   (static_cast<long double>(e.Count) + 1)));
                 const int from = core::FindDrawIndex(draws, e.LastDraw) + 1;
                 const std::int32_t fact = stat.FindNext(e.Key, from, last, params.Sorted);

@@ -107,14 +107,6 @@ StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& dr
 StatChart ComputeStatChart(const stats::TCustomStat& stat, const StatTable& table, const StatTableParams& params,
                            bool showTotalLine);
 
-// The decimal separator of the user's numeric locale.
-QString SystemDecimalPoint();
-
-// "%.Nf" with rounding of exact ties to even and the given separator.
-QString FixedText(long double value, int decimals, const QString& decimalPoint);
-// Nearest integer, ties to even.
-std::int64_t RoundHalfEven(long double value);
-
 // Two cells compare as numbers when both read as numbers (with "," as "."), else as text
 // without regard to case. <0, 0, >0.
 int CompareStatCells(const QString& a, const QString& b);

@@ -85,7 +85,7 @@ std::size_t countCombs(const Numbers& pool, const Pred& keep)
 QString local(QString text)
 {
     static const QRegularExpression point(QStringLiteral("(\\d)\\.(\\d)"));
-    return text.replace(point, u"\\1"_s + views::SystemDecimalPoint() + u"\\2"_s);
+    return text.replace(point, u"\\1"_s + core::SystemDecimalPoint() + u"\\2"_s);
 }
 
 Numbers allNumbers()

@@ -58,7 +58,7 @@ QString expansionError(const std::vector<TFilterItem>& items, int n, std::size_t
 
 QString dp()
 {
-    return views::SystemDecimalPoint();
+    return core::SystemDecimalPoint();
 }
 
 QString dec(const char* text)

@@ -251,3 +251,18 @@ TEST(GameMath, ArraySortsAreStable)
         EXPECT_EQ(arr.back().Key.c[0], 0x8000);
     }
 }
+
+TEST(GameMath, DivisionRoundsHalvesToEven)
+{
+    EXPECT_EQ(DivRoundHalfEven(5, 2), 2);
+    EXPECT_EQ(DivRoundHalfEven(7, 2), 4);
+    EXPECT_EQ(DivRoundHalfEven(-5, 2), -2);
+    EXPECT_EQ(DivRoundHalfEven(-7, 2), -4);
+    EXPECT_EQ(DivRoundHalfEven(-40000, 2), -20000);
+    EXPECT_EQ(DivRoundHalfEven(10, 3), 3);
+    EXPECT_EQ(DivRoundHalfEven(-10, 3), -3);
+    EXPECT_EQ(DivRoundHalfEven(11, 3), 4);
+    EXPECT_EQ(DivRoundHalfEven(-11, 3), -4);
+    EXPECT_EQ(RoundHalfEven(2.5L), 2);
+    EXPECT_EQ(RoundHalfEven(-3.5L), -4);
+}

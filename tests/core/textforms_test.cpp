@@ -141,3 +141,23 @@ TEST(TextForms, ConvertErrorKeepsMessage)
     const EConvertError e(u"Ошибка «№5»"_s);
     EXPECT_EQ(e.message(), u"Ошибка «№5»"_s);
 }
+
+TEST(TextFormsTest, MoneyAndRatiosRoundExactlyWithHalvesAwayFromZero)
+{
+    EXPECT_EQ(MoneyText(80000, u"."_s), u"8.00"_s);
+    EXPECT_EQ(MoneyText(-20000, u","_s), u"-2,00"_s);
+    EXPECT_EQ(MoneyText(9980000, u"."_s), u"998.00"_s);
+    // Ten-thousandths that a binary double cannot hold exactly still round as written.
+    EXPECT_EQ(MoneyText(1250, u"."_s), u"0.13"_s);
+    EXPECT_EQ(MoneyText(-21250, u"."_s), u"-2.13"_s);
+    EXPECT_EQ(MoneyText(-21249, u"."_s), u"-2.12"_s);
+    EXPECT_EQ(MoneyText(0, u"."_s), u"0.00"_s);
+    EXPECT_EQ(MoneyText(-49, u"."_s), u"0.00"_s);
+    EXPECT_EQ(MoneyText(INT64_MIN, u"."_s), u"-922337203685477.58"_s);
+
+    EXPECT_EQ(RatioText(3, 2, 3, u"."_s), u"1.500"_s);
+    EXPECT_EQ(RatioText(1, 3, 3, u","_s), u"0,333"_s);
+    EXPECT_EQ(RatioText(2001, 2000, 3, u"."_s), u"1.001"_s);
+    EXPECT_EQ(RatioText(-2, 3, 3, u"."_s), u"-0.667"_s);
+    EXPECT_EQ(RatioText(7, 1, 0, u"."_s), u"7"_s);
+}

@@ -1,6 +1,8 @@
 // The statistics table: its cells on small archives built here, its sort, and a cross-check
 // against a plain computation over the real draw history.
 
+#include "core/GameMath.h"
+#include "core/TextForms.h"
 #include "StatTestSupport.h"
 #include "TestPaths.h"
 
@@ -27,15 +29,15 @@ const StatTableRow* rowOf(const StatTable& t, const QString& value)
 
 TEST(StatTableText, FixedTextRoundsExactTiesToEven)
 {
-    EXPECT_EQ(FixedText(0.390625L, 5, u"."_s), u"0.39062"_s);
-    EXPECT_EQ(FixedText(0.125L, 2, u"."_s), u"0.12"_s);
-    EXPECT_EQ(FixedText(0.375L, 2, u"."_s), u"0.38"_s);
-    EXPECT_EQ(FixedText(100.0L / 3, 4, u","_s), u"33,3333"_s);
-    EXPECT_EQ(FixedText(-2.5L, 0, u"."_s), u"-2"_s);
-    EXPECT_EQ(RoundHalfEven(2.5L), 2);
-    EXPECT_EQ(RoundHalfEven(3.5L), 4);
-    EXPECT_EQ(RoundHalfEven(-2.5L), -2);
-    EXPECT_EQ(RoundHalfEven(2.5000001L), 3);
+    EXPECT_EQ(core::FixedText(0.390625L, 5, u"."_s), u"0.39062"_s);
+    EXPECT_EQ(core::FixedText(0.125L, 2, u"."_s), u"0.12"_s);
+    EXPECT_EQ(core::FixedText(0.375L, 2, u"."_s), u"0.38"_s);
+    EXPECT_EQ(core::FixedText(100.0L / 3, 4, u","_s), u"33,3333"_s);
+    EXPECT_EQ(core::FixedText(-2.5L, 0, u"."_s), u"-2"_s);
+    EXPECT_EQ(core::RoundHalfEven(2.5L), 2);
+    EXPECT_EQ(core::RoundHalfEven(3.5L), 4);
+    EXPECT_EQ(core::RoundHalfEven(-2.5L), -2);
+    EXPECT_EQ(core::RoundHalfEven(2.5000001L), 3);
 }
 
 TEST(StatTableText, CellsCompareAsNumbersElseAsText)
