@@ -4,7 +4,7 @@
 # e.g. --data-dir DIR to work on another folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+tools/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 ninja -C build Vertoma_5x54 vertoma-cli
 if [ ! -f demo-data/Vertoma_5x54.ldr ]; then

@@ -2,7 +2,7 @@
 # Installs what is needed, builds everything with warnings as errors and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+tools/deps.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTOMA_WERROR=ON
 ninja -C build-test
 # The benchmark must at least run; its numbers are read by people, not by this script.
