@@ -1,7 +1,8 @@
 #pragma once
 
-// A data file held open for the whole run with other writers excluded. On Linux the exclusion
-// is an advisory lock on the open file, which another instance of the program asks for too.
+// The hold on the data folder for the whole run: a lock file of its own, held open with an
+// advisory lock that another instance of the program asks for too. Files that are replaced by a
+// rename (the stakes file after deletions, the archive) never carry the lock themselves.
 
 #include <QFile>
 #include <QString>

@@ -1,6 +1,8 @@
 #include "app/Session.h"
 
 #include "app/CommandLine.h"
+#include "app/RatingsController.h"
+#include "app/StakesController.h"
 #include "core/DrawArchive.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
@@ -24,7 +26,9 @@ BusyScope::~BusyScope()
 }
 
 Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QObject* parent)
-    : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments))
+    : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments)),
+      m_ratings(std::make_unique<RatingsController>(*this)),
+      m_stakes(std::make_unique<StakesController>(*this, *m_ratings))
 {
     m_statList.setDraws(&m_draws);
 }
@@ -289,10 +293,13 @@ QString Session::statusPanel(int panel) const
         return nextDrawText(m_drawsOffset);
     case 3:
         return tr("Комбинаций: %1").arg(m_combs.size());
+    case 4:
+        return m_stakes->panelText();
+    case 5:
+        return m_ratings->panelText();
     case 6:
         return m_statusText;
     default:
-        // Combinations, stakes and ratings report their counts once those lists exist.
         return {};
     }
 }

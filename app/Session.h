@@ -19,8 +19,12 @@
 
 #include <array>
 #include <bitset>
+#include <memory>
 
 namespace app {
+
+class RatingsController;
+class StakesController;
 
 // Window-state switches and lengths that the logic itself reads.
 struct WindowStateData
@@ -81,10 +85,17 @@ public:
     InitResult initialise();
     // Stores what the window state keeps and closes the files; nothing of the archive is written.
     void shutdown();
-    // Takes the exclusive hold on the stakes file; shows why and returns false when another
-    // instance holds it or the folder is not writable.
-    bool openStakesFile();
-    bool holdsStakesFile() const { return m_stakesFile.isHeld(); }
+    // Takes the exclusive hold on the data folder (a lock file of its own, so that replacing any
+    // data file never drops it); shows why and returns false when another instance holds it or
+    // the folder is not writable.
+    bool takeExclusiveHold();
+    bool holdsExclusive() const { return m_hold.isHeld(); }
+
+    // ---- the subsystems the session holds
+    StakesController& stakes() { return *m_stakes; }
+    const StakesController& stakes() const { return *m_stakes; }
+    RatingsController& ratings() { return *m_ratings; }
+    const RatingsController& ratings() const { return *m_ratings; }
     std::int64_t totalCombs() const { return m_totalCombs; }
     const PrizeClass& prizeClass(int matched) const { return m_prizeClasses[matched]; }
 
@@ -320,7 +331,9 @@ private:
 
     std::int64_t m_totalCombs = 0;
     PrizeClass m_prizeClasses[core::CombSize + 1];
-    ExclusiveFile m_stakesFile;
+    ExclusiveFile m_hold;
+    std::unique_ptr<RatingsController> m_ratings;
+    std::unique_ptr<StakesController> m_stakes;
 
     core::TCombsArray m_combs;
     core::TCombsArray m_undo;          // size = the undo count

@@ -4,6 +4,8 @@
 #include "app/Session.h"
 
 #include "app/ProcessList.h"
+#include "app/RatingsController.h"
+#include "app/StakesController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -74,6 +76,8 @@ void Session::readWindowState()
         m_state.PrefetchsInit = ini.readBool(section, QStringLiteral("PrefetchsInit"), false);
         m_state.ShowTotalLine = ini.readBool(section, QStringLiteral("ShowTotalLine"), true);
         m_state.FirstRun = ini.readBool(section, QStringLiteral("FirstRun"), false);
+        m_stakes->readState(ini);
+        m_ratings->readState(ini);
         if (!m_state.PrefetchsInit && readable) {
             m_state.PrefetchsInit = true;
             ini.writeBool(section, QStringLiteral("PrefetchsInit"), true);
@@ -103,10 +107,10 @@ void Session::loadConfiguration()
     // The proxy settings are read here by the web client.
 }
 
-bool Session::openStakesFile()
+bool Session::takeExclusiveHold()
 {
     QString error;
-    if (m_stakesFile.open(m_folder.stakesFile(), &error))
+    if (m_hold.open(m_folder.lockFile(), &error))
         return true;
     showError(tr("Невозможно получить монопольный доступ к файлам данных!\n\n"
                  "Возможные причины данной ошибки: \n\n"
@@ -129,7 +133,7 @@ Session::InitResult Session::initialise()
         }
         m_drawsOffset = 0;
 
-        if (!openStakesFile()) {
+        if (!takeExclusiveHold() || !m_stakes->load()) {
             showStatus(QString());
             return InitResult::Terminate;
         }
@@ -139,7 +143,8 @@ Session::InitResult Session::initialise()
         m_undo.reserve(std::size_t(m_totalCombs));
         combsGenerate(m_genSettings, true);
         recalcViews(true);
-        // Ratings, regular-stake tables and the current script are loaded here.
+        m_ratings->load();
+        // The regular-stake tables and the current script are loaded here.
 
         const bool loadOnly = hasCommandWord(QStringLiteral("loadonly"));
         const bool fullRecreate = hasCommandWord(QStringLiteral("fullrecreate"));
@@ -176,14 +181,16 @@ Session::InitResult Session::initialise()
 void Session::shutdown()
 {
     // An instance that was refused the data files leaves the window state to the one that has them.
-    if (m_stakesFile.isHeld())
+    if (m_hold.isHeld())
         storeStateInt(QStringLiteral("DrawsExclude"), m_state.DrawsExclude);
     m_bufferKey = {-1, -1};
     core::TCombsArray().swap(m_combs);
     core::TCombsArray().swap(m_undo);
     core::TCombsArray().swap(m_filterScratch);
     drawsClear();
-    m_stakesFile.close();
+    m_stakes->save();
+    m_ratings->clear();
+    m_hold.close();
 }
 
 } // namespace app

@@ -16,6 +16,9 @@ struct TFilterItem;
 namespace stats {
 class TStatList;
 }
+namespace stakes {
+struct TStakeRec;
+}
 
 namespace app {
 
@@ -70,6 +73,13 @@ public:
     virtual void progressBegin(const QString& text, int total) = 0;
     virtual void progressStep(int done) = 0;
     virtual void progressEnd() = 0;
+    // The stake dialog ("Добавление ставки"): the record and the number of draws are edited in
+    // place; false when cancelled.
+    virtual bool editStake(stakes::TStakeRec& rec, int& copies) = 0;
+    // The multi-stake dialog ("Добавление мультиставки").
+    virtual bool editMultiStake(int& drawNum, int& copies, QString& comment) = 0;
+    // The delete-by-condition dialog: the comparison 0..4 and the number of matches.
+    virtual bool editStakeFilter(int& op, int& value) = 0;
     // The general graph window ("График") with the given series, shown modally.
     virtual void showGraph(const core::GraphData& graph) = 0;
 };

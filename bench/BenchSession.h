@@ -35,6 +35,9 @@ public:
     void progressStep(int) override {}
     void progressEnd() override {}
     void showGraph(const core::GraphData&) override {}
+    bool editStake(stakes::TStakeRec&, int&) override { return false; }
+    bool editMultiStake(int&, int&, QString&) override { return false; }
+    bool editStakeFilter(int&, int&) override { return false; }
 };
 
 inline QTemporaryDir& dataDir()

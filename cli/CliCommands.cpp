@@ -79,7 +79,7 @@ int addDraw(app::Session& session, const QStringList& args)
         }
     }
 
-    if (!session.openStakesFile())
+    if (!session.takeExclusiveHold())
         return kFailed;
     if (!session.drawsLoad())
         return kFailed; // never rewrite an archive that could not be read whole
@@ -100,7 +100,7 @@ int deleteDraw(app::Session& session, const QStringList& args)
     const auto num = parseInt(words.first(), -2147483647, 2147483647);
     if (!num)
         return refuse(tr("Некорректный номер тиража: %1").arg(words.first()));
-    if (!session.openStakesFile())
+    if (!session.takeExclusiveHold())
         return kFailed;
     if (!session.drawsLoad())
         return kFailed;

@@ -20,8 +20,9 @@ void CliUserIo::showMessage(app::MessageKind, const QString& text)
 
 bool CliUserIo::askYesNo(const QString&, const QString& text, bool, bool)
 {
-    printError(text + QStringLiteral(" -> ") + QCoreApplication::translate("cli", "Нет"));
-    return false;
+    printError(text + QStringLiteral(" -> ") +
+               (m_answerYes ? QCoreApplication::translate("cli", "Да") : QCoreApplication::translate("cli", "Нет")));
+    return m_answerYes;
 }
 
 void CliUserIo::openUrl(const QString& url)

@@ -10,6 +10,9 @@ namespace cli {
 class CliUserIo : public app::UserIo
 {
 public:
+    // A word that means "yes" to its own question answers Yes instead.
+    void setAnswerYes(bool yes) { m_answerYes = yes; }
+
     void showStatus(const QString&) override {}
     void busyChanged(bool) override {}
     void showMessage(app::MessageKind kind, const QString& text) override;
@@ -29,8 +32,15 @@ public:
     void progressBegin(const QString&, int) override {}
     void progressStep(int) override {}
     void progressEnd() override {}
+    // The tool's words take their values from the command line, never from a dialog.
+    bool editStake(stakes::TStakeRec&, int&) override { return false; }
+    bool editMultiStake(int&, int&, QString&) override { return false; }
+    bool editStakeFilter(int&, int&) override { return false; }
     // A batch run has no window to show a graph in.
     void showGraph(const core::GraphData&) override {}
+
+private:
+    bool m_answerYes = false;
 };
 
 // Writes one line of UTF-8 text to stderr.

@@ -34,6 +34,11 @@ QString DataFolder::configFile() const
     return file(QStringLiteral("Vertoma_5x54.ini"));
 }
 
+QString DataFolder::lockFile() const
+{
+    return file(QStringLiteral("Vertoma_5x54.lck"));
+}
+
 QString DataFolder::stakesFile() const
 {
     return file(QStringLiteral("Vertoma_5x54.lsk"));

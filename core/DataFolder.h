@@ -25,6 +25,7 @@ public:
     QString drawsFile() const;  // "Vertoma_5x54.ldr"
     QString configFile() const; // "Vertoma_5x54.ini"
     QString stakesFile() const; // "Vertoma_5x54.lsk"
+    QString lockFile() const;   // "Vertoma_5x54.lck", held for the whole run
     QString stateFile() const;  // base name + ".frm"
     QString namesFile() const;  // base name + ".flt"
     bool isDemo() const;        // the folder carries the demo marker

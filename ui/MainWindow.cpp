@@ -74,7 +74,7 @@ MainWindow::~MainWindow()
 {
     // An instance that never got the data files must not overwrite the layout of the one
     // that has them.
-    if (m_session.holdsStakesFile())
+    if (m_session.holdsExclusive())
         storeLayout();
     m_session.shutdown();
 }

@@ -7,7 +7,10 @@
 #include "ui/FiltersManagerDialog.h"
 #include "ui/GenCombsDialog.h"
 #include "ui/GraphWindow.h"
+#include "ui/MultiStakeDialog.h"
 #include "ui/ShreddingDialog.h"
+#include "ui/StakeDialog.h"
+#include "ui/StakeFilterDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -189,6 +192,37 @@ void QtUserIo::showGraph(const core::GraphData& graph)
 {
     GraphWindow window(graph, m_session ? m_session->folder().stateFile() : QString(), m_owner);
     window.exec();
+}
+
+bool QtUserIo::editStake(stakes::TStakeRec& rec, int& copies)
+{
+    StakeDialog dialog(rec, copies, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    rec = dialog.record();
+    copies = dialog.copies();
+    return true;
+}
+
+bool QtUserIo::editMultiStake(int& drawNum, int& copies, QString& comment)
+{
+    MultiStakeDialog dialog(drawNum, copies, comment, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    drawNum = dialog.drawNum();
+    copies = dialog.copies();
+    comment = dialog.comment();
+    return true;
+}
+
+bool QtUserIo::editStakeFilter(int& op, int& value)
+{
+    StakeFilterDialog dialog(m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    op = dialog.op();
+    value = dialog.value();
+    return true;
 }
 
 } // namespace ui

@@ -42,6 +42,9 @@ public:
     void progressStep(int done) override;
     void progressEnd() override;
     void showGraph(const core::GraphData& graph) override;
+    bool editStake(stakes::TStakeRec& rec, int& copies) override;
+    bool editMultiStake(int& drawNum, int& copies, QString& comment) override;
+    bool editStakeFilter(int& op, int& value) override;
 
 private:
     QPointer<QWidget> m_owner;

@@ -1,5 +1,6 @@
 #include "FakeUserIo.h"
 
+#include "stakes/StakeRecord.h"
 #include "stats/StatList.h"
 
 namespace testsupport {
@@ -141,6 +142,43 @@ QStringList FakeUserIo::messageTexts(app::MessageKind kind) const
             texts << m.text;
     }
     return texts;
+}
+
+bool FakeUserIo::editStake(stakes::TStakeRec& rec, int& copies)
+{
+    if (stakeEdits.isEmpty())
+        return false;
+    const auto edit = stakeEdits.dequeue();
+    if (!edit)
+        return false;
+    (*edit)(rec, copies);
+    return true;
+}
+
+bool FakeUserIo::editMultiStake(int& drawNum, int& copies, QString& comment)
+{
+    multiStakeStarts.append({drawNum, copies, comment});
+    if (multiStakeEdits.isEmpty())
+        return false;
+    const auto edit = multiStakeEdits.dequeue();
+    if (!edit)
+        return false;
+    drawNum = edit->drawNum;
+    copies = edit->copies;
+    comment = edit->comment;
+    return true;
+}
+
+bool FakeUserIo::editStakeFilter(int& op, int& value)
+{
+    if (stakeFilterEdits.isEmpty())
+        return false;
+    const auto edit = stakeFilterEdits.dequeue();
+    if (!edit)
+        return false;
+    op = edit->first;
+    value = edit->second;
+    return true;
 }
 
 } // namespace testsupport

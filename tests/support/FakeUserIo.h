@@ -52,6 +52,9 @@ public:
     void progressStep(int done) override;
     void progressEnd() override;
     void showGraph(const core::GraphData& graph) override { graphs.push_back(graph); }
+    bool editStake(stakes::TStakeRec& rec, int& copies) override;
+    bool editMultiStake(int& drawNum, int& copies, QString& comment) override;
+    bool editStakeFilter(int& op, int& value) override;
 
     // Answers, taken in order.
     QQueue<bool> answers;
@@ -68,6 +71,17 @@ public:
     // File names the pickers return in turn; an empty name cancels.
     QQueue<QString> pickedFiles;
     QString clipboard;
+    // Each stake dialog takes the next edit of the record and the number of draws, or is empty
+    // to cancel; the multi-stake and delete-by-condition dialogs take their next answers.
+    QQueue<std::optional<std::function<void(stakes::TStakeRec&, int&)>>> stakeEdits;
+    struct MultiStake
+    {
+        int drawNum;
+        int copies;
+        QString comment;
+    };
+    QQueue<std::optional<MultiStake>> multiStakeEdits;
+    QQueue<std::optional<std::pair<int, int>>> stakeFilterEdits;
 
     // What the person saw.
     QList<ShownMessage> messages;
@@ -84,6 +98,8 @@ public:
     QList<int> progressSteps;
     int progressEnds = 0;
     QStringList pickerFilters;
+    // The values each multi-stake dialog was opened with.
+    QList<MultiStake> multiStakeStarts;
     // Every graph window shown, in order.
     std::vector<core::GraphData> graphs;
 

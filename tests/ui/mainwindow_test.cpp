@@ -264,7 +264,7 @@ void MainWindowTest::secondInstanceIsRefused()
 {
     Program first(m_dir->path());
     first.window->initialise();
-    QVERIFY(first.session.holdsStakesFile());
+    QVERIFY(first.session.holdsExclusive());
 
     Program second(m_dir->path());
     QSignalSpy terminated(second.window.get(), &ui::MainWindow::terminateRequested);

@@ -1,0 +1,519 @@
+// The stakes file and the person's stake commands.
+
+#include "app/StakesController.h"
+
+#include "app/RatingsController.h"
+#include "app/Session.h"
+#include "core/GameMath.h"
+#include "core/IniFile.h"
+#include "core/Settings.h"
+#include "core/TextForms.h"
+
+#include <QRandomGenerator>
+
+namespace app {
+
+StakesController::StakesController(Session& session, RatingsController& ratings)
+    : m_session(session), m_ratings(ratings), m_file(session.folder().stakesFile())
+{
+}
+
+StakesController::~StakesController() = default;
+
+// ---- switches
+
+void StakesController::readState(const core::IniFile& ini)
+{
+    const QString& section = core::kMainWindowSection;
+    m_logEnabled = ini.readBool(section, QStringLiteral("StakesLogEnabled"), false);
+    m_scrollEnabled = ini.readBool(section, QStringLiteral("StakesScrollEnabled"), true);
+    m_checkOnLine = ini.readBool(section, QStringLiteral("StakesCheckOnLine"), true);
+}
+
+void StakesController::setLogEnabled(bool on)
+{
+    m_logEnabled = on;
+    m_session.storeStateBool(QStringLiteral("StakesLogEnabled"), on);
+    emit switchesChanged();
+}
+
+void StakesController::setScrollEnabled(bool on)
+{
+    m_scrollEnabled = on;
+    m_session.storeStateBool(QStringLiteral("StakesScrollEnabled"), on);
+    emit switchesChanged();
+}
+
+void StakesController::setCheckOnLine(bool on)
+{
+    m_checkOnLine = on;
+    m_session.storeStateBool(QStringLiteral("StakesCheckOnLine"), on);
+    emit switchesChanged();
+}
+
+// ---- the file
+
+void StakesController::showFileError(const QString& operation, const QString& error)
+{
+    m_session.showError(operation + QStringLiteral("\n\n") + error);
+}
+
+bool StakesController::load()
+{
+    bool result = true;
+    {
+        BusyScope busy(m_session, tr("Загрузка файла ставок..."));
+        QString error;
+        if (!m_file.open(&error)) {
+            showFileError(tr("Ошибка чтения файла ставок!"), error);
+            result = false;
+        } else {
+            const stakes::FileState state = m_file.inspect(&error);
+            if (!error.isEmpty()) {
+                showFileError(tr("Ошибка чтения файла ставок!"), error);
+                result = false;
+            } else if (state != stakes::FileState::Current) {
+                // Nothing of the old file is dropped before a copy of it is safe.
+                QString copy;
+                if (!m_file.copyAside(&copy, &error)) {
+                    showFileError(tr("Ошибка чтения файла ставок!"),
+                                  tr("Не удалось сохранить копию файла ставок перед его исправлением: %1").arg(error));
+                    m_file.close(nullptr);
+                    result = false;
+                } else if (state == stakes::FileState::Outdated) {
+                    m_session.showWarning(
+                        tr("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!") +
+                        QStringLiteral("\n\n") + tr("Копия прежнего файла сохранена: %1").arg(copy));
+                    if (!m_file.truncate(&error)) {
+                        showFileError(tr("Ошибка чтения файла ставок!"), error);
+                        result = false;
+                    }
+                } else {
+                    m_session.showWarning(tr("Файл ставок оканчивается неполной записью (%1 байт): она будет удалена, "
+                                             "все целые записи сохранены.")
+                                              .arg(m_file.tailBytes()) +
+                                          QStringLiteral("\n\n") + tr("Копия прежнего файла сохранена: %1").arg(copy));
+                    if (!m_file.cutTail(&error)) {
+                        showFileError(tr("Ошибка чтения файла ставок!"), error);
+                        result = false;
+                    }
+                }
+            }
+        }
+        refresh(true, false);
+    }
+    return result;
+}
+
+void StakesController::save()
+{
+    if (!m_file.isOpen())
+        return;
+    BusyScope busy(m_session, tr("Сохранение файла ставок..."));
+    QString error;
+    if (!m_file.close(&error))
+        showFileError(tr("Ошибка записи в файл ставок!"), error);
+}
+
+bool StakesController::open()
+{
+    QString error;
+    if (m_file.open(&error))
+        return true;
+    showFileError(tr("Ошибка чтения файла ставок!"), error);
+    return false;
+}
+
+void StakesController::close()
+{
+    QString error;
+    if (!m_file.close(&error))
+        showFileError(tr("Ошибка записи в файл ставок!"), error);
+}
+
+bool StakesController::reopen()
+{
+    QString error;
+    if (!m_file.close(&error))
+        showFileError(tr("Ошибка записи в файл ставок!"), error);
+    return open();
+}
+
+stakes::TStakeRec StakesController::read(qint64 index, bool fromEnd)
+{
+    stakes::TStakeRec rec;
+    QString error;
+    if (!m_file.read(index, fromEnd, rec, &error))
+        showFileError(tr("Ошибка чтения записи из файла ставок!"), error);
+    return rec;
+}
+
+stakes::TStakeRec StakesController::peek(qint64 index)
+{
+    stakes::TStakeRec rec;
+    m_file.peek(index, rec, nullptr);
+    return rec;
+}
+
+bool StakesController::write(const stakes::TStakeRec& rec, qint64 index, bool fromEnd)
+{
+    QString error;
+    if (m_file.write(rec, index, fromEnd, &error))
+        return true;
+    showFileError(tr("Ошибка добавления записи в файл ставок!"), error);
+    return false;
+}
+
+bool StakesController::find(std::int32_t drawNum, const core::TValueSet& numbers)
+{
+    QString error;
+    const bool found = m_file.contains(drawNum, numbers, &error);
+    if (!error.isEmpty())
+        showFileError(tr("Ошибка поиска записи в файле ставок!"), error);
+    return found;
+}
+
+bool StakesController::append(const stakes::TStakeRec& rec, int copies)
+{
+    QString error;
+    const auto fail = [&](const QString& why) {
+        showFileError(tr("Ошибка добавления записи в файл ставок!"), why);
+        return false;
+    };
+    if (!m_file.isOpen())
+        return fail(tr("Файл ставок не открыт!"));
+    if (rec.Checked != 0)
+        return fail(tr("Добавление в конец файла уже проверенной ставки!"));
+    if (copies < 2)
+        return m_file.append(rec, &error) || fail(error);
+    // A stake for several draws is one record per draw, each after a separator.
+    for (int i = 1; i <= copies; ++i) {
+        stakes::TStakeRec last;
+        if (m_file.count() > 0 && !m_file.read(-1, true, last, &error))
+            return fail(error);
+        if (m_file.count() > 0 && last.DrawNum > 0 && !m_file.append(stakes::StakeSeparator(), &error))
+            return fail(error);
+        stakes::TStakeRec copy = rec;
+        copy.DrawNum = rec.DrawNum + i - 1;
+        if (!m_file.append(copy, &error))
+            return fail(error);
+    }
+    return true;
+}
+
+bool StakesController::create(const stakes::TStakeRec& rec, int copies)
+{
+    bool added = false;
+    {
+        BusyScope busy(m_session, tr("Создание ставки..."));
+        QString error;
+        added = append(rec, copies);
+        if (added && !m_file.flush(&error)) {
+            showFileError(tr("Ошибка добавления записи в файл ставок!"), error);
+            added = false;
+        }
+        if (added)
+            checkAndSave();
+    }
+    refresh(true, true);
+    return added;
+}
+
+bool StakesController::createInBatch(const stakes::TStakeRec& rec, int copies, bool bulk)
+{
+    const bool breathed = keepAlive(tr("Создание ставок..."));
+    if (!append(rec, copies))
+        return false;
+    // In bulk the grid follows about ten times a second at most; the end of the batch shows all.
+    if (!bulk || (m_scrollEnabled && breathed))
+        refresh(false, !bulk || m_scrollEnabled);
+    return true;
+}
+
+bool StakesController::deleteWith(const std::function<bool(qint64, const stakes::TStakeRec&)>& keep)
+{
+    QString error;
+    if (!m_file.hasData())
+        error = tr("Файл ставок не открыт!");
+    else if (m_file.rewrite(keep, &error))
+        return true;
+    showFileError(tr("Ошибка удаления записи из файла ставок!"), error);
+    if (!m_file.isOpen())
+        open();
+    return false;
+}
+
+bool StakesController::deleteRows(qint64 top, qint64 bottom)
+{
+    return deleteWith([top, bottom](qint64 i, const stakes::TStakeRec&) { return i + 1 < top || i + 1 > bottom; });
+}
+
+bool StakesController::deleteWhere(int op, int value)
+{
+    return deleteWith([op, value](qint64, const stakes::TStakeRec& rec) {
+        if (rec.Kind == stakes::KindSeparator)
+            return true;
+        const int m = rec.Checked ? rec.Matches.Count : -1;
+        bool hit = false;
+        switch (op) {
+        case 0:
+            hit = m == value;
+            break;
+        case 1:
+            hit = m > value;
+            break;
+        case 2:
+            hit = m >= value;
+            break;
+        case 3:
+            hit = m < value;
+            break;
+        case 4:
+            hit = m <= value;
+            break;
+        default:
+            break;
+        }
+        return !hit;
+    });
+}
+
+void StakesController::refresh(bool repaint, bool scrollToEnd)
+{
+    const qint64 n = m_file.isOpen() ? m_file.count() : 0;
+    if (n > 0) {
+        const bool changed = (repaint || scrollToEnd) && m_gridRecords != n;
+        if (changed)
+            m_gridRecords = n;
+        if (changed || scrollToEnd || repaint)
+            emit refreshed(m_gridRecords, repaint, scrollToEnd);
+        if (changed && m_panelCount != n) {
+            m_panelCount = n;
+            emit m_session.statusPanelsChanged();
+        }
+        return;
+    }
+    m_gridRecords = 1;
+    emit refreshed(1, true, false);
+    if (m_panelCount != 0) {
+        m_panelCount = 0;
+        emit m_session.statusPanelsChanged();
+    }
+}
+
+QString StakesController::panelText() const
+{
+    return tr("Ставок: %1").arg(m_panelCount);
+}
+
+// ---- for the script engine
+
+void StakesController::scriptStakesBegin()
+{
+    if (m_file.count() == 0)
+        return;
+    if (read(-1, true).DrawNum > 0)
+        append(stakes::StakeSeparator(), 1);
+}
+
+void StakesController::clearForRun()
+{
+    QString error;
+    if (!m_file.truncate(&error))
+        showFileError(tr("Ошибка удаления записи из файла ставок!"), error);
+    reopen();
+    refresh(true, false);
+}
+
+bool StakesController::scriptStakeAdd(const core::TValueSet& numbers, const QString& comment, bool newOnly, bool bulk)
+{
+    const stakes::TStakeRec rec =
+        newStake(stakes::KindScript, m_session.nextDrawNum(m_session.drawsOffset()), numbers, comment);
+    const QString numbersText = core::ValueSetText(numbers, QStringLiteral(";"));
+    bool added = false;
+    if (newOnly && find(rec.DrawNum, numbers)) {
+        if (m_scriptLog)
+            m_scriptLog(tr("{-} Ставка на тираж %1 не добавлена, так как уже имеется в списке ставок: [%2]")
+                            .arg(rec.DrawNum)
+                            .arg(numbersText));
+    } else {
+        added = createInBatch(rec, 1, bulk);
+        if (added && m_scriptLog)
+            m_scriptLog(tr("{+} Ставка на тираж %1 добавлена в список ставок: [%2]").arg(rec.DrawNum).arg(numbersText));
+    }
+    if (added)
+        ++m_runStakes;
+    if (!bulk || !m_counterShown.isValid() || m_counterShown.elapsed() >= 101) {
+        m_counterShown.start();
+        emit runStakesCounted(m_runStakes);
+        m_session.io().showStatus(m_session.statusText());
+    }
+    return added;
+}
+
+// ---- the person's commands
+
+QString StakesController::manualComment()
+{
+    return tr("Ставка \"вручную\"");
+}
+
+stakes::TStakeRec StakesController::newStake(std::uint8_t kind, std::int32_t drawNum, const core::TValueSet& numbers,
+                                             const QString& comment) const
+{
+    return stakes::NewStake(kind, drawNum, numbers, std::int32_t(m_session.combs().size()), comment,
+                            m_session.config());
+}
+
+bool StakesController::stakeAdd(int combRow)
+{
+    core::TValueSet numbers;
+    const core::TCombsArray& combs = m_session.combs();
+    if (combRow >= 0 && std::size_t(combRow) < combs.size())
+        numbers = core::ValueSetFromComb(combs[std::size_t(combRow)]);
+    stakes::TStakeRec rec =
+        newStake(stakes::KindManual, m_session.nextDrawNum(m_session.drawsOffset()), numbers, manualComment());
+    int copies = 1;
+    if (!m_session.io().editStake(rec, copies))
+        return false;
+    return create(rec, copies);
+}
+
+bool StakesController::stakeAddRandom()
+{
+    const core::TCombsArray& combs = m_session.combs();
+    if (combs.empty())
+        return false;
+    return stakeAdd(int(QRandomGenerator::global()->bounded(quint32(combs.size()))));
+}
+
+bool StakesController::stakeAddSelected(const std::vector<std::size_t>& rows)
+{
+    std::int32_t drawNum = m_session.nextDrawNum(m_session.drawsOffset());
+    int copies = 1;
+    QString comment = manualComment();
+    if (!m_session.io().editMultiStake(drawNum, copies, comment))
+        return false;
+    const core::TCombsArray& combs = m_session.combs();
+    core::TCombsArray chosen;
+    chosen.reserve(rows.size());
+    for (std::size_t row : rows)
+        if (row < combs.size())
+            chosen.push_back(combs[row]);
+    addAll(chosen, drawNum, copies, comment);
+    return true;
+}
+
+bool StakesController::stakeAddAll()
+{
+    std::int32_t drawNum = m_session.nextDrawNum(m_session.drawsOffset());
+    int copies = 1;
+    QString comment = manualComment();
+    if (!m_session.io().editMultiStake(drawNum, copies, comment))
+        return false;
+    return addAll(m_session.combs(), drawNum, copies, comment);
+}
+
+bool StakesController::addAll(const core::TCombsArray& combs, std::int32_t drawNum, int copies, const QString& comment)
+{
+    bool ok = true;
+    {
+        BusyScope busy(m_session, tr("Создание ставок..."));
+        m_aliveShown.invalidate();
+        // Every stake of the list differs from this one in its numbers only.
+        const stakes::TStakeRec blank =
+            newStake(stakes::KindManual, drawNum, core::ValueSetFromComb(core::TComb{}), comment);
+        for (const core::TComb& comb : combs) {
+            stakes::TStakeRec rec = blank;
+            rec.Numbers = core::ValueSetFromComb(comb);
+            if (!createInBatch(rec, copies, true)) {
+                ok = false;
+                break;
+            }
+        }
+        QString error;
+        if (ok && !m_file.flush(&error)) {
+            showFileError(tr("Ошибка добавления записи в файл ставок!"), error);
+            ok = false;
+        }
+        if (ok) {
+            checkAndSave();
+            refresh(true, true);
+        }
+    }
+    if (!ok)
+        refresh(true, true);
+    return ok;
+}
+
+bool StakesController::stakeDel(qint64 top, qint64 bottom)
+{
+    if (top < 1 || bottom < top)
+        return false;
+    const qint64 n = bottom - top + 1;
+    const QString question = n == 1 ? tr("Удалить выделенную запись?")
+                                    : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?").arg(n);
+    if (!m_session.io().askYesNo(tr("Предупреждение"), question, false, true))
+        return false;
+    bool deleted = false;
+    {
+        BusyScope busy(m_session, tr("Удаление ставок..."));
+        deleted = deleteRows(top, bottom);
+        if (deleted) {
+            checkAndSave();
+            refresh(true, false);
+        }
+    }
+    refresh(true, false);
+    return deleted;
+}
+
+bool StakesController::stakeFilter()
+{
+    int op = 0;
+    int value = 0;
+    if (!m_session.io().editStakeFilter(op, value))
+        return false;
+    bool deleted = false;
+    {
+        BusyScope busy(m_session, tr("Удаление ставок..."));
+        deleted = deleteWhere(op, value);
+        if (deleted) {
+            checkAndSave();
+            refresh(true, false);
+        }
+    }
+    refresh(true, false);
+    return deleted;
+}
+
+bool StakesController::stakeClear()
+{
+    const qint64 n = m_file.count();
+    const QString question = n == 1 ? tr("Удалить выделенную запись?")
+                                    : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?").arg(n);
+    if (!m_session.io().askYesNo(tr("Предупреждение"), question, false, true))
+        return false;
+    {
+        BusyScope busy(m_session, tr("Удаление ставок..."));
+        QString error;
+        if (!m_file.truncate(&error))
+            showFileError(tr("Ошибка удаления записи из файла ставок!"), error);
+        reopen();
+        refresh(false, false);
+        m_ratings.refresh();
+    }
+    refresh(true, false);
+    return true;
+}
+
+bool StakesController::keepAlive(const QString& status)
+{
+    if (m_aliveShown.isValid() && m_aliveShown.elapsed() < 100 && m_session.statusText() == status)
+        return false;
+    m_aliveShown.start();
+    m_session.showStatus(status);
+    return true;
+}
+
+} // namespace app

@@ -1,0 +1,140 @@
+// Checking the stakes against the archive, the stakes logs and the stake graphs.
+
+#include "app/RatingsController.h"
+#include "app/Session.h"
+#include "app/StakesController.h"
+#include "core/FileOps.h"
+#include "core/TextForms.h"
+
+#include <QDir>
+
+namespace app {
+
+bool StakesController::check()
+{
+    int checked = 0;
+    QString error;
+    bool ok = true;
+    {
+        BusyScope busy(m_session, tr("Проверка результатов ставок..."));
+        stakes::CheckHooks hooks;
+        hooks.checked = [this](const stakes::TStakeRec& rec) {
+            m_ratings.addStake(rec);
+            writeLog(rec);
+        };
+        hooks.progress = [this](double percent) {
+            m_session.showStatus(
+                tr("Проверка результатов ставок ( завершено %1 % )...").arg(QString::number(percent, 'f', 0)));
+        };
+        ok = stakes::StakesCheck(m_file, m_session.draws(), m_session.config(), hooks, checked, &error);
+    }
+    if (!ok)
+        showFileError(tr("Ошибка проверки ставок!"), error);
+    if (checked > 0)
+        emit m_ratings.changed();
+    return checked > 0;
+}
+
+bool StakesController::checkAndSave()
+{
+    if (!check())
+        return false;
+    reopen();
+    m_ratings.sort(m_ratings.sortColumn(), m_ratings.sortDescending());
+    return true;
+}
+
+bool StakesController::checkManual()
+{
+    checkAndSave();
+    refresh(true, false);
+    return true;
+}
+
+bool StakesController::seekRecentDraws(int limit, stakes::RecentDraws& result)
+{
+    QString error;
+    if (stakes::StakesSeekRecentDraws(m_file, limit, result, &error))
+        return true;
+    showFileError(tr("Ошибка поиска записи по номеру тиража в файле ставок!"), error);
+    return false;
+}
+
+void StakesController::writeLog(const stakes::TStakeRec& rec)
+{
+    if (!m_logEnabled || rec.Checked != 1)
+        return;
+    const QString path =
+        m_session.folder().file(QStringLiteral("Vertoma_5x54-%1.log").arg(rec.Matches.Count));
+    QString deleteError;
+    QString error;
+    const bool written = stakes::StakeLogAppend(
+        path, stakes::StakeLogLine(rec, QDateTime::currentDateTime(), core::SystemDecimalPoint()), &deleteError,
+        &error);
+    if (!deleteError.isEmpty())
+        m_session.showError(tr("Ошибка удаления файла \"%1\"!").arg(path) + QStringLiteral("\n\n") + deleteError);
+    if (!written)
+        m_session.showError(tr("Ошибка записи в файл \"%1\"!").arg(path) + QStringLiteral("\n\n") + error);
+}
+
+void StakesController::logsDelete()
+{
+    const QDir dir(m_session.folder().dir());
+    const QStringList names = dir.entryList({QStringLiteral("Vertoma_5x54-*.log")}, QDir::Files, QDir::Name);
+    if (names.isEmpty()) {
+        m_session.showInformation(tr("Файлы журналов не найдены!"));
+        return;
+    }
+    core::FileOpReport report;
+    {
+        BusyScope busy(m_session, tr("Поиск файлов журналов..."));
+        QStringList paths;
+        for (const QString& name : names)
+            paths << dir.filePath(name);
+        report = core::DeleteFiles(paths);
+    }
+    const QString text = report.Title + QStringLiteral("\n\n") + report.Details;
+    if (report.Success)
+        m_session.showInformation(text);
+    else
+        m_session.showWarning(text);
+}
+
+void StakesController::showGraph(const std::function<std::optional<core::GraphData>(QString*)>& build)
+{
+    std::optional<core::GraphData> graph;
+    QString error;
+    {
+        BusyScope busy(m_session, tr("Создание графиков..."));
+        graph = build(&error);
+    }
+    if (graph)
+        m_session.io().showGraph(*graph);
+    else
+        m_session.showError(error);
+}
+
+void StakesController::graphDraws()
+{
+    showGraph([this](QString* error) {
+        return stakes::ProfitByDrawGraph(m_file, tr("График суммарного профита ставок по тиражам"), error);
+    });
+}
+
+void StakesController::graphByComment(const QStringList& captions, stakes::StakeGraphValue value, const QString& title)
+{
+    showGraph([&](QString* error) { return stakes::CommentStakesGraph(m_file, captions, value, title, error); });
+}
+
+void StakesController::graphOverlap(const QStringList& captions)
+{
+    graphByComment(captions, stakes::StakeGraphValue::Matches,
+                   tr("График количества совпадений для всех ставок по тиражам"));
+}
+
+void StakesController::graphProfits(const QStringList& captions)
+{
+    graphByComment(captions, stakes::StakeGraphValue::Profit, tr("График профита для всех ставок по тиражам"));
+}
+
+} // namespace app

@@ -1,0 +1,105 @@
+#pragma once
+
+// The stakes file: a plain sequence of 312-byte records, never held in memory as a whole. It
+// stays open for the run. Appends are gathered in a buffer of whole records and written
+// together; a failed or short write is cut back to the last whole record, so a full disk never
+// leaves a torn tail. Deletions write the surviving records to a temporary file that is renamed
+// over the old one in one step. One record read last is cached, and an in-memory index answers
+// whether a combination is already staked for a draw.
+
+#include "stakes/StakeIndex.h"
+#include "stakes/StakeRecord.h"
+
+#include <QFile>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace stakes {
+
+// What the load found in a file that was not a plain sequence of current records.
+enum class FileState {
+    Current,   // empty, or whole records of the current version
+    TornTail,  // records of the current version followed by a partial record
+    Outdated,  // no record of the current version at its start
+};
+
+class StakesFile
+{
+public:
+    explicit StakesFile(QString path);
+    ~StakesFile();
+    StakesFile(const StakesFile&) = delete;
+    StakesFile& operator=(const StakesFile&) = delete;
+
+    const QString& path() const { return m_path; }
+    // The temporary file of deletions, beside the stakes file.
+    QString tempPath() const;
+
+    // Opens the file for reading and writing, creating it empty when missing.
+    bool open(QString* error);
+    // Writes what is still gathered and closes.
+    bool close(QString* error);
+    bool isOpen() const { return m_file.isOpen(); }
+
+    // Records in the file, gathered appends included.
+    qint64 count() const { return m_fileRecords + qint64(m_pending.size() / StakeRecSize); }
+    bool hasData() const { return isOpen() && count() > 0; }
+    // Bytes after the last whole record.
+    qint64 tailBytes() const;
+
+    FileState inspect(QString* error);
+    // Copies the file as it is now to a new file beside it; gives the copy's path.
+    bool copyAside(QString* copyPath, QString* error);
+    // Drops the bytes after the last whole record.
+    bool cutTail(QString* error);
+    bool truncate(QString* error);
+
+    // Record index counted from the start, or from the end when fromEnd (-1 = the last).
+    bool read(qint64 index, bool fromEnd, TStakeRec& rec, QString* error);
+    // Reads a record counted from the start without writing anything gathered and without
+    // touching the cache: for painting, which must never start a write.
+    bool peek(qint64 index, TStakeRec& rec, QString* error);
+    // Overwrites the record at that place; the place just past the last record appends.
+    bool write(const TStakeRec& rec, qint64 index, bool fromEnd, QString* error);
+    // Gathers one record for the end of the file; it is written once enough have gathered, or
+    // by flush. False when gathering made a write that failed.
+    bool append(const TStakeRec& rec, QString* error);
+    bool flush(QString* error);
+
+    // A record for this draw with these numbers exists.
+    bool contains(std::int32_t drawNum, const core::TValueSet& numbers, QString* error);
+
+    // Calls visit for the records from index from on, in blocks; visit returns false to stop.
+    bool scan(qint64 from, const std::function<bool(qint64, const TStakeRec&)>& visit, QString* error);
+    // Keeps the records for which keep is true: they go to the temporary file, which then
+    // replaces the stakes file in one rename. On failure the old file stays as it was.
+    bool rewrite(const std::function<bool(qint64, const TStakeRec&)>& keep, QString* error);
+    // Walks the records from index from on; change returns true when it altered a record, and
+    // the altered records are written back over themselves block by block before done is
+    // called for each of them in file order. progress(index) is called for every record.
+    bool update(const std::function<bool(TStakeRec&)>& change, const std::function<void(const TStakeRec&)>& done,
+                const std::function<void(qint64)>& progress, QString* error);
+
+private:
+    bool readAt(qint64 pos, char* data, qint64 size, QString* error);
+    bool writeAt(qint64 pos, const char* data, qint64 size, QString* error);
+    bool buildIndex(QString* error);
+    void dropCache() { m_cacheValid = false; }
+
+    QString m_path;
+    QFile m_file;
+    qint64 m_fileRecords = 0;
+    std::vector<char> m_pending; // whole records waiting to be appended
+
+    bool m_cacheValid = false;
+    qint64 m_cacheIndex = 0;
+    bool m_cacheFromEnd = false;
+    TStakeRec m_cache;
+
+    bool m_indexReady = false;
+    StakeIndex m_index;
+};
+
+} // namespace stakes
