@@ -474,6 +474,11 @@ bool StakesController::stakeFilter()
     int value = 0;
     if (!m_session.io().editStakeFilter(op, value))
         return false;
+    return stakeFilterWith(op, value);
+}
+
+bool StakesController::stakeFilterWith(int op, int value)
+{
     bool deleted = false;
     {
         BusyScope busy(m_session, tr("Удаление ставок..."));

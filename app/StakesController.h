@@ -88,6 +88,8 @@ public:
     // ---- checking
     bool check();
     bool checkAndSave();
+    // How many stakes the last check marked.
+    int lastChecked() const { return m_lastChecked; }
     bool seekRecentDraws(int limit, stakes::RecentDraws& result);
 
     // ---- the person's commands; rows of the combination list
@@ -100,6 +102,8 @@ public:
     bool addAll(const core::TCombsArray& combs, std::int32_t drawNum, int copies, const QString& comment);
     bool stakeDel(qint64 top, qint64 bottom);
     bool stakeFilter();
+    // The delete-by-condition command with the dialog's answer given.
+    bool stakeFilterWith(int op, int value);
     bool stakeClear();
     bool checkManual();
     void logsDelete();
@@ -137,6 +141,7 @@ private:
     qint64 m_panelCount = 0;
     std::function<void(const QString&)> m_scriptLog;
     int m_runStakes = 0;
+    int m_lastChecked = 0;
     QElapsedTimer m_counterShown;
     QElapsedTimer m_aliveShown;
 };

@@ -28,6 +28,7 @@ bool StakesController::check()
         };
         ok = stakes::StakesCheck(m_file, m_session.draws(), m_session.config(), hooks, checked, &error);
     }
+    m_lastChecked = checked;
     if (!ok)
         showFileError(tr("Ошибка проверки ставок!"), error);
     if (checked > 0)

@@ -161,6 +161,17 @@ constexpr Word kWords[] = {
     {"prefetch", "prefetch [--all | CODE...]", RunPrefetch},
     {"generate", "generate [--mode M] [--param TEXT] [--out FILE]", RunGenerate},
     {"filter", "filter TEXT... [--in FILE] [--out FILE] [--offset K] [--compare]", RunFilter},
+    {"stakes", "stakes [--from N]\n"
+               "stakes add NUMBERS [--draw N] [--copies K] [--comment TEXT]\n"
+               "stakes add-all [--draw N] [--copies K] [--comment TEXT] [--in FILE]\n"
+               "stakes check\n"
+               "stakes delete-where OP VALUE\n"
+               "stakes clear",
+     RunStakes},
+    {"ratings", "ratings [--sort COL[:desc]] [--mode 0|1|2]\n"
+                "ratings refresh\n"
+                "ratings export FILE",
+     RunRatings},
 };
 
 } // namespace

@@ -33,5 +33,7 @@ int RunStat(app::Session& session, const QStringList& args);
 int RunPrefetch(app::Session& session, const QStringList& args);
 int RunGenerate(app::Session& session, const QStringList& args);
 int RunFilter(app::Session& session, const QStringList& args);
+int RunStakes(app::Session& session, const QStringList& args);
+int RunRatings(app::Session& session, const QStringList& args);
 
 } // namespace cli

@@ -20,9 +20,10 @@ void CliUserIo::showMessage(app::MessageKind, const QString& text)
 
 bool CliUserIo::askYesNo(const QString&, const QString& text, bool, bool)
 {
+    const bool yes = !m_answers.isEmpty() && m_answers.takeFirst();
     printError(text + QStringLiteral(" -> ") +
-               (m_answerYes ? QCoreApplication::translate("cli", "Да") : QCoreApplication::translate("cli", "Нет")));
-    return m_answerYes;
+               (yes ? QCoreApplication::translate("cli", "Да") : QCoreApplication::translate("cli", "Нет")));
+    return yes;
 }
 
 void CliUserIo::openUrl(const QString& url)

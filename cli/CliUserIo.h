@@ -5,13 +5,16 @@
 
 #include "app/UserIo.h"
 
+#include <QList>
+
 namespace cli {
 
 class CliUserIo : public app::UserIo
 {
 public:
-    // A word that means "yes" to its own question answers Yes instead.
-    void setAnswerYes(bool yes) { m_answerYes = yes; }
+    // A word that means "yes" to its own questions gives the answers in turn; questions past
+    // them are answered No.
+    void setAnswers(QList<bool> answers) { m_answers = std::move(answers); }
 
     void showStatus(const QString&) override {}
     void busyChanged(bool) override {}
@@ -40,7 +43,7 @@ public:
     void showGraph(const core::GraphData&) override {}
 
 private:
-    bool m_answerYes = false;
+    QList<bool> m_answers;
 };
 
 // Writes one line of UTF-8 text to stderr.
