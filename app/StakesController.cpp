@@ -281,22 +281,17 @@ bool StakesController::deleteWhere(int op, int value)
 void StakesController::refresh(bool repaint, bool scrollToEnd)
 {
     const qint64 n = m_file.isOpen() ? m_file.count() : 0;
-    if (n > 0) {
-        const bool changed = (repaint || scrollToEnd) && m_gridRecords != n;
-        if (changed)
-            m_gridRecords = n;
-        if (changed || scrollToEnd || repaint)
-            emit refreshed(m_gridRecords, repaint, scrollToEnd);
-        if (changed && m_panelCount != n) {
-            m_panelCount = n;
-            emit m_session.statusPanelsChanged();
-        }
-        return;
+    if (n == 0) {
+        // An empty file shows one blank row.
+        m_gridRecords = 0;
+        emit refreshed(1, true, false);
+    } else if (repaint || scrollToEnd) {
+        m_gridRecords = n;
+        emit refreshed(n, repaint, scrollToEnd);
     }
-    m_gridRecords = 1;
-    emit refreshed(1, true, false);
-    if (m_panelCount != 0) {
-        m_panelCount = 0;
+    // The count follows whenever the grid does, also when one record replaced the blank row.
+    if ((n == 0 || repaint || scrollToEnd) && m_panelCount != n) {
+        m_panelCount = n;
         emit m_session.statusPanelsChanged();
     }
 }

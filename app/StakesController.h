@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -73,7 +74,7 @@ public:
     // Brings the grid in step with the file.
     void refresh(bool repaint, bool scrollToEnd);
     // The grid's rows: one per record, at least one (a blank row for an empty file).
-    qint64 gridRows() const { return m_gridRecords; }
+    qint64 gridRows() const { return std::max<qint64>(1, m_gridRecords); }
     QString panelText() const;
 
     // ---- for the script engine
@@ -137,7 +138,7 @@ private:
     bool m_logEnabled = false;
     bool m_scrollEnabled = true;
     bool m_checkOnLine = true;
-    qint64 m_gridRecords = 1;
+    qint64 m_gridRecords = 0; // records the grid shows
     qint64 m_panelCount = 0;
     std::function<void(const QString&)> m_scriptLog;
     int m_runStakes = 0;
