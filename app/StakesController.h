@@ -143,8 +143,15 @@ private:
     std::function<void(const QString&)> m_scriptLog;
     int m_runStakes = 0;
     int m_lastChecked = 0;
+    // The status of batches, translated once: it is asked for with every stake.
+    QString m_creatingText;
+    // The record of the script stakes last made, and their comment.
+    stakes::TStakeRec m_scriptTemplate;
+    QString m_scriptComment;
     QElapsedTimer m_counterShown;
     QElapsedTimer m_aliveShown;
+    unsigned m_aliveTicks = 0;
+    unsigned m_counterTicks = 0;
 };
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include "core/GameTypes.h"
 
 #include <bit>
+#include <type_traits>
 #include <cstddef>
 #include <cstdint>
 
@@ -49,8 +50,10 @@ static_assert(offsetof(TStakeRec, DrawValues) == 28);
 static_assert(offsetof(TStakeRec, Matches) == 36);
 static_assert(offsetof(TStakeRec, Profit) == 48);
 static_assert(offsetof(TStakeRec, Comment) == 56);
-// The file is little-endian; the record is copied as it lies in memory only on such hosts.
+// The file is little-endian; the record is copied as it lies in memory only on such hosts, and
+// blocks of the file are read straight into arrays of records.
 static_assert(std::endian::native == std::endian::little);
+static_assert(std::is_trivially_copyable_v<TStakeRec>);
 
 inline constexpr int StakeRecSize = 312;
 

@@ -43,8 +43,16 @@ bool CheckStake(TStakeRec& rec, const core::TDrawRec& draw, const core::TConfigD
         return false;
     rec.Checked = 1;
     std::copy(std::begin(draw.Values), std::end(draw.Values), rec.DrawValues);
-    // The key number is never compared.
-    rec.Matches = core::DrawIntersect(draw, rec.Numbers);
+    // The drawn numbers that were played, ascending; the key number is never compared.
+    std::uint64_t played[4] = {};
+    for (int i = 0; i < std::min(rec.Numbers.Count, 8); ++i)
+        played[rec.Numbers.Values[i] >> 6] |= std::uint64_t(1) << (rec.Numbers.Values[i] & 63);
+    core::TValueSet matches;
+    for (std::uint8_t v : draw.Values)
+        if ((played[v >> 6] >> (v & 63)) & 1)
+            matches.Values[matches.Count++] = v;
+    core::SortValueSet(matches);
+    rec.Matches = matches;
     rec.Profit = StakeProfit(config, rec.Numbers.Count, rec.Matches.Count);
     return true;
 }
@@ -58,41 +66,46 @@ bool StakesCheck(StakesFile& file, const core::TDrawsArray& draws, const core::T
     const qint64 total = file.count();
     qint64 first = -1;
     qint64 step = 1;
+    qint64 nextProgress = 0;
     // Stakes of one batch share their draw; the last lookup is kept.
     std::int32_t lastNum = 0;
     int lastIndex = -1;
-    const auto progress = [&](qint64 i) {
-        if (first < 0 || !hooks.progress)
-            return;
-        const qint64 passed = i - first;
-        if (passed % step == 0)
-            hooks.progress(100.0 * double(passed) / double(total - first));
-    };
-    const auto change = [&](TStakeRec& rec) {
-        if (!isCandidate(rec))
-            return false;
-        if (rec.DrawNum != lastNum) {
-            lastNum = rec.DrawNum;
-            lastIndex = core::FindDrawIndex(draws, rec.DrawNum);
-        }
-        return lastIndex >= 0 && CheckStake(rec, draws[std::size_t(lastIndex)], config);
-    };
-    qint64 index = 0;
-    return file.update(
-        [&](TStakeRec& rec) {
-            if (first < 0 && isCandidate(rec)) {
+    const auto change = [&](qint64 start, std::span<TStakeRec> records, std::vector<std::uint8_t>& altered) {
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            TStakeRec& rec = records[i];
+            const qint64 index = start + qint64(i);
+            if (!isCandidate(rec)) {
+                if (first >= 0 && index == nextProgress && hooks.progress) {
+                    hooks.progress(100.0 * double(index - first) / double(total - first));
+                    nextProgress += step;
+                }
+                continue;
+            }
+            if (first < 0) {
                 first = index;
                 step = std::max<qint64>(1, (total - first) / 100);
+                nextProgress = first;
             }
-            progress(index++);
-            return change(rec);
-        },
+            if (index == nextProgress && hooks.progress) {
+                hooks.progress(100.0 * double(index - first) / double(total - first));
+                nextProgress += step;
+            }
+            if (rec.DrawNum != lastNum) {
+                lastNum = rec.DrawNum;
+                lastIndex = core::FindDrawIndex(draws, rec.DrawNum);
+            }
+            if (lastIndex >= 0 && CheckStake(rec, draws[std::size_t(lastIndex)], config))
+                altered[i] = 1;
+        }
+    };
+    return file.update(
+        change,
         [&](const TStakeRec& rec) {
             ++checked;
             if (hooks.checked)
                 hooks.checked(rec);
         },
-        {}, error);
+        error);
 }
 
 QString StakeLogLine(const TStakeRec& rec, const QDateTime& now, const QString& decimalPoint)

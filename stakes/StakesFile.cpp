@@ -316,9 +316,8 @@ bool StakesFile::append(const TStakeRec& rec, QString* error)
         return false;
     }
     dropCache();
-    const std::size_t at = m_pending.size();
-    m_pending.resize(at + StakeRecSize);
-    StakeToBytes(rec, m_pending.data() + at);
+    const char* bytes = reinterpret_cast<const char*>(&rec);
+    m_pending.insert(m_pending.end(), bytes, bytes + StakeRecSize);
     if (m_indexReady)
         m_index.insert(rec.DrawNum, rec.Numbers);
     return m_pending.size() < PendingLimit || flush(error);
@@ -356,7 +355,6 @@ bool StakesFile::flush(QString* error)
 bool StakesFile::buildIndex(QString* error)
 {
     m_index.clear();
-    m_index.reserve(std::size_t(count()));
     const bool ok = scan(
         0,
         [this](qint64, const TStakeRec& rec) {
@@ -389,13 +387,14 @@ bool StakesFile::scan(qint64 from, const std::function<bool(qint64, const TStake
     }
     if (!flush(error))
         return false;
-    std::vector<char> block(std::size_t(BlockRecords) * StakeRecSize);
+    // The file's bytes are read straight into the records, which are laid out as stored.
+    std::vector<TStakeRec> block(static_cast<std::size_t>(BlockRecords));
     for (qint64 first = std::max<qint64>(0, from); first < m_fileRecords; first += BlockRecords) {
         const qint64 n = std::min(BlockRecords, m_fileRecords - first);
-        if (!readAt(first * StakeRecSize, block.data(), n * StakeRecSize, error))
+        if (!readAt(first * StakeRecSize, reinterpret_cast<char*>(block.data()), n * StakeRecSize, error))
             return false;
         for (qint64 i = 0; i < n; ++i)
-            if (!visit(first + i, StakeFromBytes(block.data() + i * StakeRecSize)))
+            if (!visit(first + i, block[std::size_t(i)]))
                 return true;
     }
     return true;
@@ -419,7 +418,6 @@ bool StakesFile::rewrite(const std::function<bool(qint64, const TStakeRec&)>& ke
         return false;
     }
     StakeIndex index;
-    index.reserve(std::size_t(m_fileRecords));
     std::vector<char> buffer;
     buffer.reserve(PendingLimit);
     qint64 kept = 0;
@@ -475,8 +473,7 @@ bool StakesFile::rewrite(const std::function<bool(qint64, const TStakeRec&)>& ke
     return true;
 }
 
-bool StakesFile::update(const std::function<bool(TStakeRec&)>& change, const std::function<void(const TStakeRec&)>& done,
-                        const std::function<void(qint64)>& progress, QString* error)
+bool StakesFile::update(const BlockChange& change, const std::function<void(const TStakeRec&)>& done, QString* error)
 {
     if (!isOpen()) {
         if (error)
@@ -486,38 +483,31 @@ bool StakesFile::update(const std::function<bool(TStakeRec&)>& change, const std
     if (!flush(error))
         return false;
     dropCache();
-    std::vector<char> block(std::size_t(BlockRecords) * StakeRecSize);
-    std::vector<TStakeRec> run; // altered records next to each other, written back together
+    std::vector<TStakeRec> block(static_cast<std::size_t>(BlockRecords));
+    std::vector<std::uint8_t> altered;
     for (qint64 first = 0; first < m_fileRecords; first += BlockRecords) {
-        const qint64 n = std::min(BlockRecords, m_fileRecords - first);
-        if (!readAt(first * StakeRecSize, block.data(), n * StakeRecSize, error))
+        const auto n = std::size_t(std::min(BlockRecords, m_fileRecords - first));
+        char* bytes = reinterpret_cast<char*>(block.data());
+        if (!readAt(first * StakeRecSize, bytes, qint64(n) * StakeRecSize, error))
             return false;
-        // Each run is reported only once it is on disk, so a failed write reports nothing twice.
-        const auto writeRun = [&](qint64 end) {
-            if (run.empty())
-                return true;
-            const qint64 begin = end - qint64(run.size());
-            if (!writeAt((first + begin) * StakeRecSize, block.data() + begin * StakeRecSize,
-                         qint64(run.size()) * StakeRecSize, error))
-                return false;
-            for (const TStakeRec& rec : run)
-                done(rec);
-            run.clear();
-            return true;
-        };
-        for (qint64 i = 0; i < n; ++i) {
-            if (progress)
-                progress(first + i);
-            TStakeRec rec = StakeFromBytes(block.data() + i * StakeRecSize);
-            if (change(rec)) {
-                StakeToBytes(rec, block.data() + i * StakeRecSize);
-                run.push_back(rec);
-            } else if (!writeRun(i)) {
-                return false;
+        altered.assign(n, 0);
+        change(first, std::span<TStakeRec>(block.data(), n), altered);
+        // Records altered next to each other are written back together, and each run is
+        // reported only once it is on disk, so a failed write reports nothing twice.
+        for (std::size_t i = 0; i < n;) {
+            if (!altered[i]) {
+                ++i;
+                continue;
             }
+            std::size_t end = i;
+            while (end < n && altered[end])
+                ++end;
+            if (!writeAt((first + qint64(i)) * StakeRecSize, bytes + i * StakeRecSize, qint64(end - i) * StakeRecSize,
+                         error))
+                return false;
+            for (; i < end; ++i)
+                done(block[i]);
         }
-        if (!writeRun(n))
-            return false;
     }
     return true;
 }

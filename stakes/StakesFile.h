@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace stakes {
@@ -76,11 +77,12 @@ public:
     // Keeps the records for which keep is true: they go to the temporary file, which then
     // replaces the stakes file in one rename. On failure the old file stays as it was.
     bool rewrite(const std::function<bool(qint64, const TStakeRec&)>& keep, QString* error);
-    // Walks the records from index from on; change returns true when it altered a record, and
-    // the altered records are written back over themselves block by block before done is
-    // called for each of them in file order. progress(index) is called for every record.
-    bool update(const std::function<bool(TStakeRec&)>& change, const std::function<void(const TStakeRec&)>& done,
-                const std::function<void(qint64)>& progress, QString* error);
+    // Walks the records block by block: change gets the index of a block's first record and
+    // its records, alters some of them in place and sets their flags. The altered records are
+    // written back over themselves, and done is called for each of them in file order once it
+    // is on disk.
+    using BlockChange = std::function<void(qint64 first, std::span<TStakeRec> records, std::vector<std::uint8_t>& altered)>;
+    bool update(const BlockChange& change, const std::function<void(const TStakeRec&)>& done, QString* error);
 
 private:
     bool readAt(qint64 pos, char* data, qint64 size, QString* error);

@@ -242,21 +242,25 @@ TEST_F(StakesFileTest, UpdateWritesBackOnlyWhatChangedAndReportsItInOrder)
     for (int i = 0; i < 9000; ++i)
         ASSERT_TRUE(file.append(Stake(i + 1, {1, 2, 3, 4, 5}), &error));
     std::vector<int> reported;
-    qint64 progressed = 0;
+    qint64 visited = 0;
+    const auto keep = [](const TStakeRec& rec) { return rec.DrawNum % 7 == 0 || (rec.DrawNum > 4090 && rec.DrawNum < 4100); };
     ASSERT_TRUE(file.update(
-        [](TStakeRec& rec) {
-            if (rec.DrawNum % 7 == 0 || (rec.DrawNum > 4090 && rec.DrawNum < 4100))
-                return false;
-            rec.SampleSize = -rec.DrawNum;
-            return true;
+        [&](qint64 first, std::span<TStakeRec> records, std::vector<std::uint8_t>& altered) {
+            EXPECT_EQ(first, visited);
+            visited += qint64(records.size());
+            for (std::size_t i = 0; i < records.size(); ++i)
+                if (!keep(records[i])) {
+                    records[i].SampleSize = -records[i].DrawNum;
+                    altered[i] = 1;
+                }
         },
-        [&](const TStakeRec& rec) { reported.push_back(rec.DrawNum); }, [&](qint64) { ++progressed; }, &error));
-    EXPECT_EQ(progressed, 9000);
+        [&](const TStakeRec& rec) { reported.push_back(rec.DrawNum); }, &error));
+    EXPECT_EQ(visited, 9000);
     const QByteArray bytes = ReadFile(path());
     std::vector<int> expected;
     for (int i = 0; i < 9000; ++i) {
         const TStakeRec rec = StakeFromBytes(bytes.constData() + qsizetype(i) * StakeRecSize);
-        const bool altered = !(rec.DrawNum % 7 == 0 || (rec.DrawNum > 4090 && rec.DrawNum < 4100));
+        const bool altered = !keep(rec);
         EXPECT_EQ(rec.SampleSize, altered ? -rec.DrawNum : 100) << i;
         if (altered)
             expected.push_back(rec.DrawNum);
