@@ -1,6 +1,7 @@
 #include "app/Session.h"
 
 #include "app/CommandLine.h"
+#include "app/ViewsController.h"
 #include "core/DrawArchive.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
@@ -24,7 +25,8 @@ BusyScope::~BusyScope()
 }
 
 Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QObject* parent)
-    : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments))
+    : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments)),
+      m_views(std::make_unique<ViewsController>(*this))
 {
     m_statList.setDraws(&m_draws);
 }
@@ -275,7 +277,9 @@ void Session::recalcViews(bool force)
 {
     if (m_batchMode)
         return;
+    // The statistics table first, then the pages of graphs, card, layout and week.
     emit viewsRecalculated(force);
+    m_views->recalc(force);
 }
 
 QString Session::statusPanel(int panel) const

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 
 #include "app/ProcessList.h"
+#include "app/ViewsController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -36,6 +37,7 @@ void Session::create()
         m_stopRequested = false;
         m_batchMode = false;
         readWindowState();
+        m_views->readState();
         prepareStatistics();
     } catch (const std::exception& e) {
         showError(tr("Ошибка запуска программы!\n\n%1").arg(errorText(e)));
