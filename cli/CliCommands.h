@@ -33,5 +33,11 @@ int RunStat(app::Session& session, const QStringList& args);
 int RunPrefetch(app::Session& session, const QStringList& args);
 int RunGenerate(app::Session& session, const QStringList& args);
 int RunFilter(app::Session& session, const QStringList& args);
+int RunGraph(app::Session& session, const QStringList& args);
+int RunLayout(app::Session& session, const QStringList& args);
+int RunWeek(app::Session& session, const QStringList& args);
+int RunRepeats(app::Session& session, const QStringList& args);
+int RunInfo(app::Session& session, const QStringList& args);
+int RunSums(app::Session& session, const QStringList& args);
 
 } // namespace cli
