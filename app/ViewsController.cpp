@@ -168,8 +168,8 @@ bool ViewsController::layoutBuild(bool force)
     m_layoutKey = k;
     {
         BusyScope busy(m_session, tr("Построение схемы выпадения номеров..."));
-        m_layout = views::BuildLayoutGrid(m_session.draws(), m_session.drawsOffset(), m_layoutLength,
-                                          m_session.nextDrawSet());
+        m_layout =
+            views::BuildLayoutGrid(m_session.draws(), m_session.drawsOffset(), m_layoutLength, m_session.nextDrawSet());
     }
     emit layoutChanged();
     return true;
@@ -189,8 +189,8 @@ bool ViewsController::layoutCompareBuild(bool force)
     {
         BusyScope busy(m_session, tr("Построение схемы выпадения номеров..."));
         for (int i = 0; i < views::kLayoutCompareLists; ++i)
-            m_compare[std::size_t(i)] = views::BuildLayoutCompare(m_session.draws(), m_session.drawsOffset(),
-                                                                  m_compareLengths[std::size_t(i)]);
+            m_compare[std::size_t(i)] =
+                views::BuildLayoutCompare(m_session.draws(), m_session.drawsOffset(), m_compareLengths[std::size_t(i)]);
     }
     emit layoutCompareChanged();
     return true;

@@ -66,10 +66,7 @@ public:
     bool layoutBuild(bool force);
     bool layoutCompareBuild(bool force);
     const views::LayoutGrid& layout() const { return m_layout; }
-    const std::array<views::LayoutCompareList, views::kLayoutCompareLists>& layoutCompare() const
-    {
-        return m_compare;
-    }
+    const std::array<views::LayoutCompareList, views::kLayoutCompareLists>& layoutCompare() const { return m_compare; }
     bool layoutGradient() const { return m_layoutGradient; }
     void setLayoutGradient(bool on);
 
@@ -82,8 +79,7 @@ public:
     // Keeps (or removes) the combinations that hold one of the numbers picked in a grid; the
     // name is the page's caption for the filter history. An empty pick is refused before the
     // undo copy is touched, so the step before stays undoable. False when nothing was filtered.
-    bool filterByNumbers(const std::vector<int>& numbers, const QStringList& texts, const QString& name,
-                         bool exclude);
+    bool filterByNumbers(const std::vector<int>& numbers, const QStringList& texts, const QString& name, bool exclude);
 
     // ---- the windows
     views::RepeatsResult repeats(int length, int deep);

@@ -118,8 +118,7 @@ int RunGraph(app::Session& session, const QStringList& args)
     for (const views::DrawGraphPoint& p : graph.Points)
         printLine(QString::number(p.DrawNum) + u'\t' + QString::number(p.Value));
     if (!graph.IsEmpty()) {
-        printLine(views::GraphAverageTitle() + u'\t' +
-                  views::FixedText(graph.Average, 4, views::SystemDecimalPoint()));
+        printLine(views::GraphAverageTitle() + u'\t' + views::FixedText(graph.Average, 4, views::SystemDecimalPoint()));
         printLine(views::GraphFrequentTitle() + u'\t' + QString::number(graph.MostFrequent));
     }
     return 0;
@@ -131,13 +130,13 @@ int RunLayout(app::Session& session, const QStringList& args)
     const QCommandLineOption len = lenOption(QStringLiteral("L"));
     const QCommandLineOption offset = offsetOption();
     const QCommandLineOption compare(QStringLiteral("compare"), tr("Пять списков сравнения вместо схемы."));
-    const QCommandLineOption lens = valueOption(
-        QStringLiteral("lens"), tr("Окна пяти списков сравнения (по умолчанию 50,100,200,300,400)."),
-        QStringLiteral("L1,L2,L3,L4,L5"));
+    const QCommandLineOption lens =
+        valueOption(QStringLiteral("lens"), tr("Окна пяти списков сравнения (по умолчанию 50,100,200,300,400)."),
+                    QStringLiteral("L1,L2,L3,L4,L5"));
     parser.addOptions({len, offset, compare, lens});
-    if (const auto end = parseWord(parser, QStringLiteral("layout"),
-                                   tr("Схема выпадения номеров: строки по количеству, столбцы по последнему тиражу."),
-                                   args))
+    if (const auto end =
+            parseWord(parser, QStringLiteral("layout"),
+                      tr("Схема выпадения номеров: строки по количеству, столбцы по последнему тиражу."), args))
         return *end;
     if (!noExtraWords(parser, 0))
         return kRefused;
@@ -222,8 +221,8 @@ int RunRepeats(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
     const QCommandLineOption len = lenOption(QStringLiteral("L"));
-    const QCommandLineOption deep =
-        valueOption(QStringLiteral("deep"), tr("Сколько предыдущих тиражей сравнивается с каждым."), QStringLiteral("D"));
+    const QCommandLineOption deep = valueOption(
+        QStringLiteral("deep"), tr("Сколько предыдущих тиражей сравнивается с каждым."), QStringLiteral("D"));
     parser.addOptions({len, deep});
     if (const auto end = parseWord(parser, QStringLiteral("repeats"),
                                    tr("Количество повторов в зависимости от тиража (без смещения)."), args))
@@ -241,7 +240,8 @@ int RunRepeats(app::Session& session, const QStringList& args)
     const views::RepeatsResult result = views::ComputeRepeats(session.draws(), *length, *depth);
     printLine(QStringList{tr("Тираж"), tr("Совпадений"), tr("Кол-во повторов"), tr("Список тиражей")}.join(u'\t'));
     for (const views::RepeatsRow& row : result.Rows)
-        printLine(QStringLiteral("%1\t%2\t%3\t%4").arg(row.DrawNum).arg(row.Matches).arg(row.Count).arg(row.drawsText()));
+        printLine(
+            QStringLiteral("%1\t%2\t%3\t%4").arg(row.DrawNum).arg(row.Matches).arg(row.Count).arg(row.drawsText()));
     return 0;
 }
 
@@ -249,14 +249,15 @@ int RunInfo(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
     const QCommandLineOption offset = offsetOption();
-    const QCommandLineOption draw = valueOption(QStringLiteral("draw"), tr("Номер тиража архива."), QStringLiteral("NUM"));
+    const QCommandLineOption draw =
+        valueOption(QStringLiteral("draw"), tr("Номер тиража архива."), QStringLiteral("NUM"));
     const QCommandLineOption sorted(QStringLiteral("sorted"), tr("Числа тиража по возрастанию."));
     parser.addOptions({offset, draw, sorted});
     parser.addPositionalArgument(QStringLiteral("COMB"), tr("Пять чисел комбинации, например: 1;2;3;4;5"),
                                  QStringLiteral("[COMB]"));
-    if (const auto end = parseWord(parser, QStringLiteral("info"),
-                                   tr("Подробная информация о комбинации или тираже: значения всех методов с графиком."),
-                                   args))
+    if (const auto end =
+            parseWord(parser, QStringLiteral("info"),
+                      tr("Подробная информация о комбинации или тираже: значения всех методов с графиком."), args))
         return *end;
     const QStringList words = parser.positionalArguments();
     if (parser.isSet(draw) == !words.isEmpty())

@@ -33,14 +33,14 @@ QVariant CardModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return views::CardCellText(m_session.draws(), index.row(), column);
     case Qt::BackgroundRole: {
-        const std::uint32_t color =
-            views::CardCellColor(m_masks, index.row(), column, m_session.views().cardLook());
+        const std::uint32_t color = views::CardCellColor(m_masks, index.row(), column, m_session.views().cardLook());
         return color ? QVariant(ColorFromBgr(color)) : QVariant();
     }
     case Qt::ForegroundRole:
         // Coloured cells are light, so their text stays dark whatever the desktop theme.
-        return views::CardCellColor(m_masks, index.row(), column, m_session.views().cardLook()) ? QVariant(QColor(Qt::black))
-                                                                                               : QVariant();
+        return views::CardCellColor(m_masks, index.row(), column, m_session.views().cardLook())
+                   ? QVariant(QColor(Qt::black))
+                   : QVariant();
     case Qt::TextAlignmentRole:
         return int(Qt::AlignHCenter | Qt::AlignTop);
     default:

@@ -70,9 +70,8 @@ void CardPage::setCommands(const QList<QAction*>& commands)
 bool CardPage::canFilter() const
 {
     const QModelIndexList cells = m_grid->selectionModel()->selectedIndexes();
-    return !cells.isEmpty() && std::all_of(cells.begin(), cells.end(), [](const QModelIndex& i) {
-        return i.column() < views::kCardNumberColumns;
-    });
+    return !cells.isEmpty() && std::all_of(cells.begin(), cells.end(),
+                                           [](const QModelIndex& i) { return i.column() < views::kCardNumberColumns; });
 }
 
 std::vector<int> CardPage::selectedNumbers() const

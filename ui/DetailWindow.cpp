@@ -81,7 +81,8 @@ DetailWindow::DetailWindow(app::Session& session, std::vector<views::DetailRow> 
     m_matrix->horizontalHeader()->hide();
     m_matrix->verticalHeader()->hide();
     m_matrix->horizontalHeader()->setMinimumSectionSize(10);
-    m_matrix->horizontalHeader()->setDefaultSectionSize(m_matrix->fontMetrics().horizontalAdvance(QStringLiteral("54")) + 12);
+    m_matrix->horizontalHeader()->setDefaultSectionSize(
+        m_matrix->fontMetrics().horizontalAdvance(QStringLiteral("54")) + 12);
     m_matrix->verticalHeader()->setDefaultSectionSize(m_matrix->fontMetrics().height() + 6);
     m_matrix->setMinimumHeight(120);
 

@@ -91,6 +91,7 @@ GraphsPage::GraphsPage(app::Session& session, QWidget* parent)
     refillMethods(true);
 
     connect(m_method, &QComboBox::currentIndexChanged, this, [this] { calculate(false); });
+    connect(m_length, &QSpinBox::valueChanged, &views, &app::ViewsController::setGraphLength);
     connect(m_marks, &QCheckBox::toggled, m_chart, &SeriesChartView::setMarksVisible);
     connect(&m_session, &app::Session::statMethodsChanged, this, [this](bool keep) {
         refillMethods(keep);

@@ -10,9 +10,7 @@
 
 namespace ui {
 
-LayoutModel::LayoutModel(app::Session& session, QObject* parent) : QAbstractTableModel(parent), m_session(session)
-{
-}
+LayoutModel::LayoutModel(app::Session& session, QObject* parent) : QAbstractTableModel(parent), m_session(session) {}
 
 int LayoutModel::rowCount(const QModelIndex& parent) const
 {

@@ -62,7 +62,7 @@ void addButtons(QWidget* row, const QList<QAction*>& commands)
 LayoutPage::LayoutPage(app::Session& session, QWidget* parent)
     : QWidget(parent), m_session(session),
       m_length(makeLengthBox(this, QStringLiteral("edLayoutLen"), kDefaultLength,
-                         tr("Количество тиражей, использующихся для расчета статистики"))),
+                             tr("Количество тиражей, использующихся для расчета статистики"))),
       m_gridButtons(new QWidget(this)), m_compareButtons(new QWidget(this)),
       m_splitter(new QSplitter(Qt::Vertical, this)), m_model(new LayoutModel(session, this)),
       m_grid(new QTableView(m_splitter)), m_comparePanel(new QWidget(m_splitter)),
@@ -99,8 +99,9 @@ LayoutPage::LayoutPage(app::Session& session, QWidget* parent)
     m_compareSplitter->setChildrenCollapsible(false);
     for (int k = 0; k < views::kLayoutCompareLists; ++k) {
         auto* column = new QWidget(m_compareSplitter);
-        auto* box = makeLengthBox(column, QStringLiteral("edLayoutCmp%1").arg(k + 1), views::kLayoutCompareDefaults[k],
-                              tr("Количество тиражей, использующихся для расчета статистики в списке %1").arg(k + 1));
+        auto* box =
+            makeLengthBox(column, QStringLiteral("edLayoutCmp%1").arg(k + 1), views::kLayoutCompareDefaults[k],
+                          tr("Количество тиражей, использующихся для расчета статистики в списке %1").arg(k + 1));
         box->installEventFilter(this);
         auto* list = new QTableView(column);
         list->setObjectName(QStringLiteral("lvLayoutCmp%1").arg(k + 1));
@@ -145,13 +146,16 @@ LayoutPage::LayoutPage(app::Session& session, QWidget* parent)
     layout->addWidget(m_splitter, 1);
 
     pushLengths();
+    // The views recalculate with the lengths the boxes show, typed in or not yet confirmed.
+    connect(m_length, &QSpinBox::valueChanged, this, &LayoutPage::pushLengths);
+    for (QSpinBox* box : m_compareLengths)
+        connect(box, &QSpinBox::valueChanged, this, &LayoutPage::pushLengths);
     app::ViewsController& views = m_session.views();
     connect(&views, &app::ViewsController::layoutChanged, this, &LayoutPage::onLayoutChanged);
     connect(&views, &app::ViewsController::layoutCompareChanged, this, &LayoutPage::onCompareChanged);
     connect(&views, &app::ViewsController::layoutLookChanged, m_model, &LayoutModel::repaint);
     connect(&m_session, &app::Session::combsChanged, this, &LayoutPage::actionStatesChanged);
-    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &LayoutPage::actionStatesChanged);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LayoutPage::actionStatesChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &LayoutPage::actionStatesChanged);
 }
 
@@ -190,8 +194,7 @@ void LayoutPage::onLayoutChanged()
     for (int column = 0; column < m_model->columnCount(); ++column) {
         int width = kDrawColumnWidth;
         for (int row = 0; row < m_model->rowCount(); ++row)
-            width = std::max(width,
-                             metrics.horizontalAdvance(m_model->index(row, column).data().toString()) + 10);
+            width = std::max(width, metrics.horizontalAdvance(m_model->index(row, column).data().toString()) + 10);
         m_grid->setColumnWidth(column, width);
     }
 }
@@ -290,8 +293,8 @@ void LayoutPage::loadLayout(const core::IniFile& ini, const QString& section)
     const int length = ini.readInt(section, QStringLiteral("LayoutLen"), kDefaultLength);
     m_length->setValue(length >= 1 ? length : kDefaultLength);
     for (int k = 0; k < views::kLayoutCompareLists; ++k) {
-        const int value = ini.readInt(section, QStringLiteral("LayoutCompareLen%1").arg(k + 1),
-                                      views::kLayoutCompareDefaults[k]);
+        const int value =
+            ini.readInt(section, QStringLiteral("LayoutCompareLen%1").arg(k + 1), views::kLayoutCompareDefaults[k]);
         m_compareLengths[std::size_t(k)]->setValue(value >= 1 ? value : views::kLayoutCompareDefaults[k]);
     }
     const int height = ini.readInt(section, QStringLiteral("LayoutCompareHeight"), kDefaultCompareHeight);

@@ -76,6 +76,7 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
 
 MainWindow::~MainWindow()
 {
+    detachViewsPages();
     // An instance that never got the data files must not overwrite the layout of the one
     // that has them.
     if (m_session.holdsStakesFile())

@@ -92,6 +92,8 @@ private:
     void createViewsActions();
     QWidget* createViewsPage(const QString& name);
     void installViewsCommands();
+    // The pages hide as the window goes; their news must no longer reach it.
+    void detachViewsPages();
     void updateViewsActionStates(bool idle);
     void showDetail(std::vector<views::DetailRow> rows, const core::TComb& numbers);
     void onCombsInfo();

@@ -33,8 +33,8 @@ void MainWindow::createViewsActions()
             [this] { m_cardPage->filterSelected(false); });
     connect(addAction(QStringLiteral("CardFilter_Exclude"), tr("Удалить выделенные")), &QAction::triggered, this,
             [this] { m_cardPage->filterSelected(true); });
-    connect(addToggle(QStringLiteral("ColorCard"), tr("Выделять каналы в карте тиражей")), &QAction::triggered,
-            &views, &app::ViewsController::setColorCard);
+    connect(addToggle(QStringLiteral("ColorCard"), tr("Выделять каналы в карте тиражей")), &QAction::triggered, &views,
+            &app::ViewsController::setColorCard);
     connect(addToggle(QStringLiteral("ColorCardSequences"), tr("Выделять последовательности в карте тиражей")),
             &QAction::triggered, &views, &app::ViewsController::setColorCardSequences);
 
@@ -104,6 +104,13 @@ void MainWindow::installViewsCommands()
     connect(m_weekPage, &WeekPage::actionStatesChanged, this, &MainWindow::updateActionStates);
     connect(m_combsPage, &CombsPage::selectionChanged, this, &MainWindow::updateActionStates);
     connect(m_pcMain, &QTabWidget::currentChanged, this, &MainWindow::updateActionStates);
+}
+
+void MainWindow::detachViewsPages()
+{
+    for (QObject* sender : std::initializer_list<QObject*>{m_cardPage, m_layoutPage, m_weekPage, m_pcMain})
+        if (sender)
+            disconnect(sender, nullptr, this, nullptr);
 }
 
 void MainWindow::updateViewsActionStates(bool idle)

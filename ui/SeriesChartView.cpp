@@ -2,7 +2,6 @@
 
 #include "ui/DrawListModel.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -27,6 +26,17 @@ std::pair<double, double> paddedRange(double lo, double hi)
         return {0, 1};
     const double pad = hi > lo ? (hi - lo) * 0.05 : std::max(1.0, std::fabs(hi) * 0.05);
     return {lo - pad, hi + pad};
+}
+
+// A round step (1, 2 or 5 times a power of ten) that cuts the span into at most about count parts.
+double NiceStep(double span, int count)
+{
+    const double rough = span / std::max(1, count);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(std::max(rough, 1e-9))));
+    for (double factor : {1.0, 2.0, 5.0, 10.0})
+        if (factor * magnitude >= rough)
+            return std::max(1.0, factor * magnitude);
+    return std::max(1.0, 10 * magnitude);
 }
 
 } // namespace
@@ -82,24 +92,26 @@ void SeriesChartView::showSeries(const core::GraphData& data, Kind kind, bool la
     m_axisY = new QValueAxis;
     m_axisY->setLabelsFont(small);
     m_axisY->setLabelFormat(QStringLiteral("%g"));
-    const auto [y0, y1] = paddedRange(minY, maxY);
-    m_axisY->setRange(minY >= 0 ? std::max(0.0, y0) : y0, y1);
     c->addAxis(m_axisY, Qt::AlignLeft);
+    // Ranges are set once the series are attached, which would otherwise reset them.
+    const auto [y0, y1] = paddedRange(minY, maxY);
+    const auto setYRange = [this, y0 = y0, y1 = y1, minY] {
+        m_axisY->setRange(minY >= 0 ? std::max(0.0, y0) : y0, y1);
+        m_axisY->setTickType(QValueAxis::TicksDynamic);
+        m_axisY->setTickAnchor(0);
+    };
 
     if (kind == Kind::Bars) {
+        // Bars stand at 0, 1, 2...; a category axis names them with the points' labels, as many
+        // as fit.
+        std::map<double, QString> byIndex;
         auto* bars = new QBarSeries;
-        auto* axis = new QBarCategoryAxis;
-        axis->setLabelsFont(small);
-        QStringList categories;
-        for (const auto& [x, label] : m_labels)
-            categories << label;
-        axis->append(categories);
         for (const core::GraphSeries& s : data.Series) {
             auto* set = new QBarSet(s.Title);
             if (s.Color)
                 set->setColor(ColorFromBgr(s.Color));
             set->setBorderColor(set->color());
-            // Every category gets a bar, 0 where the series has no point.
+            // Every position gets a bar, 0 where the series has no point.
             std::map<double, double> ys;
             for (const core::GraphPoint& p : s.Points)
                 ys[p.X] = p.Y;
@@ -107,12 +119,24 @@ void SeriesChartView::showSeries(const core::GraphData& data, Kind kind, bool la
                 *set << (ys.count(x) ? ys[x] : 0.0);
             bars->append(set);
         }
+        int index = 0;
+        for (const auto& [x, label] : m_labels)
+            byIndex.emplace(index++, label);
+        m_labels = std::move(byIndex);
         bars->setBarWidth(0.8);
+        auto* axis = new QCategoryAxis;
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        axis->setGridLineVisible(false);
+        axis->setLabelsFont(small);
         c->addSeries(bars);
         c->addAxis(axis, Qt::AlignBottom);
         bars->attachAxis(axis);
         bars->attachAxis(m_axisY);
+        axis->setRange(-0.5, std::max(0.5, double(m_labels.size()) - 0.5));
         m_axisX = axis;
+        m_labelledX = true;
+        setYRange();
+        relabel();
         return;
     }
 
@@ -130,8 +154,6 @@ void SeriesChartView::showSeries(const core::GraphData& data, Kind kind, bool la
             axis->setLabelFormat(QStringLiteral("%d"));
         axisX = axis;
     }
-    const auto [x0, x1] = m_labels.empty() ? std::pair{0.0, 1.0} : paddedRange(minX, maxX);
-    axisX->setRange(x0, x1);
     c->addAxis(axisX, Qt::AlignBottom);
     m_axisX = axisX;
 
@@ -158,6 +180,14 @@ void SeriesChartView::showSeries(const core::GraphData& data, Kind kind, bool la
         if (s.ShowPoints)
             setSquarePoints(line, pen.color(), pen.color());
     }
+    const auto [x0, x1] = m_labels.empty() ? std::pair{0.0, 1.0} : paddedRange(minX, maxX);
+    axisX->setRange(x0, x1);
+    if (auto* values = qobject_cast<QValueAxis*>(axisX)) {
+        values->setTickType(QValueAxis::TicksDynamic);
+        values->setTickAnchor(0);
+        values->setTickInterval(NiceStep(x1 - x0, 8));
+    }
+    setYRange();
     relabel();
 }
 
@@ -199,8 +229,6 @@ QStringList SeriesChartView::xLabels() const
 {
     if (auto* category = qobject_cast<QCategoryAxis*>(m_axisX))
         return category->categoriesLabels();
-    if (auto* bars = qobject_cast<QBarCategoryAxis*>(m_axisX))
-        return bars->categories();
     return {};
 }
 
@@ -212,6 +240,12 @@ void SeriesChartView::resizeEvent(QResizeEvent* event)
 
 void SeriesChartView::relabel()
 {
+    // Round ticks on the value axis, about one per 30 pixels of plot height.
+    if (m_axisY) {
+        const double plotHeight =
+            chart()->plotArea().height() > 0 ? chart()->plotArea().height() : double(height() - 40);
+        m_axisY->setTickInterval(NiceStep(m_axisY->max() - m_axisY->min(), std::max(1, int(plotHeight / 30))));
+    }
     auto* axis = qobject_cast<QCategoryAxis*>(m_axisX);
     if (!axis || m_labels.empty())
         return;

@@ -68,7 +68,8 @@ WeekPage::WeekPage(app::Session& session, QWidget* parent)
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->horizontalHeader()->setMinimumSectionSize(10);
-    m_grid->horizontalHeader()->setDefaultSectionSize(m_grid->fontMetrics().horizontalAdvance(QStringLiteral("888")) + 8);
+    m_grid->horizontalHeader()->setDefaultSectionSize(m_grid->fontMetrics().horizontalAdvance(QStringLiteral("888")) +
+                                                      8);
     m_grid->horizontalHeader()->setHighlightSections(false);
 
     m_chart->setObjectName(QStringLiteral("crtWeek"));
@@ -91,6 +92,7 @@ WeekPage::WeekPage(app::Session& session, QWidget* parent)
     layout->addWidget(m_splitter, 1);
 
     m_session.views().setWeekLength(m_length->value());
+    connect(m_length, &QSpinBox::valueChanged, &m_session.views(), &app::ViewsController::setWeekLength);
     connect(&m_session.views(), &app::ViewsController::weekChanged, this, &WeekPage::onWeekChanged);
     connect(&m_session, &app::Session::combsChanged, this, &WeekPage::actionStatesChanged);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &WeekPage::redrawChart);
@@ -152,8 +154,8 @@ void WeekPage::redrawChart()
     for (const views::ChartPoint& p :
          views::WeekChartPoints(m_model->table(), m_mode, number, weekday, m_model->dayNames()))
         series.Points.push_back({p.X, p.Y, p.Label});
-    series.Title = m_mode == views::WeekChartMode::Weekdays ? QString::number(number)
-                                                            : m_model->dayNames().value(weekday - 1);
+    series.Title =
+        m_mode == views::WeekChartMode::Weekdays ? QString::number(number) : m_model->dayNames().value(weekday - 1);
     data.Series.push_back(std::move(series));
     m_chart->showSeries(data, m_lines ? SeriesChartView::Kind::Lines : SeriesChartView::Kind::Bars, true);
     const QList<QLineSeries*> lines = m_chart->lineSeries();
@@ -238,7 +240,7 @@ void WeekPage::loadLayout(const core::IniFile& ini, const QString& section)
     m_chartHeightPending = true;
     applyChartHeight();
     m_mode = ini.readInt(section, QStringLiteral("WeekChartMode"), 0) == 1 ? views::WeekChartMode::Weekdays
-                                                                            : views::WeekChartMode::Numbers;
+                                                                           : views::WeekChartMode::Numbers;
     m_lines = ini.readBool(section, QStringLiteral("WeekChartType"), false);
 }
 

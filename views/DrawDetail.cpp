@@ -25,7 +25,8 @@ std::vector<DetailRow> DetailRows(const stats::TStatList& list, const DetailSubj
             continue;
         QString value;
         try {
-            value = QString::number(graph->CombValue(subject.Numbers.v, subject.Index, subject.Sorted, subject.LastIndex));
+            value =
+                QString::number(graph->CombValue(subject.Numbers.v, subject.Index, subject.Sorted, subject.LastIndex));
         } catch (const core::EConvertError& e) {
             // One statistic that cannot be computed (a broken user formula) leaves the others.
             value = e.message();

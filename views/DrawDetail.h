@@ -24,9 +24,9 @@ struct DetailRow
 
 struct DetailSubject
 {
-    core::TComb Numbers;          // as shown: ascending when the draws are shown sorted
-    int DrawNum = -1;             // < 0: no number row
-    std::optional<QString> Date;  // absent: no date row
+    core::TComb Numbers;         // as shown: ascending when the draws are shown sorted
+    int DrawNum = -1;            // < 0: no number row
+    std::optional<QString> Date; // absent: no date row
     bool Sorted = false;
     // The archive index the numbers came from (-1 for a combination) and the end of the
     // window the statistics look back from.

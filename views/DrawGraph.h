@@ -25,7 +25,7 @@ struct DrawGraphPoint
 
 struct DrawGraph
 {
-    QString Title;                     // the method's caption
+    QString Title;                      // the method's caption
     std::vector<DrawGraphPoint> Points; // oldest draw first
     double Average = 0;
     std::int32_t MostFrequent = 0;

@@ -69,8 +69,8 @@ LayoutGrid BuildLayoutGrid(const core::TDrawsArray& draws, int drawsOffset, int 
     grid.Cells.resize(cells);
     grid.Marked.resize(cells);
     for (const TShemaRec& r : shema) {
-        const std::size_t at =
-            std::size_t(indexIn(grid.Counts, r.Count)) * grid.DrawNums.size() + std::size_t(indexIn(grid.DrawNums, r.LastDraw));
+        const std::size_t at = std::size_t(indexIn(grid.Counts, r.Count)) * grid.DrawNums.size() +
+                               std::size_t(indexIn(grid.DrawNums, r.LastDraw));
         const bool next = nextDraw.test(r.Number);
         const QString text = next ? QStringLiteral("[%1]").arg(r.Number) : QString::number(r.Number);
         QString& cell = grid.Cells[at];

@@ -67,7 +67,7 @@ struct LayoutCompareRow
 };
 struct LayoutCompareList
 {
-    QString Caption; // "oldest - newest" draw number of the window; empty without draws
+    QString Caption;                    // "oldest - newest" draw number of the window; empty without draws
     std::vector<LayoutCompareRow> Rows; // in order of first appearance of each count
 };
 

@@ -14,7 +14,7 @@
 
 namespace views {
 
-inline constexpr int kCardNumberColumns = core::NumberCount; // columns 1..54, then the key number
+inline constexpr int kCardNumberColumns = core::NumberCount;         // columns 1..54, then the key number
 inline constexpr std::uint32_t kCardRepeatNeighbourColor = 0x00FFFF; // yellow
 inline constexpr std::uint32_t kCardRepeatColor = 0x00FF00;          // lime
 inline constexpr std::uint32_t kCardNeighbourColor = 0xFFFF00;       // aqua
@@ -31,8 +31,8 @@ QString CardCellText(const core::TDrawsArray& draws, int row, int column);
 
 struct CardLook
 {
-    bool ColorCard = true;          // channel colours
-    bool ColorSequences = true;     // repeats and neighbours
+    bool ColorCard = true;      // channel colours
+    bool ColorSequences = true; // repeats and neighbours
     int ChannelSize = 6;
 };
 

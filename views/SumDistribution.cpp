@@ -10,8 +10,8 @@ namespace views {
 
 std::int64_t SumDistribution::actual(int sum) const
 {
-    const auto it = std::lower_bound(Actual.begin(), Actual.end(), sum,
-                                     [](const SumCount& c, int s) { return c.Sum < s; });
+    const auto it =
+        std::lower_bound(Actual.begin(), Actual.end(), sum, [](const SumCount& c, int s) { return c.Sum < s; });
     return it != Actual.end() && it->Sum == sum ? it->Count : 0;
 }
 

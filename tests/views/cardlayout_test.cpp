@@ -174,7 +174,8 @@ TEST(LayoutGrid, ANumberFallingFourTimesSitsInRowFourAndItsLastDraw)
     const auto column = std::find(grid.DrawNums.begin(), grid.DrawNums.end(), 1500) - grid.DrawNums.begin();
     ASSERT_LT(row, grid.rowCount());
     ASSERT_LT(column, grid.columnCount());
-    EXPECT_TRUE(LayoutCellNumbers(grid.cell(int(row), int(column))) == std::vector<int>{7}) << grid.cell(int(row), int(column)).toStdString();
+    EXPECT_TRUE(LayoutCellNumbers(grid.cell(int(row), int(column))) == std::vector<int>{7})
+        << grid.cell(int(row), int(column)).toStdString();
     // Counts and draws both descending: 50 and 51 fell ten times, last in 1500.
     EXPECT_EQ(grid.Counts.front(), 10);
     EXPECT_EQ(grid.DrawNums.front(), 1500);

@@ -226,7 +226,9 @@ TEST(SumDistribution, GraphScalesTheCombinationsToTheDraws)
         const SumRange& r = d.Ranges[std::size_t(k)];
         const QString title = QStringLiteral("Диапазон %1 (от %2 и выше по оси Y) - суммы %3-%4")
                                   .arg(k + 1)
-                                  .arg(QString::fromLatin1(k == 0 ? "1/3" : k == 1 ? "1/2" : "2/3"))
+                                  .arg(QString::fromLatin1(k == 0   ? "1/3"
+                                                           : k == 1 ? "1/2"
+                                                                    : "2/3"))
                                   .arg(r.From)
                                   .arg(r.To);
         const core::GraphSeries* line = g.Find(title);

@@ -82,8 +82,8 @@ TEST(WeekStats, DrawsWithoutReadableDatesAreLeftOut)
 
 TEST(WeekStats, HeatColours)
 {
-    EXPECT_EQ(WeekCellColor(8, 8), 0x0000FFu);  // RGB 255, 0, 0
-    EXPECT_EQ(WeekCellColor(4, 8), 0x8080FFu);  // RGB 255, 128, 128: 127.5 to even
+    EXPECT_EQ(WeekCellColor(8, 8), 0x0000FFu);   // RGB 255, 0, 0
+    EXPECT_EQ(WeekCellColor(4, 8), 0x8080FFu);   // RGB 255, 128, 128: 127.5 to even
     EXPECT_EQ(WeekCellColor(1, 255), 0xFEFEFFu); // RGB 255, 254, 254
     EXPECT_EQ(WeekCellColor(0, 8), 0u);
 }
