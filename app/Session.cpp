@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/RatingsController.h"
 #include "app/StakesController.h"
+#include "app/ViewsController.h"
 #include "core/DrawArchive.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
@@ -28,7 +29,7 @@ BusyScope::~BusyScope()
 Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QObject* parent)
     : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments)),
       m_ratings(std::make_unique<RatingsController>(*this)),
-      m_stakes(std::make_unique<StakesController>(*this, *m_ratings))
+      m_stakes(std::make_unique<StakesController>(*this, *m_ratings)), m_views(std::make_unique<ViewsController>(*this))
 {
     m_statList.setDraws(&m_draws);
 }
@@ -279,7 +280,9 @@ void Session::recalcViews(bool force)
 {
     if (m_batchMode)
         return;
+    // The statistics table first, then the pages of graphs, card, layout and week.
     emit viewsRecalculated(force);
+    m_views->recalc(force);
 }
 
 QString Session::statusPanel(int panel) const

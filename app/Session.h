@@ -25,6 +25,7 @@ namespace app {
 
 class RatingsController;
 class StakesController;
+class ViewsController;
 
 // Window-state switches and lengths that the logic itself reads.
 struct WindowStateData
@@ -132,6 +133,8 @@ public:
     // run holds the views back.
     void recalcViews(bool force);
     bool batchMode() const { return m_batchMode; }
+    // The pages of graphs, card, layout and week, and the windows of repeats and details.
+    ViewsController& views() { return *m_views; }
     void setBatchMode(bool on) { m_batchMode = on; }
 
     // ---- status bar panels 0..6
@@ -349,6 +352,8 @@ private:
     bool m_scriptRunning = false;
     bool m_stopRequested = false;
     bool m_batchMode = false;
+
+    std::unique_ptr<ViewsController> m_views;
 };
 
 // Enters the busy state for one scope and always leaves it, clearing the status text.

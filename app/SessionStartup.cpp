@@ -6,6 +6,7 @@
 #include "app/ProcessList.h"
 #include "app/RatingsController.h"
 #include "app/StakesController.h"
+#include "app/ViewsController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -38,6 +39,7 @@ void Session::create()
         m_stopRequested = false;
         m_batchMode = false;
         readWindowState();
+        m_views->readState();
         prepareStatistics();
     } catch (const std::exception& e) {
         showError(tr("Ошибка запуска программы!\n\n%1").arg(errorText(e)));

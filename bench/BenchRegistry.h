@@ -5,5 +5,6 @@
 namespace bench {
 
 void RegisterStatBenchmarks();
+void RegisterViewsBenchmarks();
 
 } // namespace bench

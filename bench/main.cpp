@@ -1,4 +1,4 @@
-// The benchmark executable: start-up, statistics and filtering paths.
+// The benchmark executable: start-up, statistics, filtering and the analysis pages.
 
 #include "bench/BenchRegistry.h"
 
@@ -11,6 +11,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     bench::RegisterStatBenchmarks();
+    bench::RegisterViewsBenchmarks();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

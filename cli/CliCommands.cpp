@@ -172,6 +172,16 @@ constexpr Word kWords[] = {
                 "ratings refresh\n"
                 "ratings export FILE",
      RunRatings},
+    {"graph", "graph CODE [--len N] [--offset K] [--sorted]", RunGraph},
+    {"layout", "layout [--len L] [--offset K]\n"
+               "layout --compare [--lens L1,L2,L3,L4,L5] [--offset K]",
+     RunLayout},
+    {"week", "week [--len L] [--offset K]", RunWeek},
+    {"repeats", "repeats [--len L] [--deep D]", RunRepeats},
+    {"info", "info COMB [--offset K]\n"
+             "info --draw NUM [--sorted]",
+     RunInfo},
+    {"sums", "sums", RunSums},
 };
 
 } // namespace

@@ -35,5 +35,11 @@ int RunGenerate(app::Session& session, const QStringList& args);
 int RunFilter(app::Session& session, const QStringList& args);
 int RunStakes(app::Session& session, const QStringList& args);
 int RunRatings(app::Session& session, const QStringList& args);
+int RunGraph(app::Session& session, const QStringList& args);
+int RunLayout(app::Session& session, const QStringList& args);
+int RunWeek(app::Session& session, const QStringList& args);
+int RunRepeats(app::Session& session, const QStringList& args);
+int RunInfo(app::Session& session, const QStringList& args);
+int RunSums(app::Session& session, const QStringList& args);
 
 } // namespace cli

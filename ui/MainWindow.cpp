@@ -10,7 +10,10 @@
 #include "ui/DrawListModel.h"
 #include "ui/DrawsPage.h"
 #include "ui/FirstRunDialog.h"
+#include "ui/GraphsPage.h"
+#include "ui/LayoutPage.h"
 #include "ui/StatPage.h"
+#include "ui/WeekPage.h"
 #include "ui/WindowLayout.h"
 
 #include <QAction>
@@ -54,6 +57,7 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
 
     createActions();
     createCombsActions();
+    createViewsActions();
     createPages();
     createMenus();
     createStatusBar();
@@ -72,6 +76,7 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
 
 MainWindow::~MainWindow()
 {
+    detachViewsPages();
     // An instance that never got the data files must not overwrite the layout of the one
     // that has them.
     if (m_session.holdsExclusive())
@@ -107,14 +112,18 @@ void MainWindow::createPages()
         {"tsScript", tr("Сценарий")},
     };
     for (const auto& [name, caption] : pages) {
-        QWidget* page =
-            qstrcmp(name, "tsStat") == 0 ? (m_statPage = new StatPage(m_session, m_pcMain)) : new QWidget(m_pcMain);
+        QWidget* page = qstrcmp(name, "tsStat") == 0 ? (m_statPage = new StatPage(m_session, m_pcMain))
+                                                     : createViewsPage(QString::fromLatin1(name));
+        if (!page)
+            page = new QWidget(m_pcMain);
         page->setObjectName(QString::fromLatin1(name));
         m_pcMain->addTab(page, caption);
         m_pages.insert(page->objectName(), page);
     }
     // The systems page and its menu appear once the wheeling systems are set up.
     m_pcMain->setTabVisible(m_pcMain->indexOf(m_pages.value(QStringLiteral("tsSystems"))), false);
+
+    installViewsCommands();
 
     m_splitter->addWidget(m_pcLists);
     m_splitter->addWidget(m_pcMain);
@@ -150,6 +159,9 @@ void MainWindow::readLayout()
     ListLayoutLoad(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
     m_combsPage->loadLayout(ini, section);
     m_statPage->loadLayout(ini, section);
+    m_graphsPage->loadLayout(ini, section);
+    m_layoutPage->loadLayout(ini, section);
+    m_weekPage->loadLayout(ini, section);
     for (const SwitchablePage& page : kSwitchablePages) {
         const QString key = QString::fromLatin1(page.key);
         const bool visible = ini.readBool(section, key, true);
@@ -170,6 +182,9 @@ void MainWindow::storeLayout()
     ListLayoutSave(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
     m_combsPage->saveLayout(ini, section);
     m_statPage->storeLayout(ini, section);
+    m_graphsPage->storeLayout(ini, section);
+    m_layoutPage->storeLayout(ini, section);
+    m_weekPage->storeLayout(ini, section);
     QString error;
     if (!ini.save(&error))
         m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
@@ -179,6 +194,9 @@ void MainWindow::setPageVisible(const QString& key, QWidget* page, bool visible)
 {
     m_pcMain->setTabVisible(m_pcMain->indexOf(page), visible);
     m_session.storeStateBool(key, visible);
+    // A page switched on comes to the front, where it is computed anew.
+    if (visible)
+        m_pcMain->setCurrentWidget(page);
 }
 
 void MainWindow::refreshStatusPanels()
@@ -256,20 +274,6 @@ void MainWindow::onDrawsDel()
 {
     if (m_session.drawsDeleteRows(m_drawsPage->selectedRows()))
         m_drawsPage->list()->clearSelection();
-}
-
-void MainWindow::onDrawsInfo()
-{
-    if (!m_session.isIdle())
-        return;
-    const core::TDrawsArray& draws = m_session.draws();
-    const int index = core::DrawIndexOfRow(draws, m_drawsPage->focusedRow());
-    if (index < 0)
-        return;
-    core::TDrawRec shown = draws[static_cast<std::size_t>(index)];
-    const core::TComb numbers = core::ShownNumbers(shown, m_session.windowState().SortedDraws);
-    std::copy(std::begin(numbers.v), std::end(numbers.v), std::begin(shown.Values));
-    m_session.showInformation(core::DrawInfoText(shown));
 }
 
 } // namespace ui

@@ -3,6 +3,9 @@
 // The main window: a frame of two page controls, the menus, the status bar and the actions.
 // Every command is an action; updateActionStates() decides what is enabled and checked.
 
+#include "core/GameTypes.h"
+#include "views/DrawDetail.h"
+
 #include <QHash>
 #include <QMainWindow>
 
@@ -20,9 +23,13 @@ class Session;
 
 namespace ui {
 
+class CardPage;
 class CombsPage;
 class DrawsPage;
+class GraphsPage;
+class LayoutPage;
 class StatPage;
+class WeekPage;
 
 class MainWindow : public QMainWindow
 {
@@ -43,6 +50,10 @@ public:
     DrawsPage* drawsPage() const { return m_drawsPage; }
     CombsPage* combsPage() const { return m_combsPage; }
     StatPage* statPage() const { return m_statPage; }
+    GraphsPage* graphsPage() const { return m_graphsPage; }
+    CardPage* cardPage() const { return m_cardPage; }
+    LayoutPage* layoutPage() const { return m_layoutPage; }
+    WeekPage* weekPage() const { return m_weekPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -77,6 +88,16 @@ private:
     void createStatActions();
     void createStatMenu(QMenu* menu);
     void updateStatActionStates(bool idle);
+    // The analysis pages, the card and layout colours, repeats and details (MainWindowViews.cpp).
+    void createViewsActions();
+    QWidget* createViewsPage(const QString& name);
+    void installViewsCommands();
+    // The pages hide as the window goes; their news must no longer reach it.
+    void detachViewsPages();
+    void updateViewsActionStates(bool idle);
+    void showDetail(std::vector<views::DetailRow> rows, const core::TComb& numbers);
+    void onCombsInfo();
+    void onAnalyzeRepeats();
 
     QAction* addAction(const QString& name, const QString& caption, const QString& hint = {});
     QAction* addToggle(const QString& name, const QString& caption, const QString& hint = {});
@@ -101,6 +122,10 @@ private:
     DrawsPage* m_drawsPage = nullptr;
     CombsPage* m_combsPage = nullptr;
     StatPage* m_statPage = nullptr;
+    GraphsPage* m_graphsPage = nullptr;
+    CardPage* m_cardPage = nullptr;
+    LayoutPage* m_layoutPage = nullptr;
+    WeekPage* m_weekPage = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};
     QString m_helpPath;

@@ -87,7 +87,7 @@ void MainWindow::createCombsMenu()
         {"CombsGen", "CombsOpen", "CombsSave"},
         {"CombsUndo", "CombsDelExists", "CombsDelSelected"},
         {"CombsCopy", "CombsPaste", "CombsSelectAll"},
-        {"CombsCheckNums", "CombsFindInDraws"},
+        {"CombsCheckNums", "CombsFindInDraws", "CombsInfo"},
     };
     for (const auto& group : groups) {
         if (!combs->isEmpty())

@@ -143,7 +143,11 @@ void MainWindow::createMenus()
 
     createCombsMenu();
     // Menus whose commands arrive with their pages.
-    createStatMenu(menuBar()->addMenu(tr("Статистика")));
+    QMenu* stat = menuBar()->addMenu(tr("Статистика"));
+    createStatMenu(stat);
+    stat->addSeparator();
+    stat->addAction(action(QStringLiteral("TotalSumCombs")));
+    stat->addAction(action(QStringLiteral("AnalyzeRepeats")));
     menuBar()->addMenu(tr("Ставки"));
     menuBar()->addMenu(tr("Рейтинг"));
     menuBar()->addMenu(tr("Регуляры"));
@@ -154,8 +158,13 @@ void MainWindow::createMenus()
     QMenu* view = menuBar()->addMenu(tr("Вид"));
     view->addAction(action(QStringLiteral("ColorDraws")));
     view->addAction(action(QStringLiteral("ColorCombs")));
+    for (const char* name : {"ColorCard", "ColorCardSequences", "ViewShemaGradient"})
+        view->addAction(action(QString::fromLatin1(name)));
     view->addSeparator();
     for (const char* name : {"TabGraps", "TabCard", "TabLayout", "TabWeek", "TabTables"})
+        view->addAction(action(QString::fromLatin1(name)));
+    view->addSeparator();
+    for (const char* name : {"ViewWeekChartMode", "ViewWeekChartType"})
         view->addAction(action(QString::fromLatin1(name)));
 
     QMenu* help = menuBar()->addMenu(tr("Помощь"));
@@ -184,6 +193,7 @@ void MainWindow::updateActionStates()
     for (const WebLink& link : kWebLinks)
         action(QString::fromLatin1(link.action))->setEnabled(idle && link.address[0] != '\0');
     updateStatActionStates(idle);
+    updateViewsActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }

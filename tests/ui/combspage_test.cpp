@@ -36,7 +36,7 @@ const QStringList kCombsActions = {
     QStringLiteral("CombsGen"),       QStringLiteral("CombsOpen"),        QStringLiteral("CombsSave"),
     QStringLiteral("CombsUndo"),      QStringLiteral("CombsDelExists"),   QStringLiteral("CombsDelSelected"),
     QStringLiteral("CombsCopy"),      QStringLiteral("CombsPaste"),       QStringLiteral("CombsSelectAll"),
-    QStringLiteral("CombsCheckNums"), QStringLiteral("CombsFindInDraws"),
+    QStringLiteral("CombsCheckNums"), QStringLiteral("CombsFindInDraws"), QStringLiteral("CombsInfo"),
 };
 
 struct Program

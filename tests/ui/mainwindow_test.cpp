@@ -6,6 +6,7 @@
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "ui/DrawListModel.h"
+#include "ui/DetailWindow.h"
 #include "ui/DrawsPage.h"
 #include "ui/MainWindow.h"
 
@@ -18,9 +19,12 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -226,9 +230,24 @@ void MainWindowTest::actionsFollowTheSelectionAndTheBusyState()
     p.session.leaveBusy();
     QVERIFY(p.window->action(QStringLiteral("DrawsAdd"))->isEnabled());
 
+    // The focused row 3 is draw 1111: the detail window opens on it.
     p.window->action(QStringLiteral("DrawsInfo"))->trigger();
-    QCOMPARE(p.io.messageTexts(app::MessageKind::Information).value(0),
-             QStringLiteral("Тираж № 1111 от 26/07/2026, значения: 8;22;38;39;46 e:0"));
+    auto* detail = p.window->findChild<ui::DetailWindow*>();
+    QVERIFY(detail);
+    QVERIFY(detail->isModal());
+    QAbstractItemModel* rows = detail->properties()->model();
+    QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Номер тиража:"));
+    QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("1111"));
+    QCOMPARE(rows->index(1, 0).data().toString(), QStringLiteral("Дата тиража:"));
+    QCOMPARE(rows->index(1, 1).data().toString(), QStringLiteral("26/07/2026"));
+    // Its matrix holds the draw's numbers 8, 22, 38, 39, 46 and nothing else.
+    QStringList shown;
+    for (int r = 0; r < detail->matrix()->rowCount(); ++r)
+        for (int c = 0; c < detail->matrix()->columnCount(); ++c)
+            if (!detail->matrix()->item(r, c)->text().isEmpty())
+                shown << detail->matrix()->item(r, c)->text();
+    QCOMPARE(shown, (QStringList{u"8"_s, u"22"_s, u"38"_s, u"39"_s, u"46"_s}));
+    detail->close();
 }
 
 void MainWindowTest::switchesAreStoredAtOnce()

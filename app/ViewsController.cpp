@@ -1,0 +1,288 @@
+#include "app/ViewsController.h"
+
+#include "app/Session.h"
+#include "core/IniFile.h"
+#include "core/Settings.h"
+#include "core/TextForms.h"
+#include "stats/StatList.h"
+#include "views/DrawWindow.h"
+#include "views/SumDistribution.h"
+
+#include <QHash>
+
+#include <exception>
+
+namespace app {
+
+namespace {
+
+// Size and content of the archive in one number: an edited draw changes it as much as a new one.
+std::int64_t archiveKey(const core::TDrawsArray& draws)
+{
+    const auto hash = qHashBits(draws.data(), draws.size() * sizeof(core::TDrawRec), draws.size());
+    return std::int64_t(hash & 0x7fffffffffffffff);
+}
+
+} // namespace
+
+ViewsController::ViewsController(Session& session) : m_session(session)
+{
+    for (int k = 0; k < views::kLayoutCompareLists; ++k)
+        m_compareLengths[std::size_t(k)] = views::kLayoutCompareDefaults[k];
+}
+
+void ViewsController::readState()
+{
+    core::IniFile ini(m_session.folder().stateFile());
+    ini.load();
+    const QString& section = core::kMainWindowSection;
+    m_colorCard = ini.readBool(section, QStringLiteral("ColorCard"), true);
+    m_colorCardSequences = ini.readBool(section, QStringLiteral("ColorCardSequences"), true);
+    m_layoutGradient = ini.readBool(section, QStringLiteral("LayoutGradient"), true);
+}
+
+void ViewsController::setShown(Page page, bool shown)
+{
+    if (m_shown[std::size_t(page)] == shown)
+        return;
+    m_shown[std::size_t(page)] = shown;
+    if (!shown)
+        return;
+    switch (page) {
+    case Page::Graphs:
+        graphCalc(true);
+        break;
+    case Page::Card:
+        cardFill(true);
+        break;
+    case Page::Layout:
+        layoutBuild(true);
+        layoutCompareBuild(true);
+        break;
+    case Page::Week:
+        weekBuild(true);
+        break;
+    }
+}
+
+void ViewsController::recalc(bool force)
+{
+    graphCalc(force);
+    cardFill(force);
+    layoutBuild(force);
+    layoutCompareBuild(force);
+    weekBuild(force);
+}
+
+ViewsController::CacheKey ViewsController::key(std::int64_t length, std::int64_t extra) const
+{
+    return {std::int64_t(m_session.draws().size()), archiveKey(m_session.draws()), m_session.drawsOffset(), length,
+            extra};
+}
+
+void ViewsController::showCalcError(const std::exception& e)
+{
+    const auto* convert = dynamic_cast<const core::EConvertError*>(&e);
+    m_session.showError(convert ? convert->message() : QString::fromLocal8Bit(e.what()));
+}
+
+// ---- the draw graph
+
+bool ViewsController::graphCalc(bool force)
+{
+    if (!isShown(Page::Graphs))
+        return false;
+    const bool sorted = m_session.windowState().SortedDraws;
+    const CacheKey k = key(m_graphLength, std::int64_t(m_graphMethod) * 2 + (sorted ? 1 : 0));
+    if (!force && k == m_graphKey)
+        return false;
+    m_graphKey = k;
+    m_graph = views::DrawGraph{};
+    const stats::TStatList& list = m_session.statList();
+    if (m_graphMethod < 0 || m_graphMethod >= list.Count() || m_session.draws().empty()) {
+        emit graphChanged();
+        return true;
+    }
+    {
+        BusyScope busy(m_session, tr("Анализ тиражей и построение графиков..."));
+        try {
+            const auto stat = list.CreateStat(m_graphMethod);
+            if (auto* graph = dynamic_cast<stats::TCustomGraphStat*>(stat.get()))
+                m_graph = views::ComputeDrawGraph(*graph, m_session.draws(), m_session.drawsOffset(), m_graphLength,
+                                                  sorted, list.Items(m_graphMethod).GetCaptionText());
+        } catch (const std::exception& e) {
+            showCalcError(e);
+        }
+    }
+    emit graphChanged();
+    return true;
+}
+
+// ---- the number card
+
+views::CardLook ViewsController::cardLook() const
+{
+    return {m_colorCard, m_colorCardSequences, m_session.config().ChannelSize};
+}
+
+bool ViewsController::cardFill(bool force)
+{
+    if (!isShown(Page::Card))
+        return false;
+    const std::int64_t archive = archiveKey(m_session.draws());
+    if (!force && archive == m_cardArchive)
+        return false;
+    m_cardArchive = archive;
+    BusyScope busy(m_session, tr("Обновление карты тиражей..."));
+    emit cardChanged();
+    return true;
+}
+
+void ViewsController::setColorCard(bool on)
+{
+    if (m_colorCard == on)
+        return;
+    m_colorCard = on;
+    m_session.storeStateBool(QStringLiteral("ColorCard"), on);
+    emit cardLookChanged();
+}
+
+void ViewsController::setColorCardSequences(bool on)
+{
+    if (m_colorCardSequences == on)
+        return;
+    m_colorCardSequences = on;
+    m_session.storeStateBool(QStringLiteral("ColorCardSequences"), on);
+    emit cardLookChanged();
+}
+
+// ---- the layout
+
+bool ViewsController::layoutBuild(bool force)
+{
+    if (!isShown(Page::Layout))
+        return false;
+    const CacheKey k = key(m_layoutLength);
+    if (!force && k == m_layoutKey)
+        return false;
+    m_layoutKey = k;
+    {
+        BusyScope busy(m_session, tr("Построение схемы выпадения номеров..."));
+        m_layout =
+            views::BuildLayoutGrid(m_session.draws(), m_session.drawsOffset(), m_layoutLength, m_session.nextDrawSet());
+    }
+    emit layoutChanged();
+    return true;
+}
+
+bool ViewsController::layoutCompareBuild(bool force)
+{
+    if (!isShown(Page::Layout))
+        return false;
+    std::int64_t lengths = 0;
+    for (int length : m_compareLengths)
+        lengths = lengths * 1000003 + length;
+    const CacheKey k = key(0, lengths);
+    if (!force && k == m_compareKey)
+        return false;
+    m_compareKey = k;
+    {
+        BusyScope busy(m_session, tr("Построение схемы выпадения номеров..."));
+        for (int i = 0; i < views::kLayoutCompareLists; ++i)
+            m_compare[std::size_t(i)] =
+                views::BuildLayoutCompare(m_session.draws(), m_session.drawsOffset(), m_compareLengths[std::size_t(i)]);
+    }
+    emit layoutCompareChanged();
+    return true;
+}
+
+void ViewsController::setLayoutGradient(bool on)
+{
+    if (m_layoutGradient == on)
+        return;
+    m_layoutGradient = on;
+    m_session.storeStateBool(QStringLiteral("LayoutGradient"), on);
+    emit layoutLookChanged();
+}
+
+// ---- the week statistics
+
+bool ViewsController::weekBuild(bool force)
+{
+    if (!isShown(Page::Week))
+        return false;
+    const CacheKey k = key(m_weekLength);
+    if (!force && k == m_weekKey)
+        return false;
+    m_weekKey = k;
+    {
+        BusyScope busy(m_session, tr("Построение статистики по дням недели..."));
+        m_week = views::BuildWeekTable(m_session.draws(), m_session.drawsOffset(), m_weekLength);
+    }
+    emit weekChanged();
+    return true;
+}
+
+// ---- the hand-over of grid numbers to the combination list
+
+bool ViewsController::filterByNumbers(const std::vector<int>& numbers, const QStringList& texts, const QString& name,
+                                      bool exclude)
+{
+    if (!m_session.isIdle() || m_session.combs().empty())
+        return false;
+    if (numbers.empty()) {
+        m_session.showError(tr("В выделенном диапазоне нет значений для фильтра!"));
+        return false;
+    }
+    try {
+        m_session.combsSaveUndo(true);
+        BusyScope busy(m_session, QString());
+        m_session.combsFilterByNumbers(numbers, texts, name, exclude);
+    } catch (const std::exception& e) {
+        showCalcError(e);
+        return false;
+    }
+    return true;
+}
+
+// ---- the windows
+
+views::RepeatsResult ViewsController::repeats(int length, int deep)
+{
+    BusyScope busy(m_session, QString());
+    const int total = int(std::min<std::int64_t>(length, std::int64_t(m_session.draws().size())));
+    UserIo& io = m_session.io();
+    io.progressBegin(tr("Идет сбор статистики...."), total);
+    views::RepeatsResult result =
+        views::ComputeRepeats(m_session.draws(), length, deep, [&io](int done) { io.progressStep(done); });
+    io.progressEnd();
+    return result;
+}
+
+std::vector<views::DetailRow> ViewsController::drawDetail(int index)
+{
+    BusyScope busy(m_session, QString());
+    return views::DetailRows(m_session.statList(),
+                             views::DrawDetailSubject(m_session.draws(), index, m_session.windowState().SortedDraws));
+}
+
+std::vector<views::DetailRow> ViewsController::combDetail(const core::TComb& comb)
+{
+    BusyScope busy(m_session, QString());
+    const views::DrawWindow w = views::AnalysisWindow(int(m_session.draws().size()), m_session.drawsOffset(), 1);
+    return views::DetailRows(m_session.statList(),
+                             views::CombDetailSubject(comb, w.Last, m_session.windowState().SortedDraws));
+}
+
+void ViewsController::sumDistribution()
+{
+    views::SumDistribution d;
+    {
+        BusyScope busy(m_session, tr("Идет сбор статистики...."));
+        d = views::ComputeSumDistribution(m_session.draws());
+    }
+    m_session.io().showGraph(
+        views::SumDistributionGraph(d, tr("Распределение сумм тиражей и всех возможных комбинаций")));
+}
+
+} // namespace app
