@@ -287,7 +287,9 @@ void StakesController::refresh(bool repaint, bool scrollToEnd)
             m_gridRecords = n;
         if (changed || scrollToEnd || repaint)
             emit refreshed(m_gridRecords, repaint, scrollToEnd);
-        if (changed && m_panelCount != n) {
+        // The panel follows the file even when the grid keeps its rows (an empty file already
+        // shows one blank row, which the first stake takes over).
+        if ((repaint || scrollToEnd) && m_panelCount != n) {
             m_panelCount = n;
             emit m_session.statusPanelsChanged();
         }
