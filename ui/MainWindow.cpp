@@ -10,6 +10,8 @@
 #include "ui/DrawListModel.h"
 #include "ui/DrawsPage.h"
 #include "ui/FirstRunDialog.h"
+#include "ui/RatingsPage.h"
+#include "ui/StakesPage.h"
 #include "ui/StatPage.h"
 #include "ui/WindowLayout.h"
 
@@ -115,6 +117,7 @@ void MainWindow::createPages()
     }
     // The systems page and its menu appear once the wheeling systems are set up.
     m_pcMain->setTabVisible(m_pcMain->indexOf(m_pages.value(QStringLiteral("tsSystems"))), false);
+    createStakesPages();
 
     m_splitter->addWidget(m_pcLists);
     m_splitter->addWidget(m_pcMain);
@@ -150,6 +153,8 @@ void MainWindow::readLayout()
     ListLayoutLoad(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
     m_combsPage->loadLayout(ini, section);
     m_statPage->loadLayout(ini, section);
+    m_stakesPage->loadLayout(ini, section);
+    m_ratingsPage->loadLayout(ini, section);
     for (const SwitchablePage& page : kSwitchablePages) {
         const QString key = QString::fromLatin1(page.key);
         const bool visible = ini.readBool(section, key, true);
@@ -170,6 +175,8 @@ void MainWindow::storeLayout()
     ListLayoutSave(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
     m_combsPage->saveLayout(ini, section);
     m_statPage->storeLayout(ini, section);
+    m_stakesPage->saveLayout(ini, section);
+    m_ratingsPage->saveLayout(ini, section);
     QString error;
     if (!ini.save(&error))
         m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));

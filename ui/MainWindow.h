@@ -22,6 +22,8 @@ namespace ui {
 
 class CombsPage;
 class DrawsPage;
+class RatingsPage;
+class StakesPage;
 class StatPage;
 
 class MainWindow : public QMainWindow
@@ -43,6 +45,8 @@ public:
     DrawsPage* drawsPage() const { return m_drawsPage; }
     CombsPage* combsPage() const { return m_combsPage; }
     StatPage* statPage() const { return m_statPage; }
+    StakesPage* stakesPage() const { return m_stakesPage; }
+    RatingsPage* ratingsPage() const { return m_ratingsPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -77,6 +81,13 @@ private:
     void createStatActions();
     void createStatMenu(QMenu* menu);
     void updateStatActionStates(bool idle);
+    // The pages "Ставки" and "Рейтинг" and their commands (MainWindowStakes.cpp).
+    void createStakesActions();
+    void createStakesPages();
+    void createStakesMenus();
+    void updateStakesActionStates(bool idle);
+    // The first selected row of the combination list, or -1.
+    int firstSelectedComb() const;
 
     QAction* addAction(const QString& name, const QString& caption, const QString& hint = {});
     QAction* addToggle(const QString& name, const QString& caption, const QString& hint = {});
@@ -101,6 +112,9 @@ private:
     DrawsPage* m_drawsPage = nullptr;
     CombsPage* m_combsPage = nullptr;
     StatPage* m_statPage = nullptr;
+    StakesPage* m_stakesPage = nullptr;
+    RatingsPage* m_ratingsPage = nullptr;
+    QActionGroup* m_effModeGroup = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};
     QString m_helpPath;

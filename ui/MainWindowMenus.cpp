@@ -103,6 +103,7 @@ void MainWindow::createActions()
     }
 
     createStatActions();
+    createStakesActions();
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
@@ -144,8 +145,7 @@ void MainWindow::createMenus()
     createCombsMenu();
     // Menus whose commands arrive with their pages.
     createStatMenu(menuBar()->addMenu(tr("Статистика")));
-    menuBar()->addMenu(tr("Ставки"));
-    menuBar()->addMenu(tr("Рейтинг"));
+    createStakesMenus();
     menuBar()->addMenu(tr("Регуляры"));
     m_systemsMenu = menuBar()->addMenu(tr("Системы"));
     m_systemsMenu->menuAction()->setVisible(false);
@@ -184,6 +184,7 @@ void MainWindow::updateActionStates()
     for (const WebLink& link : kWebLinks)
         action(QString::fromLatin1(link.action))->setEnabled(idle && link.address[0] != '\0');
     updateStatActionStates(idle);
+    updateStakesActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }
