@@ -12,6 +12,8 @@
 #include "ui/FirstRunDialog.h"
 #include "ui/GraphsPage.h"
 #include "ui/LayoutPage.h"
+#include "ui/RatingsPage.h"
+#include "ui/StakesPage.h"
 #include "ui/StatPage.h"
 #include "ui/WeekPage.h"
 #include "ui/WindowLayout.h"
@@ -122,6 +124,7 @@ void MainWindow::createPages()
     }
     // The systems page and its menu appear once the wheeling systems are set up.
     m_pcMain->setTabVisible(m_pcMain->indexOf(m_pages.value(QStringLiteral("tsSystems"))), false);
+    createStakesPages();
 
     installViewsCommands();
 
@@ -162,6 +165,8 @@ void MainWindow::readLayout()
     m_graphsPage->loadLayout(ini, section);
     m_layoutPage->loadLayout(ini, section);
     m_weekPage->loadLayout(ini, section);
+    m_stakesPage->loadLayout(ini, section);
+    m_ratingsPage->loadLayout(ini, section);
     for (const SwitchablePage& page : kSwitchablePages) {
         const QString key = QString::fromLatin1(page.key);
         const bool visible = ini.readBool(section, key, true);
@@ -185,6 +190,8 @@ void MainWindow::storeLayout()
     m_graphsPage->storeLayout(ini, section);
     m_layoutPage->storeLayout(ini, section);
     m_weekPage->storeLayout(ini, section);
+    m_stakesPage->saveLayout(ini, section);
+    m_ratingsPage->saveLayout(ini, section);
     QString error;
     if (!ini.save(&error))
         m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));

@@ -28,6 +28,8 @@ class CombsPage;
 class DrawsPage;
 class GraphsPage;
 class LayoutPage;
+class RatingsPage;
+class StakesPage;
 class StatPage;
 class WeekPage;
 
@@ -54,6 +56,8 @@ public:
     CardPage* cardPage() const { return m_cardPage; }
     LayoutPage* layoutPage() const { return m_layoutPage; }
     WeekPage* weekPage() const { return m_weekPage; }
+    StakesPage* stakesPage() const { return m_stakesPage; }
+    RatingsPage* ratingsPage() const { return m_ratingsPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -98,6 +102,13 @@ private:
     void showDetail(std::vector<views::DetailRow> rows, const core::TComb& numbers);
     void onCombsInfo();
     void onAnalyzeRepeats();
+    // The pages "Ставки" and "Рейтинг" and their commands (MainWindowStakes.cpp).
+    void createStakesActions();
+    void createStakesPages();
+    void createStakesMenus();
+    void updateStakesActionStates(bool idle);
+    // The first selected row of the combination list, or -1.
+    int firstSelectedComb() const;
 
     QAction* addAction(const QString& name, const QString& caption, const QString& hint = {});
     QAction* addToggle(const QString& name, const QString& caption, const QString& hint = {});
@@ -126,6 +137,9 @@ private:
     CardPage* m_cardPage = nullptr;
     LayoutPage* m_layoutPage = nullptr;
     WeekPage* m_weekPage = nullptr;
+    StakesPage* m_stakesPage = nullptr;
+    RatingsPage* m_ratingsPage = nullptr;
+    QActionGroup* m_effModeGroup = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};
     QString m_helpPath;

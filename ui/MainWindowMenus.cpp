@@ -103,6 +103,7 @@ void MainWindow::createActions()
     }
 
     createStatActions();
+    createStakesActions();
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
@@ -148,8 +149,7 @@ void MainWindow::createMenus()
     stat->addSeparator();
     stat->addAction(action(QStringLiteral("TotalSumCombs")));
     stat->addAction(action(QStringLiteral("AnalyzeRepeats")));
-    menuBar()->addMenu(tr("Ставки"));
-    menuBar()->addMenu(tr("Рейтинг"));
+    createStakesMenus();
     menuBar()->addMenu(tr("Регуляры"));
     m_systemsMenu = menuBar()->addMenu(tr("Системы"));
     m_systemsMenu->menuAction()->setVisible(false);
@@ -194,6 +194,7 @@ void MainWindow::updateActionStates()
         action(QString::fromLatin1(link.action))->setEnabled(idle && link.address[0] != '\0');
     updateStatActionStates(idle);
     updateViewsActionStates(idle);
+    updateStakesActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }
