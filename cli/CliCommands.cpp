@@ -23,10 +23,8 @@ int listDraws(app::Session& session, const QStringList& args)
     QCommandLineParser parser;
     const QCommandLineOption sortedOption(QStringLiteral("sorted"), tr("Числа каждого тиража по возрастанию."));
     parser.addOption(sortedOption);
-    if (const auto end = parseWord(parser, QStringLiteral("draws"), tr("Список тиражей, новые первыми."), args))
+    if (const auto end = parseWord(parser, QStringLiteral("draws"), tr("Список тиражей, новые первыми."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     const bool sorted = parser.isSet(sortedOption);
     if (!session.drawsLoad())
         return kFailed;
@@ -130,10 +128,8 @@ int RunStatus(app::Session& session, const QStringList& args)
     const QCommandLineOption offsetOption =
         valueOption(QStringLiteral("offset"), tr("Смещение точки анализа от последнего тиража."), QStringLiteral("K"));
     parser.addOption(offsetOption);
-    if (const auto end = parseWord(parser, QStringLiteral("status"), tr("Три панели архива в строке состояния."), args))
+    if (const auto end = parseWord(parser, QStringLiteral("status"), tr("Три панели архива в строке состояния."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     if (!session.drawsLoad())
         return kFailed;
     if (parser.isSet(offsetOption)) {

@@ -73,10 +73,8 @@ int listStakes(app::Session& session, const QStringList& args)
     const QCommandLineOption fromOption =
         valueOption(QStringLiteral("from"), tr("Первая выводимая запись (с 1)."), QStringLiteral("N"));
     parser.addOption(fromOption);
-    if (const auto end = parseWord(parser, QStringLiteral("stakes"), tr("Список ставок в порядке файла."), args))
+    if (const auto end = parseWord(parser, QStringLiteral("stakes"), tr("Список ставок в порядке файла."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     qint64 from = 0;
     if (parser.isSet(fromOption)) {
         const auto n = parseInt(parser.value(fromOption), 1, 2147483647);
@@ -132,6 +130,9 @@ int addStake(app::Session& session, const QStringList& args)
     QString comment;
     if (const auto end = options.read(parser, session, drawNum, copies, comment))
         return *end;
+    // The stake records the size of the candidate list, which the window generates at start-up.
+    if (!session.combsGenerate(session.genSettings(), false))
+        return kFailed;
     app::StakesController& stakes = session.stakes();
     stakes::TStakeRec rec = stakes.newStake(stakes::KindManual, drawNum, numbers, comment);
     return stakes.create(rec, copies) ? 0 : kFailed;
@@ -146,10 +147,8 @@ int addAllStakes(app::Session& session, const QStringList& args)
         valueOption(QStringLiteral("in"), tr("Комбинации из файла вместо сгенерированного списка."), QStringLiteral("FILE"));
     parser.addOption(inOption);
     if (const auto end = parseWord(parser, QStringLiteral("stakes add-all"),
-                                   tr("Сделать ставки для всех комбинаций списка."), args))
+                                   tr("Сделать ставки для всех комбинаций списка."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     if (!openBook(session))
         return kFailed;
     int drawNum = 0, copies = 1;
@@ -167,10 +166,8 @@ int checkStakes(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
     if (const auto end = parseWord(parser, QStringLiteral("stakes check"),
-                                   tr("Проверить ставки по архиву тиражей и вывести, сколько проверено."), args))
+                                   tr("Проверить ставки по архиву тиражей и вывести, сколько проверено."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     if (!openBook(session))
         return kFailed;
     session.stakes().checkManual();
@@ -205,10 +202,8 @@ int clearStakes(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
     if (const auto end = parseWord(parser, QStringLiteral("stakes clear"),
-                                   tr("Удалить все ставки; накопленный рейтинг сохраняется."), args))
+                                   tr("Удалить все ставки; накопленный рейтинг сохраняется."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     if (!openBook(session))
         return kFailed;
     if (!session.stakes().hasData())
@@ -228,10 +223,8 @@ int listRatings(app::Session& session, const QStringList& args)
         valueOption(QStringLiteral("mode"), tr("Режим столбцов E0..E5: 0, 1 или 2."), QStringLiteral("M"));
     parser.addOptions({sortOption, modeOption});
     if (const auto end =
-            parseWord(parser, QStringLiteral("ratings"), tr("Рейтинг: 18 столбцов списка, по строке на запись."), args))
+            parseWord(parser, QStringLiteral("ratings"), tr("Рейтинг: 18 столбцов списка, по строке на запись."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     int column = -1;
     bool descending = false;
     if (parser.isSet(sortOption)) {
@@ -280,10 +273,8 @@ int refreshRatings(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
     if (const auto end = parseWord(parser, QStringLiteral("ratings refresh"),
-                                   tr("Пересчитать рейтинг по текущим ставкам."), args))
+                                   tr("Пересчитать рейтинг по текущим ставкам."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     if (!openBook(session))
         return kFailed;
     static_cast<CliUserIo&>(session.io()).setAnswers({true});

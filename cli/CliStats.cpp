@@ -12,10 +12,8 @@ int RunMethods(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
     if (const auto end = parseWord(parser, QStringLiteral("methods"),
-                                   tr("Код и название каждого предлагаемого метода расчета статистики."), args))
+                                   tr("Код и название каждого предлагаемого метода расчета статистики."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     session.prepareStatistics();
     const stats::TStatList& list = session.statList();
     for (int i : list.SelectorMethods(false))
@@ -160,10 +158,8 @@ int RunGenerate(app::Session& session, const QStringList& args)
         valueOption(QStringLiteral("out"), tr("Сохранить список в файле комбинаций."), QStringLiteral("FILE"));
     parser.addOptions({modeOption, paramOption, outOption});
     if (const auto end = parseWord(parser, QStringLiteral("generate"),
-                                   tr("Генерировать список комбинаций и вывести его размер."), args))
+                                   tr("Генерировать список комбинаций и вывести его размер."), args, 0))
         return *end;
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().first()));
     const auto mode = optionValue(parser, modeOption);
     const auto param = optionValue(parser, paramOption);
     const auto out = optionValue(parser, outOption);

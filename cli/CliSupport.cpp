@@ -46,7 +46,7 @@ QCommandLineOption valueOption(const QString& name, const QString& help, const Q
 }
 
 std::optional<int> parseWord(QCommandLineParser& parser, const QString& word, const QString& synopsis,
-                             const QStringList& args)
+                             const QStringList& args, int maxPositionals)
 {
     parser.setApplicationDescription(synopsis);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Показать эту справку."));
@@ -73,6 +73,8 @@ std::optional<int> parseWord(QCommandLineParser& parser, const QString& word, co
         printLine(text);
         return 0;
     }
+    if (maxPositionals >= 0 && parser.positionalArguments().size() > maxPositionals)
+        return refuse(tr("Неизвестный параметр: %1").arg(parser.positionalArguments().at(maxPositionals)));
     return std::nullopt;
 }
 

@@ -22,9 +22,10 @@ std::optional<int> parseInt(const QString& text, int min, int max);
 
 // Parses the arguments of one word ("stakes add") with the options the parser was given, plus
 // --help. nullopt: the word goes on. Otherwise the run ends with that code: 0 after the help was
-// printed, kRefused after an unknown option or a missing value was reported.
+// printed, kRefused after an unknown option, a missing value or more than maxPositionals words
+// (-1: any number) was reported.
 std::optional<int> parseWord(QCommandLineParser& parser, const QString& word, const QString& synopsis,
-                             const QStringList& args);
+                             const QStringList& args, int maxPositionals = -1);
 // The value of an option, or nullopt when it was not given.
 std::optional<QString> optionValue(const QCommandLineParser& parser, const QCommandLineOption& option);
 // An option with a value ("--len N").

@@ -86,6 +86,7 @@ TEST_F(CliStakesTest, AStakeIsCheckedAtOnceAndListedAsTheGridShowsIt)
     ASSERT_EQ(first.size(), 9);
     EXPECT_EQ(first[0], QString::number(last.Num));
     EXPECT_EQ(first[1], u"Вручную"_s);
+    EXPECT_EQ(first[3], u"3162510"_s) << "the candidate list the window would hold";
     EXPECT_EQ(first[5], u"3"_s);
     EXPECT_EQ(first[7].replace(u',', u'.'), u"8.00"_s);
     EXPECT_EQ(first[8], u"Ставка \"вручную\""_s);
