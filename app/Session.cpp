@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/RatingsController.h"
+#include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "app/ViewsController.h"
 #include "core/DrawArchive.h"
@@ -29,7 +30,8 @@ BusyScope::~BusyScope()
 Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QObject* parent)
     : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments)),
       m_ratings(std::make_unique<RatingsController>(*this)),
-      m_stakes(std::make_unique<StakesController>(*this, *m_ratings)), m_views(std::make_unique<ViewsController>(*this))
+      m_stakes(std::make_unique<StakesController>(*this, *m_ratings)),
+      m_script(std::make_unique<ScriptController>(*this)), m_views(std::make_unique<ViewsController>(*this))
 {
     m_statList.setDraws(&m_draws);
 }
@@ -432,8 +434,17 @@ void Session::statListReload(bool keep)
 
 bool Session::canClose()
 {
-    // A running script is asked to stop first; that arrives with the script runner.
-    return !m_scriptRunning || m_stopRequested;
+    return m_script->canClose();
+}
+
+bool Session::scriptRunning() const
+{
+    return m_script->running();
+}
+
+bool Session::stopRequested() const
+{
+    return m_script->stopRequested();
 }
 
 } // namespace app

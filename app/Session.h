@@ -24,6 +24,7 @@
 namespace app {
 
 class RatingsController;
+class ScriptController;
 class StakesController;
 class ViewsController;
 
@@ -97,6 +98,8 @@ public:
     const StakesController& stakes() const { return *m_stakes; }
     RatingsController& ratings() { return *m_ratings; }
     const RatingsController& ratings() const { return *m_ratings; }
+    ScriptController& script() { return *m_script; }
+    const ScriptController& script() const { return *m_script; }
     std::int64_t totalCombs() const { return m_totalCombs; }
     const PrizeClass& prizeClass(int matched) const { return m_prizeClasses[matched]; }
 
@@ -274,13 +277,15 @@ public:
     void filterRecApply(const combos::TFilterRec& rec);
     // Replaces the list by the start list of a variant: nothing to undo, no history.
     void combsReplace(const core::TCombsArray& combs);
+    // Puts back a list and its history as a run had them before: nothing to undo.
+    void combsRestoreState(const core::TCombsArray& combs, const std::vector<combos::FilterHistoryRow>& history);
     // The filter dialog on an item, which is replaced by the edited one; false when cancelled.
     bool filterDialog(combos::TFilterItem& item);
     // ---- end of the filter conditions
 
     // ---- run flags
-    bool scriptRunning() const { return m_scriptRunning; }
-    bool stopRequested() const { return m_stopRequested; }
+    bool scriptRunning() const;
+    bool stopRequested() const;
     // Closing is allowed when no script runs or a stop was requested.
     bool canClose();
 
@@ -337,6 +342,7 @@ private:
     ExclusiveFile m_hold;
     std::unique_ptr<RatingsController> m_ratings;
     std::unique_ptr<StakesController> m_stakes;
+    std::unique_ptr<ScriptController> m_script;
 
     core::TCombsArray m_combs;
     core::TCombsArray m_undo;          // size = the undo count
@@ -349,8 +355,6 @@ private:
     int m_statMethod = -1;
     std::array<std::int64_t, 4> m_statCache{-1, -1, -1, -1};
 
-    bool m_scriptRunning = false;
-    bool m_stopRequested = false;
     bool m_batchMode = false;
 
     std::unique_ptr<ViewsController> m_views;

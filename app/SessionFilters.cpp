@@ -41,16 +41,17 @@ void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& 
     views::StatTableParams params = statParams(p.DrawsCount);
     const core::TCdlData* saved = hooks.savedCdl();
     params.Cdl = p.CdlOverride ? p.Cdl : (saved ? *saved : config().CDL);
-    std::vector<views::StatTableRow> rows;
-    {
+    std::vector<views::StatTableRow> rows = hooks.tableRows(method, params, [&] {
         showStatus(tr("Анализ тиражей и расчет статистики..."));
         const auto tableStat = m_statList.CreateStat(method);
         views::FullSetCounts counts;
+        views::StatTableParams full = params;
         if (prefetchOpen(method, counts))
-            params.FullSet = &counts;
-        rows = std::move(views::ComputeStatTable(*tableStat, m_draws, params).Rows);
+            full.FullSet = &counts;
+        std::vector<views::StatTableRow> computed = std::move(views::ComputeStatTable(*tableStat, m_draws, full).Rows);
         showStatus(QString());
-    }
+        return computed;
+    });
     views::SortStatRows(rows, p.SortColumn, true);
 
     if (hooks.stopRequested())
@@ -149,6 +150,15 @@ void Session::filterRecApply(const combos::TFilterRec& rec, combos::FilterRunHoo
         if (m_combs.size() > 1 && part.Enabled)
             filterApply(part, hooks);
     }
+}
+
+void Session::combsRestoreState(const core::TCombsArray& combs, const std::vector<combos::FilterHistoryRow>& history)
+{
+    m_combs = combs;
+    m_undo.clear();
+    m_history = history;
+    emit filterHistoryChanged();
+    combsRefresh();
 }
 
 void Session::combsReplace(const core::TCombsArray& combs)

@@ -5,6 +5,7 @@
 
 #include "app/ProcessList.h"
 #include "app/RatingsController.h"
+#include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "app/ViewsController.h"
 #include "core/GameMath.h"
@@ -35,8 +36,6 @@ void Session::create()
     try {
         // Combination list and undo copy start empty; the random generator is seeded by Qt.
         // Cached views and run flags start clean.
-        m_scriptRunning = false;
-        m_stopRequested = false;
         m_batchMode = false;
         readWindowState();
         m_views->readState();
@@ -80,6 +79,7 @@ void Session::readWindowState()
         m_state.FirstRun = ini.readBool(section, QStringLiteral("FirstRun"), false);
         m_stakes->readState(ini);
         m_ratings->readState(ini);
+        m_script->readState(ini.readBool(section, QStringLiteral("ScriptLogEnabled"), false));
         if (!m_state.PrefetchsInit && readable) {
             m_state.PrefetchsInit = true;
             ini.writeBool(section, QStringLiteral("PrefetchsInit"), true);
@@ -146,7 +146,8 @@ Session::InitResult Session::initialise()
         combsGenerate(m_genSettings, true);
         recalcViews(true);
         m_ratings->load();
-        // The regular-stake tables and the current script are loaded here.
+        // The regular-stake tables are loaded here.
+        m_script->loadWorkingCopy();
 
         const bool loadOnly = hasCommandWord(QStringLiteral("loadonly"));
         const bool fullRecreate = hasCommandWord(QStringLiteral("fullrecreate"));

@@ -80,6 +80,14 @@ public:
     virtual bool editMultiStake(int& drawNum, int& copies, QString& comment) = 0;
     // The delete-by-condition dialog: the comparison 0..4 and the number of matches.
     virtual bool editStakeFilter(int& op, int& value) = 0;
+    // The script line editor titled with caption; line is edited in place (empty: a new line,
+    // whose excluded-draws box starts at defaultExclude). False when cancelled.
+    virtual bool editScriptLine(QString& line, const QString& caption, int defaultExclude) = 0;
+    // "Количество тестов": a count 1..max, or 0 when cancelled.
+    virtual int askTestCount(int max) = 0;
+    // Lets pending window events run, the person's input included, without changing what is
+    // shown: the heartbeat of a script run, whose stop action must stay within reach.
+    virtual void processEvents() {}
     // The general graph window ("График") with the given series, shown modally.
     virtual void showGraph(const core::GraphData& graph) = 0;
 };

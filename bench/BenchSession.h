@@ -38,6 +38,8 @@ public:
     bool editStake(stakes::TStakeRec&, int&) override { return false; }
     bool editMultiStake(int&, int&, QString&) override { return false; }
     bool editStakeFilter(int&, int&) override { return false; }
+    bool editScriptLine(QString&, const QString&, int) override { return false; }
+    int askTestCount(int) override { return 0; }
 };
 
 inline QTemporaryDir& dataDir()

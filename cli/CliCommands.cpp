@@ -166,8 +166,16 @@ constexpr Word kWords[] = {
      RunStakes},
     {"ratings", "ratings [--sort COL[:desc]] [--mode 0|1|2]\n"
                 "ratings refresh\n"
-                "ratings export FILE",
+                "ratings export FILE\n"
+                "ratings to-script ROW...",
      RunRatings},
+    {"script", "script show [--file FILE]\n"
+               "script add LINE\n"
+               "script load FILE [--append]\n"
+               "script save FILE\n"
+               "script run [--file FILE] [--offset K] [--log]\n"
+               "script test --count N [--file FILE] [--log]",
+     RunScript},
     {"graph", "graph CODE [--len N] [--offset K] [--sorted]", RunGraph},
     {"layout", "layout [--len L] [--offset K]\n"
                "layout --compare [--lens L1,L2,L3,L4,L5] [--offset K]",

@@ -35,6 +35,8 @@ int RunGenerate(app::Session& session, const QStringList& args);
 int RunFilter(app::Session& session, const QStringList& args);
 int RunStakes(app::Session& session, const QStringList& args);
 int RunRatings(app::Session& session, const QStringList& args);
+int RunScript(app::Session& session, const QStringList& args);
+int RunRatingsToScript(app::Session& session, const QStringList& args);
 int RunGraph(app::Session& session, const QStringList& args);
 int RunLayout(app::Session& session, const QStringList& args);
 int RunWeek(app::Session& session, const QStringList& args);

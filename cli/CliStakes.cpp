@@ -321,6 +321,8 @@ int RunRatings(app::Session& session, const QStringList& args)
         return refreshRatings(session, args.mid(1));
     if (sub == QLatin1String("export"))
         return exportRatings(session, args.mid(1));
+    if (sub == QLatin1String("to-script"))
+        return RunRatingsToScript(session, args.mid(1));
     return listRatings(session, args);
 }
 

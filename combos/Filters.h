@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <list>
 #include <vector>
 
@@ -171,6 +172,16 @@ public:
     // The coefficients saved when the run started, which a filter without coefficients of its
     // own computes the weight with; nullptr: the configuration's current ones.
     virtual const core::TCdlData* savedCdl() { return nullptr; }
+    // The rows of a method's table for these parameters, in table order, as compute makes them.
+    // A run may hand out the rows it computed before for the same method and parameters: the
+    // draws and the settings do not change while it runs.
+    virtual std::vector<views::StatTableRow> tableRows(int method, const views::StatTableParams& params,
+                                                       const std::function<std::vector<views::StatTableRow>()>& compute)
+    {
+        (void)method;
+        (void)params;
+        return compute();
+    }
 };
 
 // Whether a condition stands for one variant per condition value (the "at least" and "at most"

@@ -17,6 +17,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -223,6 +224,27 @@ bool QtUserIo::editStakeFilter(int& op, int& value)
     op = dialog.op();
     value = dialog.value();
     return true;
+}
+
+bool QtUserIo::editScriptLine(QString&, const QString&, int)
+{
+    // The line editor arrives with the script page.
+    return false;
+}
+
+int QtUserIo::askTestCount(int max)
+{
+    bool ok = false;
+    const int count = QInputDialog::getInt(m_owner, QObject::tr("Количество тестов"),
+                                           QObject::tr("Укажите количество тестов:"), std::min(10, max), 1, max, 1, &ok);
+    return ok ? count : 0;
+}
+
+void QtUserIo::processEvents()
+{
+    // User input runs too: a script run keeps "Стоп" within reach while everything else is
+    // disabled.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 } // namespace ui

@@ -45,6 +45,9 @@ public:
     bool editStake(stakes::TStakeRec& rec, int& copies) override;
     bool editMultiStake(int& drawNum, int& copies, QString& comment) override;
     bool editStakeFilter(int& op, int& value) override;
+    bool editScriptLine(QString& line, const QString& caption, int defaultExclude) override;
+    int askTestCount(int max) override;
+    void processEvents() override;
 
 private:
     QPointer<QWidget> m_owner;

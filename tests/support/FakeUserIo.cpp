@@ -181,4 +181,22 @@ bool FakeUserIo::editStakeFilter(int& op, int& value)
     return true;
 }
 
+bool FakeUserIo::editScriptLine(QString& line, const QString& caption, int defaultExclude)
+{
+    scriptLineStarts.append({line, caption, defaultExclude});
+    if (scriptLineEdits.isEmpty())
+        return false;
+    const auto edit = scriptLineEdits.dequeue();
+    if (!edit)
+        return false;
+    line = *edit;
+    return true;
+}
+
+int FakeUserIo::askTestCount(int max)
+{
+    testCountMaxima << max;
+    return testCounts.isEmpty() ? 0 : std::min(testCounts.dequeue(), max);
+}
+
 } // namespace testsupport

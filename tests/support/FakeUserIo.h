@@ -55,6 +55,8 @@ public:
     bool editStake(stakes::TStakeRec& rec, int& copies) override;
     bool editMultiStake(int& drawNum, int& copies, QString& comment) override;
     bool editStakeFilter(int& op, int& value) override;
+    bool editScriptLine(QString& line, const QString& caption, int defaultExclude) override;
+    int askTestCount(int max) override;
 
     // Answers, taken in order.
     QQueue<bool> answers;
@@ -82,6 +84,10 @@ public:
     };
     QQueue<std::optional<MultiStake>> multiStakeEdits;
     QQueue<std::optional<std::pair<int, int>>> stakeFilterEdits;
+    // Each line editor takes the next text, or is empty to cancel; each test count question
+    // takes the next count (0 cancels).
+    QQueue<std::optional<QString>> scriptLineEdits;
+    QQueue<int> testCounts;
 
     // What the person saw.
     QList<ShownMessage> messages;
@@ -98,6 +104,14 @@ public:
     QList<int> progressSteps;
     int progressEnds = 0;
     QStringList pickerFilters;
+    struct ScriptLineStart
+    {
+        QString line;
+        QString caption;
+        int defaultExclude;
+    };
+    QList<ScriptLineStart> scriptLineStarts;
+    QList<int> testCountMaxima;
     // The values each multi-stake dialog was opened with.
     QList<MultiStake> multiStakeStarts;
     // Every graph window shown, in order.

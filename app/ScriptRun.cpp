@@ -1,0 +1,592 @@
+// The run and the back-test of the script: the order of steps of a pass over the lines, the
+// start list of a line, the variants of its filters and the stakes made from what is left.
+
+#include "app/ScriptController.h"
+
+#include "app/ScriptRunCache.h"
+#include "app/Session.h"
+#include "app/StakesController.h"
+#include "combos/Filters.h"
+#include "core/Cp1251.h"
+#include "core/GameMath.h"
+#include "core/TextForms.h"
+#include "stakes/StakeIndex.h"
+#include "stakes/Systems.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include <map>
+#include <tuple>
+
+namespace app {
+
+namespace {
+
+constexpr int kRuleWidth = 94;
+
+QString rule(char c)
+{
+    return QString(kRuleWidth, QLatin1Char(c));
+}
+
+QString banner(const QString& text, char fill)
+{
+    return text.leftJustified(kRuleWidth, QLatin1Char(fill));
+}
+
+} // namespace
+
+// The run as the filters see it: the log, the stop flag, the status, the saved coefficients and
+// the tables the run computed before.
+class ScriptRunHooks : public combos::FilterRunHooks
+{
+public:
+    explicit ScriptRunHooks(ScriptController& c) : m_c(c) {}
+
+    bool logging() override { return m_c.m_logEnabled; }
+    void log(const QString& text) override
+    {
+        if (m_capture)
+            *m_capture << text;
+        m_c.log(text);
+    }
+    bool stopRequested() override { return m_c.pollStop(); }
+    void requestStop() override { m_c.m_stop = true; }
+    void progress(const QString& text) override { m_c.m_session.showStatus(text); }
+    const core::TCdlData* savedCdl() override { return &m_c.m_savedCdl; }
+    std::vector<views::StatTableRow> tableRows(int method, const views::StatTableParams& params,
+                                               const std::function<std::vector<views::StatTableRow>()>& compute) override
+    {
+        if (!m_c.m_caching || !m_c.m_cache)
+            return compute();
+        auto& tables = m_c.m_cache->tables;
+        const TableKey key = tableKey(method, params);
+        const auto found = tables.find(key);
+        if (found != tables.end())
+            return found->second;
+        std::vector<views::StatTableRow> rows = compute();
+        tables.emplace(key, rows);
+        return rows;
+    }
+
+    // Log lines written meanwhile are also kept in the list given.
+    void capture(QStringList* lines) { m_capture = lines; }
+
+private:
+    ScriptController& m_c;
+    QStringList* m_capture = nullptr;
+};
+
+// ---- status and stop
+
+void ScriptController::progress(int line, int variant, const QString& text, int total)
+{
+    m_line = line;
+    m_step = total != 0 ? tr("Фильтр %1 из %2: %3").arg(variant).arg(total).arg(text) : text;
+    emit panelsChanged();
+    m_session.io().processEvents();
+}
+
+bool ScriptController::pollStop()
+{
+    // Events run about twenty times a second: often enough for "Стоп", seldom enough to cost
+    // nothing next to the filter passes.
+    if ((++m_pollTicks & 15) == 0 || !m_polled.isValid() || m_polled.elapsed() >= 50) {
+        if (!m_polled.isValid() || m_polled.elapsed() >= 50) {
+            m_polled.start();
+            m_session.io().processEvents();
+        }
+    }
+    return m_stop;
+}
+
+bool ScriptController::requestStop()
+{
+    if (!m_running || m_stop)
+        return m_stop;
+    if (!m_session.askQuestion(tr("Подтверждение"), tr("Остановить выполнение сценария?")))
+        return false;
+    log(banner(tr("### ВЫПОЛНЕНИЕ СЦЕНАРИЯ ПРЕРВАНО "), '#'));
+    m_stop = true;
+    m_lastEnd = RunEnd::Stopped;
+    emit runningChanged(true);
+    return true;
+}
+
+bool ScriptController::canClose()
+{
+    return !m_running || m_stop || requestStop();
+}
+
+// ---- the run log
+
+void ScriptController::logStart()
+{
+    m_logFailed = false;
+    m_logPath.clear();
+    if (m_logEnabled)
+        m_logPath = m_session.folder().file(
+            QStringLiteral("ScriptLog_%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"))));
+}
+
+void ScriptController::log(const QString& text)
+{
+    if (!m_logEnabled)
+        return;
+    if (m_logPath.isEmpty())
+        logStart();
+    if (!m_logFile.isOpen() || m_logFile.fileName() != m_logPath) {
+        m_logFile.close();
+        m_logFile.setFileName(m_logPath);
+        if (!m_logFile.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            if (!m_logFailed)
+                m_session.showError(tr("Ошибка записи журнала: %1!").arg(m_logFile.errorString()));
+            m_logFailed = true;
+            return;
+        }
+    }
+    const QByteArray bytes =
+        cp1251::encode(QDateTime::currentDateTime().toString(QStringLiteral("[yyyy-MM-dd hh:mm:ss]: ")) + text) +
+        "\r\n";
+    // The line reaches the file at once, so a log survives whatever ends the program.
+    if (m_logFile.write(bytes) != bytes.size() || !m_logFile.flush()) {
+        // Reported once per run: a full disk would otherwise ask for a click per line.
+        if (!m_logFailed)
+            m_session.showError(tr("Ошибка записи журнала: %1!").arg(m_logFile.errorString()));
+        m_logFailed = true;
+    }
+}
+
+void ScriptController::logFinish()
+{
+    m_logFile.close();
+    if (m_logEnabled && !m_logPath.isEmpty() && QFileInfo::exists(m_logPath)) {
+        m_lastLog = m_logPath;
+        m_session.io().openUrl(m_logPath);
+    }
+    m_logPath.clear();
+}
+
+// ---- run and test
+
+void ScriptController::begin(int cycle)
+{
+    m_session.showStatus(tr("Выполнение сценария..."));
+    m_lastLog.clear();
+    logStart();
+    log(banner(tr("### ЗАПУСК СЦЕНАРИЯ "), '#'));
+    m_running = true;
+    m_stop = false;
+    m_lastEnd = RunEnd::Completed;
+    m_cycle = cycle;
+    m_session.stakes().resetRunCounter();
+    m_systemsReported.clear();
+    m_cache = std::make_unique<ScriptRunCache>();
+    progress(0, 0, tr("Выполнение сценария..."), 0);
+    emit runningChanged(true);
+}
+
+void ScriptController::finish(bool stopped)
+{
+    if (!stopped)
+        progress(0, 0, tr("Сценарий завершен!"), 0);
+    m_cycle = 0;
+    m_running = false;
+    m_stop = false;
+    m_cache.reset();
+    emit runningChanged(false);
+    emit panelsChanged();
+    log(banner(tr("### ЗАВЕРШЕНИЕ СЦЕНАРИЯ "), '#'));
+    logFinish();
+    m_session.showStatus(QString());
+}
+
+bool ScriptController::run()
+{
+    if (m_running || !m_session.isIdle() || m_lines.isEmpty() || m_session.draws().empty())
+        return false;
+    begin(1);
+    const auto offsetLines = [this] {
+        log(rule('='));
+        log(banner(tr("=== Выполнение сценария для смещения %1 ").arg(m_session.drawsOffset(), 6, 10, QLatin1Char('0')), '='));
+        log(rule('='));
+    };
+    offsetLines();
+    runAll();
+    finish(m_stop);
+    return true;
+}
+
+bool ScriptController::test()
+{
+    if (m_running || !m_session.isIdle() || m_lines.isEmpty() || m_session.draws().empty())
+        return false;
+    const int count = m_session.io().askTestCount(int(m_session.draws().size()) - 1);
+    return count > 0 && testWith(count);
+}
+
+bool ScriptController::testWith(int count)
+{
+    const int max = int(m_session.draws().size()) - 1;
+    if (m_running || !m_session.isIdle() || m_lines.isEmpty() || count < 1 || count > max)
+        return false;
+    begin(0);
+    const int remembered = m_session.drawsOffset();
+    // The views are not recalculated for every cycle; they follow once the test is over.
+    const bool batch = m_session.batchMode();
+    m_session.setBatchMode(true);
+    for (int k = count; k >= 1; --k) {
+        ++m_cycle;
+        progress(0, 0, tr("Выполнение сценария..."), 0);
+        if (m_stop)
+            break;
+        m_session.setDrawsOffset(k);
+        if (m_stop)
+            break;
+        log(rule('='));
+        log(banner(tr("=== Выполнение сценария для смещения %1 ").arg(k, 6, 10, QLatin1Char('0')), '='));
+        log(rule('='));
+        if (m_stop)
+            break;
+        runAll();
+        if (m_stop)
+            break;
+    }
+    const bool stopped = m_stop;
+    m_session.setBatchMode(batch);
+    if (!stopped)
+        m_session.setDrawsOffset(remembered);
+    else
+        m_session.recalcViews(true);
+    m_stop = false;
+    progress(0, 0, tr("Сценарий завершен!"), 0);
+    finish(false);
+    return true;
+}
+
+void ScriptController::checkStakes()
+{
+    m_session.stakes().checkAndSave();
+    m_session.stakes().refresh(true, false);
+}
+
+void ScriptController::runAll()
+{
+    m_session.stakes().scriptStakesBegin();
+    m_session.combsBufferReset();
+    if (m_cache) {
+        m_cache->excluded.clear();
+        m_cache->chain.clear();
+    }
+    m_savedCdl = m_session.config().CDL;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        if (m_stop)
+            break;
+        const QString line = m_lines[i];
+        if (scripts::ScriptLineIsSeparator(line.trimmed()))
+            continue;
+        emit lineRunning(i);
+        log(rule('-'));
+        log(tr("Выполнение строки %1: \"%2\"").arg(i + 1, 3, 10, QLatin1Char('0')).arg(line));
+        log(rule('-'));
+        runLine(i, line);
+        emit lineRunning(-1);
+        if (m_stop)
+            break;
+    }
+    if (!m_session.stakes().checkOnLine())
+        checkStakes();
+    m_session.combsBufferReset();
+    if (m_cache)
+        m_cache->chain.clear();
+}
+
+void ScriptController::runLine(int index, const QString& line)
+{
+    ScriptRunHooks hooks(*this);
+    const int lineNo = index + 1;
+    const scripts::TScriptHeader header = scripts::ScriptHeaderParse(scripts::ScriptLineField(line, 1));
+    const QString comment = scripts::ScriptLineField(line, 9);
+    const QString headerShort = scripts::ScriptHeaderShort(header);
+    m_session.combsDropUndo();
+    const int stakesBefore = m_session.stakes().runStakes();
+    const auto report = [&](int variant, int before) {
+        if (m_reporter)
+            m_reporter({lineNo, variant, qint64(m_session.combs().size()), m_session.stakes().runStakes() - before});
+    };
+    // The steps of the line; a stop ends them at the next step.
+    const auto steps = [&] {
+        std::vector<combos::TFilterItem> items;
+        for (int k = 1; k <= scripts::kLineFilters; ++k) {
+            const QString field = scripts::ScriptLineField(line, k + 1);
+            if (!field.isEmpty())
+                items.push_back(combos::FilterItemParse(field, m_session.statList()));
+        }
+        if (m_stop)
+            return;
+        log(tr("Создание всех вариантов фильтров..."));
+        progress(lineNo, 0, tr("Создание всех вариантов фильтров..."), 0);
+        combos::TFilterVarList variants;
+        if (!items.empty()) {
+            variants = combos::FilterVariantsBuild(items, int(items.size()), hooks);
+            log(tr("Создано %1 вариантов фильтров.").arg(variants.size()));
+        }
+        if (m_stop)
+            return;
+        if (variants.empty()) {
+            log(tr("{ERROR} Фильтры не применялись!"));
+            log(QString());
+            progress(lineNo, 0, headerShort, 0);
+            log(tr("Создание начального списка комбинаций..."));
+            if (!startList(header))
+                return;
+            log(tr("Количество комбинаций в списке: %1").arg(m_session.combs().size()));
+            const int before = m_session.stakes().runStakes();
+            makeStakes(header, lineNo, headerShort, comment, 0);
+            report(0, before);
+            if (m_session.stakes().checkOnLine())
+                checkStakes();
+            return;
+        }
+        const int total = int(variants.size());
+        for (int number = 1; !variants.empty() && !m_stop; ++number) {
+            const combos::TFilterRec rec = std::move(variants.front());
+            variants.pop_front();
+            const QString recText = combos::FilterRecText(rec);
+            log(QString());
+            log(rule('-'));
+            log(tr("Применение набора фильтров %1: \"%2\"").arg(number, 3, 10, QLatin1Char('0')).arg(recText));
+            log(rule('-'));
+            progress(lineNo, number, recText, total);
+            log(tr("Создание начального списка комбинаций..."));
+            if (!startList(header))
+                return;
+            log(tr("Количество комбинаций в списке: %1").arg(m_session.combs().size()));
+            // The variant that comes next decides which of this one's steps are worth keeping.
+            m_nextVariant = variants.empty() ? nullptr : &variants.front();
+            applyVariant(rec, header);
+            m_nextVariant = nullptr;
+            if (m_stop)
+                return;
+            const int before = m_session.stakes().runStakes();
+            makeStakes(header, lineNo, headerShort + QStringLiteral(" + ") + recText, comment, number);
+            report(number, before);
+            log(rule('-'));
+            if (m_session.stakes().checkOnLine())
+                checkStakes();
+        }
+    };
+    try {
+        steps();
+    } catch (const core::EConvertError& e) {
+        m_stop = true;
+        m_lastEnd = RunEnd::Failed;
+        m_session.showError(e.message());
+    } catch (const std::bad_alloc&) {
+        m_stop = true;
+        m_lastEnd = RunEnd::Failed;
+        m_session.showError(tr("Недостаточно памяти для выполнения строки сценария %1.").arg(lineNo));
+    }
+    m_nextVariant = nullptr;
+    // Stakes made before a stop are still checked when checking goes line by line.
+    if (m_stop && m_session.stakes().checkOnLine() && m_session.stakes().runStakes() != stakesBefore)
+        checkStakes();
+    m_session.combsDropUndo();
+}
+
+bool ScriptController::startList(const scripts::TScriptHeader& header)
+{
+    if (header.StartList == scripts::StartFull || header.StartList == scripts::StartExcl) {
+        if (m_caching && m_cache && m_cache->hasFull) {
+            m_session.combsReplace(m_cache->full);
+        } else {
+            if (!m_session.combsGenerate(m_session.genSettings(), true)) {
+                m_stop = true;
+                m_lastEnd = RunEnd::Failed;
+                return false;
+            }
+            if (m_caching && m_cache) {
+                m_cache->full = m_session.combs();
+                m_cache->hasFull = true;
+            }
+        }
+        if (pollStop())
+            return false;
+    }
+    if (header.StartList == scripts::StartExcl && header.ExcludeCount > 0) {
+        const int offset = m_session.drawsOffset();
+        const std::pair<int, int> key{offset, header.ExcludeCount};
+        if (m_caching && m_cache) {
+            const auto found = m_cache->excluded.find(key);
+            if (found != m_cache->excluded.end()) {
+                m_session.combsReplace(found->second);
+            } else {
+                m_session.combsSaveUndo(true);
+                m_session.combsExcludeDraws(header.ExcludeCount);
+                m_cache->excluded.emplace(key, m_session.combs());
+            }
+        } else if (!m_session.combsBufferLoad(offset, header.ExcludeCount)) {
+            m_session.combsSaveUndo(true);
+            m_session.combsExcludeDraws(header.ExcludeCount);
+            m_session.combsBufferSave(offset, header.ExcludeCount);
+        }
+        if (pollStop())
+            return false;
+    }
+    if (header.ClearStakes)
+        m_session.stakes().clearForRun();
+    return true;
+}
+
+void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts::TScriptHeader& header)
+{
+    ScriptRunHooks hooks(*this);
+    // The current list is the previous variant's end: nothing is shared.
+    if (!m_caching || !m_cache || header.StartList == scripts::StartCurrent) {
+        m_session.filterRecApply(rec, hooks);
+        return;
+    }
+    // The places this variant shares with the next one, from the first place on.
+    int shared = 0;
+    if (m_nextVariant)
+        while (shared < combos::kFilterPlaces && (*m_nextVariant)[std::size_t(shared)] == rec[std::size_t(shared)])
+            ++shared;
+
+    auto& chain = m_cache->chain;
+    std::size_t depth = 0;
+    for (int place = 0; place < combos::kFilterPlaces; ++place) {
+        if (hooks.stopRequested())
+            return;
+        const combos::TFilterPart& part = rec[std::size_t(place)];
+        if (m_session.combs().size() <= 1 || !part.Enabled)
+            continue;
+        if (depth < chain.size() && chain[depth].Place == place && chain[depth].Part == part) {
+            // The previous variant left exactly this list, history and log after this filter.
+            const ScriptRunCache::Step& step = chain[depth++];
+            m_session.combsRestoreState(step.List, step.History);
+            for (const QString& text : step.Log)
+                log(text);
+            continue;
+        }
+        chain.resize(depth);
+        QStringList captured;
+        hooks.capture(&captured);
+        m_session.filterApply(part, hooks);
+        hooks.capture(nullptr);
+        if (place < shared && !m_stop) {
+            chain.push_back({place, part, m_session.combs(), m_session.filterHistory(), captured});
+            ++depth;
+        }
+    }
+    chain.resize(std::min(chain.size(), depth));
+}
+
+void ScriptController::stake(const core::TComb& comb, const QString& comment, bool newOnly, bool bulk)
+{
+    m_session.stakes().scriptStakeAdd(core::ValueSetFromComb(comb), comment, newOnly, bulk);
+}
+
+void ScriptController::makeStakes(const scripts::TScriptHeader& header, int line, const QString& filtersText,
+                                  const QString& comment, int variant)
+{
+    const int mode = header.ResultMode;
+    log(tr("{*} Добавление ставки, режим: \"%1\"").arg(scripts::ResultModeCaption(mode)));
+    const core::TCombsArray& combs = m_session.combs();
+    const std::size_t count = combs.size();
+    if (count == 0 || mode == scripts::ResultNone)
+        return;
+    const QString stakeComment = scripts::StakeCommentText(line, variant, comment, filtersText);
+    if (count > 1 && mode == scripts::ResultStop) {
+        m_stop = true;
+        m_lastEnd = RunEnd::Stopped;
+        log(tr("{!} Сценарий остановлен!"));
+        m_session.showWarning(tr("Выполнение сценария прервано, т.к. после применения всех фильтров в списке комбинаций "
+                                 "их осталось более одной: %1!\n\nФильтры: %2")
+                                  .arg(count)
+                                  .arg(stakeComment));
+        return;
+    }
+    if (count > 1 && mode == scripts::ResultSkip) {
+        log(tr("{-} Ставка игнорирована!"));
+        return;
+    }
+    if (m_stop)
+        return;
+    if (count == 1) {
+        stake(combs[0], stakeComment, header.NewOnly, false);
+    } else {
+        switch (mode) {
+        case scripts::ResultRandom:
+            stake(combs[std::size_t(m_random.bounded(quint64(count)))], stakeComment, header.NewOnly, false);
+            break;
+        case scripts::ResultFirst:
+            stake(combs.front(), stakeComment, header.NewOnly, false);
+            break;
+        case scripts::ResultLast:
+            stake(combs.back(), stakeComment, header.NewOnly, false);
+            break;
+        case scripts::ResultAll:
+            for (std::size_t i = 0; i < combs.size(); ++i) {
+                if (pollStop())
+                    break;
+                stake(combs[i], stakeComment, header.NewOnly, true);
+            }
+            break;
+        case scripts::ResultSystemAll:
+        case scripts::ResultSystemCombs: {
+            const core::TByteArray numbers = core::CollectNumbers(combs.data(), combs.size());
+            const int n = int(numbers.size());
+            const stakes::SystemExpansion system =
+                stakes::SystemExpand(m_session.folder().file(QStringLiteral("Systems")), numbers);
+            if (system.Combs.empty()) {
+                log(tr("{#} Системная игра для %1 чисел [ОШИБКА]: \"%2\"").arg(n).arg(system.Message));
+                // A test meets the same missing system in every cycle; the person hears of it once.
+                if (!m_systemsReported.contains(n)) {
+                    m_systemsReported << n;
+                    m_session.showError(
+                        system.Found
+                            ? tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message
+                            : system.Message + QStringLiteral("\n\n") +
+                                  tr("Перед системной игрой необходимо предварительно загрузить системы на Ваш "
+                                     "компьютер через меню \"Системы\" - \"Загрузить\"."));
+                }
+                break;
+            }
+            const QString name = QFileInfo(system.File).completeBaseName();
+            const bool filtered = mode == scripts::ResultSystemCombs;
+            log(filtered ? tr("{#} Системная игра для %1 чисел [система * комбинации]: загружен файл \"%2\"").arg(n).arg(name)
+                         : tr("{#} Системная игра для %1 чисел [все система]: загружен файл \"%2\"").arg(n).arg(name));
+            // Which combinations the list holds, by rank: a system of thousands of lines against a
+            // list of millions is then a lookup per line, not a search.
+            std::vector<bool> inList;
+            if (filtered) {
+                inList.assign(std::size_t(core::TotalCombs()), false);
+                for (const core::TComb& c : combs) {
+                    const std::int32_t rank = stakes::StakeIndex::CombRank(core::ValueSetFromComb(c));
+                    if (rank >= 0)
+                        inList[std::size_t(rank)] = true;
+                }
+            }
+            for (core::TComb comb : system.Combs) {
+                if (pollStop())
+                    break;
+                core::SortComb(comb);
+                if (filtered) {
+                    const std::int32_t rank = stakes::StakeIndex::CombRank(core::ValueSetFromComb(comb));
+                    if (rank < 0 ? !m_session.combsContains(comb) : !inList[std::size_t(rank)])
+                        continue;
+                }
+                stake(comb, stakeComment, header.NewOnly, true);
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    m_session.stakes().refresh(true, true);
+}
+
+} // namespace app

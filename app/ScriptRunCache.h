@@ -1,0 +1,46 @@
+#pragma once
+
+// What a script run keeps while it goes: the draws and the settings stay as they are for the
+// whole run, so these give the same as computing them again.
+
+#include "combos/CombList.h"
+#include "combos/Filters.h"
+#include "views/StatTable.h"
+
+#include <map>
+#include <tuple>
+#include <vector>
+
+namespace app {
+
+using TableKey = std::tuple<int, int, int, bool, long double, long double, long double, bool, bool>;
+
+inline TableKey tableKey(int method, const views::StatTableParams& p)
+{
+    return {method, p.Window, p.DrawsOffset, p.Sorted, p.Cdl.Count, p.Cdl.Deviation, p.Cdl.Level, p.Cdl.UsePercents,
+            p.Cdl.UseAbsValues};
+}
+
+// What a run keeps while it goes; see the class comment of the controller.
+class ScriptRunCache
+{
+public:
+    bool hasFull = false;
+    core::TCombsArray full;
+    // The list after excluding the last n draws, per (analysis offset, n).
+    std::map<std::pair<int, int>, core::TCombsArray> excluded;
+    std::map<TableKey, std::vector<views::StatTableRow>> tables;
+
+    // The lists after the leading filters that the next variant of the line shares.
+    struct Step
+    {
+        int Place = 0;
+        combos::TFilterPart Part;
+        core::TCombsArray List;
+        std::vector<combos::FilterHistoryRow> History;
+        QStringList Log;
+    };
+    std::vector<Step> chain;
+};
+
+} // namespace app
