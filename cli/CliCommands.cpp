@@ -209,7 +209,7 @@ QString UsageText()
     for (const Word& word : kWords)
         for (const QString& line : QString::fromUtf8(word.synopsis).split(u'\n'))
             text += QStringLiteral("\n  vertoma-cli [--data-dir DIR] ") + line;
-    text += QStringLiteral("\n  vertoma-cli --version\n  vertoma-cli СЛОВО --help");
+    text += QStringLiteral("\n  vertoma-cli --version\n  vertoma-cli ") + tr("СЛОВО") + QStringLiteral(" --help");
     return text;
 }
 

@@ -88,6 +88,37 @@
     </message>
 </context>
 <context>
+    <name>MultiStakeDialog</name>
+    <message>
+        <source>Добавление мультиставки</source>
+        <translation>Add a multi-stake</translation>
+    </message>
+    <message>
+        <source>Номер тиража:</source>
+        <translation>Draw number:</translation>
+    </message>
+    <message>
+        <source>Номер тиража</source>
+        <translation>Draw number</translation>
+    </message>
+    <message>
+        <source>Кол-во тиражей:</source>
+        <translation>Number of draws:</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, на которые нужно сделать ставку (начиная с указанного)</source>
+        <translation>Number of draws to place the stake on (starting with the given one)</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке:</source>
+        <translation>Stake comment:</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке</source>
+        <translation>Stake comment</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Ошибка</source>
@@ -142,6 +173,92 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
     </message>
 </context>
 <context>
+    <name>StakeDialog</name>
+    <message>
+        <source>Добавление ставки</source>
+        <translation>Add a stake</translation>
+    </message>
+    <message>
+        <source>Номер тиража:</source>
+        <translation>Draw number:</translation>
+    </message>
+    <message>
+        <source>Номер первого тиража</source>
+        <translation>Number of the first draw</translation>
+    </message>
+    <message>
+        <source>Кол-во тиражей:</source>
+        <translation>Number of draws:</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, на которые нужно сделать ставку (начиная с указанного)</source>
+        <translation>Number of draws to place the stake on (starting with the given one)</translation>
+    </message>
+    <message>
+        <source>Ставка:</source>
+        <translation>Stake:</translation>
+    </message>
+    <message>
+        <source>Введите числа, разделенные точкой с запятой или запятой</source>
+        <translation>Enter the numbers separated by semicolons or commas</translation>
+    </message>
+    <message>
+        <source>Сумма:</source>
+        <translation>Sum:</translation>
+    </message>
+    <message>
+        <source>Сумма введенных чисел</source>
+        <translation>Sum of the numbers entered</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке:</source>
+        <translation>Stake comment:</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке</source>
+        <translation>Stake comment</translation>
+    </message>
+</context>
+<context>
+    <name>StakeFilterDialog</name>
+    <message>
+        <source>Удаление по условию</source>
+        <translation>Delete by condition</translation>
+    </message>
+    <message>
+        <source>Выберите условие:</source>
+        <translation>Choose the condition:</translation>
+    </message>
+    <message>
+        <source>Режим сравнения с количеством совпадений</source>
+        <translation>How to compare with the number of matches</translation>
+    </message>
+    <message>
+        <source>Равно [ = ]</source>
+        <translation>Equal to [ = ]</translation>
+    </message>
+    <message>
+        <source>Более [ &gt; ]</source>
+        <translation>More than [ &gt; ]</translation>
+    </message>
+    <message>
+        <source>Не менее [ &gt;= ]</source>
+        <translation>At least [ &gt;= ]</translation>
+    </message>
+    <message>
+        <source>Менее [ &lt; ]</source>
+        <translation>Less than [ &lt; ]</translation>
+    </message>
+    <message>
+        <source>Не более [ &lt;= ]</source>
+        <translation>At most [ &lt;= ]</translation>
+    </message>
+    <message>
+        <source>Количество совпадений</source>
+        <translation>Number of matches</translation>
+    </message>
+</context>
+<context>
     <name>app::ExclusiveFile</name>
     <message>
         <source>Файл занят другим процессом.</source>
@@ -165,6 +282,77 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
     <message>
         <source>Файл не является модулем перевода.</source>
         <translation>The file is not a translation module.</translation>
+    </message>
+</context>
+<context>
+    <name>app::RatingsController</name>
+    <message>
+        <source>Загрузка файла рейтинга...</source>
+        <translation>Loading the rating file...</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла рейтинга!</source>
+        <translation>Error reading the rating file!</translation>
+    </message>
+    <message>
+        <source>Файл рейтинга &quot;%1&quot; оканчивается неполной записью (%2 байт): прочитаны все целые записи, остаток будет удален при следующем сохранении.</source>
+        <translation>The rating file &quot;%1&quot; ends with an incomplete record (%2 bytes): all whole records were read, the rest will be removed at the next save.</translation>
+    </message>
+    <message>
+        <source>Сохранение файла рейтинга...</source>
+        <translation>Saving the rating file...</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл рейтинга!</source>
+        <translation>Error writing the rating file!</translation>
+    </message>
+    <message>
+        <source>Сортировка рейтинга...</source>
+        <translation>Sorting the rating...</translation>
+    </message>
+    <message>
+        <source>Пересчитать рейтинг только по текущим ставкам?
+
+Накопленные ранее данные по удаленным ставкам будут потеряны.</source>
+        <translation>Recalculate the rating from the current stakes only?
+
+The data accumulated earlier for deleted stakes will be lost.</translation>
+    </message>
+    <message>
+        <source>Обновление рейтинга...</source>
+        <translation>Updating the rating...</translation>
+    </message>
+    <message>
+        <source>Ошибка обновления рейтинга!</source>
+        <translation>Error updating the rating!</translation>
+    </message>
+    <message>
+        <source>CSV-файлы (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Экспорт в CSV-файл...</source>
+        <translation>Exporting to a CSV file...</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл &quot;%1&quot;!</source>
+        <translation>Error writing the file &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <source>График количества совпадений для выделенных строк рейтинга</source>
+        <translation>Graph of the number of matches for the selected rating rows</translation>
+    </message>
+    <message>
+        <source>Создание графиков...</source>
+        <translation>Creating graphs...</translation>
+    </message>
+    <message>
+        <source>Нормальные значения</source>
+        <translation>Normal values</translation>
+    </message>
+    <message>
+        <source>Рейтинг: %1</source>
+        <translation>Rating: %1</translation>
     </message>
 </context>
 <context>
@@ -513,6 +701,184 @@ File name: %1
     </message>
 </context>
 <context>
+    <name>app::StakesController</name>
+    <message>
+        <source>Создание ставок...</source>
+        <translation>Creating stakes...</translation>
+    </message>
+    <message>
+        <source>Загрузка файла ставок...</source>
+        <translation>Loading the stake file...</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла ставок!</source>
+        <translation>Error reading the stake file!</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить копию файла ставок перед его исправлением: %1</source>
+        <translation>Could not save a copy of the stake file before repairing it: %1</translation>
+    </message>
+    <message>
+        <source>Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!</source>
+        <translation>The stake file is of an outdated version - the stakes it holds will be deleted!</translation>
+    </message>
+    <message>
+        <source>Копия прежнего файла сохранена: %1</source>
+        <translation>A copy of the previous file was saved: %1</translation>
+    </message>
+    <message>
+        <source>Файл ставок оканчивается неполной записью (%1 байт): она будет удалена, все целые записи сохранены.</source>
+        <translation>The stake file ends with an incomplete record (%1 bytes): it will be removed, all whole records are kept.</translation>
+    </message>
+    <message>
+        <source>Сохранение файла ставок...</source>
+        <translation>Saving the stake file...</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл ставок!</source>
+        <translation>Error writing the stake file!</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения записи из файла ставок!</source>
+        <translation>Error reading a record from the stake file!</translation>
+    </message>
+    <message>
+        <source>Ошибка добавления записи в файл ставок!</source>
+        <translation>Error adding a record to the stake file!</translation>
+    </message>
+    <message>
+        <source>Ошибка поиска записи в файле ставок!</source>
+        <translation>Error searching for a record in the stake file!</translation>
+    </message>
+    <message>
+        <source>Файл ставок не открыт!</source>
+        <translation>The stake file is not open!</translation>
+    </message>
+    <message>
+        <source>Добавление в конец файла уже проверенной ставки!</source>
+        <translation>An already checked stake is being appended to the end of the file!</translation>
+    </message>
+    <message>
+        <source>Создание ставки...</source>
+        <translation>Creating the stake...</translation>
+    </message>
+    <message>
+        <source>Ошибка удаления записи из файла ставок!</source>
+        <translation>Error deleting a record from the stake file!</translation>
+    </message>
+    <message>
+        <source>Ставок: %1</source>
+        <translation>Stakes: %1</translation>
+    </message>
+    <message>
+        <source>{-} Ставка на тираж %1 не добавлена, так как уже имеется в списке ставок: [%2]</source>
+        <translation>{-} The stake on draw %1 was not added, as it is already in the stake list: [%2]</translation>
+    </message>
+    <message>
+        <source>{+} Ставка на тираж %1 добавлена в список ставок: [%2]</source>
+        <translation>{+} The stake on draw %1 was added to the stake list: [%2]</translation>
+    </message>
+    <message>
+        <source>Ставка &quot;вручную&quot;</source>
+        <translation>&quot;Manual&quot; stake</translation>
+    </message>
+    <message>
+        <source>Удалить выделенную запись?</source>
+        <translation>Delete the selected record?</translation>
+    </message>
+    <message>
+        <source>Удалить все выделенные записи (всего будет удалено %1 записи(ей))?</source>
+        <translation>Delete all selected records (%1 record(s) will be deleted)?</translation>
+    </message>
+    <message>
+        <source>Предупреждение</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Удаление ставок...</source>
+        <translation>Deleting stakes...</translation>
+    </message>
+    <message>
+        <source>Проверка результатов ставок...</source>
+        <translation>Checking the stake results...</translation>
+    </message>
+    <message>
+        <source>Проверка результатов ставок ( завершено %1 % )...</source>
+        <translation>Checking the stake results ( %1 % done )...</translation>
+    </message>
+    <message>
+        <source>Ошибка проверки ставок!</source>
+        <translation>Error checking the stakes!</translation>
+    </message>
+    <message>
+        <source>Ошибка поиска записи по номеру тиража в файле ставок!</source>
+        <translation>Error searching the stake file for a record by draw number!</translation>
+    </message>
+    <message>
+        <source>Ошибка удаления файла &quot;%1&quot;!</source>
+        <translation>Error deleting the file &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл &quot;%1&quot;!</source>
+        <translation>Error writing the file &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <source>Файлы журналов не найдены!</source>
+        <translation>No log files found!</translation>
+    </message>
+    <message>
+        <source>Поиск файлов журналов...</source>
+        <translation>Searching for log files...</translation>
+    </message>
+    <message>
+        <source>Создание графиков...</source>
+        <translation>Creating graphs...</translation>
+    </message>
+    <message>
+        <source>График суммарного профита ставок по тиражам</source>
+        <translation>Graph of the total stake profit by draw</translation>
+    </message>
+    <message>
+        <source>График количества совпадений для всех ставок по тиражам</source>
+        <translation>Graph of the number of matches for all stakes by draw</translation>
+    </message>
+    <message>
+        <source>График профита для всех ставок по тиражам</source>
+        <translation>Graph of the profit for all stakes by draw</translation>
+    </message>
+</context>
+<context>
+    <name>app::ViewsController</name>
+    <message>
+        <source>Анализ тиражей и построение графиков...</source>
+        <translation>Analysing the draws and building graphs...</translation>
+    </message>
+    <message>
+        <source>Обновление карты тиражей...</source>
+        <translation>Updating the draw card...</translation>
+    </message>
+    <message>
+        <source>Построение схемы выпадения номеров...</source>
+        <translation>Building the layout of drawn numbers...</translation>
+    </message>
+    <message>
+        <source>Построение статистики по дням недели...</source>
+        <translation>Building statistics by day of the week...</translation>
+    </message>
+    <message>
+        <source>В выделенном диапазоне нет значений для фильтра!</source>
+        <translation>The selected range has no values to filter by!</translation>
+    </message>
+    <message>
+        <source>Идет сбор статистики....</source>
+        <translation>Collecting statistics....</translation>
+    </message>
+    <message>
+        <source>Распределение сумм тиражей и всех возможных комбинаций</source>
+        <translation>Distribution of the sums of draws and of all possible combinations</translation>
+    </message>
+</context>
+<context>
     <name>cli</name>
     <message>
         <source>Неизвестный параметр: %1</source>
@@ -619,6 +985,398 @@ File name: %1
     <message>
         <source>Режим генерации должен быть от 0 до %1: %2</source>
         <translation>The generation mode must be from 0 to %1: %2</translation>
+    </message>
+    <message>
+        <source>Числа каждого тиража по возрастанию.</source>
+        <translation>The numbers of each draw in ascending order.</translation>
+    </message>
+    <message>
+        <source>Список тиражей, новые первыми.</source>
+        <translation>List of draws, newest first.</translation>
+    </message>
+    <message>
+        <source>Номер тиража.</source>
+        <translation>Draw number.</translation>
+    </message>
+    <message>
+        <source>Дата тиража.</source>
+        <translation>Draw date.</translation>
+    </message>
+    <message>
+        <source>Пять чисел и ключевое число, например: 5;12;33;40;54;7</source>
+        <translation>Five numbers and the key number, e.g. 5;12;33;40;54;7</translation>
+    </message>
+    <message>
+        <source>Добавить тираж в архив.</source>
+        <translation>Add a draw to the archive.</translation>
+    </message>
+    <message>
+        <source>Удалить тираж из архива.</source>
+        <translation>Delete a draw from the archive.</translation>
+    </message>
+    <message>
+        <source>Смещение точки анализа от последнего тиража.</source>
+        <translation>Offset of the analysis point from the last draw.</translation>
+    </message>
+    <message>
+        <source>Три панели архива в строке состояния.</source>
+        <translation>The three archive panels of the status bar.</translation>
+    </message>
+    <message>
+        <source>Использование:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>СЛОВО</source>
+        <translation>WORD</translation>
+    </message>
+    <message>
+        <source>Начальный список из файла комбинаций.</source>
+        <translation>Starting list from a combination file.</translation>
+    </message>
+    <message>
+        <source>Сохранить последний список в файле.</source>
+        <translation>Save the last list to a file.</translation>
+    </message>
+    <message>
+        <source>Сравнение с полным набором комбинаций.</source>
+        <translation>Comparison with the full set of combinations.</translation>
+    </message>
+    <message>
+        <source>Фильтры строки сценария.</source>
+        <translation>The filters of a script line.</translation>
+    </message>
+    <message>
+        <source>Применить варианты фильтров, по строке на вариант.</source>
+        <translation>Apply the filter variants, one line per variant.</translation>
+    </message>
+    <message>
+        <source>Первая выводимая запись (с 1).</source>
+        <translation>First record to print (from 1).</translation>
+    </message>
+    <message>
+        <source>Список ставок в порядке файла.</source>
+        <translation>List of stakes in file order.</translation>
+    </message>
+    <message>
+        <source>Некорректный номер записи: %1</source>
+        <translation>Invalid record number: %1</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла ставок!</source>
+        <translation>Error reading the stake file!</translation>
+    </message>
+    <message>
+        <source>Пять чисел ставки, например: 5;12;33;40;54</source>
+        <translation>The five numbers of the stake, e.g. 5;12;33;40;54</translation>
+    </message>
+    <message>
+        <source>Сделать ставку и сразу проверить ее по архиву тиражей.</source>
+        <translation>Place a stake and check it against the draw archive at once.</translation>
+    </message>
+    <message>
+        <source>Укажите числа ставки одним параметром, например: 5;12;33;40;54</source>
+        <translation>Give the stake&apos;s numbers as one argument, e.g. 5;12;33;40;54</translation>
+    </message>
+    <message>
+        <source>Комбинации из файла вместо сгенерированного списка.</source>
+        <translation>Combinations from a file instead of the generated list.</translation>
+    </message>
+    <message>
+        <source>Сделать ставки для всех комбинаций списка.</source>
+        <translation>Place stakes on all combinations of the list.</translation>
+    </message>
+    <message>
+        <source>Проверить ставки по архиву тиражей и вывести, сколько проверено.</source>
+        <translation>Check the stakes against the draw archive and print how many were checked.</translation>
+    </message>
+    <message>
+        <source>0 равно, 1 более, 2 не менее, 3 менее, 4 не более (количество совпадений).</source>
+        <translation>0 equal to, 1 more than, 2 at least, 3 less than, 4 at most (number of matches).</translation>
+    </message>
+    <message>
+        <source>Количество совпадений 0..5.</source>
+        <translation>Number of matches 0..5.</translation>
+    </message>
+    <message>
+        <source>Удалить ставки с заданным количеством совпадений.</source>
+        <translation>Delete the stakes with the given number of matches.</translation>
+    </message>
+    <message>
+        <source>Укажите условие (0..4) и количество совпадений (0..5).</source>
+        <translation>Give the condition (0..4) and the number of matches (0..5).</translation>
+    </message>
+    <message>
+        <source>Удалить все ставки; накопленный рейтинг сохраняется.</source>
+        <translation>Delete all stakes; the accumulated rating is kept.</translation>
+    </message>
+    <message>
+        <source>Сортировка по столбцу (0..17), по убыванию с :desc.</source>
+        <translation>Sort by column (0..17), descending with :desc.</translation>
+    </message>
+    <message>
+        <source>Режим столбцов E0..E5: 0, 1 или 2.</source>
+        <translation>Mode of the columns E0..E5: 0, 1 or 2.</translation>
+    </message>
+    <message>
+        <source>Рейтинг: 18 столбцов списка, по строке на запись.</source>
+        <translation>Rating: the 18 columns of the list, one line per record.</translation>
+    </message>
+    <message>
+        <source>Режим должен быть 0, 1 или 2: %1</source>
+        <translation>The mode must be 0, 1 or 2: %1</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла рейтинга!</source>
+        <translation>Error reading the rating file!</translation>
+    </message>
+    <message>
+        <source>Пересчитать рейтинг по текущим ставкам.</source>
+        <translation>Recalculate the rating from the current stakes.</translation>
+    </message>
+    <message>
+        <source>CSV-файл.</source>
+        <translation>CSV file.</translation>
+    </message>
+    <message>
+        <source>Экспорт рейтинга в CSV-файл.</source>
+        <translation>Export the rating to a CSV file.</translation>
+    </message>
+    <message>
+        <source>Укажите CSV-файл.</source>
+        <translation>Give the CSV file.</translation>
+    </message>
+    <message>
+        <source>Код и название каждого предлагаемого метода расчета статистики.</source>
+        <translation>Code and name of every statistic method offered.</translation>
+    </message>
+    <message>
+        <source>Количество тиражей для расчета.</source>
+        <translation>Number of draws for the calculation.</translation>
+    </message>
+    <message>
+        <source>Сортировка по столбцу (0..19), по убыванию с :desc.</source>
+        <translation>Sort by column (0..19), descending with :desc.</translation>
+    </message>
+    <message>
+        <source>Числа тиражей по возрастанию.</source>
+        <translation>Draw numbers in ascending order.</translation>
+    </message>
+    <message>
+        <source>Код метода расчета статистики, например: NUMS</source>
+        <translation>Code of a statistic method, e.g. NUMS</translation>
+    </message>
+    <message>
+        <source>Таблица значений одного метода расчета статистики (20 столбцов).</source>
+        <translation>Value table of one statistic method (20 columns).</translation>
+    </message>
+    <message>
+        <source>Все методы с распределением по полному набору.</source>
+        <translation>All methods with a distribution over the full set.</translation>
+    </message>
+    <message>
+        <source>Коды методов.</source>
+        <translation>Method codes.</translation>
+    </message>
+    <message>
+        <source>Построить файлы распределений по полному набору комбинаций.</source>
+        <translation>Build the distribution files over the full set of combinations.</translation>
+    </message>
+    <message>
+        <source>Режим генерации.</source>
+        <translation>Generation mode.</translation>
+    </message>
+    <message>
+        <source>Параметры генерации.</source>
+        <translation>Generation parameters.</translation>
+    </message>
+    <message>
+        <source>Сохранить список в файле комбинаций.</source>
+        <translation>Save the list to a combination file.</translation>
+    </message>
+    <message>
+        <source>Генерировать список комбинаций и вывести его размер.</source>
+        <translation>Generate the combination list and print its size.</translation>
+    </message>
+    <message>
+        <source>Показать эту справку.</source>
+        <translation>Show this help.</translation>
+    </message>
+    <message>
+        <source>Не указано значение параметра: %1</source>
+        <translation>No value given for the option: %1</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Код метода с графиком, например: SUMS</source>
+        <translation>Code of a method with a graph, e.g. SUMS</translation>
+    </message>
+    <message>
+        <source>Значение метода по тиражам окна, среднее и наиболее частое значение.</source>
+        <translation>The method&apos;s value in each draw of the window, the average and the most frequent value.</translation>
+    </message>
+    <message>
+        <source>Укажите код метода с графиком, например: SUMS</source>
+        <translation>Give the code of a method with a graph, e.g. SUMS</translation>
+    </message>
+    <message>
+        <source>Метод %1 не строит графиков.</source>
+        <translation>Method %1 has no graphs.</translation>
+    </message>
+    <message>
+        <source>Тираж</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Пять списков сравнения вместо схемы.</source>
+        <translation>The five comparison lists instead of the layout.</translation>
+    </message>
+    <message>
+        <source>Окна пяти списков сравнения (по умолчанию 50,100,200,300,400).</source>
+        <translation>Windows of the five comparison lists (50,100,200,300,400 by default).</translation>
+    </message>
+    <message>
+        <source>Схема выпадения номеров: строки по количеству, столбцы по последнему тиражу.</source>
+        <translation>Layout of drawn numbers: rows by count, columns by last draw.</translation>
+    </message>
+    <message>
+        <source>Укажите пять окон от 1 до 2147483647 через запятую: %1</source>
+        <translation>Give five windows from 1 to 2147483647, separated by commas: %1</translation>
+    </message>
+    <message>
+        <source>Список</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>Тиражи</source>
+        <translation>Draws</translation>
+    </message>
+    <message>
+        <source>Кол-во</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Номера</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Сколько раз каждый номер выпадал в каждый день недели.</source>
+        <translation>How many times each number was drawn on each day of the week.</translation>
+    </message>
+    <message>
+        <source>День</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Сколько предыдущих тиражей сравнивается с каждым.</source>
+        <translation>How many previous draws each draw is compared with.</translation>
+    </message>
+    <message>
+        <source>Количество повторов в зависимости от тиража (без смещения).</source>
+        <translation>Number of repeats by draw (no offset).</translation>
+    </message>
+    <message>
+        <source>Совпадений</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Кол-во повторов</source>
+        <translation>Repeats</translation>
+    </message>
+    <message>
+        <source>Список тиражей</source>
+        <translation>Draw list</translation>
+    </message>
+    <message>
+        <source>Номер тиража архива.</source>
+        <translation>Number of an archive draw.</translation>
+    </message>
+    <message>
+        <source>Числа тиража по возрастанию.</source>
+        <translation>The draw&apos;s numbers in ascending order.</translation>
+    </message>
+    <message>
+        <source>Пять чисел комбинации, например: 1;2;3;4;5</source>
+        <translation>The five numbers of the combination, e.g. 1;2;3;4;5</translation>
+    </message>
+    <message>
+        <source>Подробная информация о комбинации или тираже: значения всех методов с графиком.</source>
+        <translation>Detailed information on a combination or draw: the values of all methods with a graph.</translation>
+    </message>
+    <message>
+        <source>Укажите комбинацию или --draw NUM.</source>
+        <translation>Give a combination or --draw NUM.</translation>
+    </message>
+    <message>
+        <source>Смещение задается только для комбинации.</source>
+        <translation>The offset applies only to a combination.</translation>
+    </message>
+    <message>
+        <source>Свойство</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Распределение сумм тиражей и всех возможных комбинаций, три диапазона.</source>
+        <translation>Distribution of the sums of draws and of all possible combinations, three ranges.</translation>
+    </message>
+    <message>
+        <source>Сумма</source>
+        <translation>Sum</translation>
+    </message>
+    <message>
+        <source>Теоретически</source>
+        <translation>Theoretical</translation>
+    </message>
+    <message>
+        <source>Фактически</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Диапазон</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>От</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>До</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Номер тиража (по умолчанию следующий).</source>
+        <translation>Draw number (the next one by default).</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, начиная с указанного.</source>
+        <translation>Number of draws, starting with the given one.</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке.</source>
+        <translation>Stake comment.</translation>
+    </message>
+    <message>
+        <source>Количество тиражей должно быть от 1 до 65535: %1</source>
+        <translation>The number of draws must be from 1 to 65535: %1</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>You must enter a comment!</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке длиннее 64 символов.</source>
+        <translation>The stake comment is longer than 64 characters.</translation>
     </message>
 </context>
 <context>
@@ -817,6 +1575,14 @@ Please reduce the number of sample length and depth variants in each filter, the
         <source>&lt; [%1] кол-во: %2 (%3 %), отклонение: %4 (%5 %), глубина: %6 (%7 %), вес: %8 &gt;</source>
         <translation>&lt; [%1] count: %2 (%3 %), deviation: %4 (%5 %), depth: %6 (%7 %), weight: %8 &gt;</translation>
     </message>
+    <message>
+        <source>Создание всех вариантов фильтров ( %1 )...</source>
+        <translation>Creating all filter variants ( %1 )...</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; не является допустимым целым числом</source>
+        <translation>&apos;%1&apos; is not a valid integer</translation>
+    </message>
 </context>
 <context>
     <name>combos::Expander</name>
@@ -894,6 +1660,124 @@ Please reduce the number of sample length and depth variants in each filter, the
     <message>
         <source>Файл записан не полностью (%1).</source>
         <translation>The file could not be written completely (%1).</translation>
+    </message>
+    <message>
+        <source>Удаление файлов</source>
+        <translation>Deleting files</translation>
+    </message>
+    <message>
+        <source>Удалено файлов: %1 из %2.</source>
+        <translation>Files deleted: %1 of %2.</translation>
+    </message>
+</context>
+<context>
+    <name>scripts</name>
+    <message>
+        <source>Комментарий</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Ставок</source>
+        <translation>Stakes</translation>
+    </message>
+    <message>
+        <source>Угадано</source>
+        <translation>Guessed</translation>
+    </message>
+    <message>
+        <source>Среднее</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Профит</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Ср. профит</source>
+        <translation>Avg. profit</translation>
+    </message>
+    <message>
+        <source># bad data #</source>
+        <translation># bad data #</translation>
+    </message>
+</context>
+<context>
+    <name>stakes</name>
+    <message>
+        <source>№ тиража</source>
+        <translation>Draw No.</translation>
+    </message>
+    <message>
+        <source>Вид ставки</source>
+        <translation>Stake type</translation>
+    </message>
+    <message>
+        <source>Моя ставка</source>
+        <translation>My stake</translation>
+    </message>
+    <message>
+        <source>Выборка</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>Результаты тиража</source>
+        <translation>Draw results</translation>
+    </message>
+    <message>
+        <source>Совпадений</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Совпадения</source>
+        <translation>Matched</translation>
+    </message>
+    <message>
+        <source>Профит</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Комментарий</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Тираж № %1. Ставка: &quot;%2&quot; [%3] {%4}. Результаты тиража: [%5]. Совпадений: %6. Профит: %7.</source>
+        <translation>Draw No. %1. Stake: &quot;%2&quot; [%3] {%4}. Draw results: [%5]. Matches: %6. Profit: %7.</translation>
+    </message>
+    <message>
+        <source>Для построения графиков необходимо, чтобы в выделенном диапазоне данных было более одного тиража!</source>
+        <translation>To build graphs, the selected data range must contain more than one draw!</translation>
+    </message>
+    <message>
+        <source>Суммарный профит ставок по тиражу</source>
+        <translation>Total stake profit per draw</translation>
+    </message>
+    <message>
+        <source>Среднее значение</source>
+        <translation>Average value</translation>
+    </message>
+    <message>
+        <source>Накопленное значение</source>
+        <translation>Cumulative value</translation>
+    </message>
+    <message>
+        <source>Файл ставок не открыт!</source>
+        <translation>The stake file is not open!</translation>
+    </message>
+    <message>
+        <source>Неожиданный конец файла ставок.</source>
+        <translation>Unexpected end of the stake file.</translation>
+    </message>
+    <message>
+        <source>Запись со индексом %1 в файле данных не найдена!</source>
+        <translation>Record with index %1 not found in the data file!</translation>
+    </message>
+    <message>
+        <source>Ошибка переименования / удаления временного файла ставок %1!
+
+%2</source>
+        <translation>Error renaming / deleting the temporary stake file %1!
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -1415,6 +2299,13 @@ Please reduce the number of sample length and depth variants in each filter, the
     </message>
 </context>
 <context>
+    <name>ui::CardPage</name>
+    <message>
+        <source>Карта</source>
+        <translation>Card</translation>
+    </message>
+</context>
+<context>
     <name>ui::CombListModel</name>
     <message>
         <source>№ п.п.</source>
@@ -1441,6 +2332,28 @@ Please reduce the number of sample length and depth variants in each filter, the
         <translation>Invalid value: %1!
 
 Enter any number from 1 to 9</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DetailModel</name>
+    <message>
+        <source>Свойство</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DetailWindow</name>
+    <message>
+        <source>Подробная информация</source>
+        <translation>Detailed information</translation>
+    </message>
+    <message>
+        <source>Количество столбцов:</source>
+        <translation>Number of columns:</translation>
     </message>
 </context>
 <context>
@@ -1808,6 +2721,62 @@ Choose another way to stop.</translation>
     </message>
 </context>
 <context>
+    <name>ui::GraphWindow</name>
+    <message>
+        <source>График</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Отображать метки на графиках</source>
+        <translation>Show labels on the graphs</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GraphsPage</name>
+    <message>
+        <source>Отображать метки на графике</source>
+        <translation>Show labels on the graph</translation>
+    </message>
+    <message>
+        <source>Тип графика</source>
+        <translation>Graph type</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, использующихся для построения графиков</source>
+        <translation>Number of draws used to build the graphs</translation>
+    </message>
+    <message>
+        <source>Тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LayoutCompareModel</name>
+    <message>
+        <source>Кол-во</source>
+        <translation>Count</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LayoutPage</name>
+    <message>
+        <source>Количество тиражей, использующихся для расчета статистики</source>
+        <translation>Number of draws used to calculate the statistic</translation>
+    </message>
+    <message>
+        <source>Тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, использующихся для расчета статистики в списке %1</source>
+        <translation>Number of draws used to calculate the statistic in list %1</translation>
+    </message>
+    <message>
+        <source>Схема</source>
+        <translation>Layout</translation>
+    </message>
+</context>
+<context>
     <name>ui::MainWindow</name>
     <message>
         <source>Архив тиражей</source>
@@ -2133,6 +3102,273 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
         <source>Создание графиков...</source>
         <translation>Creating graphs...</translation>
     </message>
+    <message>
+        <source>Сделать ставку</source>
+        <translation>Place a stake</translation>
+    </message>
+    <message>
+        <source>Добавить текущую комбинацию в список ставок с возможностью ручного ввода</source>
+        <translation>Add the current combination to the stake list, allowing manual entry</translation>
+    </message>
+    <message>
+        <source>Сделать случайную ставку</source>
+        <translation>Place a random stake</translation>
+    </message>
+    <message>
+        <source>Добавить ставку, выбранную случайным образом из списка комбинаций</source>
+        <translation>Add a stake chosen at random from the combination list</translation>
+    </message>
+    <message>
+        <source>Сделать ставки для выделенных комбинаций</source>
+        <translation>Place stakes on the selected combinations</translation>
+    </message>
+    <message>
+        <source>Добавить выделенные комбинации в список ввода</source>
+        <translation>Add the selected combinations to the entry list</translation>
+    </message>
+    <message>
+        <source>Сделать ставки для всех комбинаций</source>
+        <translation>Place stakes on all combinations</translation>
+    </message>
+    <message>
+        <source>Добавить все существующие комбинации в список ввода</source>
+        <translation>Add all existing combinations to the entry list</translation>
+    </message>
+    <message>
+        <source>Удалить ставку</source>
+        <translation>Delete stake</translation>
+    </message>
+    <message>
+        <source>Удалить выделенные ставки из списка ставок</source>
+        <translation>Delete the selected stakes from the stake list</translation>
+    </message>
+    <message>
+        <source>Удалить по условию</source>
+        <translation>Delete by condition</translation>
+    </message>
+    <message>
+        <source>Удалить ставки с заданным количеством совпадений из списка ставок</source>
+        <translation>Delete the stakes with the given number of matches from the stake list</translation>
+    </message>
+    <message>
+        <source>Удалить все ставки</source>
+        <translation>Delete all stakes</translation>
+    </message>
+    <message>
+        <source>Очистить список ставок</source>
+        <translation>Clear the stake list</translation>
+    </message>
+    <message>
+        <source>Прокручивать список при добавлении</source>
+        <translation>Scroll the list when adding</translation>
+    </message>
+    <message>
+        <source>Прокручивать список ставок при добавлении новой ставки</source>
+        <translation>Scroll the stake list when a new stake is added</translation>
+    </message>
+    <message>
+        <source>Проверять ставки после каждой строки сценария</source>
+        <translation>Check the stakes after every script line</translation>
+    </message>
+    <message>
+        <source>Проверить ставки</source>
+        <translation>Check stakes</translation>
+    </message>
+    <message>
+        <source>Выполнить проверку ставок по архиву тиражей</source>
+        <translation>Check the stakes against the draw archive</translation>
+    </message>
+    <message>
+        <source>Журналы ставок</source>
+        <translation>Stake logs</translation>
+    </message>
+    <message>
+        <source>Создавать текстовые файлы журналов ставок</source>
+        <translation>Write the stake logs to text files</translation>
+    </message>
+    <message>
+        <source>Удалить журналы ставок</source>
+        <translation>Delete stake logs</translation>
+    </message>
+    <message>
+        <source>Удалить имеющиеся файлы журналов ставок</source>
+        <translation>Delete the existing stake log files</translation>
+    </message>
+    <message>
+        <source>Суммарный профит по тиражам</source>
+        <translation>Total profit by draw</translation>
+    </message>
+    <message>
+        <source>График суммарного профита ставок по тиражам</source>
+        <translation>Graph of the total stake profit by draw</translation>
+    </message>
+    <message>
+        <source>График совпадений ставок</source>
+        <translation>Stake matches graph</translation>
+    </message>
+    <message>
+        <source>График количества совпадений для всех ставок по тиражам</source>
+        <translation>Graph of the number of matches for all stakes by draw</translation>
+    </message>
+    <message>
+        <source>График профита ставок</source>
+        <translation>Stake profit graph</translation>
+    </message>
+    <message>
+        <source>График профита для всех ставок по тиражам</source>
+        <translation>Graph of the profit for all stakes by draw</translation>
+    </message>
+    <message>
+        <source>Обновить рейтинг</source>
+        <translation>Refresh rating</translation>
+    </message>
+    <message>
+        <source>Пересчитать рейтинг по текущим данным</source>
+        <translation>Recalculate the rating from the current data</translation>
+    </message>
+    <message>
+        <source>Экспорт рейтинга в CSV-файл</source>
+        <translation>Export the rating to a CSV file</translation>
+    </message>
+    <message>
+        <source>Количество совпадений</source>
+        <translation>Number of matches</translation>
+    </message>
+    <message>
+        <source>График количества совпадений для выделенных строк рейтинга</source>
+        <translation>Graph of the number of matches for the selected rating rows</translation>
+    </message>
+    <message>
+        <source>Ожидаемые значения совпадений</source>
+        <translation>Expected match values</translation>
+    </message>
+    <message>
+        <source>Абсолютные значения эффективности</source>
+        <translation>Absolute efficiency values</translation>
+    </message>
+    <message>
+        <source>Относительные значения эффективности</source>
+        <translation>Relative efficiency values</translation>
+    </message>
+    <message>
+        <source>Эффективность (столбцы E0..n)</source>
+        <translation>Efficiency (columns E0..n)</translation>
+    </message>
+    <message>
+        <source>Выделять каналы в карте тиражей</source>
+        <translation>Highlight channels in the draw card</translation>
+    </message>
+    <message>
+        <source>Выделять последовательности в карте тиражей</source>
+        <translation>Highlight sequences in the draw card</translation>
+    </message>
+    <message>
+        <source>Градиентная раскраска схемы</source>
+        <translation>Gradient colouring of the layout</translation>
+    </message>
+    <message>
+        <source>График по дням недели</source>
+        <translation>Graph by day of the week</translation>
+    </message>
+    <message>
+        <source>График / диаграмма</source>
+        <translation>Graph / chart</translation>
+    </message>
+    <message>
+        <source>Распределение сумм тиражей и всех возможных комбинаций</source>
+        <translation>Distribution of the sums of draws and of all possible combinations</translation>
+    </message>
+    <message>
+        <source>Количество повторов в зависимости от тиража</source>
+        <translation>Number of repeats by draw</translation>
+    </message>
+    <message>
+        <source>Сведения о комбинации</source>
+        <translation>Combination information</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MultiStakeDialog</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>You must enter a comment!</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RepeatsModel</name>
+    <message>
+        <source>Тираж</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Совпадений</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Кол-во повторов</source>
+        <translation>Repeats</translation>
+    </message>
+    <message>
+        <source>Список тиражей</source>
+        <translation>Draw list</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RepeatsWindow</name>
+    <message>
+        <source>Количество повторов в зависимости от тиража</source>
+        <translation>Number of repeats by draw</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, использующихся для расчета статистики</source>
+        <translation>Number of draws used to calculate the statistic</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, просматриваемых &quot;в глубину&quot; для поиска совпадений</source>
+        <translation>Number of draws looked through &quot;in depth&quot; for matches</translation>
+    </message>
+    <message>
+        <source>Рассчитать</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+    <message>
+        <source>Глубина:</source>
+        <translation>Depth:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::StakeDialog</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Введена некорректная комбинация!</source>
+        <translation>The combination entered is invalid!</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>You must enter a comment!</translation>
+    </message>
+</context>
+<context>
+    <name>ui::StakeFilterDialog</name>
+    <message>
+        <source>Удалить ставки</source>
+        <translation>Delete stakes</translation>
+    </message>
+    <message>
+        <source>Отменить операцию и закрыть окно</source>
+        <translation>Cancel the operation and close the window</translation>
+    </message>
 </context>
 <context>
     <name>ui::StatChartView</name>
@@ -2158,6 +3394,21 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
     <message>
         <source>Тиражей:</source>
         <translation>Draws:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WeekPage</name>
+    <message>
+        <source>Количество тиражей, использующихся для расчета статистики</source>
+        <translation>Number of draws used to calculate the statistic</translation>
+    </message>
+    <message>
+        <source>Тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+    <message>
+        <source>Неделя</source>
+        <translation>Week</translation>
     </message>
 </context>
 <context>
@@ -2253,6 +3504,38 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
     <message>
         <source>+/- КРН</source>
         <translation>+/- KRN</translation>
+    </message>
+    <message>
+        <source>Номер тиража:</source>
+        <translation>Draw number:</translation>
+    </message>
+    <message>
+        <source>Дата тиража:</source>
+        <translation>Draw date:</translation>
+    </message>
+    <message>
+        <source>Среднее значение</source>
+        <translation>Average value</translation>
+    </message>
+    <message>
+        <source>Наиболее часто встречающееся значение</source>
+        <translation>Most frequent value</translation>
+    </message>
+    <message>
+        <source>Совпадений: %1</source>
+        <translation>Matches: %1</translation>
+    </message>
+    <message>
+        <source>Фактическое распределение сумм (по тиражам)</source>
+        <translation>Actual distribution of sums (by draw)</translation>
+    </message>
+    <message>
+        <source>Теоретическое распределение сумм (по комбинациям)</source>
+        <translation>Theoretical distribution of sums (by combination)</translation>
+    </message>
+    <message>
+        <source>Диапазон %1 (от %2 и выше по оси Y) - суммы %3-%4</source>
+        <translation>Range %1 (from %2 up on the Y axis) - sums %3-%4</translation>
     </message>
 </context>
 </TS>
