@@ -409,6 +409,7 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
             }
             if (m_caching && m_cache) {
                 m_cache->full = m_session.combs();
+                m_cache->fullAscending = combos::IsStrictlyAscending(m_cache->full);
                 m_cache->hasFull = true;
             }
         }
@@ -424,7 +425,7 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
                 m_session.combsReplace(found->second);
             } else {
                 m_session.combsSaveUndo(true);
-                m_session.combsExcludeDraws(header.ExcludeCount);
+                m_session.combsExcludeDraws(header.ExcludeCount, m_cache->fullAscending);
                 m_cache->excluded.emplace(key, m_session.combs());
             }
         } else if (!m_session.combsBufferLoad(offset, header.ExcludeCount)) {

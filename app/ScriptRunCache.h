@@ -27,6 +27,8 @@ class ScriptRunCache
 public:
     bool hasFull = false;
     core::TCombsArray full;
+    // The generated list is strictly ascending (it is unless loaded from a file).
+    bool fullAscending = false;
     // The list after excluding the last n draws, per (analysis offset, n).
     std::map<std::pair<int, int>, core::TCombsArray> excluded;
     std::map<TableKey, std::vector<views::StatTableRow>> tables;

@@ -196,7 +196,9 @@ public:
     void combsRefresh();
     bool combsContains(const core::TComb& comb) const;
     // The narrowing passes rebuild the list from the undo copy: save it right before.
-    void combsExcludeDraws(int n);
+    // ascendingSource: the list being narrowed is known to be strictly ascending, as a generated
+    // one is, so the drawn combinations are looked up rather than every one tested.
+    void combsExcludeDraws(int n, bool ascendingSource = false);
     void combsDeleteSelected(const std::vector<bool>& selected);
     void combsFilterByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values, const QString& valuesText,
                              const QString& name, bool exclude);

@@ -104,17 +104,18 @@ bool Session::combsContains(const core::TComb& comb) const
     return std::find(m_combs.begin(), m_combs.end(), comb) != m_combs.end();
 }
 
-void Session::combsExcludeDraws(int n)
+void Session::combsExcludeDraws(int n, bool ascendingSource)
 {
     const QString status = tr("Удаление из списка комбинаций %1 последних тиражей...").arg(n);
     showStatus(status);
     const int last = int(m_draws.size()) - 1 - m_drawsOffset;
     const int first = n > 0 ? std::max(0, last - n + 1) : last + 1;
-    combos::ExcludeDraws(m_undo, m_draws, first, last, m_combs, [&](double percent) {
+    if (!ascendingSource || !combos::ExcludeDrawsFromSorted(m_undo, m_draws, first, last, m_combs))
+        combos::ExcludeDraws(m_undo, m_draws, first, last, m_combs, [&](double percent) {
         showStatus(tr("Удаление из списка комбинаций %1 последних тиражей ( завершено %2 % )...")
                        .arg(n)
-                       .arg(percentText(percent)));
-    });
+                           .arg(percentText(percent)));
+        });
     filterHistoryAdd(true, tr("Последние тиражи"), QString::number(n));
     combsRefresh();
     showStatus(QString());

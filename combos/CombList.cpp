@@ -101,6 +101,52 @@ bool NumberMask(const std::uint8_t* v, std::uint64_t& mask)
 
 } // namespace
 
+bool IsStrictlyAscending(std::span<const TComb> src)
+{
+    const auto ascending = [](const TComb& c) {
+        for (int i = 0; i < core::CombSize; ++i)
+            if (c.v[i] < 1 || c.v[i] > core::NumberCount || (i > 0 && c.v[i] <= c.v[i - 1]))
+                return false;
+        return true;
+    };
+    const auto before = [](const TComb& a, const TComb& b) {
+        return std::lexicographical_compare(std::begin(a.v), std::end(a.v), std::begin(b.v), std::end(b.v));
+    };
+    for (std::size_t i = 0; i < src.size(); ++i)
+        if (!ascending(src[i]) || (i > 0 && !before(src[i - 1], src[i])))
+            return false;
+    return true;
+}
+
+bool ExcludeDrawsFromSorted(std::span<const TComb> src, const core::TDrawsArray& draws, int first, int last,
+                            TCombsArray& out)
+{
+    std::vector<std::size_t> positions;
+    for (int i = std::max(first, 0); i <= last && i < int(draws.size()); ++i) {
+        TComb c = core::CombFromDraw(draws[std::size_t(i)]);
+        core::SortComb(c);
+        for (int k = 0; k < core::CombSize; ++k)
+            if (c.v[k] < 1 || c.v[k] > core::NumberCount || (k > 0 && c.v[k] == c.v[k - 1]))
+                return false;
+        const auto at = std::lower_bound(src.begin(), src.end(), c, [](const TComb& a, const TComb& b) {
+            return std::lexicographical_compare(std::begin(a.v), std::end(a.v), std::begin(b.v), std::end(b.v));
+        });
+        if (at != src.end() && *at == c)
+            positions.push_back(std::size_t(at - src.begin()));
+    }
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    out.resize(src.size() - positions.size());
+    std::size_t from = 0;
+    TComb* to = out.data();
+    for (std::size_t p : positions) {
+        to = std::copy(src.begin() + std::ptrdiff_t(from), src.begin() + std::ptrdiff_t(p), to);
+        from = p + 1;
+    }
+    std::copy(src.begin() + std::ptrdiff_t(from), src.end(), to);
+    return true;
+}
+
 void ExcludeDraws(std::span<const TComb> src, const core::TDrawsArray& draws, int first, int last, TCombsArray& out,
                   const Progress& progress)
 {

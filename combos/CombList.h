@@ -36,6 +36,15 @@ void GenerateCombs(int mode, const QString& param, TCombsArray& out);
 // Progress of a long pass: the share done, 0..100. May be empty.
 using Progress = std::function<void(double percent)>;
 
+// The same as ExcludeDraws for a list of strictly ascending combinations in strictly ascending
+// order (a generated list) and a window of draws of five different numbers 1..54: the few drawn
+// combinations are looked up instead of testing every one. False, with out untouched, when the
+// list or a draw is not of that kind.
+bool ExcludeDrawsFromSorted(std::span<const TComb> src, const core::TDrawsArray& draws, int first, int last,
+                            TCombsArray& out);
+// Whether every combination holds five ascending numbers 1..54 and each follows the one before.
+bool IsStrictlyAscending(std::span<const TComb> src);
+
 // Keeps the combinations of src that equal none of the draws first..last in any order.
 void ExcludeDraws(std::span<const TComb> src, const core::TDrawsArray& draws, int first, int last, TCombsArray& out,
                   const Progress& progress = {});

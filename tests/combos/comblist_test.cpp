@@ -1,6 +1,7 @@
 // Generation and the narrowing passes of the candidate list.
 
 #include "StatTestSupport.h"
+#include "TestHelpers.h"
 
 #include "combos/CombList.h"
 #include "core/GameMath.h"
@@ -174,3 +175,26 @@ TEST(Narrowing, DeleteSelectedAndFindInDraws)
 }
 
 } // namespace
+
+TEST(CombListExclusion, LookingUpTheDrawsInASortedListGivesWhatTestingEveryCombinationGives)
+{
+    TCombsArray all;
+    GenerateCombs(0, QString(), all);
+    ASSERT_TRUE(IsStrictlyAscending(all));
+    // Drawn order, a draw repeated, and a window reaching past the archive's start.
+    const core::TDrawsArray draws{testsupport::MakeDraw(1, {54, 3, 17, 9, 40}), testsupport::MakeDraw(2, {1, 2, 3, 4, 5}),
+                                  testsupport::MakeDraw(3, {40, 17, 9, 3, 54}), testsupport::MakeDraw(4, {50, 51, 52, 53, 54})};
+    for (const auto& [first, last] : {std::pair{0, 3}, std::pair{-2, 1}, std::pair{2, 2}, std::pair{3, 2}}) {
+        TCombsArray slow, fast;
+        ExcludeDraws(all, draws, first, last, slow, {});
+        ASSERT_TRUE(ExcludeDrawsFromSorted(all, draws, first, last, fast));
+        EXPECT_EQ(fast, slow) << first << ".." << last;
+    }
+    TCombsArray out{{{9, 9, 9, 9, 9}}};
+    // A draw that is no five different numbers 1..54 is left to the full comparison.
+    const core::TDrawsArray odd{testsupport::MakeDraw(1, {1, 1, 2, 3, 4})};
+    EXPECT_FALSE(ExcludeDrawsFromSorted(all, odd, 0, 0, out));
+    EXPECT_EQ(out.size(), 1u);
+    EXPECT_FALSE(IsStrictlyAscending(TCombsArray{{{1, 2, 3, 4, 6}}, {{1, 2, 3, 4, 5}}}));
+    EXPECT_FALSE(IsStrictlyAscending(TCombsArray{{{2, 1, 3, 4, 5}}}));
+}
