@@ -13,6 +13,7 @@
 #include "ui/GraphsPage.h"
 #include "ui/LayoutPage.h"
 #include "ui/RatingsPage.h"
+#include "ui/ScriptPage.h"
 #include "ui/StakesPage.h"
 #include "ui/StatPage.h"
 #include "ui/WeekPage.h"
@@ -125,6 +126,7 @@ void MainWindow::createPages()
     // The systems page and its menu appear once the wheeling systems are set up.
     m_pcMain->setTabVisible(m_pcMain->indexOf(m_pages.value(QStringLiteral("tsSystems"))), false);
     createStakesPages();
+    createScriptPage();
 
     installViewsCommands();
 
@@ -167,6 +169,7 @@ void MainWindow::readLayout()
     m_weekPage->loadLayout(ini, section);
     m_stakesPage->loadLayout(ini, section);
     m_ratingsPage->loadLayout(ini, section);
+    m_scriptPage->loadLayout(ini, section);
     for (const SwitchablePage& page : kSwitchablePages) {
         const QString key = QString::fromLatin1(page.key);
         const bool visible = ini.readBool(section, key, true);
@@ -192,6 +195,7 @@ void MainWindow::storeLayout()
     m_weekPage->storeLayout(ini, section);
     m_stakesPage->saveLayout(ini, section);
     m_ratingsPage->saveLayout(ini, section);
+    m_scriptPage->saveLayout(ini, section);
     QString error;
     if (!ini.save(&error))
         m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
@@ -260,7 +264,7 @@ bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::StatusTip) {
         // Hints share the last panel with the status text, and only while nothing runs.
-        if (m_session.isIdle())
+        if (m_session.isIdle() && !m_session.scriptRunning())
             m_panels[6]->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }

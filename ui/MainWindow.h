@@ -29,6 +29,7 @@ class DrawsPage;
 class GraphsPage;
 class LayoutPage;
 class RatingsPage;
+class ScriptPage;
 class StakesPage;
 class StatPage;
 class WeekPage;
@@ -58,6 +59,7 @@ public:
     WeekPage* weekPage() const { return m_weekPage; }
     StakesPage* stakesPage() const { return m_stakesPage; }
     RatingsPage* ratingsPage() const { return m_ratingsPage; }
+    ScriptPage* scriptPage() const { return m_scriptPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -109,6 +111,14 @@ private:
     void updateStakesActionStates(bool idle);
     // The first selected row of the combination list, or -1.
     int firstSelectedComb() const;
+    // The page "Сценарий", its commands and the lock of a running script (MainWindowScript.cpp).
+    void createScriptActions();
+    void createScriptPage();
+    void createScriptMenu();
+    void updateScriptActionStates(bool idle);
+    void onScriptRunningChanged(bool running);
+    // A page takes the place its placeholder holds among the main pages.
+    void replacePage(const QString& name, QWidget* page);
 
     QAction* addAction(const QString& name, const QString& caption, const QString& hint = {});
     QAction* addToggle(const QString& name, const QString& caption, const QString& hint = {});
@@ -139,6 +149,7 @@ private:
     WeekPage* m_weekPage = nullptr;
     StakesPage* m_stakesPage = nullptr;
     RatingsPage* m_ratingsPage = nullptr;
+    ScriptPage* m_scriptPage = nullptr;
     QActionGroup* m_effModeGroup = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};

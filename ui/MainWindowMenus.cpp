@@ -104,6 +104,7 @@ void MainWindow::createActions()
 
     createStatActions();
     createStakesActions();
+    createScriptActions();
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
@@ -153,7 +154,7 @@ void MainWindow::createMenus()
     menuBar()->addMenu(tr("Регуляры"));
     m_systemsMenu = menuBar()->addMenu(tr("Системы"));
     m_systemsMenu->menuAction()->setVisible(false);
-    menuBar()->addMenu(tr("Сценарий"));
+    createScriptMenu();
 
     QMenu* view = menuBar()->addMenu(tr("Вид"));
     view->addAction(action(QStringLiteral("ColorDraws")));
@@ -178,7 +179,9 @@ void MainWindow::createMenus()
 
 void MainWindow::updateActionStates()
 {
-    const bool idle = m_session.isIdle();
+    // A running script leaves the session idle, so its window events (and "Стоп") keep
+    // coming; every command but the stop waits for the run as for any other operation.
+    const bool idle = m_session.isIdle() && !m_session.scriptRunning();
     const bool focused = m_drawsPage && m_drawsPage->focusedRow() >= 0;
     const bool selected = m_drawsPage && !m_drawsPage->selectedRows().isEmpty();
     for (QAction* a : std::as_const(m_actions))
@@ -195,6 +198,7 @@ void MainWindow::updateActionStates()
     updateStatActionStates(idle);
     updateViewsActionStates(idle);
     updateStakesActionStates(idle);
+    updateScriptActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }

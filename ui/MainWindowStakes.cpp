@@ -125,23 +125,24 @@ void MainWindow::createStakesActions()
     connect(&ratings, &app::RatingsController::effModeChanged, this, &MainWindow::updateActionStates);
 }
 
+void MainWindow::replacePage(const QString& name, QWidget* page)
+{
+    QWidget* placeholder = m_pages.value(name);
+    const int index = m_pcMain->indexOf(placeholder);
+    const QString caption = m_pcMain->tabText(index);
+    m_pcMain->removeTab(index);
+    delete placeholder;
+    page->setObjectName(name);
+    m_pcMain->insertTab(index, page, caption);
+    m_pages.insert(name, page);
+}
+
 void MainWindow::createStakesPages()
 {
-    // The pages take the places their tabs hold among the main pages.
-    const auto replace = [this](const QString& name, QWidget* page) {
-        QWidget* placeholder = m_pages.value(name);
-        const int index = m_pcMain->indexOf(placeholder);
-        const QString caption = m_pcMain->tabText(index);
-        m_pcMain->removeTab(index);
-        delete placeholder;
-        page->setObjectName(name);
-        m_pcMain->insertTab(index, page, caption);
-        m_pages.insert(name, page);
-    };
     m_stakesPage = new StakesPage(m_session, m_pcMain);
-    replace(QStringLiteral("tsStakes"), m_stakesPage);
+    replacePage(QStringLiteral("tsStakes"), m_stakesPage);
     m_ratingsPage = new RatingsPage(m_session, m_pcMain);
-    replace(QStringLiteral("tsRatings"), m_ratingsPage);
+    replacePage(QStringLiteral("tsRatings"), m_ratingsPage);
     m_stakesPage->addAction(action(QStringLiteral("StakeDel")));
 
     connect(m_stakesPage, &StakesPage::selectionChanged, this, &MainWindow::updateActionStates);
@@ -182,14 +183,16 @@ void MainWindow::createStakesMenus()
     auto* effModes = new QMenu(tr("Эффективность (столбцы E0..n)"), this);
     effModes->setObjectName(QStringLiteral("mnRatingsEffMode"));
     effModes->addActions(m_effModeGroup->actions());
-    QList<QAction*> ratingCommands = named({"RatingsRefresh", "RatingsExport", nullptr, "RatingsGraphOverlap",
-                                            "StakesGraphOverlap", "StakesGraphProfits", nullptr});
+    QList<QAction*> ratingCommands =
+        named({"RatingsRefresh", "RatingsExport", nullptr, "RatingsToScript", nullptr, "RatingsGraphOverlap",
+               "StakesGraphOverlap", "StakesGraphProfits", nullptr});
     ratingCommands << effModes->menuAction();
     QMenu* ratings = menuBar()->addMenu(tr("Рейтинг"));
     ratings->setObjectName(QStringLiteral("mnRatings"));
     fill(ratings, ratingCommands);
     m_ratingsPage->setCommands(
-        named({"RatingsRefresh", "RatingsExport", "RatingsGraphOverlap", "StakesGraphOverlap", "StakesGraphProfits"}),
+        named({"RatingsRefresh", "RatingsExport", "RatingsToScript", "RatingsGraphOverlap", "StakesGraphOverlap",
+               "StakesGraphProfits"}),
         ratingCommands);
 }
 

@@ -8,16 +8,17 @@
 #include "ui/GenCombsDialog.h"
 #include "ui/GraphWindow.h"
 #include "ui/MultiStakeDialog.h"
+#include "ui/ScriptLineDialog.h"
 #include "ui/ShreddingDialog.h"
 #include "ui/StakeDialog.h"
 #include "ui/StakeFilterDialog.h"
+#include "ui/TestCountDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -226,18 +227,27 @@ bool QtUserIo::editStakeFilter(int& op, int& value)
     return true;
 }
 
-bool QtUserIo::editScriptLine(QString&, const QString&, int)
+bool QtUserIo::editScriptLine(QString& line, const QString& caption, int defaultExclude)
 {
-    // The line editor arrives with the script page.
-    return false;
+    if (!m_session)
+        return false;
+    ScriptLineDialog dialog(caption, line, defaultExclude, m_session->statList(),
+                            [this](combos::TFilterItem& item) { return m_session->filterDialog(item); }, m_owner);
+    // The filter dialog and any message opened meanwhile belong on top of the line editor.
+    const QPointer<QWidget> owner = m_owner;
+    m_owner = &dialog;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_owner = owner;
+    if (!accepted)
+        return false;
+    line = dialog.line();
+    return true;
 }
 
 int QtUserIo::askTestCount(int max)
 {
-    bool ok = false;
-    const int count = QInputDialog::getInt(m_owner, QObject::tr("Количество тестов"),
-                                           QObject::tr("Укажите количество тестов:"), std::min(10, max), 1, max, 1, &ok);
-    return ok ? count : 0;
+    TestCountDialog dialog(max, m_owner);
+    return dialog.exec() == QDialog::Accepted ? dialog.count() : 0;
 }
 
 void QtUserIo::processEvents()

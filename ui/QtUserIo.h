@@ -20,7 +20,7 @@ class QtUserIo : public app::UserIo
 public:
     void setOwner(QWidget* owner) { m_owner = owner; }
     // The session whose statistics list, statistic and coefficients the filter dialog starts from.
-    void setSession(const app::Session* session) { m_session = session; }
+    void setSession(app::Session* session) { m_session = session; }
 
     void showStatus(const QString& text) override;
     void busyChanged(bool busy) override;
@@ -51,7 +51,7 @@ public:
 
 private:
     QPointer<QWidget> m_owner;
-    const app::Session* m_session = nullptr;
+    app::Session* m_session = nullptr;
     QPointer<QProgressDialog> m_progress;
 };
 

@@ -103,7 +103,8 @@ void RatingsPage::showSortIndicator()
 void RatingsPage::onHeaderClicked(int column)
 {
     app::RatingsController& ratings = m_session.ratings();
-    if (!m_session.isIdle()) {
+    // A running script checks stakes and so sorts the rating itself.
+    if (!m_session.isIdle() || m_session.scriptRunning()) {
         showSortIndicator();
         return;
     }

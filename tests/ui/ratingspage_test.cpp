@@ -69,8 +69,9 @@ QStringList namesInFile(const QString& path)
 
 const QStringList kRatingMenu = {
     QStringLiteral("RatingsRefresh"),      QStringLiteral("RatingsExport"),
-    QStringLiteral("RatingsGraphOverlap"), QStringLiteral("StakesGraphOverlap"),
-    QStringLiteral("StakesGraphProfits"),  QStringLiteral("[Эффективность (столбцы E0..n)]"),
+    QStringLiteral("RatingsToScript"),     QStringLiteral("RatingsGraphOverlap"),
+    QStringLiteral("StakesGraphOverlap"),  QStringLiteral("StakesGraphProfits"),
+    QStringLiteral("[Эффективность (столбцы E0..n)]"),
 };
 
 } // namespace
@@ -139,7 +140,8 @@ void RatingsPageTest::outlineMenusAndActions()
     }
     QCOMPARE(buttons,
              (QStringList{QStringLiteral("Пересчитать рейтинг по текущим данным"),
-                          QStringLiteral("Экспорт рейтинга в CSV-файл"), QStringLiteral("Количество совпадений"),
+                          QStringLiteral("Экспорт рейтинга в CSV-файл"), QStringLiteral("Добавить в сценарий"),
+                          QStringLiteral("Количество совпадений"),
                           QStringLiteral("График совпадений ставок"), QStringLiteral("График профита ставок")}));
 
     QMenu* menu = menuNamed(*p.window, QStringLiteral("Рейтинг"));
@@ -402,7 +404,8 @@ void RatingsPageTest::actionsFollowTheRowsTheSelectionAndTheBusyState()
         p.window->initialise();
         // No rows: nothing to export or chart; the refresh reads the open stakes file.
         QVERIFY(p.enabled("RatingsRefresh"));
-        for (const char* name : {"RatingsExport", "RatingsGraphOverlap", "StakesGraphOverlap", "StakesGraphProfits"})
+        for (const char* name :
+             {"RatingsExport", "RatingsToScript", "RatingsGraphOverlap", "StakesGraphOverlap", "StakesGraphProfits"})
             QVERIFY2(!p.enabled(name), name);
         for (const char* name : {"RatingsEffMode0", "RatingsEffMode1", "RatingsEffMode2"})
             QVERIFY2(p.enabled(name), name);
@@ -420,7 +423,7 @@ void RatingsPageTest::actionsFollowTheRowsTheSelectionAndTheBusyState()
     QVERIFY(!p.enabled("StakesGraphProfits"));
 
     p.session.enterBusy();
-    for (const QString& name : kRatingMenu.mid(0, 5))
+    for (const QString& name : kRatingMenu.mid(0, 6))
         QVERIFY2(!p.window->action(name)->isEnabled(), qPrintable(name));
     QVERIFY(!p.enabled("RatingsEffMode0"));
     p.session.leaveBusy();
