@@ -100,6 +100,7 @@ LocalHttpServer::LocalHttpServer(Tls tls) : m_tls(tls != Tls::None)
         SeenRequest seen;
         seen.method = req.method;
         seen.path = req.path;
+        seen.target = req.target;
         for (const auto& [k, v] : req.params)
             seen.params[k] = v;
         for (const auto& [k, v] : req.headers)

@@ -29,6 +29,7 @@ struct SeenRequest
 {
     std::string method;
     std::string path;
+    std::string target; // path and query as sent
     std::map<std::string, std::string> params;
     std::map<std::string, std::string> headers; // names in lower case
     std::string body;
