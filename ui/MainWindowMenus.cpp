@@ -104,6 +104,7 @@ void MainWindow::createActions()
 
     createStatActions();
     createStakesActions();
+    createWebActions();
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
@@ -132,6 +133,7 @@ void MainWindow::createMenus()
     }
     file->addAction(action(QStringLiteral("EditConfig")));
     file->addAction(action(QStringLiteral("EditShredding")));
+    file->addAction(action(QStringLiteral("EditProxy")));
     file->addSeparator();
     file->addAction(action(QStringLiteral("ExitProgram")));
 
@@ -141,6 +143,7 @@ void MainWindow::createMenus()
     draws->addSeparator();
     draws->addAction(action(QStringLiteral("DrawsInfo")));
     draws->addAction(action(QStringLiteral("DrawsSorted")));
+    addWebMenuItems(draws);
 
     createCombsMenu();
     // Menus whose commands arrive with their pages.
@@ -195,6 +198,7 @@ void MainWindow::updateActionStates()
     updateStatActionStates(idle);
     updateViewsActionStates(idle);
     updateStakesActionStates(idle);
+    updateWebActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }
