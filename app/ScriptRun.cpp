@@ -182,6 +182,9 @@ void ScriptController::begin(int cycle)
     m_lastEnd = RunEnd::Completed;
     m_cycle = cycle;
     m_session.stakes().resetRunCounter();
+    // The stakes of the run write their own lines into its log.
+    if (m_logEnabled)
+        m_session.stakes().setScriptLog([this](const QString& text) { log(text); });
     m_systemsReported.clear();
     m_cache = std::make_unique<ScriptRunCache>();
     progress(0, 0, tr("Выполнение сценария..."), 0);
@@ -196,6 +199,7 @@ void ScriptController::finish(bool stopped)
     m_running = false;
     m_stop = false;
     m_cache.reset();
+    m_session.stakes().setScriptLog({});
     emit runningChanged(false);
     emit panelsChanged();
     log(banner(tr("### ЗАВЕРШЕНИЕ СЦЕНАРИЯ "), '#'));

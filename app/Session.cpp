@@ -5,6 +5,7 @@
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "app/ViewsController.h"
+#include "app/WebController.h"
 #include "core/DrawArchive.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
@@ -31,7 +32,8 @@ Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QOb
     : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments)),
       m_ratings(std::make_unique<RatingsController>(*this)),
       m_stakes(std::make_unique<StakesController>(*this, *m_ratings)),
-      m_script(std::make_unique<ScriptController>(*this)), m_views(std::make_unique<ViewsController>(*this))
+      m_script(std::make_unique<ScriptController>(*this)), m_views(std::make_unique<ViewsController>(*this)),
+      m_web(std::make_unique<WebController>(*this))
 {
     m_statList.setDraws(&m_draws);
 }
@@ -213,6 +215,14 @@ bool Session::drawsAppend(const core::TDrawRec& rec)
     return saved;
 }
 
+bool Session::drawsAppend(const core::TDrawsArray& recs)
+{
+    m_draws.insert(m_draws.end(), recs.begin(), recs.end());
+    const bool saved = drawsSave();
+    recalcViews(false);
+    return saved;
+}
+
 bool Session::drawsEdit(int row)
 {
     const int index = core::DrawIndexOfRow(m_draws, row);
@@ -351,7 +361,8 @@ void Session::storeStateInt(const QString& key, int value)
 bool Session::editConfig()
 {
     core::TConfigData edited = config();
-    if (!m_io.editConfig(edited))
+    net::NetworkSettings network = m_web->network();
+    if (!m_io.editConfig(edited, network))
         return false;
     // The full-set files of the categories whose settings changed are rebuilt.
     std::uint16_t categories = 0;
@@ -367,6 +378,7 @@ bool Session::editConfig()
         QString error;
         if (!core::ConfigSave(m_folder.configFile(), config(), &error))
             showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
+        m_web->setNetwork(network);
     }
     // Parameter ranges follow the channel size, the matrix and the segments.
     statListReload();

@@ -27,6 +27,7 @@ class RatingsController;
 class ScriptController;
 class StakesController;
 class ViewsController;
+class WebController;
 
 // Window-state switches and lengths that the logic itself reads.
 struct WindowStateData
@@ -100,6 +101,8 @@ public:
     const RatingsController& ratings() const { return *m_ratings; }
     ScriptController& script() { return *m_script; }
     const ScriptController& script() const { return *m_script; }
+    // The web client, its proxy, the draw download and the CSV exchange of draws.
+    WebController& web() { return *m_web; }
     std::int64_t totalCombs() const { return m_totalCombs; }
     const PrizeClass& prizeClass(int matched) const { return m_prizeClasses[matched]; }
 
@@ -130,6 +133,8 @@ public:
     // Appends a confirmed record, saves and recalculates: the end of an add. False when the
     // archive could not be saved (the record stays in memory).
     bool drawsAppend(const core::TDrawRec& rec);
+    // The same for several records at once, in the order given: one save, one recalculation.
+    bool drawsAppend(const core::TDrawsArray& recs);
     bool drawsReplace(int index, const core::TDrawRec& rec);
 
     // Recalculates every view after a change of the archive or the offset, unless a script
@@ -148,7 +153,6 @@ public:
     const core::TConfigData& config() const { return m_statList.config(); }
     const core::TShreddingData& shredding() const { return m_statList.shredding(); }
     const core::TGenSettings& genSettings() const { return m_genSettings; }
-    core::TProxy& proxy() { return m_proxy; }
     void setColorDraws(bool on);
     void setColorCombs(bool on);
     void setDrawsExclude(int count);
@@ -337,7 +341,6 @@ private:
     // Holds the configuration and the shredding formulas that the statistics read.
     stats::TStatList m_statList;
     core::TGenSettings m_genSettings;
-    core::TProxy m_proxy;
 
     std::int64_t m_totalCombs = 0;
     PrizeClass m_prizeClasses[core::CombSize + 1];
@@ -360,6 +363,7 @@ private:
     bool m_batchMode = false;
 
     std::unique_ptr<ViewsController> m_views;
+    std::unique_ptr<WebController> m_web;
 };
 
 // Enters the busy state for one scope and always leaves it, clearing the status text.

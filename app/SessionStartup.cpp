@@ -8,6 +8,7 @@
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "app/ViewsController.h"
+#include "app/WebController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -80,6 +81,7 @@ void Session::readWindowState()
         m_stakes->readState(ini);
         m_ratings->readState(ini);
         m_script->readState(ini.readBool(section, QStringLiteral("ScriptLogEnabled"), false));
+        m_web->readState(ini);
         if (!m_state.PrefetchsInit && readable) {
             m_state.PrefetchsInit = true;
             ini.writeBool(section, QStringLiteral("PrefetchsInit"), true);
@@ -106,7 +108,7 @@ void Session::loadConfiguration()
     }
     m_statList.setConfig(config);
     m_statList.setShredding(shredding);
-    // The proxy settings are read here by the web client.
+    m_web->loadSettings();
 }
 
 bool Session::takeExclusiveHold()
@@ -155,7 +157,7 @@ Session::InitResult Session::initialise()
         // Unless one of those words is given, the systems page and the online library start here.
 
         if (loadOnly) {
-            // New draws are downloaded here.
+            m_web->drawsDownload();
             if (!fullRecreate && !fullRefresh) {
                 showStatus(QString());
                 return InitResult::Terminate;
@@ -172,8 +174,8 @@ Session::InitResult Session::initialise()
             showStatus(QString());
             return InitResult::Terminate;
         }
-        // The offer to download new draws (DownloadDrawsOnStart) comes with the draw download.
         showStatus(QString());
+        m_web->offerDownloadOnStart();
     } catch (const std::exception& e) {
         showStatus(QString());
         showError(tr("Ошибка инициализации программы!\n\n%1").arg(errorText(e)));

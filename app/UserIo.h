@@ -13,6 +13,9 @@
 namespace combos {
 struct TFilterItem;
 }
+namespace net {
+struct NetworkSettings;
+}
 namespace stats {
 class TStatList;
 }
@@ -46,8 +49,10 @@ public:
 
     // The draw dialog: the record is edited in place; false when the person cancelled.
     virtual bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) = 0;
-    // The configuration and shredding dialogs on a copy; false when cancelled.
-    virtual bool editConfig(core::TConfigData& config) = 0;
+    // The configuration dialog on copies of the configuration and of the network addresses;
+    // false when cancelled.
+    virtual bool editConfig(core::TConfigData& config, net::NetworkSettings& network) = 0;
+    // The shredding dialog on a copy; false when cancelled.
     virtual bool editShredding(core::TShreddingData& data) = 0;
     // The filters manager on a copy of the statistics list: favourites, user names and display
     // options are edited in place; folder gives the names file and the window-state file,
@@ -90,6 +95,16 @@ public:
     virtual void processEvents() {}
     // The general graph window ("График") with the given series, shown modally.
     virtual void showGraph(const core::GraphData& graph) = 0;
+
+    // The wait window of the draw download: a small always-on-top window with one centred line,
+    // shown (or given a new text) and closed; showing lets pending window events run.
+    virtual void showWaitWindow(const QString& text) = 0;
+    virtual void closeWaitWindow() = 0;
+    // Called about twenty times a second while a network request waits, so the window stays alive.
+    virtual void keepAlive() = 0;
+    // The proxy dialog ("Параметры proxy-сервера") on a copy of the settings: the mode and the
+    // four fields are edited in place; false when cancelled.
+    virtual bool editProxy(core::TProxy& proxy) = 0;
 };
 
 } // namespace app

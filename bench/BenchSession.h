@@ -20,7 +20,7 @@ public:
     void showMessage(app::MessageKind, const QString&) override {}
     bool askYesNo(const QString&, const QString&, bool, bool) override { return false; }
     bool editDraw(core::TDrawRec&, const QString&, bool) override { return false; }
-    bool editConfig(core::TConfigData&) override { return false; }
+    bool editConfig(core::TConfigData&, net::NetworkSettings&) override { return false; }
     bool editShredding(core::TShreddingData&) override { return false; }
     void openUrl(const QString&) override {}
     bool editGenSettings(core::TGenSettings&, bool&) override { return false; }
@@ -40,6 +40,10 @@ public:
     bool editStakeFilter(int&, int&) override { return false; }
     bool editScriptLine(QString&, const QString&, int) override { return false; }
     int askTestCount(int) override { return 0; }
+    void showWaitWindow(const QString&) override {}
+    void closeWaitWindow() override {}
+    void keepAlive() override {}
+    bool editProxy(core::TProxy&) override { return false; }
 };
 
 inline QTemporaryDir& dataDir()

@@ -119,6 +119,12 @@ int RunDraws(app::Session& session, const QStringList& args)
         return addDraw(session, args.mid(1));
     if (!args.isEmpty() && args.first() == QStringLiteral("delete"))
         return deleteDraw(session, args.mid(1));
+    if (!args.isEmpty() && args.first() == QStringLiteral("download"))
+        return RunDrawsDownload(session, args.mid(1));
+    if (!args.isEmpty() && args.first() == QStringLiteral("export"))
+        return RunDrawsExport(session, args.mid(1));
+    if (!args.isEmpty() && args.first() == QStringLiteral("import"))
+        return RunDrawsImport(session, args.mid(1));
     return listDraws(session, args);
 }
 
@@ -149,7 +155,10 @@ namespace {
 constexpr Word kWords[] = {
     {"draws", "draws [--sorted]\n"
               "draws add TEXT [--num N] [--date dd/mm/yyyy]\n"
-              "draws delete NUM",
+              "draws delete NUM\n"
+              "draws download [--retries N]\n"
+              "draws export FILE\n"
+              "draws import FILE",
      RunDraws},
     {"status", "status [--offset K]", RunStatus},
     {"methods", "methods", RunMethods},

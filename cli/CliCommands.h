@@ -27,6 +27,10 @@ const Word* FindWord(const QString& name);
 QString UsageText();
 
 int RunDraws(app::Session& session, const QStringList& args);
+// The sub-words "draws download", "draws export" and "draws import".
+int RunDrawsDownload(app::Session& session, const QStringList& args);
+int RunDrawsExport(app::Session& session, const QStringList& args);
+int RunDrawsImport(app::Session& session, const QStringList& args);
 int RunStatus(app::Session& session, const QStringList& args);
 int RunMethods(app::Session& session, const QStringList& args);
 int RunStat(app::Session& session, const QStringList& args);

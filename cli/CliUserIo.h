@@ -21,7 +21,7 @@ public:
     void showMessage(app::MessageKind kind, const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
     bool editDraw(core::TDrawRec&, const QString&, bool) override { return false; }
-    bool editConfig(core::TConfigData&) override { return false; }
+    bool editConfig(core::TConfigData&, net::NetworkSettings&) override { return false; }
     bool editShredding(core::TShreddingData&) override { return false; }
     bool editFavorites(stats::TStatList&, const core::DataFolder&, const QString&) override { return false; }
     void openUrl(const QString& url) override;
@@ -43,6 +43,11 @@ public:
     int askTestCount(int) override { return 0; }
     // A batch run has no window to show a graph in.
     void showGraph(const core::GraphData&) override {}
+    // The wait window's text goes where the status would: nowhere; the words print their results.
+    void showWaitWindow(const QString&) override {}
+    void closeWaitWindow() override {}
+    void keepAlive() override {}
+    bool editProxy(core::TProxy&) override { return false; }
 
 private:
     QList<bool> m_answers;

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace scripts {
 
 bool ScriptRead(QIODevice& device, QStringList& lines, ScriptReadReport* report, QString* error)
@@ -16,7 +18,14 @@ bool ScriptRead(QIODevice& device, QStringList& lines, ScriptReadReport* report,
             *error = device.errorString();
         return false;
     }
-    const QByteArray bytes = device.read(kScriptFileMax + 1);
+    // Read in pieces: asking for the whole limit at once would reserve it for a file of a line.
+    QByteArray bytes;
+    while (bytes.size() <= kScriptFileMax) {
+        const QByteArray piece = device.read(std::min<qint64>(qint64(1) << 20, kScriptFileMax + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     qsizetype size = bytes.size();
     if (size > kScriptFileMax) {
         r.Truncated = true;

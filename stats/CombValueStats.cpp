@@ -44,12 +44,51 @@ public:
         });
     }
 
+    // Pairs and triples of numbers below 64 are looked up in a bit table built for the pass;
+    // anything else (longer tuples, damaged numbers) asks the selection itself.
+    void prepareSelection(const TSelection& s)
+    {
+        if constexpr (K <= 3) {
+            m_table.assign(kTableWords, 0);
+            for (const TStatKey& k : s.keys()) {
+                bool small = true;
+                for (int i = 0; i < 4; ++i)
+                    small = small && (i < K ? k.c[i] < 64 : k.c[i] == 0);
+                if (small) {
+                    const std::size_t bit = tableIndex(k);
+                    m_table[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+                }
+            }
+        }
+    }
+
     bool testComb(const std::uint8_t* v, const TSelection& s) const
     {
-        return tuples(v, [&](const TStatKey& k) { return s.hasExact(k); });
+        if constexpr (K <= 3) {
+            return tuples(v, [&](const TStatKey& k) {
+                for (int i = 0; i < K; ++i)
+                    if (k.c[i] >= 64)
+                        return s.hasExact(k);
+                const std::size_t bit = tableIndex(k);
+                return ((m_table[bit >> 6] >> (bit & 63)) & 1) != 0;
+            });
+        } else {
+            return tuples(v, [&](const TStatKey& k) { return s.hasExact(k); });
+        }
     }
 
 private:
+    static constexpr std::size_t kTableBits = std::size_t{1} << (6 * K);
+    static constexpr std::size_t kTableWords = kTableBits / 64;
+    static std::size_t tableIndex(const TStatKey& k)
+    {
+        std::size_t bit = 0;
+        for (int i = 0; i < K; ++i)
+            bit = (bit << 6) | k.c[i];
+        return bit;
+    }
+    std::vector<std::uint64_t> m_table;
+
     static_assert(K >= 2 && K <= 4);
 
     // Calls take(key) for every tuple in pattern order until it returns true; whether it did.

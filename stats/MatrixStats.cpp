@@ -231,15 +231,49 @@ public:
         for (int i = 1; i <= this->matrix().template count<Cols>(); ++i)
             out(KeyW(std::uint16_t(i), counts[std::size_t(i)]));
     }
-    bool testComb(const std::uint8_t* v, const TSelection& s) const
+    // The selection as a table of (item, count), and the items selected with no number in them:
+    // a combination then asks about its own few items and one mask, not about every item.
+    void prepareSelection(const TSelection& s)
     {
-        const auto counts = CountPerItem<Cols>(this->matrix(), v);
-        for (int i = 1; i <= this->matrix().template count<Cols>(); ++i)
-            if (s.hasExact(std::uint16_t(i), counts[std::size_t(i)], 0, 0))
+        m_selected.fill(0);
+        m_emptySelected = 0;
+        const int items = this->matrix().template count<Cols>();
+        for (const TStatKey& k : s.keys()) {
+            if (k.c[0] < 1 || k.c[0] > items || k.c[1] > core::CombSize || k.c[2] != 0 || k.c[3] != 0)
+                continue;
+            m_selected[std::size_t(k.c[0])] |= std::uint8_t(1u << k.c[1]);
+            if (k.c[1] == 0)
+                m_emptySelected |= std::uint64_t{1} << (k.c[0] - 1);
+        }
+    }
+    bool testComb(const std::uint8_t* v, const TSelection&) const
+    {
+        std::uint8_t items[core::CombSize];
+        std::uint64_t occupied = 0;
+        for (int p = 0; p < core::CombSize; ++p) {
+            items[p] = this->matrix().template item<Cols>(v[p]);
+            if (items[p] != kNone)
+                occupied |= std::uint64_t{1} << (items[p] - 1);
+        }
+        if (m_emptySelected & ~occupied)
+            return true;
+        for (int p = 0; p < core::CombSize; ++p) {
+            if (items[p] == kNone)
+                continue;
+            int count = 0;
+            for (int q = 0; q < core::CombSize; ++q)
+                count += items[q] == items[p] ? 1 : 0;
+            if ((m_selected[items[p]] >> count) & 1)
                 return true;
+        }
         return false;
     }
     QString ValueToText(const TStatDrawRec& value) const override { return TwoComponentsText(value); }
+
+private:
+    // Bit n of entry i: the value (i, n) is selected.
+    std::array<std::uint8_t, kMaxItems + 1> m_selected{};
+    std::uint64_t m_emptySelected = 0;
 };
 
 // The number of occupied columns (rows): COLN, ROWN.

@@ -4,7 +4,9 @@
 
 #include "core/GameMath.h"
 
+#include <QDir>
 #include <QDoubleValidator>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
@@ -118,8 +120,51 @@ ConfigDialog::ConfigDialog(const core::TConfigData& config, QWidget* parent)
 
     connect(m_ui->edMatrixCols, &QSpinBox::valueChanged, this, &ConfigDialog::matrixColsChanged);
     connect(m_ui->sgSegments, &QTableWidget::itemChanged, this, &ConfigDialog::segmentChanged);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_ui->btCaFile, &QToolButton::clicked, this, &ConfigDialog::pickCaFile);
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &ConfigDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void ConfigDialog::setNetwork(const net::NetworkSettings& network)
+{
+    m_ui->edOperatorUrl->setText(network.OperatorUrl);
+    m_ui->edProxyListUrl->setText(network.ProxyListUrl);
+    m_ui->edServiceUrl->setText(network.ServiceUrl);
+    m_ui->edCaFile->setText(network.CaFile);
+}
+
+net::NetworkSettings ConfigDialog::network() const
+{
+    net::NetworkSettings n;
+    n.OperatorUrl = m_ui->edOperatorUrl->text().trimmed();
+    n.ProxyListUrl = m_ui->edProxyListUrl->text().trimmed();
+    n.ServiceUrl = m_ui->edServiceUrl->text().trimmed();
+    n.CaFile = m_ui->edCaFile->text().trimmed();
+    return n;
+}
+
+void ConfigDialog::accept()
+{
+    // An address the requests could not use is refused here, where it can still be mended.
+    for (QLineEdit* edit : {m_ui->edOperatorUrl, m_ui->edProxyListUrl, m_ui->edServiceUrl}) {
+        if (net::IsValidServiceAddress(edit->text()))
+            continue;
+        m_ui->pcConfig->setCurrentWidget(m_ui->tsNetwork);
+        edit->setFocus();
+        showError(tr("Некорректный адрес: \"%1\"\n\nУкажите адрес вида https://имя-сервера[:порт] или оставьте поле "
+                     "пустым.")
+                      .arg(edit->text().trimmed()));
+        return;
+    }
+    QDialog::accept();
+}
+
+void ConfigDialog::pickCaFile()
+{
+    const QString file = QFileDialog::getOpenFileName(this, tr("Файл сертификатов"), m_ui->edCaFile->text(),
+                                                      tr("Сертификаты (*.pem *.crt);;Все файлы (*)"));
+    if (!file.isEmpty())
+        m_ui->edCaFile->setText(QDir::toNativeSeparators(file));
 }
 
 ConfigDialog::~ConfigDialog() = default;

@@ -1,10 +1,12 @@
 #pragma once
 
 // The system parameters dialog: number matrix and its segments, channel size, stake price,
-// prize table and the coefficients of the "Вес" column. It edits a copy of the configuration;
-// the caller takes result() after OK.
+// prize table and the coefficients of the "Вес" column on the first page, the addresses of the
+// network services on the page "Сеть". It edits copies; the caller takes result() and
+// network() after OK.
 
 #include "core/GameTypes.h"
+#include "net/NetSettings.h"
 
 #include <QDialog>
 #include <QLocale>
@@ -28,6 +30,10 @@ public:
     ~ConfigDialog() override;
 
     core::TConfigData result() const;
+    void setNetwork(const net::NetworkSettings& network);
+    net::NetworkSettings network() const;
+
+    void accept() override;
 
 protected:
     // Every error box of the dialog goes through here, so a test can catch the text instead of
@@ -41,6 +47,7 @@ private:
     core::TSegmentMap currentSegments() const;
     void matrixColsChanged(int cols);
     void segmentChanged(QTableWidgetItem* item);
+    void pickCaFile();
 
     std::unique_ptr<Ui::ConfigDialog> m_ui;
     core::TConfigData m_config; // what the dialog was opened with; keeps the fields it does not edit

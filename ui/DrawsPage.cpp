@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -30,6 +31,7 @@ DrawsPage::DrawsPage(app::Session& session, QWidget* parent)
     top->addWidget(offsetLabel);
     top->addWidget(m_offset);
     top->addStretch();
+    m_top = top;
 
     m_list->setObjectName(QStringLiteral("lvDraws"));
     m_list->setModel(m_model);
@@ -67,6 +69,15 @@ DrawsPage::DrawsPage(app::Session& session, QWidget* parent)
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DrawsPage::selectionChanged);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &DrawsPage::selectionChanged);
     connect(m_list, &QTableView::doubleClicked, this, &DrawsPage::rowActivated);
+}
+
+void DrawsPage::addToolAction(QAction* action)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(QStringLiteral("bt") + action->objectName());
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_top->addWidget(button);
 }
 
 void DrawsPage::onDrawsChanged(bool rowsChanged)

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QAction;
+class QHBoxLayout;
 class QSpinBox;
 class QTableView;
 
@@ -26,6 +28,9 @@ public:
     QSpinBox* offsetBox() const { return m_offset; }
     DrawListModel* model() const { return m_model; }
 
+    // A button for the command in the panel above the list.
+    void addToolAction(QAction* action);
+
     // The focused row, or -1.
     int focusedRow() const;
     QList<int> selectedRows() const;
@@ -41,6 +46,7 @@ private:
     DrawListModel* m_model;
     QTableView* m_list;
     QSpinBox* m_offset;
+    QHBoxLayout* m_top = nullptr;
 };
 
 } // namespace ui

@@ -109,6 +109,10 @@ private:
     void createStakesPages();
     void createStakesMenus();
     void updateStakesActionStates(bool idle);
+    // The download, the proxy and the CSV exchange of draws (MainWindowWeb.cpp).
+    void createWebActions();
+    void addWebMenuItems(QMenu* draws);
+    void updateWebActionStates(bool idle);
     // The first selected row of the combination list, or -1.
     int firstSelectedComb() const;
     // The page "Сценарий", its commands and the lock of a running script (MainWindowScript.cpp).

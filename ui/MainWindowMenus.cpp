@@ -105,6 +105,7 @@ void MainWindow::createActions()
     createStatActions();
     createStakesActions();
     createScriptActions();
+    createWebActions();
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
@@ -133,6 +134,7 @@ void MainWindow::createMenus()
     }
     file->addAction(action(QStringLiteral("EditConfig")));
     file->addAction(action(QStringLiteral("EditShredding")));
+    file->addAction(action(QStringLiteral("EditProxy")));
     file->addSeparator();
     file->addAction(action(QStringLiteral("ExitProgram")));
 
@@ -142,6 +144,7 @@ void MainWindow::createMenus()
     draws->addSeparator();
     draws->addAction(action(QStringLiteral("DrawsInfo")));
     draws->addAction(action(QStringLiteral("DrawsSorted")));
+    addWebMenuItems(draws);
 
     createCombsMenu();
     // Menus whose commands arrive with their pages.
@@ -199,6 +202,7 @@ void MainWindow::updateActionStates()
     updateViewsActionStates(idle);
     updateStakesActionStates(idle);
     updateScriptActionStates(idle);
+    updateWebActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }

@@ -8,11 +8,13 @@
 #include "ui/GenCombsDialog.h"
 #include "ui/GraphWindow.h"
 #include "ui/MultiStakeDialog.h"
+#include "ui/ProxyDialog.h"
 #include "ui/ScriptLineDialog.h"
 #include "ui/ShreddingDialog.h"
 #include "ui/StakeDialog.h"
 #include "ui/StakeFilterDialog.h"
 #include "ui/TestCountDialog.h"
+#include "ui/WaitWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -74,12 +76,14 @@ bool QtUserIo::editDraw(core::TDrawRec& rec, const QString& title, bool showDate
     return true;
 }
 
-bool QtUserIo::editConfig(core::TConfigData& config)
+bool QtUserIo::editConfig(core::TConfigData& config, net::NetworkSettings& network)
 {
     ConfigDialog dialog(config, m_owner);
+    dialog.setNetwork(network);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     config = dialog.result();
+    network = dialog.network();
     return true;
 }
 
@@ -255,6 +259,50 @@ void QtUserIo::processEvents()
     // User input runs too: a script run keeps "Стоп" within reach while everything else is
     // disabled.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+} // namespace ui
+
+namespace ui {
+
+void QtUserIo::showWaitWindow(const QString& text)
+{
+    // Created on first use and kept: a download changes its text many times.
+    if (!m_wait)
+        m_wait = new WaitWindow(m_owner);
+    m_wait->showText(text);
+}
+
+void QtUserIo::closeWaitWindow()
+{
+    if (m_wait)
+        m_wait->hide();
+}
+
+QWidget* QtUserIo::waitWindow() const
+{
+    return m_wait && m_wait->isVisible() ? m_wait.data() : nullptr;
+}
+
+void QtUserIo::keepAlive()
+{
+    // Repaints, timers and window moves go on; clicks and keys wait, since the busy state holds
+    // every command back and a click on a list must not change what the request works for.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool QtUserIo::editProxy(core::TProxy& proxy)
+{
+    ProxyDialog dialog(proxy, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const core::TProxy edited = dialog.result();
+    proxy.Mode = edited.Mode;
+    proxy.Server = edited.Server;
+    proxy.Port = edited.Port;
+    proxy.Username = edited.Username;
+    proxy.Password = edited.Password;
+    return true;
 }
 
 } // namespace ui

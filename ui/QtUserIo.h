@@ -15,6 +15,8 @@ class Session;
 
 namespace ui {
 
+class WaitWindow;
+
 class QtUserIo : public app::UserIo
 {
 public:
@@ -27,7 +29,7 @@ public:
     void showMessage(app::MessageKind kind, const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
     bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) override;
-    bool editConfig(core::TConfigData& config) override;
+    bool editConfig(core::TConfigData& config, net::NetworkSettings& network) override;
     bool editShredding(core::TShreddingData& data) override;
     bool editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile) override;
     void openUrl(const QString& url) override;
@@ -48,11 +50,18 @@ public:
     bool editScriptLine(QString& line, const QString& caption, int defaultExclude) override;
     int askTestCount(int max) override;
     void processEvents() override;
+    void showWaitWindow(const QString& text) override;
+    void closeWaitWindow() override;
+    void keepAlive() override;
+    bool editProxy(core::TProxy& proxy) override;
+    // The wait window while it is shown, for the tests; null otherwise.
+    QWidget* waitWindow() const;
 
 private:
     QPointer<QWidget> m_owner;
     app::Session* m_session = nullptr;
     QPointer<QProgressDialog> m_progress;
+    QPointer<WaitWindow> m_wait;
 };
 
 } // namespace ui

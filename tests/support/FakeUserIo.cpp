@@ -38,14 +38,45 @@ bool FakeUserIo::editDraw(core::TDrawRec& rec, const QString& title, bool)
     return true;
 }
 
-bool FakeUserIo::editConfig(core::TConfigData& config)
+bool FakeUserIo::editConfig(core::TConfigData& config, net::NetworkSettings& network)
 {
+    networkStarts << network;
     if (configEdits.isEmpty())
         return false;
     const auto edit = configEdits.dequeue();
     if (!edit)
         return false;
     config = *edit;
+    if (!networkEdits.isEmpty())
+        network = networkEdits.dequeue();
+    return true;
+}
+
+void FakeUserIo::showWaitWindow(const QString& text)
+{
+    waitTexts << text;
+    waitOpen = true;
+}
+
+void FakeUserIo::closeWaitWindow()
+{
+    ++waitCloses;
+    waitOpen = false;
+}
+
+bool FakeUserIo::editProxy(core::TProxy& proxy)
+{
+    proxyStarts << proxy;
+    if (proxyEdits.isEmpty())
+        return false;
+    const auto edit = proxyEdits.dequeue();
+    if (!edit)
+        return false;
+    proxy.Mode = edit->Mode;
+    proxy.Server = edit->Server;
+    proxy.Port = edit->Port;
+    proxy.Username = edit->Username;
+    proxy.Password = edit->Password;
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/UserIo.h"
 #include "combos/Filters.h"
+#include "net/NetSettings.h"
 
 #include <QList>
 #include <QQueue>
@@ -37,7 +38,7 @@ public:
     void showMessage(app::MessageKind kind, const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
     bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) override;
-    bool editConfig(core::TConfigData& config) override;
+    bool editConfig(core::TConfigData& config, net::NetworkSettings& network) override;
     bool editShredding(core::TShreddingData& data) override;
     bool editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile) override;
     void openUrl(const QString& url) override;
@@ -57,12 +58,20 @@ public:
     bool editStakeFilter(int& op, int& value) override;
     bool editScriptLine(QString& line, const QString& caption, int defaultExclude) override;
     int askTestCount(int max) override;
+    void showWaitWindow(const QString& text) override;
+    void closeWaitWindow() override;
+    void keepAlive() override { ++keepAlives; }
+    bool editProxy(core::TProxy& proxy) override;
 
     // Answers, taken in order.
     QQueue<bool> answers;
     // Each draw dialog takes the next edit: it changes the record, or is empty to cancel.
     QQueue<std::optional<std::function<void(core::TDrawRec&)>>> drawEdits;
     QQueue<std::optional<core::TConfigData>> configEdits;
+    // The network addresses a confirmed configuration dialog returns, in turn; none: unchanged.
+    QQueue<net::NetworkSettings> networkEdits;
+    // Each proxy dialog takes the next answer (mode and the four fields), or is empty to cancel.
+    QQueue<std::optional<core::TProxy>> proxyEdits;
     QQueue<std::optional<core::TShreddingData>> shreddingEdits;
     // Each filters manager takes the next edit of the list copy, or is empty to cancel.
     QQueue<std::optional<std::function<void(stats::TStatList&)>>> favoritesEdits;
@@ -114,6 +123,15 @@ public:
     QList<int> testCountMaxima;
     // The values each multi-stake dialog was opened with.
     QList<MultiStake> multiStakeStarts;
+    // The network addresses each configuration dialog was opened with.
+    QList<net::NetworkSettings> networkStarts;
+    // The proxy settings each proxy dialog was opened with.
+    QList<core::TProxy> proxyStarts;
+    // Every text the wait window showed, and how often it was closed and while it was open.
+    QStringList waitTexts;
+    int waitCloses = 0;
+    bool waitOpen = false;
+    int keepAlives = 0;
     // Every graph window shown, in order.
     std::vector<core::GraphData> graphs;
 

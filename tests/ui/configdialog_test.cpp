@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -249,6 +250,48 @@ private slots:
         cancel.setResult(QDialog::Accepted);
         child<QDialogButtonBox>(cancel, "buttonBox")->button(QDialogButtonBox::Cancel)->click();
         QCOMPARE(cancel.QDialog::result(), int{QDialog::Rejected});
+    }
+
+    void networkPageShowsAndReturnsTheAddresses()
+    {
+        TestConfigDialog d(sampleConfig());
+        auto* pages = child<QTabWidget>(d, "pcConfig");
+        QCOMPARE(pages->count(), 2);
+        QCOMPARE(pages->tabText(1), QStringLiteral("Сеть"));
+        net::NetworkSettings n;
+        n.OperatorUrl = QStringLiteral("https://results.test:8443");
+        n.ProxyListUrl = QStringLiteral("http://list.test");
+        n.ServiceUrl = QStringLiteral("https://service.test");
+        n.CaFile = QStringLiteral("/etc/vertoma/ca.pem");
+        d.setNetwork(n);
+        QCOMPARE(child<QLineEdit>(d, "edOperatorUrl")->text(), n.OperatorUrl);
+        QCOMPARE(child<QLineEdit>(d, "edCaFile")->text(), n.CaFile);
+        QVERIFY(d.network() == n);
+        child<QLineEdit>(d, "edServiceUrl")->setText(QStringLiteral("  https://other.test  "));
+        QCOMPARE(d.network().ServiceUrl, QStringLiteral("https://other.test"));
+        QVERIFY2(d.result() == sampleConfig(), "the addresses live apart from the configuration record");
+        const QString shots = qEnvironmentVariable("VERTOMA_SCREENSHOTS");
+        if (!shots.isEmpty()) {
+            d.show();
+            d.grab().save(shots + QStringLiteral("/config-general.png"));
+            pages->setCurrentIndex(1);
+            d.grab().save(shots + QStringLiteral("/config-network.png"));
+        }
+    }
+
+    void aBadAddressKeepsTheDialogOpenOnTheNetworkPage()
+    {
+        TestConfigDialog d(sampleConfig());
+        child<QLineEdit>(d, "edProxyListUrl")->setText(QStringLiteral("list.test"));
+        child<QDialogButtonBox>(d, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(d.QDialog::result(), int{QDialog::Rejected});
+        QCOMPARE(d.errors.size(), 1);
+        QVERIFY(d.errors[0].startsWith(QStringLiteral("Некорректный адрес: \"list.test\"")));
+        QCOMPARE(child<QTabWidget>(d, "pcConfig")->currentWidget()->objectName(), QStringLiteral("tsNetwork"));
+        // Empty addresses are fine.
+        child<QLineEdit>(d, "edProxyListUrl")->clear();
+        child<QDialogButtonBox>(d, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(d.QDialog::result(), int{QDialog::Accepted});
     }
 };
 

@@ -1,0 +1,146 @@
+// The draw download: week by week from the newest draw up to today, one query of the operator's
+// results page per week, each week's draws saved and the views recalculated before the next.
+
+#include "app/WebController.h"
+
+#include "app/Session.h"
+#include "app/StakesController.h"
+#include "core/Dates.h"
+#include "core/TextForms.h"
+#include "net/DrawsPage.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace app {
+
+namespace {
+
+constexpr int kDaysPerWeek = 7;
+
+} // namespace
+
+void WebController::checkStakes()
+{
+    m_session.stakes().checkAndSave();
+    m_session.stakes().refresh(true, false);
+}
+
+bool WebController::drawsDownload()
+{
+    bool completed = false;
+    BusyScope busy(m_session, tr("Загрузка архива тиражей..."));
+    m_session.io().showWaitWindow(tr("Загрузка архива тиражей..."));
+    try {
+        drawsDownloadRun(&completed);
+    } catch (const std::exception& e) {
+        m_session.showError(QString::fromUtf8(e.what()));
+    }
+    // Stakes of the draws that did come in are checked, whatever stopped the download.
+    checkStakes();
+    m_session.io().closeWaitWindow();
+    return completed;
+}
+
+int WebController::drawsDownloadRun(bool* completed)
+{
+    if (completed)
+        *completed = false;
+    if (m_network.OperatorUrl.trimmed().isEmpty()) {
+        m_session.showError(tr("Не задан адрес сайта лотереи, с которого загружаются тиражи. Укажите его в "
+                               "параметрах программы (страница \"Сеть\") или ключом OperatorUrl в разделе "
+                               "[NETWORK] файла Vertoma_5x54.ini."));
+        return 0;
+    }
+    std::int32_t date = 0;
+    try {
+        date = m_session.drawDateYmd(0, kDaysPerWeek);
+    } catch (const core::EConvertError& e) {
+        m_session.showError(e.message());
+        return 0;
+    }
+    // A newest draw without a date would send the loop through a century of weeks.
+    date = std::max(date, net::kFirstQueryYmd);
+    const std::int32_t today = m_today();
+    m_attempt = 1;
+    int total = 0;
+    bool stopped = false;
+    for (;;) {
+        FetchFailure failure;
+        const int n = fetchDraws(date, date, failure);
+        if (n >= 0) {
+            proxySaveIfChanged();
+            total += n;
+        } else if (failure.proxyFailed) {
+            // The reason was shown; without a proxy every further week would fail the same way.
+            stopped = true;
+            break;
+        } else if (!failure.notFound) {
+            ++m_attempt;
+            if (proxyNext())
+                continue;
+            const QString question =
+                tr("Ошибка загрузки архива тиражей с сайта: \"%1\"\n\nПовторить попытку?").arg(failure.message);
+            if (m_session.io().askYesNo(tr("Ошибка"), question, true, true))
+                continue;
+            stopped = true;
+            break;
+        }
+        date = core::YmdIncDays(date, kDaysPerWeek);
+        if (today < date)
+            break;
+    }
+    proxyListFree();
+    if (completed)
+        *completed = !stopped;
+    return total;
+}
+
+int WebController::fetchDraws(std::int32_t fromYmd, std::int32_t toYmd, FetchFailure& failure)
+{
+    m_session.showStatus(tr("Загрузка тиражей %1 - %2...").arg(core::YmdText(fromYmd), core::YmdText(toYmd)));
+    const Page page = httpGetPage(net::OperatorQueryUrl(m_network.OperatorUrl, fromYmd, toYmd), true);
+    if (page.proxyFailed) {
+        failure.proxyFailed = true;
+        return -1;
+    }
+    if (!page.response.ok()) {
+        failure.notFound = page.response.notFound();
+        failure.message = page.response.message;
+        return -1;
+    }
+    std::vector<core::TDrawRec> draws;
+    try {
+        draws = net::ParseDrawsPage(page.text, fromYmd, static_cast<int>(m_session.draws().size()));
+    } catch (const core::EConvertError& e) {
+        failure.message = e.message();
+        return -1;
+    }
+    if (draws.empty())
+        return 0;
+    m_session.showStatus(tr("Сохранение файла тиражей..."));
+    // The draws go in from the last on the page to the first.
+    m_session.drawsAppend(core::TDrawsArray(draws.rbegin(), draws.rend()));
+    return static_cast<int>(draws.size());
+}
+
+void WebController::offerDownloadOnStart()
+{
+    if (m_network.OperatorUrl.trimmed().isEmpty())
+        return;
+    switch (m_downloadOnStart) {
+    case 0:
+        if (m_session.askQuestion(tr("Подтверждение"),
+                                  tr("Обновить список тиражей?\n\nДля выполнения обновления необходимо "
+                                     "действующее подключение к сети Интернет.")))
+            drawsDownload();
+        break;
+    case 1:
+        drawsDownload();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace app
