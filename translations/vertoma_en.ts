@@ -4,85 +4,181 @@
 <context>
     <name>ConfigDialog</name>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="6"/>
         <source>Параметры системы</source>
         <translation>System settings</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="16"/>
+        <source>Основные</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="26"/>
         <source>Размер матрицы:</source>
         <translation>Matrix size:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="46"/>
         <source>x</source>
         <translation>x</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="81"/>
         <source>Сегменты матрицы:</source>
         <translation>Matrix segments:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="116"/>
         <source>Размер канала:</source>
         <translation>Channel size:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="136"/>
         <source>Стоимость ставки:</source>
         <translation>Stake cost:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="159"/>
         <source>Расширенная ставка:</source>
         <translation>Extended stake:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="181"/>
         <source>Размеры выигрышей:</source>
         <translation>Prizes:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="201"/>
         <source>Совпадений</source>
         <translation>Matches</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="206"/>
         <source>Сумма выигрыша</source>
         <translation>Prize amount</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="214"/>
         <source>Коэффициенты столбца &quot;Вес&quot;</source>
         <translation>Coefficients of the &quot;Weight&quot; column</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="220"/>
         <source>Количество:</source>
         <translation>Count:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="233"/>
         <source>Отклонение:</source>
         <translation>Deviation:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="246"/>
         <source>Глубина:</source>
         <translation>Depth:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="259"/>
         <source>Использовать значения в %</source>
         <translation>Use values in %</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="266"/>
         <source>Использовать абсолютные значения</source>
         <translation>Use absolute values</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="279"/>
+        <source>Сеть</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="287"/>
+        <source>Сайт лотереи:</source>
+        <translation>Lottery site:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="297"/>
+        <source>Адрес сайта лотереи с результатами тиражей: https://имя-сервера[:порт] (OperatorUrl)</source>
+        <translation>Address of the lottery site with the draw results: https://server-name[:port] (OperatorUrl)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="300"/>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="340"/>
+        <source>https://имя-сервера</source>
+        <translation>https://server-name</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="307"/>
+        <source>Служба списка proxy-серверов:</source>
+        <translation>Proxy list service:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="317"/>
+        <source>Адрес службы, у которой запрашивается список proxy-серверов для автоматического поиска (ProxyListUrl)</source>
+        <translation>Address of the service asked for the list of proxy servers for the automatic search (ProxyListUrl)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="320"/>
+        <source>http://имя-сервера</source>
+        <translation>http://server-name</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="327"/>
+        <source>Сервер программы:</source>
+        <translation>Program server:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="337"/>
+        <source>Адрес сервера библиотек сценариев, систем и обновлений программы (ServiceUrl)</source>
+        <translation>Address of the server of the script and system libraries and the program updates (ServiceUrl)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="347"/>
+        <source>Дополнительные сертификаты:</source>
+        <translation>Extra certificates:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="359"/>
+        <source>Файл сертификатов в формате PEM, которым доверять кроме системных, например для собственного сервера (CaFile)</source>
+        <translation>PEM certificate file to trust besides the system ones, for example for your own server (CaFile)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="366"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="369"/>
+        <source>Выбрать файл сертификатов</source>
+        <translation>Choose a certificate file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="380"/>
+        <source>Адреса хранятся в разделе [NETWORK] файла Vertoma_5x54.ini. Соединения по протоколу https проверяются по системным сертификатам и сертификатам из указанного файла.</source>
+        <translation>The addresses are kept in the [NETWORK] section of Vertoma_5x54.ini. Https connections are verified against the system certificates and the certificates of the given file.</translation>
     </message>
 </context>
 <context>
     <name>DrawDialog</name>
     <message>
+        <location filename="../work/wttr/ui/DrawDialog.ui" line="9"/>
         <source>Данные тиража</source>
         <translation>Draw data</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/DrawDialog.ui" line="14"/>
         <source>Номер тиража:</source>
         <translation>Draw number:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/DrawDialog.ui" line="26"/>
         <source>Выпавшие числа, разделенные точкой с запятой или запятой:</source>
         <translation>Drawn numbers separated by semicolons or commas:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/DrawDialog.ui" line="35"/>
         <source>Дата и время тиража:</source>
         <translation>Draw date and time:</translation>
     </message>
@@ -90,80 +186,302 @@
 <context>
     <name>MultiStakeDialog</name>
     <message>
+        <location filename="../work/wttr/ui/MultiStakeDialog.ui" line="9"/>
         <source>Добавление мультиставки</source>
         <translation>Add a multi-stake</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MultiStakeDialog.ui" line="16"/>
         <source>Номер тиража:</source>
         <translation>Draw number:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MultiStakeDialog.ui" line="22"/>
         <source>Номер тиража</source>
         <translation>Draw number</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MultiStakeDialog.ui" line="29"/>
         <source>Кол-во тиражей:</source>
         <translation>Number of draws:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MultiStakeDialog.ui" line="35"/>
         <source>Количество тиражей, на которые нужно сделать ставку (начиная с указанного)</source>
         <translation>Number of draws to place the stake on (starting with the given one)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MultiStakeDialog.ui" line="42"/>
         <source>Комментарий к ставке:</source>
         <translation>Stake comment:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MultiStakeDialog.ui" line="48"/>
         <source>Комментарий к ставке</source>
         <translation>Stake comment</translation>
     </message>
 </context>
 <context>
+    <name>ProxyDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/ProxyDialog.ui" line="9"/>
+        <source>Параметры proxy-сервера</source>
+        <translation>Proxy server settings</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ProxyDialog.ui" line="14"/>
+        <source>Не использовать proxy-сервер</source>
+        <translation>Do not use a proxy server</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ProxyDialog.ui" line="19"/>
+        <source>Автоматический поиск сервера (возможны задержки)</source>
+        <translation>Automatic server search (may take a while)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ProxyDialog.ui" line="24"/>
+        <source>Ручной выбор proxy-сервера:</source>
+        <translation>Manual choice of the proxy server:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ProxyDialog.ui" line="32"/>
+        <source>Имя или адрес сервера:</source>
+        <translation>Server name or address:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ProxyDialog.ui" line="45"/>
+        <source>Порт:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ProxyDialog.ui" line="60"/>
+        <source>Имя пользователя:</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ProxyDialog.ui" line="71"/>
+        <source>Пароль:</source>
+        <translation>Password:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
+        <location filename="../work/wttr/ui/QtUserIo.cpp" line="48"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/QtUserIo.cpp" line="51"/>
         <source>Информация</source>
         <translation>Information</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/QtUserIo.cpp" line="54"/>
         <source>Внимание!</source>
         <translation>Attention!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/QtUserIo.cpp" line="57"/>
         <source>Предупреждение</source>
         <translation>Warning</translation>
     </message>
 </context>
 <context>
+    <name>ScriptLineDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="13"/>
+        <source>Начальный список комбинаций:</source>
+        <translation>Initial combination list:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="19"/>
+        <source>Начальный список комбинаций</source>
+        <translation>Initial combination list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="25"/>
+        <source>Кол-во тиражей:</source>
+        <translation>Number of draws:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="31"/>
+        <source>Исключить указанное количество тиражей из списка комбинаций перед применением фильтров</source>
+        <translation>Exclude the given number of draws from the combination list before the filters are applied</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="38"/>
+        <source>В случае неоднозначного результата после применения фильтров:</source>
+        <translation>If the result is ambiguous after the filters:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="44"/>
+        <source>В случае неоднозначного результата после применения фильтров выполнить действие</source>
+        <translation>Action to take if the result is ambiguous after the filters</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="49"/>
+        <source>Перед выполнением строки будет очищен файл ставок (для очень &quot;массивных&quot; сценариев, дающих огромное количество ставок за раз)
+На накопление рейтинга не влияет</source>
+        <translation>The stake file is cleared before the line runs (for very &quot;massive&quot; scripts that give a huge number of stakes at once)
+Does not affect the rating accumulation</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="51"/>
+        <source>Удалить все ставки перед выполнением (накопление только рейтинга)</source>
+        <translation>Delete all stakes before running (accumulate the rating only)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="56"/>
+        <source>Если комбинация уже есть в списке ставок, то она не будет добавлена в список ставок</source>
+        <translation>If the combination is already in the stake list, it is not added to the stake list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="57"/>
+        <source>Только новые ставки (пропускать те ставки, которые уже есть в списке)</source>
+        <translation>New stakes only (skip the stakes already in the list)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="71"/>
+        <source>Фильтр 1:</source>
+        <translation>Filter 1:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="77"/>
+        <source>Фильтр 1</source>
+        <translation>Filter 1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="82"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="99"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="116"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="133"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="150"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="167"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="184"/>
+        <source>Редактировать фильтр</source>
+        <translation>Edit the filter</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="83"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="100"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="117"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="134"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="151"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="168"/>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="185"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="88"/>
+        <source>Фильтр 2:</source>
+        <translation>Filter 2:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="94"/>
+        <source>Фильтр 2</source>
+        <translation>Filter 2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="105"/>
+        <source>Фильтр 3:</source>
+        <translation>Filter 3:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="111"/>
+        <source>Фильтр 3</source>
+        <translation>Filter 3</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="122"/>
+        <source>Фильтр 4:</source>
+        <translation>Filter 4:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="128"/>
+        <source>Фильтр 4</source>
+        <translation>Filter 4</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="139"/>
+        <source>Фильтр 5:</source>
+        <translation>Filter 5:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="145"/>
+        <source>Фильтр 5</source>
+        <translation>Filter 5</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="156"/>
+        <source>Фильтр 6:</source>
+        <translation>Filter 6:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="162"/>
+        <source>Фильтр 6</source>
+        <translation>Filter 6</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="173"/>
+        <source>Фильтр 7:</source>
+        <translation>Filter 7:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="179"/>
+        <source>Фильтр 7</source>
+        <translation>Filter 7</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="190"/>
+        <source>Комментарии:</source>
+        <translation>Comments:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ScriptLineDialog.ui" line="196"/>
+        <source>Комментарии (можно оставить пустым)</source>
+        <translation>Comments (may be left empty)</translation>
+    </message>
+</context>
+<context>
     <name>ShreddingDialog</name>
     <message>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="6"/>
         <source>Методы шинковки</source>
         <translation>Shredding methods</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="14"/>
         <source>Формула 1:</source>
         <translation>Formula 1:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="30"/>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="69"/>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="108"/>
         <source>Используемая формула</source>
         <translation>The formula used</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="37"/>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="76"/>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="115"/>
         <source>Количество используемых знаков после запятой</source>
         <translation>Number of decimals used</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="53"/>
         <source>Формула 2:</source>
         <translation>Formula 2:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="92"/>
         <source>Формула 3:</source>
         <translation>Formula 3:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ShreddingDialog.ui" line="133"/>
         <source>Используемые переменные:
 n1, n2, n3, ..., nX - числа текущего тиража
 p1, p2, p3, ..., pX - числа предыдущего тиража</source>
@@ -175,46 +493,57 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
 <context>
     <name>StakeDialog</name>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="9"/>
         <source>Добавление ставки</source>
         <translation>Add a stake</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="16"/>
         <source>Номер тиража:</source>
         <translation>Draw number:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="22"/>
         <source>Номер первого тиража</source>
         <translation>Number of the first draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="29"/>
         <source>Кол-во тиражей:</source>
         <translation>Number of draws:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="35"/>
         <source>Количество тиражей, на которые нужно сделать ставку (начиная с указанного)</source>
         <translation>Number of draws to place the stake on (starting with the given one)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="42"/>
         <source>Ставка:</source>
         <translation>Stake:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="48"/>
         <source>Введите числа, разделенные точкой с запятой или запятой</source>
         <translation>Enter the numbers separated by semicolons or commas</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="53"/>
         <source>Сумма:</source>
         <translation>Sum:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="59"/>
         <source>Сумма введенных чисел</source>
         <translation>Sum of the numbers entered</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="65"/>
         <source>Комментарий к ставке:</source>
         <translation>Stake comment:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.ui" line="71"/>
         <source>Комментарий к ставке</source>
         <translation>Stake comment</translation>
     </message>
@@ -222,45 +551,73 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
 <context>
     <name>StakeFilterDialog</name>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.ui" line="9"/>
         <source>Удаление по условию</source>
         <translation>Delete by condition</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.ui" line="14"/>
         <source>Выберите условие:</source>
         <translation>Choose the condition:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.ui" line="22"/>
         <source>Режим сравнения с количеством совпадений</source>
         <translation>How to compare with the number of matches</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.ui" line="23"/>
         <source>Равно [ = ]</source>
         <translation>Equal to [ = ]</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.ui" line="24"/>
         <source>Более [ &gt; ]</source>
         <translation>More than [ &gt; ]</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.ui" line="25"/>
         <source>Не менее [ &gt;= ]</source>
         <translation>At least [ &gt;= ]</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.ui" line="26"/>
         <source>Менее [ &lt; ]</source>
         <translation>Less than [ &lt; ]</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.ui" line="27"/>
         <source>Не более [ &lt;= ]</source>
         <translation>At most [ &lt;= ]</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.ui" line="32"/>
         <source>Количество совпадений</source>
         <translation>Number of matches</translation>
     </message>
 </context>
 <context>
+    <name>TestCountDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/TestCountDialog.ui" line="9"/>
+        <source>Количество тестов</source>
+        <translation>Number of tests</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/TestCountDialog.ui" line="16"/>
+        <source>Укажите количество тестов:</source>
+        <translation>Enter the number of tests:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/TestCountDialog.ui" line="22"/>
+        <source>Укажите количество последних тиражей, на которых будет производится тестирование</source>
+        <translation>Enter the number of last draws to test on</translation>
+    </message>
+</context>
+<context>
     <name>app::ExclusiveFile</name>
     <message>
+        <location filename="../work/wttr/app/ExclusiveFile.cpp" line="30"/>
         <source>Файл занят другим процессом.</source>
         <translation>The file is held by another process.</translation>
     </message>
@@ -268,10 +625,12 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
 <context>
     <name>app::Languages</name>
     <message>
+        <location filename="../work/wttr/app/Languages.cpp" line="133"/>
         <source>Языковый модуль &quot;%1&quot; не найден!</source>
         <translation>Language module &quot;%1&quot; not found!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Languages.cpp" line="140"/>
         <source>Не удалось загрузить языковый модуль &quot;%1&quot;!
 
 %2</source>
@@ -280,6 +639,7 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
 %2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Languages.cpp" line="141"/>
         <source>Файл не является модулем перевода.</source>
         <translation>The file is not a translation module.</translation>
     </message>
@@ -287,30 +647,37 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
 <context>
     <name>app::RatingsController</name>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="61"/>
         <source>Загрузка файла рейтинга...</source>
         <translation>Loading the rating file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="68"/>
         <source>Ошибка чтения файла рейтинга!</source>
         <translation>Error reading the rating file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="70"/>
         <source>Файл рейтинга &quot;%1&quot; оканчивается неполной записью (%2 байт): прочитаны все целые записи, остаток будет удален при следующем сохранении.</source>
         <translation>The rating file &quot;%1&quot; ends with an incomplete record (%2 bytes): all whole records were read, the rest will be removed at the next save.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="82"/>
         <source>Сохранение файла рейтинга...</source>
         <translation>Saving the rating file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="85"/>
         <source>Ошибка записи в файл рейтинга!</source>
         <translation>Error writing the rating file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="99"/>
         <source>Сортировка рейтинга...</source>
         <translation>Sorting the rating...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="114"/>
         <source>Пересчитать рейтинг только по текущим ставкам?
 
 Накопленные ранее данные по удаленным ставкам будут потеряны.</source>
@@ -319,53 +686,356 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
 The data accumulated earlier for deleted stakes will be lost.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="121"/>
         <source>Обновление рейтинга...</source>
         <translation>Updating the rating...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="135"/>
         <source>Ошибка обновления рейтинга!</source>
         <translation>Error updating the rating!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="142"/>
         <source>CSV-файлы (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="153"/>
         <source>Экспорт в CSV-файл...</source>
         <translation>Exporting to a CSV file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="167"/>
         <source>Ошибка записи в файл &quot;%1&quot;!</source>
         <translation>Error writing the file &quot;%1&quot;!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="173"/>
         <source>График количества совпадений для выделенных строк рейтинга</source>
         <translation>Graph of the number of matches for the selected rating rows</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="175"/>
         <source>Создание графиков...</source>
         <translation>Creating graphs...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="182"/>
         <source>Нормальные значения</source>
         <translation>Normal values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/RatingsController.cpp" line="203"/>
         <source>Рейтинг: %1</source>
         <translation>Rating: %1</translation>
     </message>
 </context>
 <context>
-    <name>app::Session</name>
+    <name>app::ScriptController</name>
     <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="26"/>
+        <source>Файлы сценариев (*.lsc)</source>
+        <translation>Script files (*.lsc)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="53"/>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="62"/>
+        <source>Запись со индексом %1 в файле данных не найдена!</source>
+        <translation>Record with index %1 not found in the data file!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="73"/>
+        <source>Загрузка файла &quot;%1&quot;...</source>
+        <translation>Loading the file &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="77"/>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="119"/>
+        <source>Ошибка чтения файла &quot;%1&quot;!</source>
+        <translation>Error reading the file &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="88"/>
+        <source>Файл &quot;%1&quot; прочитан не полностью: слишком длинных строк - %2%3.</source>
+        <translation>The file &quot;%1&quot; was not read completely: lines too long - %2%3.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="91"/>
+        <source>, файл больше 64 МБ</source>
+        <translation>, the file is larger than 64 MB</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="102"/>
+        <source>Сохранение файла &quot;%1&quot;...</source>
+        <translation>Saving the file &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="106"/>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="129"/>
+        <source>Ошибка записи в файл &quot;%1&quot;!</source>
+        <translation>Error writing the file &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="135"/>
+        <source>Комментарии</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="135"/>
+        <source>Опции</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="137"/>
+        <source>Фильтр %1</source>
+        <translation>Filter %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="164"/>
+        <source>Строк: %1</source>
+        <translation>Lines: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="166"/>
+        <source>Цикл: %1</source>
+        <translation>Cycle: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="168"/>
+        <source>Строка: %1</source>
+        <translation>Line: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="170"/>
+        <source>Ставок: %1</source>
+        <translation>Stakes: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="209"/>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="228"/>
+        <source>Создание новой строки</source>
+        <translation>New line</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="239"/>
+        <source>Редактирование строки</source>
+        <translation>Editing the line</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="254"/>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="295"/>
+        <source>Удалить выделенную запись?</source>
+        <translation>Delete the selected record?</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="255"/>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="296"/>
+        <source>Удалить все выделенные записи (всего будет удалено %1 записи(ей))?</source>
+        <translation>Delete all selected records (%1 record(s) will be deleted)?</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="256"/>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="298"/>
+        <source>Предупреждение</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="259"/>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="301"/>
+        <source>Удаление строк...</source>
+        <translation>Deleting lines...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="317"/>
+        <source>Генерация новых строк в сценарии...</source>
+        <translation>Generating new script lines...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="342"/>
+        <source>Строку
+
+%1
+
+невозможно добавить в сценарий!</source>
+        <translation>The line
+
+%1
+
+cannot be added to the script!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="360"/>
+        <source>Файлы журналов не найдены!</source>
+        <translation>No log files found!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptController.cpp" line="365"/>
+        <source>Поиск файлов журналов...</source>
+        <translation>Searching for log files...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="87"/>
+        <source>Фильтр %1 из %2: %3</source>
+        <translation>Filter %1 of %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="109"/>
         <source>Подтверждение</source>
         <translation>Confirmation</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="109"/>
+        <source>Остановить выполнение сценария?</source>
+        <translation>Stop running the script?</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="111"/>
+        <source>### ВЫПОЛНЕНИЕ СЦЕНАРИЯ ПРЕРВАНО </source>
+        <translation>### SCRIPT RUN INTERRUPTED </translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="145"/>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="157"/>
+        <source>Ошибка записи журнала: %1!</source>
+        <translation>Error writing the log: %1!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="176"/>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="190"/>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="246"/>
+        <source>Выполнение сценария...</source>
+        <translation>Running the script...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="179"/>
+        <source>### ЗАПУСК СЦЕНАРИЯ </source>
+        <translation>### SCRIPT START </translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="197"/>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="268"/>
+        <source>Сценарий завершен!</source>
+        <translation>The script has finished!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="205"/>
+        <source>### ЗАВЕРШЕНИЕ СЦЕНАРИЯ </source>
+        <translation>### SCRIPT END </translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="217"/>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="253"/>
+        <source>=== Выполнение сценария для смещения %1 </source>
+        <translation>=== Running the script for offset %1 </translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="296"/>
+        <source>Выполнение строки %1: &quot;%2&quot;</source>
+        <translation>Running line %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="333"/>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="334"/>
+        <source>Создание всех вариантов фильтров...</source>
+        <translation>Building all filter variants...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="338"/>
+        <source>Создано %1 вариантов фильтров.</source>
+        <translation>%1 filter variants built.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="343"/>
+        <source>{ERROR} Фильтры не применялись!</source>
+        <translation>{ERROR} No filters were applied!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="346"/>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="367"/>
+        <source>Создание начального списка комбинаций...</source>
+        <translation>Building the initial combination list...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="349"/>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="370"/>
+        <source>Количество комбинаций в списке: %1</source>
+        <translation>Combinations in the list: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="364"/>
+        <source>Применение набора фильтров %1: &quot;%2&quot;</source>
+        <translation>Applying filter set %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="394"/>
+        <source>Недостаточно памяти для выполнения строки сценария %1.</source>
+        <translation>Not enough memory to run script line %1.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="500"/>
+        <source>{*} Добавление ставки, режим: &quot;%1&quot;</source>
+        <translation>{*} Adding a stake, mode: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="509"/>
+        <source>{!} Сценарий остановлен!</source>
+        <translation>{!} Script stopped!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="510"/>
+        <source>Выполнение сценария прервано, т.к. после применения всех фильтров в списке комбинаций их осталось более одной: %1!
+
+Фильтры: %2</source>
+        <translation>The script run was interrupted because more than one combination remains in the list after all filters: %1!
+
+Filters: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="517"/>
+        <source>{-} Ставка игнорирована!</source>
+        <translation>{-} Stake ignored!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="549"/>
+        <source>{#} Системная игра для %1 чисел [ОШИБКА]: &quot;%2&quot;</source>
+        <translation>{#} System game for %1 numbers [ERROR]: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="555"/>
+        <source>Ошибка загрузки комбинаций системы!</source>
+        <translation>Error loading the system combinations!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="557"/>
+        <source>Перед системной игрой необходимо предварительно загрузить системы на Ваш компьютер через меню &quot;Системы&quot; - &quot;Загрузить&quot;.</source>
+        <translation>Before a system game, download the systems to your computer through the menu &quot;Systems&quot; - &quot;Download&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="564"/>
+        <source>{#} Системная игра для %1 чисел [система * комбинации]: загружен файл &quot;%2&quot;</source>
+        <translation>{#} System game for %1 numbers [system * combinations]: loaded the file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ScriptRun.cpp" line="565"/>
+        <source>{#} Системная игра для %1 чисел [все система]: загружен файл &quot;%2&quot;</source>
+        <translation>{#} System game for %1 numbers [whole system]: loaded the file &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>app::Session</name>
+    <message>
+        <location filename="../work/wttr/app/Session.cpp" line="102"/>
+        <source>Подтверждение</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/Session.cpp" line="123"/>
         <source>Загрузка файла тиражей...</source>
         <translation>Loading the draw file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="128"/>
         <source>Ошибка чтения файла тиражей!
 
 %1</source>
@@ -374,10 +1044,12 @@ The data accumulated earlier for deleted stakes will be lost.</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="136"/>
         <source>Сохранение файла тиражей...</source>
         <translation>Saving the draw file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="148"/>
         <source>Ошибка записи в файл тиражей!
 
 %1</source>
@@ -386,34 +1058,45 @@ The data accumulated earlier for deleted stakes will be lost.</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="204"/>
+        <location filename="../work/wttr/app/Session.cpp" line="232"/>
         <source>Введите данные следующего тиража</source>
         <translation>Enter the data of the next draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="255"/>
         <source>Удалить выделенную запись?</source>
         <translation>Delete the selected record?</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="256"/>
         <source>Удалить все выделенные записи (всего будет удалено %1 записи(ей))?</source>
         <translation>Delete all selected records (%1 record(s) will be deleted)?</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="257"/>
         <source>Предупреждение</source>
         <translation>Warning</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="261"/>
         <source>Удаление выделенных тиражей....</source>
         <translation>Deleting the selected draws....</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="304"/>
         <source>Архив тиражей: %1</source>
         <translation>Draw archive: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="306"/>
         <source>Следующий тираж: %1</source>
         <translation>Next draw: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="351"/>
+        <location filename="../work/wttr/app/Session.cpp" line="358"/>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="91"/>
         <source>Ошибка записи параметров программы!
 
 %1</source>
@@ -422,10 +1105,15 @@ The data accumulated earlier for deleted stakes will be lost.</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="377"/>
+        <location filename="../work/wttr/app/Session.cpp" line="398"/>
         <source>Сохранение файла конфигурации...</source>
         <translation>Saving the configuration file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="380"/>
+        <location filename="../work/wttr/app/Session.cpp" line="401"/>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="288"/>
         <source>Ошибка записи в файл конфигурации!
 
 %1</source>
@@ -434,6 +1122,7 @@ The data accumulated earlier for deleted stakes will be lost.</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="45"/>
         <source>Ошибка запуска программы!
 
 %1</source>
@@ -442,6 +1131,7 @@ The data accumulated earlier for deleted stakes will be lost.</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="94"/>
         <source>Ошибка загрузки параметров программы!
 
 %1</source>
@@ -450,10 +1140,12 @@ The data accumulated earlier for deleted stakes will be lost.</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="100"/>
         <source>Загрузка файла конфигурации...</source>
         <translation>Loading the configuration file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="107"/>
         <source>Ошибка чтения файла конфигурации!
 
 %1</source>
@@ -462,6 +1154,7 @@ The data accumulated earlier for deleted stakes will be lost.</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="119"/>
         <source>Невозможно получить монопольный доступ к файлам данных!
 
 Возможные причины данной ошибки: 
@@ -482,10 +1175,12 @@ Possible causes of this error:
 The program will be closed!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="132"/>
         <source>Инициализация...</source>
         <translation>Initialising...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="181"/>
         <source>Ошибка инициализации программы!
 
 %1</source>
@@ -494,18 +1189,23 @@ The program will be closed!</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/Session.cpp" line="310"/>
         <source>Комбинаций: %1</source>
         <translation>Combinations: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="28"/>
         <source>Файлы комбинаций (*.lcv)</source>
         <translation>Combination files (*.lcv)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="37"/>
         <source>Генерация возможных комбинаций...</source>
         <translation>Generating possible combinations...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="52"/>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="55"/>
         <source>Ошибка генерации файла комбинаций!
 
 %1</source>
@@ -514,54 +1214,68 @@ The program will be closed!</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="55"/>
         <source>Недостаточно памяти</source>
         <translation>Not enough memory</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="70"/>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="438"/>
         <source>Создание файла отката...</source>
         <translation>Creating the undo file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="87"/>
         <source>Отмена изменений...</source>
         <translation>Undoing changes...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="109"/>
         <source>Удаление из списка комбинаций %1 последних тиражей...</source>
         <translation>Removing the %1 latest draws from the combination list...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="115"/>
         <source>Удаление из списка комбинаций %1 последних тиражей ( завершено %2 % )...</source>
         <translation>Removing the %1 latest draws from the combination list ( %2 % done )...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="119"/>
         <source>Последние тиражи</source>
         <translation>Latest draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="126"/>
         <source>Удаление выделенных комбинаций...</source>
         <translation>Deleting the selected combinations...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="129"/>
         <source>Выделенные комбинации</source>
         <translation>Selected combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="137"/>
         <source>Фильтрация комбинаций...</source>
         <translation>Filtering combinations...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="181"/>
         <source>В выделенном диапазоне нет значений для фильтра!</source>
         <translation>The selected range has no values to filter by!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="210"/>
         <source>Отмена последней операции</source>
         <translation>Undo last operation</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="240"/>
         <source>Создание буфера комбинаций...</source>
         <translation>Creating the combination buffer...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="246"/>
         <source>Ошибка создания буфера комбинаций!
 
 %1</source>
@@ -570,10 +1284,12 @@ The program will be closed!</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="256"/>
         <source>Загрузка буфера комбинаций...</source>
         <translation>Loading the combination buffer...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="264"/>
         <source>Ошибка загрузки буфера комбинаций!
 
 %1</source>
@@ -582,26 +1298,37 @@ The program will be closed!</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="329"/>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="403"/>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="413"/>
+        <location filename="../work/wttr/app/SessionFavorites.cpp" line="15"/>
+        <location filename="../work/wttr/app/SessionFavorites.cpp" line="26"/>
+        <location filename="../work/wttr/app/SessionFavorites.cpp" line="51"/>
         <source>Подождите пожалуйста...</source>
         <translation>Please wait...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="332"/>
         <source>В текущем списке комбинаций содержится %1 уникальных номеров</source>
         <translation>The current combination list contains %1 unique numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="341"/>
         <source>Поиск по архиву тиражей...</source>
         <translation>Searching the draw archive...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="345"/>
         <source>Выделенная комбинация не найдена архиве тиражей!</source>
         <translation>The selected combination was not found in the draw archive!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="347"/>
         <source>Выделенная комбинация найдена в следующих тиражах:</source>
         <translation>The selected combination was found in the following draws:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="356"/>
         <source>Ошибка чтения файла &quot;%1&quot;!
 
 %2</source>
@@ -610,6 +1337,7 @@ The program will be closed!</translation>
 %2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="365"/>
         <source>Ошибка записи в файл &quot;%1&quot;!
 
 %2</source>
@@ -618,18 +1346,22 @@ The program will be closed!</translation>
 %2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="376"/>
         <source>Загрузка файла &quot;%1&quot;...</source>
         <translation>Loading the file &quot;%1&quot;...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionCombs.cpp" line="393"/>
         <source>Сохранение файла &quot;%1&quot;...</source>
         <translation>Saving the file &quot;%1&quot;...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionFavorites.cpp" line="49"/>
         <source>Вы действительно хотите сбросить список избранных фильтров?</source>
         <translation>Do you really want to reset the list of favourite filters?</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionFilters.cpp" line="31"/>
         <source>Метод расчета статистики &quot;%1&quot; не найден!
 %2
 
@@ -640,34 +1372,43 @@ The program will be closed!</translation>
 You may have disabled this method or used a script from another edition of the program.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionFilters.cpp" line="36"/>
         <source>Анализ тиражей и расчет статистики &quot;%1&quot; для выборки в %2 тиражей...</source>
         <translation>Analysing the draws and calculating the statistic &quot;%1&quot; over %2 draws...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionFilters.cpp" line="45"/>
+        <location filename="../work/wttr/app/SessionStats.cpp" line="37"/>
         <source>Анализ тиражей и расчет статистики...</source>
         <translation>Analysing the draws and calculating statistics...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionFilters.cpp" line="71"/>
         <source>Шаг %1. Выделение строки: %2</source>
         <translation>Step %1. Selecting row: %2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionFilters.cpp" line="75"/>
         <source>Оставляем выделенные значения...</source>
         <translation>Keeping the selected values...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionFilters.cpp" line="75"/>
         <source>Удаляем выделенные значения...</source>
         <translation>Removing the selected values...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionFilters.cpp" line="77"/>
         <source>Количество комбинаций в списке: %1</source>
         <translation>Combinations in the list: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionFilters.cpp" line="80"/>
         <source>{UNDO} Откат изменений...</source>
         <translation>{UNDO} Rolling back changes...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStats.cpp" line="68"/>
         <source>Ошибка открытия файла данных для полного набора вариантов!
 
 Имя файла: %1
@@ -680,10 +1421,12 @@ File name: %1
 %2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStats.cpp" line="81"/>
         <source>Создание файла предварительной выборки %1...</source>
         <translation>Creating the prefetch file %1...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStats.cpp" line="88"/>
         <source>Ошибка создания файла данных для полного набора вариантов!
 
 Имя файла: %1
@@ -696,6 +1439,8 @@ File name: %1
 %2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/SessionStats.cpp" line="100"/>
+        <location filename="../work/wttr/app/SessionStats.cpp" line="101"/>
         <source>Создание файлов для полного набора комбинаций...</source>
         <translation>Creating the files for the full set of combinations...</translation>
     </message>
@@ -703,146 +1448,202 @@ File name: %1
 <context>
     <name>app::StakesController</name>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="18"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="429"/>
         <source>Создание ставок...</source>
         <translation>Creating stakes...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="66"/>
         <source>Загрузка файла ставок...</source>
         <translation>Loading the stake file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="69"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="74"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="80"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="89"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="98"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="124"/>
         <source>Ошибка чтения файла ставок!</source>
         <translation>Error reading the stake file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="81"/>
         <source>Не удалось сохранить копию файла ставок перед его исправлением: %1</source>
         <translation>Could not save a copy of the stake file before repairing it: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="86"/>
         <source>Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!</source>
         <translation>The stake file is of an outdated version - the stakes it holds will be deleted!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="87"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="96"/>
         <source>Копия прежнего файла сохранена: %1</source>
         <translation>A copy of the previous file was saved: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="93"/>
         <source>Файл ставок оканчивается неполной записью (%1 байт): она будет удалена, все целые записи сохранены.</source>
         <translation>The stake file ends with an incomplete record (%1 bytes): it will be removed, all whole records are kept.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="113"/>
         <source>Сохранение файла ставок...</source>
         <translation>Saving the stake file...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="116"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="132"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="139"/>
         <source>Ошибка записи в файл ставок!</source>
         <translation>Error writing the stake file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="148"/>
         <source>Ошибка чтения записи из файла ставок!</source>
         <translation>Error reading a record from the stake file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="164"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="181"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="213"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="444"/>
         <source>Ошибка добавления записи в файл ставок!</source>
         <translation>Error adding a record to the stake file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="173"/>
         <source>Ошибка поиска записи в файле ставок!</source>
         <translation>Error searching for a record in the stake file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="185"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="238"/>
         <source>Файл ставок не открыт!</source>
         <translation>The stake file is not open!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="187"/>
         <source>Добавление в конец файла уже проверенной ставки!</source>
         <translation>An already checked stake is being appended to the end of the file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="209"/>
         <source>Создание ставки...</source>
         <translation>Creating the stake...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="241"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="319"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="514"/>
         <source>Ошибка удаления записи из файла ставок!</source>
         <translation>Error deleting a record from the stake file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="302"/>
         <source>Ставок: %1</source>
         <translation>Stakes: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="342"/>
         <source>{-} Ставка на тираж %1 не добавлена, так как уже имеется в списке ставок: [%2]</source>
         <translation>{-} The stake on draw %1 was not added, as it is already in the stake list: [%2]</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="348"/>
         <source>{+} Ставка на тираж %1 добавлена в список ставок: [%2]</source>
         <translation>{+} The stake on draw %1 was added to the stake list: [%2]</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="366"/>
         <source>Ставка &quot;вручную&quot;</source>
         <translation>&quot;Manual&quot; stake</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="462"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="506"/>
         <source>Удалить выделенную запись?</source>
         <translation>Delete the selected record?</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="463"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="507"/>
         <source>Удалить все выделенные записи (всего будет удалено %1 записи(ей))?</source>
         <translation>Delete all selected records (%1 record(s) will be deleted)?</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="464"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="508"/>
         <source>Предупреждение</source>
         <translation>Warning</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesController.cpp" line="468"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="492"/>
+        <location filename="../work/wttr/app/StakesController.cpp" line="511"/>
         <source>Удаление ставок...</source>
         <translation>Deleting stakes...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="19"/>
         <source>Проверка результатов ставок...</source>
         <translation>Checking the stake results...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="27"/>
         <source>Проверка результатов ставок ( завершено %1 % )...</source>
         <translation>Checking the stake results ( %1 % done )...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="33"/>
         <source>Ошибка проверки ставок!</source>
         <translation>Error checking the stakes!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="60"/>
         <source>Ошибка поиска записи по номеру тиража в файле ставок!</source>
         <translation>Error searching the stake file for a record by draw number!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="76"/>
         <source>Ошибка удаления файла &quot;%1&quot;!</source>
         <translation>Error deleting the file &quot;%1&quot;!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="78"/>
         <source>Ошибка записи в файл &quot;%1&quot;!</source>
         <translation>Error writing the file &quot;%1&quot;!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="86"/>
         <source>Файлы журналов не найдены!</source>
         <translation>No log files found!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="91"/>
         <source>Поиск файлов журналов...</source>
         <translation>Searching for log files...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="109"/>
         <source>Создание графиков...</source>
         <translation>Creating graphs...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="121"/>
         <source>График суммарного профита ставок по тиражам</source>
         <translation>Graph of the total stake profit by draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="133"/>
         <source>График количества совпадений для всех ставок по тиражам</source>
         <translation>Graph of the number of matches for all stakes by draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/StakesControllerCheck.cpp" line="138"/>
         <source>График профита для всех ставок по тиражам</source>
         <translation>Graph of the profit for all stakes by draw</translation>
     </message>
@@ -850,77 +1651,268 @@ File name: %1
 <context>
     <name>app::ViewsController</name>
     <message>
+        <location filename="../work/wttr/app/ViewsController.cpp" line="107"/>
         <source>Анализ тиражей и построение графиков...</source>
         <translation>Analysing the draws and building graphs...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/ViewsController.cpp" line="136"/>
         <source>Обновление карты тиражей...</source>
         <translation>Updating the draw card...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/ViewsController.cpp" line="170"/>
+        <location filename="../work/wttr/app/ViewsController.cpp" line="190"/>
         <source>Построение схемы выпадения номеров...</source>
         <translation>Building the layout of drawn numbers...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/ViewsController.cpp" line="219"/>
         <source>Построение статистики по дням недели...</source>
         <translation>Building statistics by day of the week...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/ViewsController.cpp" line="234"/>
         <source>В выделенном диапазоне нет значений для фильтра!</source>
         <translation>The selected range has no values to filter by!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/ViewsController.cpp" line="255"/>
+        <location filename="../work/wttr/app/ViewsController.cpp" line="281"/>
         <source>Идет сбор статистики....</source>
         <translation>Collecting statistics....</translation>
     </message>
     <message>
+        <location filename="../work/wttr/app/ViewsController.cpp" line="285"/>
         <source>Распределение сумм тиражей и всех возможных комбинаций</source>
         <translation>Distribution of the sums of draws and of all possible combinations</translation>
     </message>
 </context>
 <context>
+    <name>app::WebController</name>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="58"/>
+        <source>Ошибка чтения файла конфигурации!
+
+%1</source>
+        <translation>Error reading the configuration file!
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="68"/>
+        <location filename="../work/wttr/app/WebController.cpp" line="81"/>
+        <source>Ошибка записи в файл конфигурации!
+
+%1</source>
+        <translation>Error writing the configuration file!
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="78"/>
+        <source>Сохранение файла конфигурации...</source>
+        <translation>Saving the configuration file...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="149"/>
+        <location filename="../work/wttr/app/WebControllerDownload.cpp" line="32"/>
+        <location filename="../work/wttr/app/WebControllerDownload.cpp" line="33"/>
+        <source>Загрузка архива тиражей...</source>
+        <translation>Downloading the draw archive...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="169"/>
+        <source>Попытка %1, proxy %2 : %3</source>
+        <translation>Attempt %1, proxy %2 : %3</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="188"/>
+        <source>Ошибка автоматического выбора proxy сервера!
+
+%1</source>
+        <translation>Error in the automatic choice of a proxy server!
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="195"/>
+        <source>Поиск proxy-серверов</source>
+        <translation>Proxy server search</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="206"/>
+        <source>Не задан адрес службы списка proxy-серверов. Укажите его в параметрах программы (страница &quot;Сеть&quot;) или ключом ProxyListUrl в разделе [NETWORK] файла Vertoma_5x54.ini.</source>
+        <translation>The address of the proxy list service is not set. Enter it in the program settings (page &quot;Network&quot;) or as the ProxyListUrl key in the [NETWORK] section of Vertoma_5x54.ini.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="215"/>
+        <source>Не найдено ни одного proxy-сервера с заданными параметрами</source>
+        <translation>No proxy server with the given parameters was found</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="219"/>
+        <source>Ошибка получения списка proxy-серверов!
+
+%1</source>
+        <translation>Error getting the list of proxy servers!
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="247"/>
+        <location filename="../work/wttr/app/WebController.cpp" line="253"/>
+        <source>Файлы тиражей (*.csv)</source>
+        <translation>Draw files (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="259"/>
+        <source>Экспорт тиражей в файл &quot;%1&quot;...</source>
+        <translation>Exporting the draws to the file &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="263"/>
+        <source>Ошибка записи в файл &quot;%1&quot;!
+
+%2</source>
+        <translation>Error writing the file &quot;%1&quot;!
+
+%2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="272"/>
+        <source>Импорт тиражей из файла &quot;%1&quot;...</source>
+        <translation>Importing the draws from the file &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="276"/>
+        <source>Ошибка импорта тиражей!
+
+%1</source>
+        <translation>Error importing the draws!
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebController.cpp" line="285"/>
+        <source>Импорт тиражей завершён.
+
+Добавлено тиражей: %1
+Пропущено строк: %2</source>
+        <translation>The draw import has finished.
+
+Draws added: %1
+Lines skipped: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebControllerDownload.cpp" line="50"/>
+        <source>Не задан адрес сайта лотереи, с которого загружаются тиражи. Укажите его в параметрах программы (страница &quot;Сеть&quot;) или ключом OperatorUrl в разделе [NETWORK] файла Vertoma_5x54.ini.</source>
+        <translation>The address of the lottery site the draws are downloaded from is not set. Enter it in the program settings (page &quot;Network&quot;) or as the OperatorUrl key in the [NETWORK] section of Vertoma_5x54.ini.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebControllerDownload.cpp" line="83"/>
+        <source>Ошибка загрузки архива тиражей с сайта: &quot;%1&quot;
+
+Повторить попытку?</source>
+        <translation>Error downloading the draw archive from the site: &quot;%1&quot;
+
+Try again?</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebControllerDownload.cpp" line="84"/>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebControllerDownload.cpp" line="101"/>
+        <source>Загрузка тиражей %1 - %2...</source>
+        <translation>Downloading draws %1 - %2...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebControllerDownload.cpp" line="121"/>
+        <source>Сохранение файла тиражей...</source>
+        <translation>Saving the draw file...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebControllerDownload.cpp" line="133"/>
+        <source>Подтверждение</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/WebControllerDownload.cpp" line="134"/>
+        <source>Обновить список тиражей?
+
+Для выполнения обновления необходимо действующее подключение к сети Интернет.</source>
+        <translation>Update the draw list?
+
+The update needs a working Internet connection.</translation>
+    </message>
+</context>
+<context>
     <name>cli</name>
     <message>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="39"/>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="48"/>
+        <location filename="../work/wttr/cli/CliSupport.cpp" line="59"/>
+        <location filename="../work/wttr/cli/CliSupport.cpp" line="77"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="68"/>
         <source>Неизвестный параметр: %1</source>
         <translation>Unknown option: %1</translation>
     </message>
     <message>
         <source>Не указано значение параметра.</source>
-        <translation>An option has no value.</translation>
+        <translation type="vanished">An option has no value.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="55"/>
         <source>Укажите числа тиража одним параметром, например: 5;12;33;40;54;7</source>
         <translation>Give the draw&apos;s numbers as one argument, e.g. 5;12;33;40;54;7</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="59"/>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="126"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="282"/>
         <source>Введена некорректная комбинация!</source>
         <translation>The combination entered is invalid!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="64"/>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="100"/>
         <source>Некорректный номер тиража: %1</source>
         <translation>Invalid draw number: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="73"/>
         <source>Некорректная дата тиража: %1</source>
         <translation>Invalid draw date: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="97"/>
         <source>Укажите номер удаляемого тиража.</source>
         <translation>Give the number of the draw to delete.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="107"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="292"/>
         <source>Тираж № %1 не найден в архиве.</source>
         <translation>Draw No. %1 is not in the archive.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="145"/>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="62"/>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="148"/>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="87"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="60"/>
         <source>Смещение должно быть от 0 до %1: %2</source>
         <translation>The offset must be from 0 to %1: %2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliUserIo.cpp" line="25"/>
         <source>Нет</source>
         <translation>No</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/main.cpp" line="28"/>
         <source>Каталог данных не найден: %1</source>
         <translation>Data folder not found: %1</translation>
     </message>
@@ -935,7 +1927,7 @@ File name: %1
   vertoma-cli [--data-dir DIR] prefetch [--all | CODE...]
   vertoma-cli [--data-dir DIR] generate [--mode M] [--param TEXT] [--out FILE]
   vertoma-cli [--data-dir DIR] filter TEXT... [--in FILE] [--out FILE] [--offset K] [--compare]</source>
-        <translation>Usage:
+        <translation type="vanished">Usage:
   vertoma-cli [--data-dir DIR] draws [--sorted]
   vertoma-cli [--data-dir DIR] draws add TEXT [--num N] [--date dd/mm/yyyy]
   vertoma-cli [--data-dir DIR] draws delete NUM
@@ -947,434 +1939,749 @@ File name: %1
   vertoma-cli [--data-dir DIR] filter TEXT... [--in FILE] [--out FILE] [--offset K] [--compare]</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="34"/>
         <source>Укажите текст фильтра, например: TSD1#NUMS:10#LMV:5#SF:1</source>
         <translation>Give the filter text, e.g. TSD1#NUMS:10#LMV:5#SF:1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="36"/>
         <source>Строка сценария содержит не более %1 фильтров.</source>
         <translation>A script line holds at most %1 filters.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="46"/>
         <source>Некорректное описание фильтра: %1!</source>
         <translation>Invalid filter description: %1!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="47"/>
         <source>Укажите код метода расчета статистики, например: NUMS</source>
         <translation>Give the code of a statistic method, e.g. NUMS</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="57"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="46"/>
         <source>Количество тиражей должно быть от 1 до 2147483647: %1</source>
         <translation>The number of draws must be from 1 to 2147483647: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="236"/>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="69"/>
         <source>Некорректная сортировка: %1 (ожидается номер столбца 0..%2 и, по желанию, :desc)</source>
         <translation>Invalid sort: %1 (expected a column number 0..%2, optionally followed by :desc)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="80"/>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="137"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="97"/>
         <source>Неизвестный метод расчета статистики: %1</source>
         <translation>Unknown statistic method: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="96"/>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="139"/>
         <source>Для метода %1 нет распределения по полному набору комбинаций.</source>
         <translation>Method %1 has no distribution over the full set of combinations.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="125"/>
         <source>Укажите --all или коды методов.</source>
         <translation>Give --all or method codes.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="171"/>
         <source>Режим генерации должен быть от 0 до %1: %2</source>
         <translation>The generation mode must be from 0 to %1: %2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="24"/>
         <source>Числа каждого тиража по возрастанию.</source>
         <translation>The numbers of each draw in ascending order.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="26"/>
         <source>Список тиражей, новые первыми.</source>
         <translation>List of draws, newest first.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="46"/>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="92"/>
         <source>Номер тиража.</source>
         <translation>Draw number.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="48"/>
         <source>Дата тиража.</source>
         <translation>Draw date.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="50"/>
         <source>Пять чисел и ключевое число, например: 5;12;33;40;54;7</source>
         <translation>Five numbers and the key number, e.g. 5;12;33;40;54;7</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="51"/>
         <source>Добавить тираж в архив.</source>
         <translation>Add a draw to the archive.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="93"/>
         <source>Удалить тираж из архива.</source>
         <translation>Delete a draw from the archive.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="135"/>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="21"/>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="119"/>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="30"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="34"/>
         <source>Смещение точки анализа от последнего тиража.</source>
         <translation>Offset of the analysis point from the last draw.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="137"/>
         <source>Три панели архива в строке состояния.</source>
         <translation>The three archive panels of the status bar.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="217"/>
         <source>Использование:</source>
         <translation>Usage:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="221"/>
         <source>СЛОВО</source>
         <translation>WORD</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="17"/>
         <source>Начальный список из файла комбинаций.</source>
         <translation>Starting list from a combination file.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="19"/>
         <source>Сохранить последний список в файле.</source>
         <translation>Save the last list to a file.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="22"/>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="34"/>
         <source>Сравнение с полным набором комбинаций.</source>
         <translation>Comparison with the full set of combinations.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="24"/>
         <source>Фильтры строки сценария.</source>
         <translation>The filters of a script line.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliFilter.cpp" line="26"/>
         <source>Применить варианты фильтров, по строке на вариант.</source>
         <translation>Apply the filter variants, one line per variant.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="74"/>
         <source>Первая выводимая запись (с 1).</source>
         <translation>First record to print (from 1).</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="76"/>
         <source>Список ставок в порядке файла.</source>
         <translation>List of stakes in file order.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="82"/>
         <source>Некорректный номер записи: %1</source>
         <translation>Invalid record number: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="92"/>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="107"/>
         <source>Ошибка чтения файла ставок!</source>
         <translation>Error reading the stake file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="118"/>
         <source>Пять чисел ставки, например: 5;12;33;40;54</source>
         <translation>The five numbers of the stake, e.g. 5;12;33;40;54</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="120"/>
         <source>Сделать ставку и сразу проверить ее по архиву тиражей.</source>
         <translation>Place a stake and check it against the draw archive at once.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="123"/>
         <source>Укажите числа ставки одним параметром, например: 5;12;33;40;54</source>
         <translation>Give the stake&apos;s numbers as one argument, e.g. 5;12;33;40;54</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="147"/>
         <source>Комбинации из файла вместо сгенерированного списка.</source>
         <translation>Combinations from a file instead of the generated list.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="150"/>
         <source>Сделать ставки для всех комбинаций списка.</source>
         <translation>Place stakes on all combinations of the list.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="169"/>
         <source>Проверить ставки по архиву тиражей и вывести, сколько проверено.</source>
         <translation>Check the stakes against the draw archive and print how many were checked.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="182"/>
         <source>0 равно, 1 более, 2 не менее, 3 менее, 4 не более (количество совпадений).</source>
         <translation>0 equal to, 1 more than, 2 at least, 3 less than, 4 at most (number of matches).</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="183"/>
         <source>Количество совпадений 0..5.</source>
         <translation>Number of matches 0..5.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="185"/>
         <source>Удалить ставки с заданным количеством совпадений.</source>
         <translation>Delete the stakes with the given number of matches.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="189"/>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="193"/>
         <source>Укажите условие (0..4) и количество совпадений (0..5).</source>
         <translation>Give the condition (0..4) and the number of matches (0..5).</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="205"/>
         <source>Удалить все ставки; накопленный рейтинг сохраняется.</source>
         <translation>Delete all stakes; the accumulated rating is kept.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="221"/>
         <source>Сортировка по столбцу (0..17), по убыванию с :desc.</source>
         <translation>Sort by column (0..17), descending with :desc.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="223"/>
         <source>Режим столбцов E0..E5: 0, 1 или 2.</source>
         <translation>Mode of the columns E0..E5: 0, 1 or 2.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="226"/>
         <source>Рейтинг: 18 столбцов списка, по строке на запись.</source>
         <translation>Rating: the 18 columns of the list, one line per record.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="246"/>
         <source>Режим должен быть 0, 1 или 2: %1</source>
         <translation>The mode must be 0, 1 or 2: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="254"/>
         <source>Ошибка чтения файла рейтинга!</source>
         <translation>Error reading the rating file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="276"/>
         <source>Пересчитать рейтинг по текущим ставкам.</source>
         <translation>Recalculate the rating from the current stakes.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="21"/>
+        <source>Сколько раз повторить загрузку после ошибки (по умолчанию 0).</source>
+        <translation>How many times to repeat the download after an error (0 by default).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="24"/>
+        <source>Загрузить новые тиражи с сайта лотереи (адрес: OperatorUrl в разделе [NETWORK] файла Vertoma_5x54.ini).</source>
+        <translation>Download new draws from the lottery site (address: OperatorUrl in the [NETWORK] section of Vertoma_5x54.ini).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="32"/>
+        <source>Количество повторов должно быть от 0 до 1000: %1</source>
+        <translation>The number of repeats must be from 0 to 1000: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="54"/>
+        <source>Загружено тиражей: %1</source>
+        <translation>Draws downloaded: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="61"/>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="77"/>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="289"/>
         <source>CSV-файл.</source>
         <translation>CSV file.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="63"/>
+        <source>Экспорт архива тиражей в CSV-файл.</source>
+        <translation>Export the draw archive to a CSV file.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="70"/>
+        <source>Архив тиражей пуст.</source>
+        <translation>The draw archive is empty.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="79"/>
+        <source>Импорт тиражей из CSV-файла: строки &quot;номер;&quot;дата&quot;;5 чисел;ключ&quot; или &quot;&quot;дата&quot;;5 чисел;ключ&quot;.</source>
+        <translation>Import draws from a CSV file: lines &quot;number;&quot;date&quot;;5 numbers;key&quot; or &quot;&quot;date&quot;;5 numbers;key&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="92"/>
+        <source>Добавлено тиражей: %1, пропущено строк: %2</source>
+        <translation>Draws added: %1, lines skipped: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="291"/>
         <source>Экспорт рейтинга в CSV-файл.</source>
         <translation>Export the rating to a CSV file.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="66"/>
+        <location filename="../work/wttr/cli/CliDrawsTransfer.cpp" line="84"/>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="294"/>
         <source>Укажите CSV-файл.</source>
         <translation>Give the CSV file.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="15"/>
         <source>Код и название каждого предлагаемого метода расчета статистики.</source>
         <translation>Code and name of every statistic method offered.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="28"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="29"/>
         <source>Количество тиражей для расчета.</source>
         <translation>Number of draws for the calculation.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="32"/>
         <source>Сортировка по столбцу (0..19), по убыванию с :desc.</source>
         <translation>Sort by column (0..19), descending with :desc.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="33"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="79"/>
         <source>Числа тиражей по возрастанию.</source>
         <translation>Draw numbers in ascending order.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="36"/>
         <source>Код метода расчета статистики, например: NUMS</source>
         <translation>Code of a statistic method, e.g. NUMS</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="38"/>
         <source>Таблица значений одного метода расчета статистики (20 столбцов).</source>
         <translation>Value table of one statistic method (20 columns).</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="116"/>
         <source>Все методы с распределением по полному набору.</source>
         <translation>All methods with a distribution over the full set.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="118"/>
         <source>Коды методов.</source>
         <translation>Method codes.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="120"/>
         <source>Построить файлы распределений по полному набору комбинаций.</source>
         <translation>Build the distribution files over the full set of combinations.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="154"/>
         <source>Режим генерации.</source>
         <translation>Generation mode.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="156"/>
         <source>Параметры генерации.</source>
         <translation>Generation parameters.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="158"/>
         <source>Сохранить список в файле комбинаций.</source>
         <translation>Save the list to a combination file.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStats.cpp" line="161"/>
         <source>Генерировать список комбинаций и вывести его размер.</source>
         <translation>Generate the combination list and print its size.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliSupport.cpp" line="52"/>
         <source>Показать эту справку.</source>
         <translation>Show this help.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliSupport.cpp" line="63"/>
         <source>Не указано значение параметра: %1</source>
         <translation>No value given for the option: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliUserIo.cpp" line="25"/>
         <source>Да</source>
         <translation>Yes</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="81"/>
         <source>Код метода с графиком, например: SUMS</source>
         <translation>Code of a method with a graph, e.g. SUMS</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="83"/>
         <source>Значение метода по тиражам окна, среднее и наиболее частое значение.</source>
         <translation>The method&apos;s value in each draw of the window, the average and the most frequent value.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="86"/>
         <source>Укажите код метода с графиком, например: SUMS</source>
         <translation>Give the code of a method with a graph, e.g. SUMS</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="99"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="108"/>
         <source>Метод %1 не строит графиков.</source>
         <translation>Method %1 has no graphs.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="117"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="241"/>
         <source>Тираж</source>
         <translation>Draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="132"/>
         <source>Пять списков сравнения вместо схемы.</source>
         <translation>The five comparison lists instead of the layout.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="134"/>
         <source>Окна пяти списков сравнения (по умолчанию 50,100,200,300,400).</source>
         <translation>Windows of the five comparison lists (50,100,200,300,400 by default).</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="139"/>
         <source>Схема выпадения номеров: строки по количеству, столбцы по последнему тиражу.</source>
         <translation>Layout of drawn numbers: rows by count, columns by last draw.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="154"/>
         <source>Укажите пять окон от 1 до 2147483647 через запятую: %1</source>
         <translation>Give five windows from 1 to 2147483647, separated by commas: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="164"/>
         <source>Список</source>
         <translation>List</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="164"/>
         <source>Тиражи</source>
         <translation>Draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="164"/>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="173"/>
         <source>Кол-во</source>
         <translation>Count</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="164"/>
         <source>Номера</source>
         <translation>Numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="193"/>
         <source>Сколько раз каждый номер выпадал в каждый день недели.</source>
         <translation>How many times each number was drawn on each day of the week.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="206"/>
         <source>День</source>
         <translation>Day</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="225"/>
         <source>Сколько предыдущих тиражей сравнивается с каждым.</source>
         <translation>How many previous draws each draw is compared with.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="228"/>
         <source>Количество повторов в зависимости от тиража (без смещения).</source>
         <translation>Number of repeats by draw (no offset).</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="241"/>
         <source>Совпадений</source>
         <translation>Matches</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="241"/>
         <source>Кол-во повторов</source>
         <translation>Repeats</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="241"/>
         <source>Список тиражей</source>
         <translation>Draw list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="253"/>
         <source>Номер тиража архива.</source>
         <translation>Number of an archive draw.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="254"/>
         <source>Числа тиража по возрастанию.</source>
         <translation>The draw&apos;s numbers in ascending order.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="256"/>
         <source>Пять чисел комбинации, например: 1;2;3;4;5</source>
         <translation>The five numbers of the combination, e.g. 1;2;3;4;5</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="260"/>
         <source>Подробная информация о комбинации или тираже: значения всех методов с графиком.</source>
         <translation>Detailed information on a combination or draw: the values of all methods with a graph.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="264"/>
         <source>Укажите комбинацию или --draw NUM.</source>
         <translation>Give a combination or --draw NUM.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="268"/>
         <source>Смещение задается только для комбинации.</source>
         <translation>The offset applies only to a combination.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="301"/>
         <source>Свойство</source>
         <translation>Property</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="301"/>
         <source>Значение</source>
         <translation>Value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="311"/>
         <source>Распределение сумм тиражей и всех возможных комбинаций, три диапазона.</source>
         <translation>Distribution of the sums of draws and of all possible combinations, three ranges.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="318"/>
         <source>Сумма</source>
         <translation>Sum</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="318"/>
         <source>Теоретически</source>
         <translation>Theoretical</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="318"/>
         <source>Фактически</source>
         <translation>Actual</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="322"/>
         <source>Диапазон</source>
         <translation>Range</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="322"/>
         <source>Уровень</source>
         <translation>Level</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="322"/>
         <source>От</source>
         <translation>From</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliViews.cpp" line="322"/>
         <source>До</source>
         <translation>To</translation>
     </message>
     <message>
         <source>Номер тиража (по умолчанию следующий).</source>
+        <translation type="vanished">Draw number (the next one by default).</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, начиная с указанного.</source>
+        <translation type="vanished">Number of draws, starting with the given one.</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке.</source>
+        <translation type="vanished">Stake comment.</translation>
+    </message>
+    <message>
+        <source>Количество тиражей должно быть от 1 до 65535: %1</source>
+        <translation type="vanished">The number of draws must be from 1 to 65535: %1</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести комментарий!</source>
+        <translation type="vanished">You must enter a comment!</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке длиннее 64 символов.</source>
+        <translation type="vanished">The stake comment is longer than 64 characters.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="28"/>
+        <source>Ошибка чтения файла &quot;%1&quot;!</source>
+        <translation>Error reading the file &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="51"/>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="117"/>
+        <source>Файл сценария вместо текущего сценария.</source>
+        <translation>Script file instead of the current script.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="54"/>
+        <source>Строки сценария: комментарий, опции и семь фильтров.</source>
+        <translation>Script lines: comment, options and seven filters.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="70"/>
+        <source>Строка сценария.</source>
+        <translation>Script line.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="71"/>
+        <source>Добавить строку в конец сценария.</source>
+        <translation>Add a line at the end of the script.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="74"/>
+        <source>Укажите строку сценария одним параметром.</source>
+        <translation>Give the script line as one parameter.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="85"/>
+        <source>Добавить к текущему сценарию.</source>
+        <translation>Add to the current script.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="87"/>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="102"/>
+        <source>Файл сценария (*.lsc).</source>
+        <translation>Script file (*.lsc).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="89"/>
+        <source>Загрузить сценарий из файла.</source>
+        <translation>Load a script from a file.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="92"/>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="106"/>
+        <source>Укажите файл сценария.</source>
+        <translation>Give the script file.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="103"/>
+        <source>Сохранить сценарий в файле.</source>
+        <translation>Save the script to a file.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="121"/>
+        <source>Количество тестов (последних тиражей).</source>
+        <translation>Number of tests (last draws).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="122"/>
+        <source>Вести журнал выполнения сценария.</source>
+        <translation>Keep the script run log.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="126"/>
+        <source>Тестирование сценария на последних тиражах.</source>
+        <translation>Test the script on the last draws.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="127"/>
+        <source>Выполнить сценарий для текущего тиража и смещения.</source>
+        <translation>Run the script for the current draw and offset.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="131"/>
+        <source>Укажите количество тестов: --count N</source>
+        <translation>Give the number of tests: --count N</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="138"/>
+        <source>Сценарий пуст.</source>
+        <translation>The script is empty.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="144"/>
+        <source>Количество тестов должно быть от 1 до %1: %2</source>
+        <translation>The number of tests must be from 1 to %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="167"/>
+        <source>Строки рейтинга, с 1.</source>
+        <translation>Rating rows, from 1.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="169"/>
+        <source>Добавить в сценарий строки, построенные по строкам рейтинга.</source>
+        <translation>Add to the script the lines built from the rating rows.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="173"/>
+        <source>Укажите номера строк рейтинга.</source>
+        <translation>Give the rating row numbers.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliScript.cpp" line="183"/>
+        <source>Нет строки рейтинга с номером %1.</source>
+        <translation>There is no rating row number %1.</translation>
+    </message>
+</context>
+<context>
+    <name>cli::StakeOptions</name>
+    <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="35"/>
+        <source>Номер тиража (по умолчанию следующий).</source>
         <translation>Draw number (the next one by default).</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="38"/>
         <source>Количество тиражей, начиная с указанного.</source>
         <translation>Number of draws, starting with the given one.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="39"/>
         <source>Комментарий к ставке.</source>
         <translation>Stake comment.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="51"/>
+        <source>Некорректный номер тиража: %1</source>
+        <translation>Invalid draw number: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="58"/>
         <source>Количество тиражей должно быть от 1 до 65535: %1</source>
         <translation>The number of draws must be from 1 to 65535: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="63"/>
         <source>Необходимо ввести комментарий!</source>
         <translation>You must enter a comment!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliStakes.cpp" line="65"/>
         <source>Комментарий к ставке длиннее 64 символов.</source>
         <translation>The stake comment is longer than 64 characters.</translation>
     </message>
@@ -1382,215 +2689,265 @@ File name: %1
 <context>
     <name>combos</name>
     <message>
+        <location filename="../work/wttr/combos/CombList.cpp" line="21"/>
         <source>Полный список (все возможные для данного лото варианты)</source>
         <translation>Full list (all combinations possible in this lottery)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/CombList.cpp" line="22"/>
         <source>Мои числа - должно присутствовать любое из указанных</source>
         <translation>My numbers - any of the given numbers must be present</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/CombList.cpp" line="23"/>
         <source>Мои числа - комбинации только из списка указанных</source>
         <translation>My numbers - combinations of the given numbers only</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/CombList.cpp" line="24"/>
         <source>Мои числа - исключить комбинации с любым из указанных</source>
         <translation>My numbers - exclude combinations with any of the given numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/CombList.cpp" line="25"/>
         <source>Загрузить список из заранее подготовленного CSV-файла</source>
         <translation>Load the list from a prepared CSV file</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="31"/>
         <source>Весь список (без условий)</source>
         <translation>Whole list (no conditions)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="32"/>
         <source>&quot;Глубина&quot;: не менее заданного значения</source>
         <translation>&quot;Depth&quot;: at least the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="33"/>
         <source>&quot;Глубина&quot;: не менее заданного процента</source>
         <translation>&quot;Depth&quot;: at least the given percentage</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="34"/>
         <source>&quot;Глубина&quot;: не более заданного значения</source>
         <translation>&quot;Depth&quot;: at most the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="35"/>
         <source>&quot;Глубина&quot;: не более заданного процента</source>
         <translation>&quot;Depth&quot;: at most the given percentage</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="36"/>
         <source>&quot;Глубина&quot;: из заданного списка значений</source>
         <translation>&quot;Depth&quot;: from the given list of values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="37"/>
         <source>&quot;Глубина&quot;: из заданного списка процентов</source>
         <translation>&quot;Depth&quot;: from the given list of percentages</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="38"/>
         <source>&quot;Отклонение&quot;: не менее заданного значения</source>
         <translation>&quot;Deviation&quot;: at least the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="39"/>
         <source>&quot;Отклонение&quot;: не менее заданного процента</source>
         <translation>&quot;Deviation&quot;: at least the given percentage</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="40"/>
         <source>&quot;Отклонение&quot;: не более заданного значения</source>
         <translation>&quot;Deviation&quot;: at most the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="41"/>
         <source>&quot;Отклонение&quot;: не более заданного процента</source>
         <translation>&quot;Deviation&quot;: at most the given percentage</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="42"/>
         <source>&quot;Отклонение&quot;: из заданного списка значений</source>
         <translation>&quot;Deviation&quot;: from the given list of values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="43"/>
         <source>&quot;Отклонение&quot;: из заданного списка процентов</source>
         <translation>&quot;Deviation&quot;: from the given list of percentages</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="44"/>
         <source>&quot;Количество&quot;: не менее заданного значения</source>
         <translation>&quot;Count&quot;: at least the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="45"/>
         <source>&quot;Количество&quot;: не менее заданного процента</source>
         <translation>&quot;Count&quot;: at least the given percentage</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="46"/>
         <source>&quot;Количество&quot;: не более заданного значения</source>
         <translation>&quot;Count&quot;: at most the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="47"/>
         <source>&quot;Количество&quot;: не более заданного процента</source>
         <translation>&quot;Count&quot;: at most the given percentage</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="48"/>
         <source>&quot;Количество&quot;: из заданного списка значений</source>
         <translation>&quot;Count&quot;: from the given list of values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="49"/>
         <source>&quot;Количество&quot;: из заданного списка процентов</source>
         <translation>&quot;Count&quot;: from the given list of percentages</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="50"/>
         <source>&quot;Вес&quot;: не менее заданного значения</source>
         <translation>&quot;Weight&quot;: at least the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="51"/>
         <source>&quot;Вес&quot;: не более заданного значения</source>
         <translation>&quot;Weight&quot;: at most the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="52"/>
         <source>&quot;Вес&quot;: из заданного списка значений</source>
         <translation>&quot;Weight&quot;: from the given list of values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="53"/>
         <source>&quot;Период min&quot;: не менее заданного значения</source>
         <translation>&quot;Period min&quot;: at least the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="54"/>
         <source>&quot;Период min&quot;: не более заданного значения</source>
         <translation>&quot;Period min&quot;: at most the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="55"/>
         <source>&quot;Период min&quot;: из заданного списка значений</source>
         <translation>&quot;Period min&quot;: from the given list of values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="56"/>
         <source>&quot;Период&quot;: не менее заданного значения</source>
         <translation>&quot;Period&quot;: at least the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="57"/>
         <source>&quot;Период&quot;: не более заданного значения</source>
         <translation>&quot;Period&quot;: at most the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="58"/>
         <source>&quot;Период&quot;: из заданного списка значений</source>
         <translation>&quot;Period&quot;: from the given list of values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="59"/>
         <source>&quot;Период max&quot;: не менее заданного значения</source>
         <translation>&quot;Period max&quot;: at least the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="60"/>
         <source>&quot;Период max&quot;: не более заданного значения</source>
         <translation>&quot;Period max&quot;: at most the given value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="61"/>
         <source>&quot;Период max&quot;: из заданного списка значений</source>
         <translation>&quot;Period max&quot;: from the given list of values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="62"/>
         <source>&quot;Значения&quot;: из заданного списка значений</source>
         <translation>&quot;Values&quot;: from the given list of values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="66"/>
         <source>Обработать все записи</source>
         <translation>Process all records</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="67"/>
         <source>Количеству оставшихся комбинаций</source>
         <translation>Number of remaining combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="68"/>
         <source>Пока список не будет пуст и откатить на шаг</source>
         <translation>Until the list is empty, then step back</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="69"/>
         <source>Количеству шагов</source>
         <translation>Number of steps</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="70"/>
         <source>Значению в списке статистики</source>
         <translation>Value in the statistics list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="71"/>
         <source>Процентному соотношению в списке статистики</source>
         <translation>Percentage in the statistics list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="207"/>
         <source>&apos;%1&apos; не является допустимым числом</source>
         <translation>&apos;%1&apos; is not a valid number</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="272"/>
         <source>Некорректное описание фильтра: %1!</source>
         <translation>Invalid filter description: %1!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="279"/>
         <source>Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!
 Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, а затем повторите попытку.</source>
         <translation>You have set too many filter variants - the program cannot process them all!
 Please reduce the number of sample length and depth variants in each filter, then try again.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="612"/>
         <source>Недостаточно памяти</source>
         <translation>Not enough memory</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="689"/>
         <source>&lt; [%1] кол-во: %2 (%3 %), отклонение: %4 (%5 %), глубина: %6 (%7 %), вес: %8 &gt;</source>
         <translation>&lt; [%1] count: %2 (%3 %), deviation: %4 (%5 %), depth: %6 (%7 %), weight: %8 &gt;</translation>
     </message>
     <message>
         <source>Создание всех вариантов фильтров ( %1 )...</source>
-        <translation>Creating all filter variants ( %1 )...</translation>
+        <translation type="vanished">Creating all filter variants ( %1 )...</translation>
     </message>
     <message>
         <source>&apos;%1&apos; не является допустимым целым числом</source>
-        <translation>&apos;%1&apos; is not a valid integer</translation>
+        <translation type="vanished">&apos;%1&apos; is not a valid integer</translation>
     </message>
 </context>
 <context>
     <name>combos::Expander</name>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="390"/>
         <source>Недостаточно памяти</source>
         <translation>Not enough memory</translation>
     </message>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="393"/>
         <source>Создание всех вариантов фильтров ( %1 )...</source>
         <translation>Creating all filter variants ( %1 )...</translation>
     </message>
@@ -1598,180 +2955,531 @@ Please reduce the number of sample length and depth variants in each filter, the
 <context>
     <name>core</name>
     <message>
+        <location filename="../work/wttr/core/Dates.cpp" line="49"/>
         <source>Некорректная дата: %1.%2.%3</source>
         <translation>Invalid date: %1.%2.%3</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/Dates.cpp" line="94"/>
         <source>&quot;%1&quot; - некорректная дата</source>
         <translation>&quot;%1&quot; is not a valid date</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/DrawArchive.cpp" line="60"/>
         <source>Файл слишком велик для архива тиражей (%1 байт).</source>
         <translation>The file is too large for a draw archive (%1 bytes).</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/DrawArchive.cpp" line="70"/>
         <source>Неожиданный конец файла: прочитано записей %1 из %2.</source>
         <translation>Unexpected end of file: %1 of %2 records read.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/DrawArchive.cpp" line="202"/>
         <source>Запись со индексом %1 в файле данных не найдена!</source>
         <translation>Record with index %1 not found in the data file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/DrawArchive.cpp" line="208"/>
         <source>Тираж</source>
         <translation>Draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/DrawArchive.cpp" line="209"/>
         <source>Дата тиража</source>
         <translation>Draw date</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/TextForms.cpp" line="191"/>
         <source>Тираж № %1 от %2, значения: %3</source>
         <translation>Draw No. %1 of %2, values: %3</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/TextForms.cpp" line="210"/>
         <source>Некорректная комбинация: &quot;%1&quot;!</source>
         <translation>Invalid combination: &quot;%1&quot;!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/TextForms.cpp" line="242"/>
         <source>Вручную</source>
         <translation>Manual</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/TextForms.cpp" line="244"/>
         <source>Регуляр</source>
         <translation>Regular</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/TextForms.cpp" line="246"/>
         <source>Сценарий</source>
         <translation>Script</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/TextForms.cpp" line="248"/>
         <source>Система</source>
         <translation>System</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/IniFile.cpp" line="95"/>
         <source>Файл больше %1 байт.</source>
         <translation>The file is larger than %1 bytes.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/IniFile.cpp" line="103"/>
         <source>Не задано имя файла.</source>
         <translation>No file name given.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/SafeWrite.cpp" line="44"/>
         <source>Файл записан не полностью (%1).</source>
         <translation>The file could not be written completely (%1).</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/FileOps.cpp" line="12"/>
         <source>Удаление файлов</source>
         <translation>Deleting files</translation>
     </message>
     <message>
+        <location filename="../work/wttr/core/FileOps.cpp" line="23"/>
         <source>Удалено файлов: %1 из %2.</source>
         <translation>Files deleted: %1 of %2.</translation>
     </message>
 </context>
 <context>
+    <name>net</name>
+    <message>
+        <location filename="../work/wttr/net/DrawsCsv.cpp" line="177"/>
+        <source>Не удалось открыть файл &quot;%1&quot;: %2</source>
+        <translation>Could not open the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/DrawsCsv.cpp" line="184"/>
+        <source>Ошибка чтения файла &quot;%1&quot;: %2</source>
+        <translation>Error reading the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/DrawsCsv.cpp" line="190"/>
+        <source>Файл &quot;%1&quot; слишком велик для списка тиражей (больше %2 МиБ).</source>
+        <translation>The file &quot;%1&quot; is too large for a draw list (more than %2 MiB).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/DrawsPage.cpp" line="41"/>
+        <location filename="../work/wttr/net/Extract.cpp" line="41"/>
+        <source>Не удалось найти пару идентификаторов &quot;%1&quot; - &quot;%2&quot; в тексте
+
+[%3]!</source>
+        <translation>Could not find the pair of markers &quot;%1&quot; - &quot;%2&quot; in the text
+
+[%3]!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/DrawsPage.cpp" line="68"/>
+        <source>На странице больше %1 тиражей за одну дату.</source>
+        <translation>The page has more than %1 draws for one date.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/DrawsPage.cpp" line="80"/>
+        <source>Некорректное число тиража на странице: &quot;%1&quot;</source>
+        <translation>Invalid draw number on the page: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/DrawsPage.cpp" line="85"/>
+        <source>На странице нет ключевого числа тиража (&quot;%1&quot;).</source>
+        <translation>The page has no key number of the draw (&quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/DrawsPage.cpp" line="90"/>
+        <source>Некорректное ключевое число на странице: &quot;%1&quot;</source>
+        <translation>Invalid key number on the page: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/Extract.cpp" line="94"/>
+        <location filename="../work/wttr/net/NetSettings.cpp" line="122"/>
+        <source>&quot;%1&quot; - некорректное целое число</source>
+        <translation>&quot;%1&quot; is not a valid integer</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/NetSettings.cpp" line="29"/>
+        <source>Не удалось создать файл &quot;%1&quot;: %2</source>
+        <translation>Could not create the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/NetSettings.cpp" line="35"/>
+        <source>Не удалось закрыть доступ к файлу &quot;%1&quot; для других пользователей: %2</source>
+        <translation>Could not close the file &quot;%1&quot; to other users: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/ProxyList.cpp" line="85"/>
+        <source>На странице списка proxy-серверов больше %1 строк.</source>
+        <translation>The proxy list page has more than %1 lines.</translation>
+    </message>
+</context>
+<context>
+    <name>net::HttpClient::Impl</name>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="136"/>
+        <source>Не удалось открыть файл сертификатов &quot;%1&quot;: %2</source>
+        <translation>Could not open the certificate file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="140"/>
+        <source>Файл сертификатов &quot;%1&quot; слишком велик.</source>
+        <translation>The certificate file &quot;%1&quot; is too large.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="151"/>
+        <source>В файле &quot;%1&quot; нет ни одного сертификата в формате PEM.</source>
+        <translation>The file &quot;%1&quot; has no certificate in PEM format.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="321"/>
+        <source>Некорректный адрес: &quot;%1&quot;</source>
+        <translation>Invalid address: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="326"/>
+        <source>Не удалось подготовить сетевой запрос.</source>
+        <translation>Could not prepare the network request.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="336"/>
+        <source>Предыдущий сетевой запрос ещё не завершён.</source>
+        <translation>The previous network request has not finished yet.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="454"/>
+        <source>Ответ сервера %1 больше %2 байт: загрузка прервана.</source>
+        <translation>The reply of the server %1 is larger than %2 bytes: download stopped.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="457"/>
+        <source>Не удалось записать данные, полученные от сервера %1: %2</source>
+        <translation>Could not write the data received from the server %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="461"/>
+        <source>Сервер %1 не отвечает: нет данных %2 мс.</source>
+        <translation>The server %1 does not answer: no data for %2 ms.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="464"/>
+        <source>Ответ сервера %1 не получен целиком за %2 с: загрузка прервана.</source>
+        <translation>The reply of the server %1 was not received in full within %2 s: download stopped.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="469"/>
+        <source>Не удалось установить защищённое соединение с сервером %1: %2</source>
+        <translation>Could not establish a secure connection with the server %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="473"/>
+        <source>Ошибка связи с сервером %1: %2</source>
+        <translation>Error communicating with the server %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="474"/>
+        <source>Ошибка связи с сервером %1 через proxy %2:%3: %4</source>
+        <translation>Error communicating with the server %1 through the proxy %2:%3: %4</translation>
+    </message>
+</context>
+<context>
     <name>scripts</name>
     <message>
+        <location filename="../work/wttr/scripts/Ratings.cpp" line="40"/>
         <source>Комментарий</source>
         <translation>Comment</translation>
     </message>
     <message>
+        <location filename="../work/wttr/scripts/Ratings.cpp" line="40"/>
         <source>Ставок</source>
         <translation>Stakes</translation>
     </message>
     <message>
+        <location filename="../work/wttr/scripts/Ratings.cpp" line="40"/>
         <source>Угадано</source>
         <translation>Guessed</translation>
     </message>
     <message>
+        <location filename="../work/wttr/scripts/Ratings.cpp" line="40"/>
         <source>Среднее</source>
         <translation>Average</translation>
     </message>
     <message>
+        <location filename="../work/wttr/scripts/Ratings.cpp" line="40"/>
         <source>Профит</source>
         <translation>Profit</translation>
     </message>
     <message>
+        <location filename="../work/wttr/scripts/Ratings.cpp" line="40"/>
         <source>Ср. профит</source>
         <translation>Avg. profit</translation>
     </message>
     <message>
+        <location filename="../work/wttr/scripts/Ratings.cpp" line="211"/>
         <source># bad data #</source>
         <translation># bad data #</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="22"/>
+        <source>Исходный список (рекомендуется для тестов)</source>
+        <translation>Source list (recommended for tests)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="23"/>
+        <source>Исходный список</source>
+        <translation>Source list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="24"/>
+        <source>Удалить N последних тиражей (для прогнозов)</source>
+        <translation>Remove the N last draws (for forecasts)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="25"/>
+        <source>Исключить %d тиражей</source>
+        <translation>Exclude %d draws</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="26"/>
+        <source>Текущий список (для последовательного выполнения)</source>
+        <translation>Current list (for sequential runs)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="27"/>
+        <source>Текущий список</source>
+        <translation>Current list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="31"/>
+        <source>Выбрать одну случайную комбинацию</source>
+        <translation>Choose one random combination</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="31"/>
+        <source>Случайно</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="32"/>
+        <source>Выбрать первую комбинацию в списке</source>
+        <translation>Choose the first combination in the list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="32"/>
+        <source>Первая</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="33"/>
+        <source>Выбрать последнюю комбинацию в списке</source>
+        <translation>Choose the last combination in the list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="34"/>
+        <source>Последняя</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="35"/>
+        <source>Выбрать все комбинации (не рекомендуется)</source>
+        <translation>Choose all combinations (not recommended)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="35"/>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="36"/>
+        <source>Системная игра [вся система]</source>
+        <translation>System game [whole system]</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="36"/>
+        <source>Система [все]</source>
+        <translation>System [all]</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="37"/>
+        <source>Системная игра [система * комбинации]</source>
+        <translation>System game [system * combinations]</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="38"/>
+        <source>Система [комб]</source>
+        <translation>System [comb]</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="39"/>
+        <source>Остановить выполнение сценария</source>
+        <translation>Stop running the script</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="39"/>
+        <source>Остановить</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="40"/>
+        <source>Пропустить (игнорировать) эту ставку</source>
+        <translation>Skip (ignore) this stake</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="41"/>
+        <source>Пропустить</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="42"/>
+        <source>Не делать ставок (для последовательного выполнения)</source>
+        <translation>Make no stakes (for sequential runs)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="43"/>
+        <source>Не делать ставок</source>
+        <translation>Make no stakes</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="190"/>
+        <source>Удалить ставки</source>
+        <translation>Delete stakes</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="191"/>
+        <source>Только новые ставки</source>
+        <translation>New stakes only</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/scripts/ScriptLine.cpp" line="191"/>
+        <source>Все создаваемые ставки</source>
+        <translation>All stakes made</translation>
     </message>
 </context>
 <context>
     <name>stakes</name>
     <message>
+        <location filename="../work/wttr/stakes/StakeRecord.cpp" line="127"/>
         <source>№ тиража</source>
         <translation>Draw No.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakeRecord.cpp" line="127"/>
         <source>Вид ставки</source>
         <translation>Stake type</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakeRecord.cpp" line="128"/>
         <source>Моя ставка</source>
         <translation>My stake</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakeRecord.cpp" line="128"/>
         <source>Выборка</source>
         <translation>Sample</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakeRecord.cpp" line="129"/>
         <source>Результаты тиража</source>
         <translation>Draw results</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakeRecord.cpp" line="129"/>
         <source>Совпадений</source>
         <translation>Matches</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakeRecord.cpp" line="130"/>
         <source>Совпадения</source>
         <translation>Matched</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakeRecord.cpp" line="130"/>
         <source>Профит</source>
         <translation>Profit</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakeRecord.cpp" line="131"/>
         <source>Комментарий</source>
         <translation>Comment</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakesCheck.cpp" line="117"/>
         <source>Тираж № %1. Ставка: &quot;%2&quot; [%3] {%4}. Результаты тиража: [%5]. Совпадений: %6. Профит: %7.</source>
         <translation>Draw No. %1. Stake: &quot;%2&quot; [%3] {%4}. Draw results: [%5]. Matches: %6. Profit: %7.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakesCheck.cpp" line="188"/>
         <source>Для построения графиков необходимо, чтобы в выделенном диапазоне данных было более одного тиража!</source>
         <translation>To build graphs, the selected data range must contain more than one draw!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakesCheck.cpp" line="229"/>
         <source>Суммарный профит ставок по тиражу</source>
         <translation>Total stake profit per draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakesCheck.cpp" line="230"/>
         <source>Среднее значение</source>
         <translation>Average value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakesCheck.cpp" line="231"/>
         <source>Накопленное значение</source>
         <translation>Cumulative value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakesFile.cpp" line="31"/>
         <source>Файл ставок не открыт!</source>
         <translation>The stake file is not open!</translation>
     </message>
     <message>
         <source>Неожиданный конец файла ставок.</source>
+        <translation type="vanished">Unexpected end of the stake file.</translation>
+    </message>
+    <message>
+        <source>Запись со индексом %1 в файле данных не найдена!</source>
+        <translation type="vanished">Record with index %1 not found in the data file!</translation>
+    </message>
+    <message>
+        <source>Ошибка переименования / удаления временного файла ставок %1!
+
+%2</source>
+        <translation type="vanished">Error renaming / deleting the temporary stake file %1!
+
+%2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/Systems.cpp" line="50"/>
+        <source>Система для %1 чисел не найдена или не загружена на компьютер!</source>
+        <translation>The system for %1 numbers is not found or not downloaded to the computer!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/Systems.cpp" line="70"/>
+        <source>Строка %1 системы содержит меньше пяти чисел: &quot;%2&quot;</source>
+        <translation>Line %1 of the system has fewer than five numbers: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/Systems.cpp" line="79"/>
+        <source>Строка %1 системы: &quot;%2&quot; - не номер позиции от 1 до %3</source>
+        <translation>Line %1 of the system: &quot;%2&quot; is not a position number from 1 to %3</translation>
+    </message>
+</context>
+<context>
+    <name>stakes::StakesFile</name>
+    <message>
+        <location filename="../work/wttr/stakes/StakesFile.cpp" line="213"/>
+        <source>Неожиданный конец файла ставок.</source>
         <translation>Unexpected end of the stake file.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakesFile.cpp" line="248"/>
+        <location filename="../work/wttr/stakes/StakesFile.cpp" line="272"/>
+        <location filename="../work/wttr/stakes/StakesFile.cpp" line="299"/>
         <source>Запись со индексом %1 в файле данных не найдена!</source>
         <translation>Record with index %1 not found in the data file!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakesFile.cpp" line="456"/>
         <source>Ошибка переименования / удаления временного файла ставок %1!
 
 %2</source>
@@ -1783,494 +3491,661 @@ Please reduce the number of sample length and depth variants in each filter, the
 <context>
     <name>stats</name>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="331"/>
+        <location filename="../work/wttr/stats/StatList.cpp" line="96"/>
         <source>Не выбран метод расчета статистики (cb: %1)!</source>
         <translation>No statistic method selected (cb: %1)!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/Expression.cpp" line="646"/>
         <source>Не хватает скобочки</source>
         <translation>Missing bracket</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/Expression.cpp" line="648"/>
         <source>Синтаксическая ошибка</source>
         <translation>Syntax error</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/Expression.cpp" line="650"/>
         <source>Деление на нуль</source>
         <translation>Division by zero</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/Expression.cpp" line="652"/>
         <source>Выражение под логарифмом меньне нуля</source>
         <translation>Expression under the logarithm is less than zero</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/Expression.cpp" line="654"/>
         <source>Выражение под корнем меньне нуля</source>
         <translation>Expression under the root is less than zero</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/Expression.cpp" line="656"/>
         <source>Ошибка в операции с плавающей точкой</source>
         <translation>Floating-point operation error</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/Expression.cpp" line="658"/>
         <source>Слишком длинное выражение</source>
         <translation>Expression too long</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/Expression.cpp" line="660"/>
         <source>Слишком много вложенных скобок</source>
         <translation>Too many nested brackets</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="20"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="65"/>
         <source>Числа тиража</source>
         <translation>Draw numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="21"/>
         <source>Сумма чисел тиража</source>
         <translation>Sum of the draw numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="22"/>
         <source>Разности между числами тиража</source>
         <translation>Differences between the draw numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="23"/>
         <source>Каналы (группы чисел)</source>
         <translation>Channels (groups of numbers)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="24"/>
         <source>Матрица тиража</source>
         <translation>Draw matrix</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="25"/>
         <source>Сегменты матрицы тиража</source>
         <translation>Draw matrix segments</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="26"/>
         <source>Последовательности чисел в одном тираже</source>
         <translation>Number sequences within a draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="27"/>
         <source>Повторяющиеся числа в нескольких тиражах</source>
         <translation>Numbers repeated in several draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="28"/>
         <source>Серии (цепочки) значений</source>
         <translation>Series (chains) of values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="29"/>
         <source>Периоды повторения значений</source>
         <translation>Value repetition periods</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="30"/>
         <source>Переходы (изменения) значений между тиражами</source>
         <translation>Value transitions (changes) between draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="31"/>
         <source>Характеристическое число Quellin</source>
         <translation>Quellin characteristic number</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="32"/>
         <source>Методы шинковки</source>
         <translation>Shredding methods</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="71"/>
         <source>Цифры тиража</source>
         <translation>Draw digits</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="77"/>
         <source>Количество четных чисел в тираже (Ч:Н)</source>
         <translation>Count of even numbers in the draw (E:O)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="84"/>
         <source>Четные и нечетные числа в тираже (Чн..нЧ)</source>
         <translation>Even and odd numbers in the draw (Чн..нЧ)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="90"/>
         <source>Количество чисел из первой половины диапазона (1П:2П)</source>
         <translation>Count of numbers from the first half of the range (1H:2H)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="97"/>
         <source>Числа из первой половины диапазона (12..12)</source>
         <translation>Numbers from the first half of the range (12..12)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="103"/>
         <source>Количество простых чисел (П:С)</source>
         <translation>Count of prime numbers (P:C)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="110"/>
         <source>Простые и составные числа (ПС..СП)</source>
         <translation>Prime and composite numbers (ПС..СП)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="116"/>
         <source>Сумма тиража: все значения</source>
         <translation>Draw sum: all values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="123"/>
         <source>Сумма тиража: диапазон %d (%d/%d)</source>
         <translation>Draw sum: range %d (%d/%d)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="136"/>
         <source>Сумма тиража: изменения (точно)</source>
         <translation>Draw sum: changes (exact)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="144"/>
         <source>Сумма тиража: изменения (диапазон)</source>
         <translation>Draw sum: changes (range)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="151"/>
         <source>Сумма тиража: направление изменения</source>
         <translation>Draw sum: direction of change</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="159"/>
         <source>Сумма тиража: только четные</source>
         <translation>Draw sum: even numbers only</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="166"/>
         <source>Сумма тиража: только простые</source>
         <translation>Draw sum: prime numbers only</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="173"/>
         <source>Сумма двух чисел тиража равна третьему числу</source>
         <translation>Sum of two draw numbers equals a third number</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="180"/>
         <source>Все разности между соседними позициями</source>
         <translation>All differences between adjacent positions</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="186"/>
         <source>Максимальная разность между соседними позициями</source>
         <translation>Largest difference between adjacent positions</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="193"/>
         <source>Разность между минимальным и максимальным числом</source>
         <translation>Difference between the smallest and largest number</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="200"/>
         <source>Одинаковые разности между соседними позициями</source>
         <translation>Equal differences between adjacent positions</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="207"/>
         <source>Количество одинаковых разностей между соседними позициями</source>
         <translation>Number of equal differences between adjacent positions</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="214"/>
         <source>Каналы</source>
         <translation>Channels</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="220"/>
         <source>Количество чисел в канале</source>
         <translation>Count of numbers in a channel</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="227"/>
         <source>Количество каналов в тираже</source>
         <translation>Number of channels in the draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="234"/>
         <source>Столбцы матрицы (не пустые)</source>
         <translation>Matrix columns (non-empty)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="240"/>
         <source>Строки матрицы (не пустые)</source>
         <translation>Matrix rows (non-empty)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="246"/>
         <source>Количество чисел в столбце матрицы</source>
         <translation>Count of numbers in a matrix column</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="253"/>
         <source>Количество чисел в строке матрицы</source>
         <translation>Count of numbers in a matrix row</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="260"/>
         <source>Количество не пустых столбцов в матрице</source>
         <translation>Number of non-empty matrix columns</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="267"/>
         <source>Количество не пустых строк в матрице</source>
         <translation>Number of non-empty matrix rows</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="274"/>
         <source>Сочетания столбцов матрицы</source>
         <translation>Matrix column combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="280"/>
         <source>Сочетания строк матрицы</source>
         <translation>Matrix row combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="286"/>
         <source>Столбцы матрицы со смежными числами</source>
         <translation>Matrix columns with adjacent numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="292"/>
         <source>Строки матрицы со смежными числами</source>
         <translation>Matrix rows with adjacent numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="298"/>
         <source>Количество столбцов матрицы со смежными числами</source>
         <translation>Number of matrix columns with adjacent numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="305"/>
         <source>Количество строк матрицы со смежными числами</source>
         <translation>Number of matrix rows with adjacent numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="312"/>
         <source>Сегменты матрицы</source>
         <translation>Matrix segments</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="318"/>
         <source>Количество чисел в сегменте матрицы</source>
         <translation>Count of numbers in a matrix segment</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="325"/>
         <source>Количество не пустых сегментов в матрице</source>
         <translation>Number of non-empty matrix segments</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="332"/>
         <source>Длина последовательности в тираже</source>
         <translation>Sequence length in the draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="338"/>
         <source>Количество последовательностей в тираже</source>
         <translation>Number of sequences in the draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="345"/>
         <source>Макс. длина последовательности в тираже</source>
         <translation>Max. sequence length in the draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="352"/>
         <source>Повторяющиеся числа в 2-х тиражах подряд</source>
         <translation>Numbers repeated in 2 draws in a row</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="358"/>
         <source>Повторяющиеся числа в 3-х тиражах подряд</source>
         <translation>Numbers repeated in 3 draws in a row</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="364"/>
         <source>Повторяющиеся числа не более чем в 2-х тиражах</source>
         <translation>Numbers repeated in at most 2 draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="371"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="379"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="387"/>
         <source>Повторяющиеся числа в 2-х тиражах через %d тираж(а)</source>
         <translation>Numbers repeated in 2 draws with %d draw(s) in between</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="395"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="403"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="411"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="419"/>
         <source>Данные предыдущего тиража %s</source>
         <translation>Previous draw data %s</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="426"/>
         <source>Количество повторов в 2-х тиражах подряд</source>
         <translation>Number of repeats in 2 draws in a row</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="432"/>
         <source>Количество повторов в 3-х тиражах подряд</source>
         <translation>Number of repeats in 3 draws in a row</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="438"/>
         <source>Количество повторов не более чем в 2-х тиражах</source>
         <translation>Number of repeats in at most 2 draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="444"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="452"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="460"/>
         <source>Количество повторов в 2-х тиражах через %d тираж(а)</source>
         <translation>Number of repeats in 2 draws with %d draw(s) in between</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="468"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="476"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="484"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="492"/>
         <source>Количество совпадений &quot;значений %s&quot;</source>
         <translation>Number of matches of &quot;values %s&quot;</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="500"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="509"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="518"/>
         <source>Сочетания из %0:d чисел по всем числам тиража</source>
         <translation>Combinations of %0:d numbers over all draw numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="527"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="536"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="545"/>
         <source>Сочетания из %0:d соседних чисел тиража</source>
         <translation>Combinations of %0:d adjacent draw numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="553"/>
         <source>Сочетания из 2-х чисел тиража начиная с %0:d позиции</source>
         <translation>Combinations of 2 draw numbers from position %0:d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="564"/>
         <source>Сочетания из 3-х чисел тиража начиная с %0:d позиции</source>
         <translation>Combinations of 3 draw numbers from position %0:d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="575"/>
         <source>Сочетания из 4-х чисел тиража начиная с %0:d позиции</source>
         <translation>Combinations of 4 draw numbers from position %0:d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="587"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="597"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="607"/>
         <source>Сочетания из %0:d чисел тиража по возрастанию</source>
         <translation>Combinations of %0:d draw numbers in ascending order</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="617"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="626"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="635"/>
         <source>Сочетания из %0:d разностей между числами</source>
         <translation>Combinations of %0:d differences between numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="644"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="653"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="662"/>
         <source>Сочетания из %0:d каналов по всем числам тиража</source>
         <translation>Combinations of %0:d channels over all draw numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="671"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="680"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="689"/>
         <source>Сочетания из %0:d каналов по соседним числам</source>
         <translation>Combinations of %0:d channels over adjacent numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="698"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="707"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="716"/>
         <source>Сочетания из %0:d столбцов по всем числам тиража</source>
         <translation>Combinations of %0:d columns over all draw numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="725"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="734"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="743"/>
         <source>Сочетания из %0:d столбцов по соседним числам</source>
         <translation>Combinations of %0:d columns over adjacent numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="752"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="761"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="770"/>
         <source>Сочетания из %0:d строк по всем числам тиража</source>
         <translation>Combinations of %0:d rows over all draw numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="779"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="788"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="797"/>
         <source>Сочетания из %0:d строк по соседним числам</source>
         <translation>Combinations of %0:d rows over adjacent numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="806"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="815"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="824"/>
         <source>Сочетания из %0:d сегментов по всем числам тиража</source>
         <translation>Combinations of %0:d segments over all draw numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="833"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="842"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="851"/>
         <source>Сочетания из %0:d сегментов по соседним числам</source>
         <translation>Combinations of %0:d segments over adjacent numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="859"/>
         <source>Число в %0:d позиции тиража</source>
         <translation>Number at position %0:d of the draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="869"/>
         <source>Extra (Bonus, Star...) - число (!без фильтра!)</source>
         <translation>Extra (Bonus, Star...) - number (!no filter!)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="880"/>
         <source>Количество чисел в %0:d канале</source>
         <translation>Count of numbers in channel %0:d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="888"/>
         <source>Количество чисел в %0:d столбце матрицы</source>
         <translation>Count of numbers in matrix column %0:d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="896"/>
         <source>Количество чисел в %0:d строке матрицы</source>
         <translation>Count of numbers in matrix row %0:d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="904"/>
         <source>Количество чисел в %0:d сегменте матрицы</source>
         <translation>Count of numbers in matrix segment %0:d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="912"/>
         <source>Повторы чисел в нескольких тиражах подряд</source>
         <translation>Number repeats over several draws in a row</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="919"/>
         <source>Интервалы между повторениями чисел</source>
         <translation>Intervals between number repeats</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="926"/>
         <source>Повторы каналов в нескольких тиражах подряд</source>
         <translation>Channel repeats over several draws in a row</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="933"/>
         <source>Интервалы между повторениями каналов</source>
         <translation>Intervals between channel repeats</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="940"/>
         <source>Повторы сегментов в нескольких тиражах подряд</source>
         <translation>Segment repeats over several draws in a row</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="947"/>
         <source>Интервалы между повторениями сегментов</source>
         <translation>Intervals between segment repeats</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="954"/>
         <source>Периоды повторения чисел</source>
         <translation>Number repetition periods</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="961"/>
         <source>Периоды повторения каналов</source>
         <translation>Channel repetition periods</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="968"/>
         <source>Периоды повторения сегментов</source>
         <translation>Segment repetition periods</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="975"/>
         <source>Переходы чисел между %0:d тиражами без учета позиции</source>
         <translation>Number transitions between %0:d draws regardless of position</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="983"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1002"/>
         <source>Переходы чисел между %0:d тиражами с учетом позиции</source>
         <translation>Number transitions between %0:d draws by position</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="991"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1010"/>
         <source>Переходы чисел между %0:d тиражами в %%d позиции</source>
         <translation>Number transitions between %0:d draws at position %%d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1021"/>
         <source>Переходы каналов между %0:d тиражами без учета позиции</source>
         <translation>Channel transitions between %0:d draws regardless of position</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1029"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1048"/>
         <source>Переходы каналов между %0:d тиражами с учетом позиции</source>
         <translation>Channel transitions between %0:d draws by position</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1037"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1056"/>
         <source>Переходы каналов между %0:d тиражами в %%d позиции</source>
         <translation>Channel transitions between %0:d draws at position %%d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1067"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1076"/>
         <source>Переходы кол-ва чисел в %%d канале между %0:d тиражами</source>
         <translation>Transitions of the count of numbers in channel %%d between %0:d draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1085"/>
         <source>Переходы чисел в пределах каналов (все)</source>
         <translation>Number transitions within channels (all)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1092"/>
         <source>Переходы чисел в пределах каналов (N-M, удачные)</source>
         <translation>Number transitions within channels (N-M, successful)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1099"/>
         <source>Переходы чисел в пределах каналов (N-0, не удачные)</source>
         <translation>Number transitions within channels (N-0, unsuccessful)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1106"/>
         <source>Переходы чисел в пределах каналов (количество)</source>
         <translation>Number transitions within channels (count)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1113"/>
         <source>Переходы сегментов между %0:d тиражами без учета позиции</source>
         <translation>Segment transitions between %0:d draws regardless of position</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1121"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1140"/>
         <source>Переходы сегментов между %0:d тиражами с учетом позиции</source>
         <translation>Segment transitions between %0:d draws by position</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1129"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1148"/>
         <source>Переходы сегментов между %0:d тиражами в %%d позиции</source>
         <translation>Segment transitions between %0:d draws at position %%d</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1159"/>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1168"/>
         <source>Переходы кол-ва чисел в %%d сегменте между %0:d тиражами</source>
         <translation>Transitions of the count of numbers in segment %%d between %0:d draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1178"/>
         <source>Число Quellin 1 (только разность)</source>
         <translation>Quellin number 1 (difference only)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1186"/>
         <source>Число Quellin 2 (разность + сложение, если {0,1})</source>
         <translation>Quellin number 2 (difference + addition if {0,1})</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1194"/>
         <source>Числа Quellin 3 (динамический, только фильтр)</source>
         <translation>Quellin numbers 3 (dynamic, filter only)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatClass.cpp" line="1201"/>
         <source>Метод шинковки %0:d: %%s</source>
         <translation>Shredding method %0:d: %%s</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatList.cpp" line="179"/>
         <source>Ошибка загрузки списка фильтров!
 
 %1</source>
@@ -2279,6 +4154,8 @@ Please reduce the number of sample length and depth variants in each filter, the
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/StatList.cpp" line="201"/>
+        <location filename="../work/wttr/stats/StatList.cpp" line="221"/>
         <source>Ошибка сохранения списка фильтров!
 
 %1</source>
@@ -2287,6 +4164,7 @@ Please reduce the number of sample length and depth variants in each filter, the
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stats/SumStats.cpp" line="181"/>
         <source>Остальные</source>
         <translation>Others</translation>
     </message>
@@ -2294,6 +4172,7 @@ Please reduce the number of sample length and depth variants in each filter, the
 <context>
     <name>std</name>
     <message>
+        <location filename="../work/wttr/combos/Filters.cpp" line="199"/>
         <source>&apos;%1&apos; не является допустимым целым числом</source>
         <translation>&apos;%1&apos; is not a valid integer</translation>
     </message>
@@ -2301,6 +4180,7 @@ Please reduce the number of sample length and depth variants in each filter, the
 <context>
     <name>ui::CardPage</name>
     <message>
+        <location filename="../work/wttr/ui/CardPage.cpp" line="96"/>
         <source>Карта</source>
         <translation>Card</translation>
     </message>
@@ -2308,6 +4188,7 @@ Please reduce the number of sample length and depth variants in each filter, the
 <context>
     <name>ui::CombListModel</name>
     <message>
+        <location filename="../work/wttr/ui/CombListModel.cpp" line="71"/>
         <source>№ п.п.</source>
         <translation>No.</translation>
     </message>
@@ -2315,6 +4196,7 @@ Please reduce the number of sample length and depth variants in each filter, the
 <context>
     <name>ui::CombsPage</name>
     <message>
+        <location filename="../work/wttr/ui/CombsPage.cpp" line="63"/>
         <source>Исключить указанное количество последних тиражей из списка комбинаций</source>
         <translation>Exclude the given number of latest draws from the combination list</translation>
     </message>
@@ -2322,10 +4204,31 @@ Please reduce the number of sample length and depth variants in each filter, the
 <context>
     <name>ui::ConfigDialog</name>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="154"/>
+        <source>Некорректный адрес: &quot;%1&quot;
+
+Укажите адрес вида https://имя-сервера[:порт] или оставьте поле пустым.</source>
+        <translation>Invalid address: &quot;%1&quot;
+
+Enter an address like https://server-name[:port] or leave the field empty.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="164"/>
+        <source>Файл сертификатов</source>
+        <translation>Certificate file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="165"/>
+        <source>Сертификаты (*.pem *.crt);;Все файлы (*)</source>
+        <translation>Certificates (*.pem *.crt);;All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="205"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="295"/>
         <source>Некорректное значение: %1!
 
 Укажите любое число от 1 до 9</source>
@@ -2337,10 +4240,12 @@ Enter any number from 1 to 9</translation>
 <context>
     <name>ui::DetailModel</name>
     <message>
+        <location filename="../work/wttr/ui/DetailWindow.cpp" line="54"/>
         <source>Свойство</source>
         <translation>Property</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/DetailWindow.cpp" line="55"/>
         <source>Значение</source>
         <translation>Value</translation>
     </message>
@@ -2348,10 +4253,12 @@ Enter any number from 1 to 9</translation>
 <context>
     <name>ui::DetailWindow</name>
     <message>
+        <location filename="../work/wttr/ui/DetailWindow.cpp" line="64"/>
         <source>Подробная информация</source>
         <translation>Detailed information</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/DetailWindow.cpp" line="92"/>
         <source>Количество столбцов:</source>
         <translation>Number of columns:</translation>
     </message>
@@ -2359,10 +4266,12 @@ Enter any number from 1 to 9</translation>
 <context>
     <name>ui::DrawDialog</name>
     <message>
+        <location filename="../work/wttr/ui/DrawDialog.cpp" line="21"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/DrawDialog.cpp" line="59"/>
         <source>Введена некорректная комбинация!</source>
         <translation>The combination entered is invalid!</translation>
     </message>
@@ -2370,10 +4279,12 @@ Enter any number from 1 to 9</translation>
 <context>
     <name>ui::DrawsPage</name>
     <message>
+        <location filename="../work/wttr/ui/DrawsPage.cpp" line="22"/>
         <source>Смещение назад:</source>
         <translation>Offset back:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/DrawsPage.cpp" line="26"/>
         <source>Смещение относительно последнего загруженного номера тиража</source>
         <translation>Offset from the last loaded draw</translation>
     </message>
@@ -2381,18 +4292,22 @@ Enter any number from 1 to 9</translation>
 <context>
     <name>ui::FilterDialog</name>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="60"/>
         <source>Фильтр</source>
         <translation>Filter</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="61"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="72"/>
         <source>Тип фильтра:</source>
         <translation>Filter type:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="74"/>
         <source>Допустимые форматы:
 1 - одно значение
 1, 2, 3 - список значений через запятую
@@ -2403,108 +4318,134 @@ Enter any number from 1 to 9</translation>
 1-10;2 - lower and upper bound of a range; step</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="78"/>
         <source>Количество тиражей для расчета статистики</source>
         <translation>Number of draws used to calculate the statistic</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="80"/>
         <source>Количество тиражей:</source>
         <translation>Number of draws:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="85"/>
         <source>Сортировать по столбцу:</source>
         <translation>Sort by column:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="89"/>
         <source>Сверху-вниз</source>
         <translation>Top to bottom</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="89"/>
         <source>Снизу-вверх</source>
         <translation>Bottom to top</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="90"/>
         <source>Направление:</source>
         <translation>Direction:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="94"/>
         <source>Удалить выделенные</source>
         <translation>Remove selected</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="94"/>
         <source>Оставить выделенные</source>
         <translation>Keep selected</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="95"/>
         <source>Режим фильтра:</source>
         <translation>Filter mode:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="97"/>
         <source>Использовать режим одновременного выделения нескольких значений в списке</source>
         <translation>Select several values in the list at once</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="106"/>
         <source>Режим выделения значений в списке статистики:</source>
         <translation>Selection of values in the statistics list:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="110"/>
         <source>Учитываемые значения глубины</source>
         <translation>Depth values taken into account</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="112"/>
         <source>Значения:</source>
         <translation>Values:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="114"/>
         <source> Коэффициенты для расчета значений &quot;Вес&quot; </source>
         <translation> Coefficients for calculating &quot;Weight&quot; values </translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="116"/>
         <source>Использовать приведенные ниже коэффициенты для расчета значений &quot;Вес&quot;</source>
         <translation>Use the coefficients below to calculate &quot;Weight&quot; values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="127"/>
         <source>Использовать значения в %</source>
         <translation>Use values in %</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="129"/>
         <source>Использовать абсолютные значения</source>
         <translation>Use absolute values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="134"/>
         <source>Количество:</source>
         <translation>Count:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="135"/>
         <source>Отклонение:</source>
         <translation>Deviation:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="136"/>
         <source>Глубина:</source>
         <translation>Depth:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="158"/>
         <source>Значение:</source>
         <translation>Value:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="162"/>
         <source>Остановка по:</source>
         <translation>Stop by:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="327"/>
         <source>Введен некорректный диапазон значений!</source>
         <translation>The range of values entered is invalid!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="344"/>
         <source>Для данного вида статистики не доступен режим выделения по списку значений!</source>
         <translation>Selection by a list of values is not available for this statistic!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="353"/>
         <source>В режиме мультивыделения остановка сценария по количеству комбинаций или чисел не может быть выполнена!
 Выберите другой способ останова.</source>
         <translation>In multi-select mode the script cannot stop by the number of combinations or numbers!
 Choose another way to stop.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterDialog.cpp" line="370"/>
         <source>Некорректное значение коэффициента: &quot;%1&quot;!</source>
         <translation>Invalid coefficient value: &quot;%1&quot;!</translation>
     </message>
@@ -2512,14 +4453,17 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::FilterHistoryModel</name>
     <message>
+        <location filename="../work/wttr/ui/FilterHistoryModel.cpp" line="138"/>
         <source>Примененные фильтры</source>
         <translation>Applied filters</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterHistoryModel.cpp" line="140"/>
         <source>Значения</source>
         <translation>Values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterHistoryModel.cpp" line="142"/>
         <source>Комбинаций</source>
         <translation>Combinations</translation>
     </message>
@@ -2527,10 +4471,12 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::FilterInfoWindow</name>
     <message>
+        <location filename="../work/wttr/ui/FilterInfoWindow.cpp" line="26"/>
         <source>Описание методики расчета</source>
         <translation>Calculation method description</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FilterInfoWindow.cpp" line="44"/>
         <source>Описание этого метода расчета статистики отсутствует.</source>
         <translation>There is no description of this statistic method.</translation>
     </message>
@@ -2538,114 +4484,143 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::FiltersManagerDialog</name>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="49"/>
         <source>Сортировать списки по названию метода</source>
         <translation>Sort the lists by method name</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="50"/>
         <source>Отображать идентификатор группы { xxx } перед названием метода</source>
         <translation>Show the group identifier { xxx } before the method name</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="51"/>
         <source>Отображать особенности метода [ YYY ] после названия метода</source>
         <translation>Show the method features [ YYY ] after the method name</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="54"/>
         <source>Менеджер избранных методов расчета статистики</source>
         <translation>Manager of favourite statistic methods</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="62"/>
         <source>Переименование</source>
         <translation>Rename</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="62"/>
         <source>Введите наименование фильтра:</source>
         <translation>Enter the filter name:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="78"/>
         <source>Отметьте методы расчета статистики, которые Вы хотите использовать:</source>
         <translation>Check the statistic methods you want to use:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="85"/>
         <source> Параметры вывода наименований в списках методов расчета статистики </source>
         <translation> Display of names in the statistic method lists </translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="95"/>
         <source>Сбросить все</source>
         <translation>Clear all</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="95"/>
         <source>Снять отметки со всех фильтров</source>
         <translation>Uncheck all filters</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="97"/>
         <source>Выбрать все</source>
         <translation>Select all</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="97"/>
         <source>Поставить отметки у всех фильтров</source>
         <translation>Check all filters</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="99"/>
         <source>Сбросить группу</source>
         <translation>Clear group</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="99"/>
         <source>Снять отметки со всех фильтров группы</source>
         <translation>Uncheck all filters of the group</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="101"/>
         <source>Выбрать группу</source>
         <translation>Select group</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="101"/>
         <source>Поставить отметки у всех фильтров группы</source>
         <translation>Check all filters of the group</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="103"/>
         <source>Переименовать</source>
         <translation>Rename</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="103"/>
         <source>Переименовать фильтр</source>
         <translation>Rename the filter</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="105"/>
         <source>Вернуть</source>
         <translation>Restore</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="105"/>
         <source>Вернуть наименование &quot;по умолчанию&quot;</source>
         <translation>Restore the &quot;default&quot; name</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="107"/>
         <source>Описание</source>
         <translation>Description</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="108"/>
         <source>Справочная информация о выделенном методе расчета статистики</source>
         <translation>Reference information on the selected statistic method</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="113"/>
         <source>Импорт названий</source>
         <translation>Import names</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="113"/>
         <source>Импорт названий фильтров из файла</source>
         <translation>Import filter names from a file</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="115"/>
         <source>Экспорт названий</source>
         <translation>Export names</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="115"/>
         <source>Экспорт названий фильтров в файл</source>
         <translation>Export filter names to a file</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="204"/>
         <source>всего %1 методов</source>
         <translation>%1 methods in all</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="324"/>
+        <location filename="../work/wttr/ui/FiltersManagerDialog.cpp" line="340"/>
         <source>Наименования фильтров (*.flt)</source>
         <translation>Filter names (*.flt)</translation>
     </message>
@@ -2653,42 +4628,52 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::FirstRunDialog</name>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="15"/>
         <source>Больше не показывать данный диалог</source>
         <translation>Do not show this dialog again</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="17"/>
         <source>Справочная информация</source>
         <translation>Reference information</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="19"/>
         <source>Прежде чем начать работу, познакомьтесь с программой:</source>
         <translation>Before you start, get to know the program:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="21"/>
         <source>Открыть файл встроенной справочной системы</source>
         <translation>Open the built-in help file</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="29"/>
         <source>Статьи для начинающих</source>
         <translation>Articles for beginners</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="29"/>
         <source>Блог</source>
         <translation>Blog</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="29"/>
         <source>Видеоканал</source>
         <translation>Video channel</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="29"/>
         <source>Группа в социальной сети 1</source>
         <translation>Social network group 1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="30"/>
         <source>Группа в социальной сети 2</source>
         <translation>Social network group 2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/FirstRunDialog.cpp" line="30"/>
         <source>Новости</source>
         <translation>News</translation>
     </message>
@@ -2696,26 +4681,32 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::GenCombsDialog</name>
     <message>
+        <location filename="../work/wttr/ui/GenCombsDialog.cpp" line="25"/>
         <source>Создание нового списка комбинаций</source>
         <translation>New combination list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/GenCombsDialog.cpp" line="27"/>
         <source>Режим генерации списка комбинаций:</source>
         <translation>Combination list generation mode:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/GenCombsDialog.cpp" line="35"/>
         <source>Мои числа или имя файла для загрузки:</source>
         <translation>My numbers or the name of the file to load:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/GenCombsDialog.cpp" line="46"/>
         <source>Сохранить эти параметры для генерации комбинаций &quot;по умолчанию&quot;</source>
         <translation>Save these settings as the &quot;default&quot; for generating combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/GenCombsDialog.cpp" line="52"/>
         <source>Создать список возможных комбинаций</source>
         <translation>Create a list of possible combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/GenCombsDialog.cpp" line="71"/>
         <source>Файлы комбинаций (*.lcv)</source>
         <translation>Combination files (*.lcv)</translation>
     </message>
@@ -2723,10 +4714,12 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::GraphWindow</name>
     <message>
+        <location filename="../work/wttr/ui/GraphWindow.cpp" line="40"/>
         <source>График</source>
         <translation>Graph</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/GraphWindow.cpp" line="92"/>
         <source>Отображать метки на графиках</source>
         <translation>Show labels on the graphs</translation>
     </message>
@@ -2734,18 +4727,22 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::GraphsPage</name>
     <message>
+        <location filename="../work/wttr/ui/GraphsPage.cpp" line="55"/>
         <source>Отображать метки на графике</source>
         <translation>Show labels on the graph</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/GraphsPage.cpp" line="59"/>
         <source>Тип графика</source>
         <translation>Graph type</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/GraphsPage.cpp" line="68"/>
         <source>Количество тиражей, использующихся для построения графиков</source>
         <translation>Number of draws used to build the graphs</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/GraphsPage.cpp" line="70"/>
         <source>Тиражей:</source>
         <translation>Draws:</translation>
     </message>
@@ -2753,6 +4750,7 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::LayoutCompareModel</name>
     <message>
+        <location filename="../work/wttr/ui/LayoutModels.cpp" line="92"/>
         <source>Кол-во</source>
         <translation>Count</translation>
     </message>
@@ -2760,18 +4758,22 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::LayoutPage</name>
     <message>
+        <location filename="../work/wttr/ui/LayoutPage.cpp" line="65"/>
         <source>Количество тиражей, использующихся для расчета статистики</source>
         <translation>Number of draws used to calculate the statistic</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/LayoutPage.cpp" line="72"/>
         <source>Тиражей:</source>
         <translation>Draws:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/LayoutPage.cpp" line="104"/>
         <source>Количество тиражей, использующихся для расчета статистики в списке %1</source>
         <translation>Number of draws used to calculate the statistic in list %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/LayoutPage.cpp" line="236"/>
         <source>Схема</source>
         <translation>Layout</translation>
     </message>
@@ -2779,54 +4781,75 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::MainWindow</name>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="100"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="141"/>
         <source>Архив тиражей</source>
         <translation>Draw archive</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="71"/>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="85"/>
         <source>Комбинации</source>
         <translation>Combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="112"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="151"/>
         <source>Статистика</source>
         <translation>Statistics</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="112"/>
         <source>Графики</source>
         <translation>Graphs</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="112"/>
         <source>Карта</source>
         <translation>Card</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="113"/>
         <source>Схема</source>
         <translation>Layout</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="113"/>
         <source>Неделя</source>
         <translation>Week</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="113"/>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="176"/>
         <source>Ставки</source>
         <translation>Stakes</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="114"/>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="190"/>
         <source>Рейтинг</source>
         <translation>Rating</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="114"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="157"/>
         <source>Регуляры</source>
         <translation>Regulars</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="114"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="158"/>
         <source>Системы</source>
         <translation>Systems</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="115"/>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="131"/>
         <source>Сценарий</source>
         <translation>Script</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="201"/>
         <source>Ошибка записи параметров программы!
 
 %1</source>
@@ -2835,150 +4858,190 @@ Choose another way to stop.</translation>
 %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="221"/>
         <source>Вертома 5x54</source>
         <translation>Vertoma 5x54</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="222"/>
         <source> версия </source>
         <translation> version </translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="224"/>
         <source> [демо]</source>
         <translation> [demo]</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="31"/>
         <source>Сайт программы</source>
         <translation>Program website</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="32"/>
         <source>Страница автора</source>
         <translation>Author&apos;s page</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="33"/>
         <source>Статьи для начинающих</source>
         <translation>Articles for beginners</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="34"/>
         <source>Новости</source>
         <translation>News</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="35"/>
         <source>Блог</source>
         <translation>Blog</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="36"/>
         <source>Видеоканал</source>
         <translation>Video channel</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="37"/>
         <source>Группа в социальной сети 1</source>
         <translation>Social network group 1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="38"/>
         <source>Группа в социальной сети 2</source>
         <translation>Social network group 2</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="39"/>
         <source>Сайт лотереи</source>
         <translation>Lottery website</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="64"/>
         <source>Параметры</source>
         <translation>Settings</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="66"/>
         <source>Формулы шинковки</source>
         <translation>Shredding formulas</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="68"/>
         <source>Выход</source>
         <translation>Exit</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="71"/>
         <source>Добавить</source>
         <translation>Add</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="71"/>
         <source>Добавить новый тираж</source>
         <translation>Add a new draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="75"/>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="74"/>
         <source>Изменить</source>
         <translation>Edit</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="75"/>
         <source>Изменить выделенный тираж</source>
         <translation>Edit the selected draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="79"/>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="77"/>
         <source>Удалить</source>
         <translation>Delete</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="79"/>
         <source>Удалить выделенные тиражи</source>
         <translation>Delete the selected draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="83"/>
         <source>Сведения о тираже</source>
         <translation>Draw information</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="85"/>
         <source>Упорядочить MIN-&gt;MAX</source>
         <translation>Sort MIN-&gt;MAX</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="89"/>
         <source>Выделять каналы в архиве тиражей</source>
         <translation>Highlight channels in the draw archive</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="92"/>
         <source>Вкладка &quot;Графики&quot;</source>
         <translation>&quot;Graphs&quot; page</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="92"/>
         <source>Вкладка &quot;Карта&quot;</source>
         <translation>&quot;Card&quot; page</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="93"/>
         <source>Вкладка &quot;Схема&quot;</source>
         <translation>&quot;Layout&quot; page</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="93"/>
         <source>Вкладка &quot;Неделя&quot;</source>
         <translation>&quot;Week&quot; page</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="94"/>
         <source>Вкладка &quot;Регуляры&quot;</source>
         <translation>&quot;Regulars&quot; page</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="111"/>
         <source>Справка</source>
         <translation>Help</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="118"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="227"/>
         <source>О программе</source>
         <translation>About</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="124"/>
         <source>Файл</source>
         <translation>File</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="125"/>
         <source>Язык интерфейса</source>
         <translation>Interface language</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="162"/>
         <source>Вид</source>
         <translation>View</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="174"/>
         <source>Помощь</source>
         <translation>Help</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="216"/>
         <source>Языковый модуль &quot;%1&quot; не найден!</source>
         <translation>Language module &quot;%1&quot; not found!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="228"/>
         <source>Вертома 5x54 версия %1
 
 Анализатор лотереи &quot;5 из 54&quot; с ключевым числом.</source>
@@ -2987,313 +5050,534 @@ Choose another way to stop.</translation>
 An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="33"/>
         <source>Генерировать</source>
         <translation>Generate</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="34"/>
         <source>Новый</source>
         <translation>New</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="37"/>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="61"/>
         <source>Открыть</source>
         <translation>Open</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="37"/>
         <source>Загрузить список комбинаций из файла</source>
         <translation>Load a combination list from a file</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="39"/>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="63"/>
         <source>Сохранить</source>
         <translation>Save</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="40"/>
         <source>Сохранить список комбинаций в файле</source>
         <translation>Save the combination list to a file</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="42"/>
         <source>Отменить</source>
         <translation>Undo</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="44"/>
         <source>Исключить тиражи</source>
         <translation>Exclude draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="45"/>
         <source>[-] Тиражи</source>
         <translation>[-] Draws</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="48"/>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="39"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="34"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="47"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="56"/>
         <source>Удалить выделенные</source>
         <translation>Remove selected</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="50"/>
         <source>Копировать в буфер</source>
         <translation>Copy to clipboard</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="51"/>
         <source>Копировать выделенные комбинации в буфер обмена</source>
         <translation>Copy the selected combinations to the clipboard</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="53"/>
         <source>Вставить из буфера</source>
         <translation>Paste from clipboard</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="54"/>
         <source>Вставить комбинации из буфера обмена</source>
         <translation>Paste combinations from the clipboard</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="56"/>
         <source>Выделить все</source>
         <translation>Select all</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="58"/>
         <source>Количество уникальных номеров</source>
         <translation>Count unique numbers</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="60"/>
         <source>Проверить по архиву тиражей</source>
         <translation>Check against the draw archive</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowCombs.cpp" line="63"/>
         <source>Выделять каналы в списке комбинаций</source>
         <translation>Highlight channels in the combination list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="19"/>
         <source>Избранные статистики</source>
         <translation>Favourite statistics</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="20"/>
         <source>Настройка списка избранных видов статистики (фильтров)</source>
         <translation>Set up the list of favourite statistics (filters)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="22"/>
         <source>Все доступные статистики</source>
         <translation>All available statistics</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="23"/>
         <source>Отображать все доступные виды статистики (фильтры)</source>
         <translation>Show all available statistics (filters)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="25"/>
         <source>Описание статистики</source>
         <translation>Statistic description</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="26"/>
         <source>Сведения о выбранном методе расчета статистики</source>
         <translation>Information on the selected statistic method</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="34"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="29"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="41"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="43"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="52"/>
         <source>Обновить</source>
         <translation>Refresh</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="36"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="32"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="45"/>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="54"/>
         <source>Оставить выделенные</source>
         <translation>Keep selected</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="44"/>
         <source>Использовать сравнение с полным набором комбинаций</source>
         <translation>Compare with the full set of combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="47"/>
         <source>График идеального распределения</source>
         <translation>Ideal distribution graph</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStat.cpp" line="49"/>
         <source>Создание графиков...</source>
         <translation>Creating graphs...</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="44"/>
         <source>Сделать ставку</source>
         <translation>Place a stake</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="45"/>
         <source>Добавить текущую комбинацию в список ставок с возможностью ручного ввода</source>
         <translation>Add the current combination to the stake list, allowing manual entry</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="48"/>
         <source>Сделать случайную ставку</source>
         <translation>Place a random stake</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="49"/>
         <source>Добавить ставку, выбранную случайным образом из списка комбинаций</source>
         <translation>Add a stake chosen at random from the combination list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="52"/>
         <source>Сделать ставки для выделенных комбинаций</source>
         <translation>Place stakes on the selected combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="53"/>
         <source>Добавить выделенные комбинации в список ввода</source>
         <translation>Add the selected combinations to the entry list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="58"/>
         <source>Сделать ставки для всех комбинаций</source>
         <translation>Place stakes on all combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="59"/>
         <source>Добавить все существующие комбинации в список ввода</source>
         <translation>Add all existing combinations to the entry list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="62"/>
         <source>Удалить ставку</source>
         <translation>Delete stake</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="62"/>
         <source>Удалить выделенные ставки из списка ставок</source>
         <translation>Delete the selected stakes from the stake list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="72"/>
         <source>Удалить по условию</source>
         <translation>Delete by condition</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="73"/>
         <source>Удалить ставки с заданным количеством совпадений из списка ставок</source>
         <translation>Delete the stakes with the given number of matches from the stake list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="76"/>
         <source>Удалить все ставки</source>
         <translation>Delete all stakes</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="76"/>
         <source>Очистить список ставок</source>
         <translation>Clear the stake list</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="79"/>
         <source>Прокручивать список при добавлении</source>
         <translation>Scroll the list when adding</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="80"/>
         <source>Прокручивать список ставок при добавлении новой ставки</source>
         <translation>Scroll the stake list when a new stake is added</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="82"/>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="83"/>
         <source>Проверять ставки после каждой строки сценария</source>
         <translation>Check the stakes after every script line</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="86"/>
         <source>Проверить ставки</source>
         <translation>Check stakes</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="86"/>
         <source>Выполнить проверку ставок по архиву тиражей</source>
         <translation>Check the stakes against the draw archive</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="90"/>
         <source>Журналы ставок</source>
         <translation>Stake logs</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="90"/>
         <source>Создавать текстовые файлы журналов ставок</source>
         <translation>Write the stake logs to text files</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="92"/>
         <source>Удалить журналы ставок</source>
         <translation>Delete stake logs</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="92"/>
         <source>Удалить имеющиеся файлы журналов ставок</source>
         <translation>Delete the existing stake log files</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="94"/>
         <source>Суммарный профит по тиражам</source>
         <translation>Total profit by draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="95"/>
         <source>График суммарного профита ставок по тиражам</source>
         <translation>Graph of the total stake profit by draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="97"/>
         <source>График совпадений ставок</source>
         <translation>Stake matches graph</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="98"/>
         <source>График количества совпадений для всех ставок по тиражам</source>
         <translation>Graph of the number of matches for all stakes by draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="100"/>
         <source>График профита ставок</source>
         <translation>Stake profit graph</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="100"/>
         <source>График профита для всех ставок по тиражам</source>
         <translation>Graph of the profit for all stakes by draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="104"/>
         <source>Обновить рейтинг</source>
         <translation>Refresh rating</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="105"/>
         <source>Пересчитать рейтинг по текущим данным</source>
         <translation>Recalculate the rating from the current data</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="107"/>
         <source>Экспорт рейтинга в CSV-файл</source>
         <translation>Export the rating to a CSV file</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="109"/>
         <source>Количество совпадений</source>
         <translation>Number of matches</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="110"/>
         <source>График количества совпадений для выделенных строк рейтинга</source>
         <translation>Graph of the number of matches for the selected rating rows</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="112"/>
         <source>Ожидаемые значения совпадений</source>
         <translation>Expected match values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="112"/>
         <source>Абсолютные значения эффективности</source>
         <translation>Absolute efficiency values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="113"/>
         <source>Относительные значения эффективности</source>
         <translation>Relative efficiency values</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="183"/>
         <source>Эффективность (столбцы E0..n)</source>
         <translation>Efficiency (columns E0..n)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="36"/>
         <source>Выделять каналы в карте тиражей</source>
         <translation>Highlight channels in the draw card</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="38"/>
         <source>Выделять последовательности в карте тиражей</source>
         <translation>Highlight sequences in the draw card</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="49"/>
         <source>Градиентная раскраска схемы</source>
         <translation>Gradient colouring of the layout</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="58"/>
         <source>График по дням недели</source>
         <translation>Graph by day of the week</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="62"/>
         <source>График / диаграмма</source>
         <translation>Graph / chart</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="65"/>
         <source>Распределение сумм тиражей и всех возможных комбинаций</source>
         <translation>Distribution of the sums of draws and of all possible combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="67"/>
         <source>Количество повторов в зависимости от тиража</source>
         <translation>Number of repeats by draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MainWindowViews.cpp" line="69"/>
         <source>Сведения о комбинации</source>
         <translation>Combination information</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="65"/>
+        <source>Добавить фильтры</source>
+        <translation>Add filters</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="67"/>
+        <source>Добавить разделитель</source>
+        <translation>Add separator</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="69"/>
+        <source>Клонировать</source>
+        <translation>Clone</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="71"/>
+        <source>Добавить сценарий</source>
+        <translation>Add script</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="79"/>
+        <source>Переместить вверх</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="81"/>
+        <source>Переместить вниз</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="83"/>
+        <source>Удалить все</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="87"/>
+        <source>Прогноз</source>
+        <translation>Forecast</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="88"/>
+        <source>Выполнить сценарий для текущего тиража и смещения</source>
+        <translation>Run the script for the current draw and offset</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="90"/>
+        <source>Тест</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="91"/>
+        <source>Тестирование сценария на основе результатов предыдуших тиражей</source>
+        <translation>Test the script on the results of previous draws</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="93"/>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="95"/>
+        <source>Журнал выполнения сценария</source>
+        <translation>Script run log</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="100"/>
+        <source>Удалить журналы выполнения сценариев</source>
+        <translation>Delete the script run logs</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowScript.cpp" line="103"/>
+        <source>Добавить в сценарий</source>
+        <translation>Add to script</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="19"/>
+        <source>Параметры proxy-сервера</source>
+        <translation>Proxy server settings</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="21"/>
+        <source>Загрузка</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="21"/>
+        <source>Загрузить новые тиражи с сайта лотереи</source>
+        <translation>Download new draws from the lottery site</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="24"/>
+        <source>По запросу (по умолчанию)</source>
+        <translation>On request (default)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="24"/>
+        <source>Автоматически</source>
+        <translation>Automatically</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="24"/>
+        <source>Отключено</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="30"/>
+        <source>Импорт из CSV-файла</source>
+        <translation>Import from a CSV file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="30"/>
+        <source>Импорт списка тиражей из CSV-файла</source>
+        <translation>Import the draw list from a CSV file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="32"/>
+        <source>Экспорт в CSV-файл</source>
+        <translation>Export to a CSV file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="32"/>
+        <source>Экспорт списка тиражей в CSV-файл</source>
+        <translation>Export the draw list to a CSV file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowWeb.cpp" line="41"/>
+        <source>Автозагрузка при запуске программы</source>
+        <translation>Automatic download at program start</translation>
     </message>
 </context>
 <context>
     <name>ui::MultiStakeDialog</name>
     <message>
+        <location filename="../work/wttr/ui/MultiStakeDialog.cpp" line="15"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/MultiStakeDialog.cpp" line="41"/>
         <source>Необходимо ввести комментарий!</source>
         <translation>You must enter a comment!</translation>
     </message>
@@ -3301,18 +5585,22 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 <context>
     <name>ui::RepeatsModel</name>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="72"/>
         <source>Тираж</source>
         <translation>Draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="72"/>
         <source>Совпадений</source>
         <translation>Matches</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="72"/>
         <source>Кол-во повторов</source>
         <translation>Repeats</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="72"/>
         <source>Список тиражей</source>
         <translation>Draw list</translation>
     </message>
@@ -3320,26 +5608,32 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 <context>
     <name>ui::RepeatsWindow</name>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="89"/>
         <source>Количество повторов в зависимости от тиража</source>
         <translation>Number of repeats by draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="100"/>
         <source>Количество тиражей, использующихся для расчета статистики</source>
         <translation>Number of draws used to calculate the statistic</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="101"/>
         <source>Количество тиражей, просматриваемых &quot;в глубину&quot; для поиска совпадений</source>
         <translation>Number of draws looked through &quot;in depth&quot; for matches</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="102"/>
         <source>Рассчитать</source>
         <translation>Calculate</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="109"/>
         <source>Тиражей:</source>
         <translation>Draws:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/RepeatsWindow.cpp" line="111"/>
         <source>Глубина:</source>
         <translation>Depth:</translation>
     </message>
@@ -3347,14 +5641,17 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 <context>
     <name>ui::StakeDialog</name>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.cpp" line="17"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.cpp" line="44"/>
         <source>Введена некорректная комбинация!</source>
         <translation>The combination entered is invalid!</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeDialog.cpp" line="49"/>
         <source>Необходимо ввести комментарий!</source>
         <translation>You must enter a comment!</translation>
     </message>
@@ -3362,10 +5659,12 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 <context>
     <name>ui::StakeFilterDialog</name>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.cpp" line="14"/>
         <source>Удалить ставки</source>
         <translation>Delete stakes</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StakeFilterDialog.cpp" line="15"/>
         <source>Отменить операцию и закрыть окно</source>
         <translation>Cancel the operation and close the window</translation>
     </message>
@@ -3373,10 +5672,12 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 <context>
     <name>ui::StatChartView</name>
     <message>
+        <location filename="../work/wttr/ui/StatChartView.cpp" line="99"/>
         <source>Все возможные комбинации</source>
         <translation>All possible combinations</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StatChartView.cpp" line="105"/>
         <source>Фактические данные</source>
         <translation>Actual data</translation>
     </message>
@@ -3384,14 +5685,17 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 <context>
     <name>ui::StatPage</name>
     <message>
+        <location filename="../work/wttr/ui/StatPage.cpp" line="51"/>
         <source>Вид расчета статистики</source>
         <translation>Statistic calculation method</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StatPage.cpp" line="60"/>
         <source>Количество тиражей, использующихся для расчета статистики</source>
         <translation>Number of draws used to calculate the statistic</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/StatPage.cpp" line="62"/>
         <source>Тиражей:</source>
         <translation>Draws:</translation>
     </message>
@@ -3399,14 +5703,17 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 <context>
     <name>ui::WeekPage</name>
     <message>
+        <location filename="../work/wttr/ui/WeekPage.cpp" line="47"/>
         <source>Количество тиражей, использующихся для расчета статистики</source>
         <translation>Number of draws used to calculate the statistic</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/WeekPage.cpp" line="51"/>
         <source>Тиражей:</source>
         <translation>Draws:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/ui/WeekPage.cpp" line="189"/>
         <source>Неделя</source>
         <translation>Week</translation>
     </message>
@@ -3414,126 +5721,157 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 <context>
     <name>views</name>
     <message>
+        <location filename="../work/wttr/views/FullSet.cpp" line="128"/>
         <source>Длина файла не кратна 12 байтам: %1</source>
         <translation>The file length is not a multiple of 12 bytes: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/FullSet.cpp" line="150"/>
         <source>Не удалось создать каталог %1</source>
         <translation>Could not create the folder %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/FullSet.cpp" line="179"/>
         <source>Слишком большой файл: %1 байт</source>
         <translation>File too large: %1 bytes</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="20"/>
         <source>Значение</source>
         <translation>Value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="20"/>
         <source>Количество</source>
         <translation>Count</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="21"/>
         <source>Кол-во в %</source>
         <translation>Count in %</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="21"/>
         <source>Норма</source>
         <translation>Norm</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="22"/>
         <source>Отклонение</source>
         <translation>Deviation</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="22"/>
         <source>Откл-ие в %</source>
         <translation>Dev. in %</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="23"/>
         <source>Глубина</source>
         <translation>Depth</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="23"/>
         <source>Глубина в %</source>
         <translation>Depth in %</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="24"/>
         <source>Вес</source>
         <translation>Weight</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="24"/>
         <source>Посл. тираж</source>
         <translation>Last draw</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="25"/>
         <source>Период min</source>
         <translation>Period min</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="25"/>
         <source>Период</source>
         <translation>Period</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="26"/>
         <source>Период max</source>
         <translation>Period max</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="26"/>
         <source>Ожд. ПРД</source>
         <translation>Exp. PRD</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="27"/>
         <source>Ожд. СТФ</source>
         <translation>Exp. STF</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="27"/>
         <source>Ожд. КРН</source>
         <translation>Exp. KRN</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="28"/>
         <source>Факт</source>
         <translation>Actual</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="28"/>
         <source>+/- ПРД</source>
         <translation>+/- PRD</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="29"/>
         <source>+/- СТФ</source>
         <translation>+/- STF</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/StatTable.cpp" line="29"/>
         <source>+/- КРН</source>
         <translation>+/- KRN</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/DrawDetail.cpp" line="15"/>
         <source>Номер тиража:</source>
         <translation>Draw number:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/DrawDetail.cpp" line="17"/>
         <source>Дата тиража:</source>
         <translation>Draw date:</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/DrawGraph.cpp" line="14"/>
         <source>Среднее значение</source>
         <translation>Average value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/DrawGraph.cpp" line="19"/>
         <source>Наиболее часто встречающееся значение</source>
         <translation>Most frequent value</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/Repeats.cpp" line="56"/>
         <source>Совпадений: %1</source>
         <translation>Matches: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/SumDistribution.cpp" line="75"/>
         <source>Фактическое распределение сумм (по тиражам)</source>
         <translation>Actual distribution of sums (by draw)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/SumDistribution.cpp" line="80"/>
         <source>Теоретическое распределение сумм (по комбинациям)</source>
         <translation>Theoretical distribution of sums (by combination)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/views/SumDistribution.cpp" line="85"/>
         <source>Диапазон %1 (от %2 и выше по оси Y) - суммы %3-%4</source>
         <translation>Range %1 (from %2 up on the Y axis) - sums %3-%4</translation>
     </message>
