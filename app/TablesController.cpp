@@ -246,7 +246,13 @@ bool TablesController::stakeTest(const std::vector<int>& rows)
 {
     if (!m_shown || rows.empty() || !validRows(rows))
         return false;
-    const int count = m_session.io().askTestCount(int(m_session.draws().size()) - 1);
+    const int max = int(m_session.draws().size()) - 1;
+    // Testing needs a draw to stand at and a later one to check against.
+    if (max < 1) {
+        m_session.showInformation(tr("В архиве недостаточно тиражей для тестирования регулярных ставок."));
+        return false;
+    }
+    const int count = m_session.io().askTestCount(max);
     if (count <= 0)
         return false;
     return stakeTestWith(rows, count);

@@ -162,19 +162,20 @@ bool TableCombValid(const core::TComb& comb)
 
 QString TableCheck(const TTableRec& rule, const core::TComb& drawComb)
 {
-    const QString name = TableComment(rule);
+    // The list asks this for every cell it paints: a sound rule costs no text.
+    const auto name = [&rule] { return TableComment(rule); };
     if (rule.Step < -TableStepMax || rule.Step > TableStepMax)
-        return tr("Шаг регулярной ставки \"%1\" (%2) вне пределов от -54 до 54.").arg(name).arg(rule.Step);
+        return tr("Шаг регулярной ставки \"%1\" (%2) вне пределов от -54 до 54.").arg(name()).arg(rule.Step);
     if (rule.UseLastDraw > 1)
-        return tr("Регулярная ставка \"%1\" повреждена: неизвестный режим %2.").arg(name).arg(rule.UseLastDraw);
+        return tr("Регулярная ставка \"%1\" повреждена: неизвестный режим %2.").arg(name()).arg(rule.UseLastDraw);
     if (rule.UseLastDraw == 1) {
         if (!TableCombValid(drawComb))
             return tr("Для регулярной ставки \"%1\" нет корректного тиража в точке анализа: %2.")
-                .arg(name, combText(drawComb));
+                .arg(name(), combText(drawComb));
     } else if (!TableCombValid(rule.CurrentComb)) {
         return tr("Текущая комбинация регулярной ставки \"%1\" некорректна (%2): числа должны быть различными, "
                   "от 1 до 54.")
-            .arg(name, combText(rule.CurrentComb));
+            .arg(name(), combText(rule.CurrentComb));
     }
     return {};
 }

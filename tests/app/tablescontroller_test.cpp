@@ -446,3 +446,17 @@ TEST_F(TablesControllerTest, AFailedTestKeepsItsStepsRestoresTheOffsetAndSavesTh
     EXPECT_EQ(onDisk()[1].StakeCount, 1);
     EXPECT_EQ(tables.lastTestStakes(), 0);
 }
+
+TEST_F(TablesControllerTest, ATestNeedsAnArchiveOfTwoDrawsAtLeast)
+{
+    ASSERT_TRUE(core::SaveDrawsFile(folder().drawsFile(), {MakeDraw(1, {1, 2, 3, 4, 5})}));
+    writeRules({Rule(u"a"_s, Comb(1, 2, 3, 4, 5), 1)});
+    auto session = start();
+    m_io.testCounts.enqueue(1);
+    EXPECT_FALSE(session->tables().stakeTest({0}));
+    EXPECT_TRUE(m_io.testCountMaxima.isEmpty()) << "nothing to choose from";
+    EXPECT_EQ(m_io.messageTexts(app::MessageKind::Information).size(), 1);
+    EXPECT_FALSE(session->tables().stakeTestWith({0}, 1));
+    EXPECT_TRUE(stakesOnDisk().empty());
+    EXPECT_EQ(onDisk()[0].StakeCount, 0);
+}
