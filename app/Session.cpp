@@ -4,6 +4,7 @@
 #include "app/RatingsController.h"
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
+#include "app/TablesController.h"
 #include "app/ViewsController.h"
 #include "app/WebController.h"
 #include "core/DrawArchive.h"
@@ -32,6 +33,7 @@ Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QOb
     : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments)),
       m_ratings(std::make_unique<RatingsController>(*this)),
       m_stakes(std::make_unique<StakesController>(*this, *m_ratings)),
+      m_tables(std::make_unique<TablesController>(*this)),
       m_script(std::make_unique<ScriptController>(*this)), m_views(std::make_unique<ViewsController>(*this)),
       m_web(std::make_unique<WebController>(*this))
 {

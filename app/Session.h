@@ -26,6 +26,7 @@ namespace app {
 class RatingsController;
 class ScriptController;
 class StakesController;
+class TablesController;
 class ViewsController;
 class WebController;
 
@@ -99,6 +100,9 @@ public:
     const StakesController& stakes() const { return *m_stakes; }
     RatingsController& ratings() { return *m_ratings; }
     const RatingsController& ratings() const { return *m_ratings; }
+    // The regular table stakes and the visibility of their page.
+    TablesController& tables() { return *m_tables; }
+    const TablesController& tables() const { return *m_tables; }
     ScriptController& script() { return *m_script; }
     const ScriptController& script() const { return *m_script; }
     // The web client, its proxy, the draw download and the CSV exchange of draws.
@@ -347,6 +351,7 @@ private:
     ExclusiveFile m_hold;
     std::unique_ptr<RatingsController> m_ratings;
     std::unique_ptr<StakesController> m_stakes;
+    std::unique_ptr<TablesController> m_tables;
     std::unique_ptr<ScriptController> m_script;
 
     core::TCombsArray m_combs;

@@ -7,6 +7,7 @@
 #include "app/RatingsController.h"
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
+#include "app/TablesController.h"
 #include "app/ViewsController.h"
 #include "app/WebController.h"
 #include "core/GameMath.h"
@@ -79,6 +80,7 @@ void Session::readWindowState()
         m_state.ShowTotalLine = ini.readBool(section, QStringLiteral("ShowTotalLine"), true);
         m_state.FirstRun = ini.readBool(section, QStringLiteral("FirstRun"), false);
         m_stakes->readState(ini);
+        m_tables->readState(ini);
         m_ratings->readState(ini);
         m_script->readState(ini.readBool(section, QStringLiteral("ScriptLogEnabled"), false));
         m_web->readState(ini);
@@ -148,7 +150,7 @@ Session::InitResult Session::initialise()
         combsGenerate(m_genSettings, true);
         recalcViews(true);
         m_ratings->load();
-        // The regular-stake tables are loaded here.
+        m_tables->load();
         m_script->loadWorkingCopy();
 
         const bool loadOnly = hasCommandWord(QStringLiteral("loadonly"));
@@ -195,6 +197,7 @@ void Session::shutdown()
     drawsClear();
     m_stakes->save();
     m_ratings->clear();
+    m_tables->clear();
     m_hold.close();
 }
 

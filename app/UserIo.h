@@ -9,6 +9,7 @@
 #include "core/GraphData.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace combos {
 struct TFilterItem;
@@ -21,6 +22,7 @@ class TStatList;
 }
 namespace stakes {
 struct TStakeRec;
+struct TTableRec;
 }
 
 namespace app {
@@ -88,6 +90,10 @@ public:
     // The script line editor titled with caption; line is edited in place (empty: a new line,
     // whose excluded-draws box starts at defaultExclude). False when cancelled.
     virtual bool editScriptLine(QString& line, const QString& caption, int defaultExclude) = 0;
+    // The rule dialog ("Добавление регулярной ставки"): the prepared rule, whose StakeCount holds
+    // the number of combinations selected in the combination list, is edited in place; comments
+    // are those of the existing rules, which a new one must not repeat. False when cancelled.
+    virtual bool editTableRule(stakes::TTableRec& rec, const QStringList& comments) = 0;
     // "Количество тестов": a count 1..max, or 0 when cancelled.
     virtual int askTestCount(int max) = 0;
     // Lets pending window events run, the person's input included, without changing what is

@@ -178,6 +178,12 @@ constexpr Word kWords[] = {
                 "ratings export FILE\n"
                 "ratings to-script ROW...",
      RunRatings},
+    {"tables", "tables\n"
+               "tables add --comment TEXT (--start NUMBERS | --last-draw) [--step S]\n"
+               "tables delete ROW...\n"
+               "tables stake ROW [--draw N]\n"
+               "tables test --count N ROW...",
+     RunTables},
     {"script", "script show [--file FILE]\n"
                "script add LINE\n"
                "script load FILE [--append]\n"

@@ -39,6 +39,7 @@ int RunGenerate(app::Session& session, const QStringList& args);
 int RunFilter(app::Session& session, const QStringList& args);
 int RunStakes(app::Session& session, const QStringList& args);
 int RunRatings(app::Session& session, const QStringList& args);
+int RunTables(app::Session& session, const QStringList& args);
 int RunScript(app::Session& session, const QStringList& args);
 int RunRatingsToScript(app::Session& session, const QStringList& args);
 int RunGraph(app::Session& session, const QStringList& args);

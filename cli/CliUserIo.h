@@ -40,6 +40,7 @@ public:
     bool editMultiStake(int&, int&, QString&) override { return false; }
     bool editStakeFilter(int&, int&) override { return false; }
     bool editScriptLine(QString&, const QString&, int) override { return false; }
+    bool editTableRule(stakes::TTableRec&, const QStringList&) override { return false; }
     int askTestCount(int) override { return 0; }
     // A batch run has no window to show a graph in.
     void showGraph(const core::GraphData&) override {}

@@ -2,6 +2,7 @@
 
 #include "app/Languages.h"
 #include "app/Session.h"
+#include "app/TablesController.h"
 #include "core/DrawArchive.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -16,6 +17,7 @@
 #include "ui/ScriptPage.h"
 #include "ui/StakesPage.h"
 #include "ui/StatPage.h"
+#include "ui/TablesPage.h"
 #include "ui/WeekPage.h"
 #include "ui/WindowLayout.h"
 
@@ -36,15 +38,15 @@ namespace ui {
 
 namespace {
 
-// Pages whose visibility the person switches, with their window-state keys.
+// Pages whose visibility the person switches, with their window-state keys. The page of regular
+// stakes has a switch of its own, which also loads or drops its rules.
 struct SwitchablePage
 {
     const char* key;
     const char* objectName;
 };
 constexpr SwitchablePage kSwitchablePages[] = {
-    {"TabGraphs", "tsGraphs"}, {"TabCard", "tsCard"},     {"TabLayout", "tsLayout"},
-    {"TabWeek", "tsWeek"},     {"TabTables", "tsTables"},
+    {"TabGraphs", "tsGraphs"}, {"TabCard", "tsCard"}, {"TabLayout", "tsLayout"}, {"TabWeek", "tsWeek"},
 };
 
 } // namespace
@@ -126,6 +128,7 @@ void MainWindow::createPages()
     // The systems page and its menu appear once the wheeling systems are set up.
     m_pcMain->setTabVisible(m_pcMain->indexOf(m_pages.value(QStringLiteral("tsSystems"))), false);
     createStakesPages();
+    createTablesPage();
     createScriptPage();
 
     installViewsCommands();
@@ -170,6 +173,7 @@ void MainWindow::readLayout()
     m_stakesPage->loadLayout(ini, section);
     m_ratingsPage->loadLayout(ini, section);
     m_scriptPage->loadLayout(ini, section);
+    m_tablesPage->loadLayout(ini, section);
     for (const SwitchablePage& page : kSwitchablePages) {
         const QString key = QString::fromLatin1(page.key);
         const bool visible = ini.readBool(section, key, true);
@@ -177,6 +181,9 @@ void MainWindow::readLayout()
         if (QAction* toggle = action(key == QStringLiteral("TabGraphs") ? QStringLiteral("TabGraps") : key))
             toggle->setChecked(visible);
     }
+    // The session read the switch of the regular stakes with the window state.
+    m_pcMain->setTabVisible(m_pcMain->indexOf(m_tablesPage), m_session.tables().pageShown());
+    action(QStringLiteral("TabTables"))->setChecked(m_session.tables().pageShown());
 }
 
 void MainWindow::storeLayout()
@@ -196,6 +203,7 @@ void MainWindow::storeLayout()
     m_stakesPage->saveLayout(ini, section);
     m_ratingsPage->saveLayout(ini, section);
     m_scriptPage->saveLayout(ini, section);
+    m_tablesPage->saveLayout(ini, section);
     QString error;
     if (!ini.save(&error))
         m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));

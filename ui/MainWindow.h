@@ -32,6 +32,7 @@ class RatingsPage;
 class ScriptPage;
 class StakesPage;
 class StatPage;
+class TablesPage;
 class WeekPage;
 
 class MainWindow : public QMainWindow
@@ -60,6 +61,7 @@ public:
     StakesPage* stakesPage() const { return m_stakesPage; }
     RatingsPage* ratingsPage() const { return m_ratingsPage; }
     ScriptPage* scriptPage() const { return m_scriptPage; }
+    TablesPage* tablesPage() const { return m_tablesPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -109,6 +111,12 @@ private:
     void createStakesPages();
     void createStakesMenus();
     void updateStakesActionStates(bool idle);
+    // The page "Регуляры", its commands and its switch (MainWindowTables.cpp).
+    void createTablesActions();
+    void createTablesPage();
+    void createTablesMenu(QMenu* menu);
+    void updateTablesActionStates(bool idle);
+    void showTablesPage(bool shown);
     // The download, the proxy and the CSV exchange of draws (MainWindowWeb.cpp).
     void createWebActions();
     void addWebMenuItems(QMenu* draws);
@@ -154,6 +162,7 @@ private:
     StakesPage* m_stakesPage = nullptr;
     RatingsPage* m_ratingsPage = nullptr;
     ScriptPage* m_scriptPage = nullptr;
+    TablesPage* m_tablesPage = nullptr;
     QActionGroup* m_effModeGroup = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};

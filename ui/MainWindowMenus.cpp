@@ -89,11 +89,12 @@ void MainWindow::createActions()
     connect(addToggle(QStringLiteral("ColorDraws"), tr("Выделять каналы в архиве тиражей")), &QAction::toggled,
             &m_session, &app::Session::setColorDraws);
     const std::pair<const char*, QString> tabs[] = {
-        {"TabGraps", tr("Вкладка \"Графики\"")},   {"TabCard", tr("Вкладка \"Карта\"")},
-        {"TabLayout", tr("Вкладка \"Схема\"")},    {"TabWeek", tr("Вкладка \"Неделя\"")},
-        {"TabTables", tr("Вкладка \"Регуляры\"")},
+        {"TabGraps", tr("Вкладка \"Графики\"")},
+        {"TabCard", tr("Вкладка \"Карта\"")},
+        {"TabLayout", tr("Вкладка \"Схема\"")},
+        {"TabWeek", tr("Вкладка \"Неделя\"")},
     };
-    const char* pageNames[] = {"tsGraphs", "tsCard", "tsLayout", "tsWeek", "tsTables"};
+    const char* pageNames[] = {"tsGraphs", "tsCard", "tsLayout", "tsWeek"};
     for (std::size_t i = 0; i < std::size(tabs); ++i) {
         const QString name = QString::fromLatin1(tabs[i].first);
         const QString key = name == QStringLiteral("TabGraps") ? QStringLiteral("TabGraphs") : name;
@@ -104,6 +105,7 @@ void MainWindow::createActions()
 
     createStatActions();
     createStakesActions();
+    createTablesActions();
     createScriptActions();
     createWebActions();
 
@@ -154,7 +156,7 @@ void MainWindow::createMenus()
     stat->addAction(action(QStringLiteral("TotalSumCombs")));
     stat->addAction(action(QStringLiteral("AnalyzeRepeats")));
     createStakesMenus();
-    menuBar()->addMenu(tr("Регуляры"));
+    createTablesMenu(menuBar()->addMenu(tr("Регуляры")));
     m_systemsMenu = menuBar()->addMenu(tr("Системы"));
     m_systemsMenu->menuAction()->setVisible(false);
     createScriptMenu();
@@ -201,6 +203,7 @@ void MainWindow::updateActionStates()
     updateStatActionStates(idle);
     updateViewsActionStates(idle);
     updateStakesActionStates(idle);
+    updateTablesActionStates(idle);
     updateScriptActionStates(idle);
     updateWebActionStates(idle);
     if (m_languageGroup)

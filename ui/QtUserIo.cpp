@@ -13,6 +13,7 @@
 #include "ui/ShreddingDialog.h"
 #include "ui/StakeDialog.h"
 #include "ui/StakeFilterDialog.h"
+#include "ui/TableDialog.h"
 #include "ui/TestCountDialog.h"
 #include "ui/WaitWindow.h"
 
@@ -245,6 +246,15 @@ bool QtUserIo::editScriptLine(QString& line, const QString& caption, int default
     if (!accepted)
         return false;
     line = dialog.line();
+    return true;
+}
+
+bool QtUserIo::editTableRule(stakes::TTableRec& rec, const QStringList& comments)
+{
+    TableDialog dialog(rec, comments, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    rec = dialog.record();
     return true;
 }
 

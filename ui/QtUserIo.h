@@ -48,6 +48,7 @@ public:
     bool editMultiStake(int& drawNum, int& copies, QString& comment) override;
     bool editStakeFilter(int& op, int& value) override;
     bool editScriptLine(QString& line, const QString& caption, int defaultExclude) override;
+    bool editTableRule(stakes::TTableRec& rec, const QStringList& comments) override;
     int askTestCount(int max) override;
     void processEvents() override;
     void showWaitWindow(const QString& text) override;

@@ -224,6 +224,19 @@ bool FakeUserIo::editScriptLine(QString& line, const QString& caption, int defau
     return true;
 }
 
+bool FakeUserIo::editTableRule(stakes::TTableRec& rec, const QStringList& comments)
+{
+    tableStarts.append(rec);
+    tableComments.append(comments);
+    if (tableEdits.isEmpty())
+        return false;
+    const auto edit = tableEdits.dequeue();
+    if (!edit)
+        return false;
+    (*edit)(rec);
+    return true;
+}
+
 int FakeUserIo::askTestCount(int max)
 {
     testCountMaxima << max;

@@ -6,6 +6,7 @@
 #include "app/UserIo.h"
 #include "combos/Filters.h"
 #include "net/NetSettings.h"
+#include "stakes/StakeTables.h"
 
 #include <QList>
 #include <QQueue>
@@ -57,6 +58,7 @@ public:
     bool editMultiStake(int& drawNum, int& copies, QString& comment) override;
     bool editStakeFilter(int& op, int& value) override;
     bool editScriptLine(QString& line, const QString& caption, int defaultExclude) override;
+    bool editTableRule(stakes::TTableRec& rec, const QStringList& comments) override;
     int askTestCount(int max) override;
     void showWaitWindow(const QString& text) override;
     void closeWaitWindow() override;
@@ -97,6 +99,11 @@ public:
     // takes the next count (0 cancels).
     QQueue<std::optional<QString>> scriptLineEdits;
     QQueue<int> testCounts;
+    // Each rule dialog takes the next edit of the record, or is empty to cancel; it is opened
+    // with the record and the comments recorded below.
+    QQueue<std::optional<std::function<void(stakes::TTableRec&)>>> tableEdits;
+    QList<stakes::TTableRec> tableStarts;
+    QList<QStringList> tableComments;
 
     // What the person saw.
     QList<ShownMessage> messages;

@@ -218,7 +218,9 @@ void StakesPageTest::outlineMenusAndActions()
     QMenu* menu = menuNamed(*p.window, QStringLiteral("Ставки"));
     QVERIFY(menu);
     QCOMPARE(actionNames(menu->actions()), kStakeMenu);
-    QCOMPARE(actionNames(page->popup()->actions()), kStakeMenu + QStringList{QStringLiteral("RatingsRefresh")});
+    // A stake from a regular rule is made from here too.
+    const QStringList popup = kStakeMenu + QStringList{QStringLiteral("RatingsRefresh"), QStringLiteral("TablesStakeAdd")};
+    QCOMPARE(actionNames(page->popup()->actions()), popup);
     QStringList buttons;
     for (QAction* a : page->panel()->actions()) {
         if (auto* button = qobject_cast<QToolButton*>(page->panel()->widgetForAction(a)))
