@@ -106,6 +106,7 @@ void MainWindow::createActions()
     createStakesActions();
     createScriptActions();
     createWebActions();
+    createExportActions();
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
@@ -153,6 +154,7 @@ void MainWindow::createMenus()
     stat->addSeparator();
     stat->addAction(action(QStringLiteral("TotalSumCombs")));
     stat->addAction(action(QStringLiteral("AnalyzeRepeats")));
+    addExportMenuItems(draws, stat);
     createStakesMenus();
     menuBar()->addMenu(tr("Регуляры"));
     m_systemsMenu = menuBar()->addMenu(tr("Системы"));
@@ -203,6 +205,7 @@ void MainWindow::updateActionStates()
     updateStakesActionStates(idle);
     updateScriptActionStates(idle);
     updateWebActionStates(idle);
+    updateExportActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }
