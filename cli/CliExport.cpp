@@ -130,7 +130,8 @@ int RunExport(app::Session& session, const QStringList& args)
         if (!session.drawsLoad())
             return kFailed;
         session.views().setLayoutLength(length > 0 ? length : 100);
-        session.views().layoutBuild(true);
+        // Showing the page builds the scheme, as it does on screen.
+        session.views().setShown(app::ViewsController::Page::Layout, true);
         table = exporter.layoutSource();
         title = tr("Схема");
     } else if (source == QLatin1String("stakes")) {
