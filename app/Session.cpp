@@ -1,6 +1,7 @@
 #include "app/Session.h"
 
 #include "app/CommandLine.h"
+#include "app/ExportController.h"
 #include "app/RatingsController.h"
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
@@ -35,7 +36,7 @@ Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QOb
       m_stakes(std::make_unique<StakesController>(*this, *m_ratings)),
       m_tables(std::make_unique<TablesController>(*this)),
       m_script(std::make_unique<ScriptController>(*this)), m_views(std::make_unique<ViewsController>(*this)),
-      m_web(std::make_unique<WebController>(*this))
+      m_web(std::make_unique<WebController>(*this)), m_export(std::make_unique<ExportController>(*this))
 {
     m_statList.setDraws(&m_draws);
 }

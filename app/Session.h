@@ -29,6 +29,7 @@ class StakesController;
 class TablesController;
 class ViewsController;
 class WebController;
+class ExportController;
 
 // Window-state switches and lengths that the logic itself reads.
 struct WindowStateData
@@ -107,6 +108,8 @@ public:
     const ScriptController& script() const { return *m_script; }
     // The web client, its proxy, the draw download and the CSV exchange of draws.
     WebController& web() { return *m_web; }
+    // The spreadsheet export of every list and grid.
+    ExportController& exportCtl() { return *m_export; }
     std::int64_t totalCombs() const { return m_totalCombs; }
     const PrizeClass& prizeClass(int matched) const { return m_prizeClasses[matched]; }
 
@@ -369,6 +372,7 @@ private:
 
     std::unique_ptr<ViewsController> m_views;
     std::unique_ptr<WebController> m_web;
+    std::unique_ptr<ExportController> m_export;
 };
 
 // Enters the busy state for one scope and always leaves it, clearing the status text.

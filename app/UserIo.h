@@ -24,6 +24,9 @@ namespace stakes {
 struct TStakeRec;
 struct TTableRec;
 }
+namespace xls {
+struct ExportDialogState;
+}
 
 namespace app {
 
@@ -111,6 +114,19 @@ public:
     // The proxy dialog ("Параметры proxy-сервера") on a copy of the settings: the mode and the
     // four fields are edited in place; false when cancelled.
     virtual bool editProxy(core::TProxy& proxy) = 0;
+
+    // The progress window of multi-step operations: a borderless centred window with one text
+    // line and a gauge, shown with a text and a maximum, given a new text or position, closed.
+    // Showing and updating let pending window events run. ProgressWindow (app/) keeps it to one
+    // at a time and counts the steps.
+    virtual void progressWindowShow(const QString& text, int maximum) = 0;
+    virtual void progressWindowUpdate(const QString& text, int position) = 0;
+    virtual void progressWindowClose() = 0;
+    // The export dialog ("Экспорт в Microsoft Excel") on the parameters of one export; false when
+    // cancelled.
+    virtual bool editExport(xls::ExportDialogState& state) = 0;
+    // Opens a document with the platform's default handler; false when there is none.
+    virtual bool openDocument(const QString& path) = 0;
 };
 
 } // namespace app

@@ -45,6 +45,11 @@ public:
     void closeWaitWindow() override {}
     void keepAlive() override {}
     bool editProxy(core::TProxy&) override { return false; }
+    void progressWindowShow(const QString&, int) override {}
+    void progressWindowUpdate(const QString&, int) override {}
+    void progressWindowClose() override {}
+    bool editExport(xls::ExportDialogState&) override { return false; }
+    bool openDocument(const QString&) override { return false; }
 };
 
 inline QTemporaryDir& dataDir()

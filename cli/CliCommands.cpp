@@ -201,6 +201,7 @@ constexpr Word kWords[] = {
              "info --draw NUM [--sorted]",
      RunInfo},
     {"sums", "sums", RunSums},
+    {"export", "export SOURCE FILE.xlsx [--params FILE.exp] [--selected ROWS] [--len N] [--in FILE]", RunExport},
 };
 
 } // namespace

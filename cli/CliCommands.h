@@ -48,5 +48,6 @@ int RunWeek(app::Session& session, const QStringList& args);
 int RunRepeats(app::Session& session, const QStringList& args);
 int RunInfo(app::Session& session, const QStringList& args);
 int RunSums(app::Session& session, const QStringList& args);
+int RunExport(app::Session& session, const QStringList& args);
 
 } // namespace cli

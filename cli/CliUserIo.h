@@ -49,6 +49,14 @@ public:
     void closeWaitWindow() override {}
     void keepAlive() override {}
     bool editProxy(core::TProxy&) override { return false; }
+    // The words print their own results; a progress window would only clutter the output.
+    void progressWindowShow(const QString&, int) override {}
+    void progressWindowUpdate(const QString&, int) override {}
+    void progressWindowClose() override {}
+    // The export word takes its parameters from the command line and the parameter files.
+    bool editExport(xls::ExportDialogState&) override { return false; }
+    // A batch run opens nothing; the word prints where the file is.
+    bool openDocument(const QString&) override { return false; }
 
 private:
     QList<bool> m_answers;

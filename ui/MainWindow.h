@@ -121,6 +121,11 @@ private:
     void createWebActions();
     void addWebMenuItems(QMenu* draws);
     void updateWebActionStates(bool idle);
+    // The spreadsheet export of the seven lists and grids (MainWindowExport.cpp).
+    void createExportActions();
+    void addExportMenuItems(QMenu* draws, QMenu* stat);
+    void updateExportActionStates(bool idle);
+    void exportList(const QString& name);
     // The first selected row of the combination list, or -1.
     int firstSelectedComb() const;
     // The page "Сценарий", its commands and the lock of a running script (MainWindowScript.cpp).

@@ -88,6 +88,7 @@ void MainWindow::createCombsMenu()
         {"CombsUndo", "CombsDelExists", "CombsDelSelected"},
         {"CombsCopy", "CombsPaste", "CombsSelectAll"},
         {"CombsCheckNums", "CombsFindInDraws", "CombsInfo"},
+        {"CombsXlsExport"},
     };
     for (const auto& group : groups) {
         if (!combs->isEmpty())

@@ -108,6 +108,7 @@ void MainWindow::createActions()
     createTablesActions();
     createScriptActions();
     createWebActions();
+    createExportActions();
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
@@ -155,6 +156,7 @@ void MainWindow::createMenus()
     stat->addSeparator();
     stat->addAction(action(QStringLiteral("TotalSumCombs")));
     stat->addAction(action(QStringLiteral("AnalyzeRepeats")));
+    addExportMenuItems(draws, stat);
     createStakesMenus();
     createTablesMenu(menuBar()->addMenu(tr("Регуляры")));
     m_systemsMenu = menuBar()->addMenu(tr("Системы"));
@@ -206,6 +208,7 @@ void MainWindow::updateActionStates()
     updateTablesActionStates(idle);
     updateScriptActionStates(idle);
     updateWebActionStates(idle);
+    updateExportActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }

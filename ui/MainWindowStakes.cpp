@@ -172,7 +172,7 @@ void MainWindow::createStakesMenus()
     const QList<QAction*> stakeCommands =
         named({"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", nullptr, "StakeDel", "StakeFilter",
                "StakeClear", nullptr, "StakesCheckManual", "StakesGraphDraws", nullptr, "StakesScroll",
-               "StakesCheckLine", nullptr, "LogStakes", "LogStakesDelete"});
+               "StakesCheckLine", nullptr, "LogStakes", "LogStakesDelete", nullptr, "StakesXlsExport"});
     QMenu* stakes = menuBar()->addMenu(tr("Ставки"));
     stakes->setObjectName(QStringLiteral("mnStakes"));
     fill(stakes, stakeCommands);
@@ -185,7 +185,7 @@ void MainWindow::createStakesMenus()
     effModes->addActions(m_effModeGroup->actions());
     QList<QAction*> ratingCommands =
         named({"RatingsRefresh", "RatingsExport", nullptr, "RatingsToScript", nullptr, "RatingsGraphOverlap",
-               "StakesGraphOverlap", "StakesGraphProfits", nullptr});
+               "StakesGraphOverlap", "StakesGraphProfits", nullptr, "RatingsXlsExport", nullptr});
     ratingCommands << effModes->menuAction();
     QMenu* ratings = menuBar()->addMenu(tr("Рейтинг"));
     ratings->setObjectName(QStringLiteral("mnRatings"));

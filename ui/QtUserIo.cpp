@@ -3,8 +3,10 @@
 #include "app/Session.h"
 #include "ui/ConfigDialog.h"
 #include "ui/DrawDialog.h"
+#include "ui/ExportDialog.h"
 #include "ui/FilterDialog.h"
 #include "ui/FiltersManagerDialog.h"
+#include "ui/GaugeWindow.h"
 #include "ui/GenCombsDialog.h"
 #include "ui/GraphWindow.h"
 #include "ui/MultiStakeDialog.h"
@@ -313,6 +315,44 @@ bool QtUserIo::editProxy(core::TProxy& proxy)
     proxy.Username = edited.Username;
     proxy.Password = edited.Password;
     return true;
+}
+
+void QtUserIo::progressWindowShow(const QString& text, int maximum)
+{
+    if (!m_gauge)
+        m_gauge = new GaugeWindow(m_owner);
+    m_gauge->start(text, maximum);
+}
+
+void QtUserIo::progressWindowUpdate(const QString& text, int position)
+{
+    if (m_gauge)
+        m_gauge->update(text, position);
+}
+
+void QtUserIo::progressWindowClose()
+{
+    if (m_gauge)
+        m_gauge->hide();
+}
+
+QWidget* QtUserIo::gaugeWindow() const
+{
+    return m_gauge && m_gauge->isVisible() ? m_gauge.data() : nullptr;
+}
+
+bool QtUserIo::editExport(xls::ExportDialogState& state)
+{
+    ExportDialog dialog(state, m_session ? m_session->folder().stateFile() : QString(), m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    state = dialog.state();
+    return true;
+}
+
+bool QtUserIo::openDocument(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace ui

@@ -16,6 +16,7 @@ class Session;
 namespace ui {
 
 class WaitWindow;
+class GaugeWindow;
 
 class QtUserIo : public app::UserIo
 {
@@ -55,6 +56,13 @@ public:
     void closeWaitWindow() override;
     void keepAlive() override;
     bool editProxy(core::TProxy& proxy) override;
+    void progressWindowShow(const QString& text, int maximum) override;
+    void progressWindowUpdate(const QString& text, int position) override;
+    void progressWindowClose() override;
+    bool editExport(xls::ExportDialogState& state) override;
+    bool openDocument(const QString& path) override;
+    // The progress window while it is shown, for the tests; null otherwise.
+    QWidget* gaugeWindow() const;
     // The wait window while it is shown, for the tests; null otherwise.
     QWidget* waitWindow() const;
 
@@ -63,6 +71,7 @@ private:
     app::Session* m_session = nullptr;
     QPointer<QProgressDialog> m_progress;
     QPointer<WaitWindow> m_wait;
+    QPointer<GaugeWindow> m_gauge;
 };
 
 } // namespace ui

@@ -244,3 +244,38 @@ int FakeUserIo::askTestCount(int max)
 }
 
 } // namespace testsupport
+
+namespace testsupport {
+
+void FakeUserIo::progressWindowShow(const QString& text, int maximum)
+{
+    progressWindowMaxima << maximum;
+    progressWindowUpdates.append({text, 0});
+}
+
+void FakeUserIo::progressWindowUpdate(const QString& text, int position)
+{
+    progressWindowUpdates.append({text, position});
+}
+
+bool FakeUserIo::editExport(xls::ExportDialogState& state)
+{
+    exportStarts << state;
+    if (exportEdits.isEmpty())
+        return false;
+    const auto edit = exportEdits.dequeue();
+    if (!edit)
+        return false;
+    (*edit)(state);
+    return true;
+}
+
+bool FakeUserIo::openDocument(const QString& path)
+{
+    if (!documentHandler)
+        return false;
+    openedDocuments << path;
+    return true;
+}
+
+} // namespace testsupport

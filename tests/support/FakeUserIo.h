@@ -5,6 +5,7 @@
 
 #include "app/UserIo.h"
 #include "combos/Filters.h"
+#include "export/ExportParams.h"
 #include "net/NetSettings.h"
 #include "stakes/StakeTables.h"
 
@@ -64,6 +65,11 @@ public:
     void closeWaitWindow() override;
     void keepAlive() override { ++keepAlives; }
     bool editProxy(core::TProxy& proxy) override;
+    void progressWindowShow(const QString& text, int maximum) override;
+    void progressWindowUpdate(const QString& text, int position) override;
+    void progressWindowClose() override { ++progressWindowCloses; }
+    bool editExport(xls::ExportDialogState& state) override;
+    bool openDocument(const QString& path) override;
 
     // Answers, taken in order.
     QQueue<bool> answers;
@@ -104,6 +110,10 @@ public:
     QQueue<std::optional<std::function<void(stakes::TTableRec&)>>> tableEdits;
     QList<stakes::TTableRec> tableStarts;
     QList<QStringList> tableComments;
+    // Each export dialog takes the next edit of its state, or is empty to cancel.
+    QQueue<std::optional<std::function<void(xls::ExportDialogState&)>>> exportEdits;
+    // Whether a default handler opens documents.
+    bool documentHandler = true;
 
     // What the person saw.
     QList<ShownMessage> messages;
@@ -119,6 +129,13 @@ public:
     QStringList progressTexts;
     QList<int> progressSteps;
     int progressEnds = 0;
+    // The progress window: each text with the position it was shown at, its maxima and closes.
+    QList<std::pair<QString, int>> progressWindowUpdates;
+    QList<int> progressWindowMaxima;
+    int progressWindowCloses = 0;
+    // The states the export dialogs were opened with, and the documents opened.
+    QList<xls::ExportDialogState> exportStarts;
+    QStringList openedDocuments;
     QStringList pickerFilters;
     struct ScriptLineStart
     {

@@ -37,6 +37,7 @@ const QStringList kCombsActions = {
     QStringLiteral("CombsUndo"),      QStringLiteral("CombsDelExists"),   QStringLiteral("CombsDelSelected"),
     QStringLiteral("CombsCopy"),      QStringLiteral("CombsPaste"),       QStringLiteral("CombsSelectAll"),
     QStringLiteral("CombsCheckNums"), QStringLiteral("CombsFindInDraws"), QStringLiteral("CombsInfo"),
+    QStringLiteral("CombsXlsExport"),
 };
 
 struct Program

@@ -71,7 +71,7 @@ const QStringList kRatingMenu = {
     QStringLiteral("RatingsRefresh"),      QStringLiteral("RatingsExport"),
     QStringLiteral("RatingsToScript"),     QStringLiteral("RatingsGraphOverlap"),
     QStringLiteral("StakesGraphOverlap"),  QStringLiteral("StakesGraphProfits"),
-    QStringLiteral("[Эффективность (столбцы E0..n)]"),
+    QStringLiteral("RatingsXlsExport"),    QStringLiteral("[Эффективность (столбцы E0..n)]"),
 };
 
 } // namespace

@@ -32,7 +32,7 @@ const QStringList kStakeMenu = {
     QStringLiteral("StakeAddAll"),     QStringLiteral("StakeDel"),          QStringLiteral("StakeFilter"),
     QStringLiteral("StakeClear"),      QStringLiteral("StakesCheckManual"), QStringLiteral("StakesGraphDraws"),
     QStringLiteral("StakesScroll"),    QStringLiteral("StakesCheckLine"),   QStringLiteral("LogStakes"),
-    QStringLiteral("LogStakesDelete"),
+    QStringLiteral("LogStakesDelete"), QStringLiteral("StakesXlsExport"),
 };
 
 // The newest draws of the real archive, in drawn order.

@@ -1,0 +1,128 @@
+#include "app/ExportController.h"
+
+#include "app/ProgressWindow.h"
+#include "app/Session.h"
+#include "core/IniFile.h"
+#include "core/TextForms.h"
+#include "export/ExportRows.h"
+#include "export/XlsxWriter.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+namespace app {
+
+ExportController::ExportController(Session& session) : m_session(session) {}
+
+QString ExportController::workbookFolder() const
+{
+    return QDir::temp().filePath(m_session.folder().baseName() + QStringLiteral("-export"));
+}
+
+bool ExportController::write(const xls::ExportSource& source, const xls::TExportParams& params, const QString& path,
+                             int* rowsWritten)
+{
+    const xls::RowPlan rows(source, params.Mode);
+    QString error;
+    xls::WriteResult result;
+    try {
+        ProgressWindow progress(m_session.io(), tr("Вызов Microsoft Excel..."), xls::ProgressSteps(params, rows.count()));
+        xls::WriteOptions options;
+        if (!xls::WriteWorkbook(path, source, params, rows, &progress, options, &error, &result)) {
+            progress.close();
+            m_session.showError(error);
+            return false;
+        }
+    } catch (const core::EConvertError& e) {
+        m_session.showError(tr("Ошибка экспорта данных в Microsoft Excel!\n%1").arg(e.message()));
+        return false;
+    }
+    if (rowsWritten)
+        *rowsWritten = result.Rows;
+    return true;
+}
+
+bool ExportController::exportToSpreadsheet(const xls::ExportSource& source, const QString& title,
+                                           const QString& sheetName)
+{
+    xls::ExportDialogState state;
+    core::IniFile ini(m_session.folder().configFile());
+    {
+        BusyScope busy(m_session, QString());
+        state.Params = xls::DefaultParams(source, title, sheetName);
+        const xls::RowCounts counts = xls::CountRows(source);
+        state.AllRows = counts.All;
+        state.SelectedRows = counts.Selected;
+        state.Params.Mode = counts.Mode;
+        state.Section = xls::SectionName(source.ownerName(), source.controlName());
+        state.ParamsDir = m_session.folder().exeDir().isEmpty() ? m_session.folder().dir() : m_session.folder().exeDir();
+        QString error;
+        if (!ini.load(&error))
+            m_session.showError(
+                tr("Ошибка загрузки параметров экспорта из файла \"%1\"!\n\n%2").arg(ini.path(), error));
+        else
+            xls::LoadParams(ini, state.Section, xls::LoadMode::Restore, state.Params);
+        xls::GatherChecked(state.Params.Fields);
+    }
+    if (!m_session.io().editExport(state))
+        return false;
+
+    BusyScope busy(m_session, QString());
+    // The stored section is rewritten whole: entries of columns the list no longer has go.
+    QString error;
+    if (!xls::SaveParamsFile(ini.path(), state.Section, state.Params, true, &error))
+        m_session.showError(error);
+
+    if (!QDir().mkpath(workbookFolder())) {
+        m_session.showError(tr("Ошибка экспорта данных в Microsoft Excel!\nНе удалось создать папку \"%1\".")
+                                .arg(workbookFolder()));
+        return false;
+    }
+    QString stem = xls::CleanSheetName(state.Params.SheetName);
+    stem.replace(u' ', u'_');
+    if (stem.isEmpty())
+        stem = m_session.folder().baseName();
+    const QString path = QDir(workbookFolder())
+                             .filePath(QStringLiteral("%1_%2.xlsx")
+                                           .arg(stem, QDateTime::currentDateTime().toString(
+                                                          QStringLiteral("yyyyMMdd_hhmmss_zzz"))));
+    if (!write(source, state.Params, path, nullptr))
+        return false;
+    m_lastWorkbook = path;
+    if (!m_session.io().openDocument(path))
+        m_session.showInformation(
+            tr("Рабочая книга сохранена в файле \"%1\".\n\nПрограмма для открытия таких файлов не найдена.").arg(path));
+    return true;
+}
+
+bool ExportController::exportToFile(const xls::ExportSource& source, const QString& title, const QString& path,
+                                    const QString& paramsFile, xls::RowMode mode, int* rowsWritten)
+{
+    BusyScope busy(m_session, QString());
+    xls::TExportParams params = xls::DefaultParams(source, title, title);
+    const QString section = xls::SectionName(source.ownerName(), source.controlName());
+    core::IniFile ini(m_session.folder().configFile());
+    QString error;
+    if (!ini.load(&error)) {
+        m_session.showError(tr("Ошибка загрузки параметров экспорта из файла \"%1\"!\n\n%2").arg(ini.path(), error));
+        return false;
+    }
+    xls::LoadParams(ini, section, xls::LoadMode::Restore, params);
+    if (!paramsFile.isEmpty()) {
+        if (!QFileInfo(paramsFile).isFile()) {
+            m_session.showError(tr("Ошибка загрузки параметров экспорта из файла \"%1\"!\n\n%2")
+                                    .arg(paramsFile, tr("Файл не найден.")));
+            return false;
+        }
+        if (!xls::LoadParamsFile(paramsFile, section, xls::LoadMode::File, params, &error)) {
+            m_session.showError(error);
+            return false;
+        }
+    }
+    xls::GatherChecked(params.Fields);
+    params.Mode = mode;
+    return write(source, params, path, rowsWritten);
+}
+
+} // namespace app

@@ -1,0 +1,64 @@
+#pragma once
+
+// The session's side of the spreadsheet export: the dialog on the parameters stored for the
+// source, the progress window, the workbook written into the temporary folder and opened with
+// the default handler; and the same export without the dialog for the command-line tool. The
+// parameters, the row choice and the workbook itself live in export/.
+
+#include "export/ExportParams.h"
+#include "export/ExportSource.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+namespace app {
+
+class Session;
+
+class ExportController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ExportController(Session& session);
+
+    // ExportToSpreadsheet: the seven export actions pass their page's caption as title and
+    // sheet name. False when cancelled or failed (the failure was shown).
+    bool exportToSpreadsheet(const xls::ExportSource& source, const QString& title, const QString& sheetName);
+
+    // The export without a dialog into path: the parameters stored for the source (as the
+    // dialog would start with them), then those of paramsFile when given; mode selects the
+    // rows. Errors are shown; the configuration is not written.
+    bool exportToFile(const xls::ExportSource& source, const QString& title, const QString& path,
+                      const QString& paramsFile, xls::RowMode mode, int* rowsWritten = nullptr);
+
+    // Where the desktop's workbooks are written before they are opened.
+    QString workbookFolder() const;
+    // The workbook last written by exportToSpreadsheet.
+    const QString& lastWorkbook() const { return m_lastWorkbook; }
+
+    // ---- sources over the session's lists, for the tool and the tests
+    std::unique_ptr<xls::TableSource> drawsSource() const;
+    std::unique_ptr<xls::TableSource> combsSource() const;
+    // The statistics table as last computed (Session::statCalc).
+    std::unique_ptr<xls::TableSource> statSource() const;
+    std::unique_ptr<xls::TableSource> ratingsSource() const;
+    std::unique_ptr<xls::TableSource> cardSource() const;
+    // The layout scheme as last built (ViewsController::layoutBuild).
+    std::unique_ptr<xls::TableSource> layoutSource() const;
+    std::unique_ptr<xls::TableSource> stakesSource() const;
+
+private:
+    bool write(const xls::ExportSource& source, const xls::TExportParams& params, const QString& path,
+               int* rowsWritten);
+
+    Session& m_session;
+    QString m_lastWorkbook;
+};
+
+// The owner window's name under which every list of the main window files its parameters.
+inline constexpr char kMainFormName[] = "FormMain";
+
+} // namespace app
