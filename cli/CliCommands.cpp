@@ -150,6 +150,11 @@ int RunStatus(app::Session& session, const QStringList& args)
     return 0;
 }
 
+int RunSystems(app::Session& session, const QStringList& args)
+{
+    return RunSystemsLibrary(session, args);
+}
+
 namespace {
 
 constexpr Word kWords[] = {
@@ -195,6 +200,9 @@ constexpr Word kWords[] = {
              "info --draw NUM [--sorted]",
      RunInfo},
     {"sums", "sums", RunSums},
+    {"systems", "systems\n"
+                "systems download ID...",
+     RunSystems},
 };
 
 } // namespace

@@ -47,5 +47,8 @@ int RunWeek(app::Session& session, const QStringList& args);
 int RunRepeats(app::Session& session, const QStringList& args);
 int RunInfo(app::Session& session, const QStringList& args);
 int RunSums(app::Session& session, const QStringList& args);
+int RunSystems(app::Session& session, const QStringList& args);
+// The library's sub-words: the bare "systems" (the list) and "systems download".
+int RunSystemsLibrary(app::Session& session, const QStringList& args);
 
 } // namespace cli
