@@ -195,6 +195,10 @@ constexpr Word kWords[] = {
              "info --draw NUM [--sorted]",
      RunInfo},
     {"sums", "sums", RunSums},
+    {"systems", "systems local\n"
+                "systems play (--all | --filter) [--draw N] [--comment TEXT] [--in FILE]\n"
+                "systems verify FILE [--block T]",
+     RunSystems},
 };
 
 } // namespace
