@@ -26,6 +26,7 @@ namespace app {
 class RatingsController;
 class ScriptController;
 class StakesController;
+class SystemsController;
 class ViewsController;
 class WebController;
 
@@ -101,6 +102,8 @@ public:
     const RatingsController& ratings() const { return *m_ratings; }
     ScriptController& script() { return *m_script; }
     const ScriptController& script() const { return *m_script; }
+    // The page "Системы": the list of systems, the local folder and the system games.
+    SystemsController& systems() { return *m_systems; }
     // The web client, its proxy, the draw download and the CSV exchange of draws.
     WebController& web() { return *m_web; }
     std::int64_t totalCombs() const { return m_totalCombs; }
@@ -364,6 +367,7 @@ private:
 
     std::unique_ptr<ViewsController> m_views;
     std::unique_ptr<WebController> m_web;
+    std::unique_ptr<SystemsController> m_systems;
 };
 
 // Enters the busy state for one scope and always leaves it, clearing the status text.

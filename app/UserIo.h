@@ -21,6 +21,7 @@ class TStatList;
 }
 namespace stakes {
 struct TStakeRec;
+struct tSystemData;
 }
 
 namespace app {
@@ -105,6 +106,9 @@ public:
     // The proxy dialog ("Параметры proxy-сервера") on a copy of the settings: the mode and the
     // four fields are edited in place; false when cancelled.
     virtual bool editProxy(core::TProxy& proxy) = 0;
+    // The system dialog ("Система") on the record, edited in place when editable (the lines come
+    // and go in clist); read-only it only shows it. False when cancelled or not editable.
+    virtual bool editSystem(stakes::tSystemData& system, bool editable) = 0;
 };
 
 } // namespace app

@@ -150,11 +150,6 @@ int RunStatus(app::Session& session, const QStringList& args)
     return 0;
 }
 
-int RunSystems(app::Session& session, const QStringList& args)
-{
-    return RunSystemsLibrary(session, args);
-}
-
 namespace {
 
 constexpr Word kWords[] = {
@@ -201,7 +196,10 @@ constexpr Word kWords[] = {
      RunInfo},
     {"sums", "sums", RunSums},
     {"systems", "systems\n"
-                "systems download ID...",
+                "systems download ID...\n"
+                "systems local\n"
+                "systems play (--all | --filter) [--draw N] [--comment TEXT] [--in FILE]\n"
+                "systems verify FILE [--block T]",
      RunSystems},
 };
 

@@ -8,7 +8,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
 #include "online/SystemsLibrary.h"
-#include "stakes/Systems.h"
+#include "stakes/SystemFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,14 +67,14 @@ int listSystems(app::Session& session, const QStringList& args)
     std::vector<online::tSystemData> systems;
     if (!fetchList(*library, systems))
         return kFailed;
-    const QDir folder(systemsFolder(session));
+    const QString folder = systemsFolder(session);
     printLine(QStringList{tr("Код"), tr("Название"), tr("Автор"), tr("Числа"), tr("Блок"), tr("Комбинаций"),
                           tr("Дата создания"), tr("Статус"), tr("Загрузок"), tr("Последняя"), tr("Свой"),
                           tr("Комментарии"), tr("Ссылка")}
                   .join(u'\t'));
     const QString mine = library->identity().cl_mail;
     for (const online::tSystemData& s : systems) {
-        const bool local = QFileInfo::exists(folder.filePath(stakes::SystemFileName(s.nums, s.olap, s.id)));
+        const bool local = stakes::SystemFileExists(folder, s);
         // One line per system: line breaks and tabs of the description become blanks.
         QString descr = s.descr;
         descr.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
@@ -121,17 +121,17 @@ int downloadSystems(app::Session& session, const QStringList& args)
     int result = 0;
     for (const int id : ids) {
         const online::tSystemData& s = *byId[id];
-        QString lines, path, error;
+        QString lines, error;
         QStringList removed;
         if (!library->fetchLines(id, lines, &error) ||
-            !online::StoreSystemFile(systemsFolder(session), s, lines, &path, &removed, &error)) {
+            !stakes::SystemStore(systemsFolder(session), s, lines, &error, &removed)) {
             printError(tr("Ошибка загрузки системы #%1!\n\n%2").arg(id).arg(error));
             result = kFailed;
             continue;
         }
-        for (const QString& name : removed)
-            printLine(tr("Удалена: %1").arg(name));
-        printLine(tr("Загружена: %1").arg(QDir::toNativeSeparators(path)));
+        for (const QString& other : removed)
+            printLine(tr("Удалена: %1").arg(QFileInfo(other).fileName()));
+        printLine(tr("Загружена: %1").arg(QDir::toNativeSeparators(stakes::SystemFilePath(systemsFolder(session), s))));
     }
     return result;
 }

@@ -48,6 +48,7 @@ public:
     void closeWaitWindow() override {}
     void keepAlive() override {}
     bool editProxy(core::TProxy&) override { return false; }
+    bool editSystem(stakes::tSystemData&, bool) override { return false; }
 
 private:
     QList<bool> m_answers;

@@ -1,13 +1,8 @@
 #include "online/SystemsLibrary.h"
 
 #include "core/Cp1251.h"
-#include "core/SafeWrite.h"
-#include "stakes/Systems.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QIODevice>
 #include <QRegularExpression>
 
 namespace online {
@@ -77,8 +72,8 @@ bool readSystem(const ReplyRow& row, tSystemData& s, QString* error)
             *error = badValue("olap", row.value("olap"));
         return false;
     }
-    s.nums = static_cast<std::uint8_t>(nums);
-    s.olap = static_cast<std::uint8_t>(olap);
+    s.nums = nums;
+    s.olap = olap;
     if (!readBase64(row, "title", s.title, error) || !readBase64(row, "descr", s.descr, error) ||
         !readTime(row, "created", s.created, error) || !readTime(row, "last_download", s.last_download, error))
         return false;
@@ -86,12 +81,6 @@ bool readSystem(const ReplyRow& row, tSystemData& s, QString* error)
     s.cl_mail = row.text("cl_mail");
     s.url = row.text("url");
     return true;
-}
-
-const QRegularExpression& separators()
-{
-    static const QRegularExpression re(QStringLiteral("[ \\t*+,\\-./:;=\\\\_|~]+"));
-    return re;
 }
 
 } // namespace
@@ -182,75 +171,6 @@ QStringList SystemLines(const QString& text)
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
-}
-
-bool StoreSystemFile(const QString& folder, const tSystemData& system, const QString& text, QString* path,
-                     QStringList* removed, QString* error)
-{
-    const QStringList lines = SystemLines(text);
-    if (lines.isEmpty() || lines.size() != system.csize) {
-        if (error)
-            *error = tr("Количество скачанных комбинаций ( %1 ) отличается от ожидаемого значения ( %2 )")
-                         .arg(lines.size())
-                         .arg(system.csize);
-        return false;
-    }
-    // A file the system games would refuse is not worth writing.
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QStringList words = lines[i].trimmed().split(separators(), Qt::SkipEmptyParts);
-        bool good = words.size() == kSystemCombLen;
-        for (const QString& w : words) {
-            bool ok = false;
-            const int p = w.toInt(&ok);
-            good = good && ok && p >= 1 && p <= system.nums;
-        }
-        if (!good) {
-            if (error)
-                *error = tr("Строка %1 системы не состоит из пяти позиций от 1 до %2: \"%3\"")
-                             .arg(i + 1)
-                             .arg(system.nums)
-                             .arg(lines[i].left(80));
-            return false;
-        }
-    }
-    QDir dir(folder);
-    if (!dir.exists() && !QDir().mkpath(folder)) {
-        if (error)
-            *error = tr("Не удалось создать папку \"%1\".").arg(QDir::toNativeSeparators(folder));
-        return false;
-    }
-    const QString name = stakes::SystemFileName(system.nums, system.olap, system.id);
-    const QString file = dir.filePath(name);
-    const QByteArray bytes = cp1251::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    const bool written = core::WriteFileSafely(
-        file,
-        [&bytes](QIODevice& device, QString* message) {
-            if (device.write(bytes) == bytes.size())
-                return true;
-            if (message)
-                *message = device.errorString();
-            return false;
-        },
-        error);
-    if (!written)
-        return false;
-    if (system.created.isValid()) {
-        QFile f(file);
-        // Linux keeps no settable creation time; the last-write time is what a refresh compares.
-        if (f.open(QIODevice::ReadWrite)) {
-            f.setFileTime(system.created, QFileDevice::FileModificationTime);
-            f.setFileTime(system.created, QFileDevice::FileAccessTime);
-        }
-    }
-    if (path)
-        *path = file;
-    for (const QString& other : dir.entryList({stakes::SystemFileMask(system.nums)}, QDir::Files, QDir::Name)) {
-        if (other == name)
-            continue;
-        if (dir.remove(other) && removed)
-            removed->push_back(other);
-    }
-    return QFile::exists(file);
 }
 
 } // namespace online

@@ -16,6 +16,7 @@
 #include "ui/ScriptPage.h"
 #include "ui/StakesPage.h"
 #include "ui/StatPage.h"
+#include "ui/SystemsPage.h"
 #include "ui/WeekPage.h"
 #include "ui/WindowLayout.h"
 
@@ -123,9 +124,8 @@ void MainWindow::createPages()
         m_pcMain->addTab(page, caption);
         m_pages.insert(page->objectName(), page);
     }
-    // The systems page and its menu appear once the wheeling systems are set up.
-    m_pcMain->setTabVisible(m_pcMain->indexOf(m_pages.value(QStringLiteral("tsSystems"))), false);
     createStakesPages();
+    createSystemsPage();
     createScriptPage();
 
     installViewsCommands();
@@ -170,6 +170,7 @@ void MainWindow::readLayout()
     m_stakesPage->loadLayout(ini, section);
     m_ratingsPage->loadLayout(ini, section);
     m_scriptPage->loadLayout(ini, section);
+    m_systemsPage->loadLayout(ini, section);
     for (const SwitchablePage& page : kSwitchablePages) {
         const QString key = QString::fromLatin1(page.key);
         const bool visible = ini.readBool(section, key, true);
@@ -196,6 +197,7 @@ void MainWindow::storeLayout()
     m_stakesPage->saveLayout(ini, section);
     m_ratingsPage->saveLayout(ini, section);
     m_scriptPage->saveLayout(ini, section);
+    m_systemsPage->saveLayout(ini, section);
     QString error;
     if (!ini.save(&error))
         m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));

@@ -32,6 +32,7 @@ class RatingsPage;
 class ScriptPage;
 class StakesPage;
 class StatPage;
+class SystemsPage;
 class WeekPage;
 
 class MainWindow : public QMainWindow
@@ -60,6 +61,7 @@ public:
     StakesPage* stakesPage() const { return m_stakesPage; }
     RatingsPage* ratingsPage() const { return m_ratingsPage; }
     ScriptPage* scriptPage() const { return m_scriptPage; }
+    SystemsPage* systemsPage() const { return m_systemsPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -121,6 +123,12 @@ private:
     void createScriptMenu();
     void updateScriptActionStates(bool idle);
     void onScriptRunningChanged(bool running);
+    // The page "Системы" and its commands (MainWindowSystems.cpp).
+    void createSystemsActions();
+    void createSystemsPage();
+    void createSystemsMenu();
+    void showSystemsPage(bool on);
+    void updateSystemsActionStates(bool idle);
     // A page takes the place its placeholder holds among the main pages.
     void replacePage(const QString& name, QWidget* page);
 
@@ -154,6 +162,7 @@ private:
     StakesPage* m_stakesPage = nullptr;
     RatingsPage* m_ratingsPage = nullptr;
     ScriptPage* m_scriptPage = nullptr;
+    SystemsPage* m_systemsPage = nullptr;
     QActionGroup* m_effModeGroup = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};

@@ -104,6 +104,7 @@ void MainWindow::createActions()
 
     createStatActions();
     createStakesActions();
+    createSystemsActions();
     createScriptActions();
     createWebActions();
 
@@ -156,7 +157,8 @@ void MainWindow::createMenus()
     createStakesMenus();
     menuBar()->addMenu(tr("Регуляры"));
     m_systemsMenu = menuBar()->addMenu(tr("Системы"));
-    m_systemsMenu->menuAction()->setVisible(false);
+    m_systemsMenu->setObjectName(QStringLiteral("mnSystems"));
+    createSystemsMenu();
     createScriptMenu();
 
     QMenu* view = menuBar()->addMenu(tr("Вид"));
@@ -201,6 +203,7 @@ void MainWindow::updateActionStates()
     updateStatActionStates(idle);
     updateViewsActionStates(idle);
     updateStakesActionStates(idle);
+    updateSystemsActionStates(idle);
     updateScriptActionStates(idle);
     updateWebActionStates(idle);
     if (m_languageGroup)

@@ -54,6 +54,7 @@ public:
     void closeWaitWindow() override;
     void keepAlive() override;
     bool editProxy(core::TProxy& proxy) override;
+    bool editSystem(stakes::tSystemData& system, bool editable) override;
     // The wait window while it is shown, for the tests; null otherwise.
     QWidget* waitWindow() const;
 

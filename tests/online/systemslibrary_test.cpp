@@ -1,5 +1,4 @@
-// The library of wheeling systems against the real stand-in host on 127.0.0.1, and the local
-// file a downloaded system becomes.
+// The library of wheeling systems against the real stand-in host on 127.0.0.1.
 
 #include "LiveHost.h"
 #include "LocalServers.h"
@@ -7,11 +6,6 @@
 #include "host/RequestFields.h"
 #include "online/SystemsLibrary.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <QUrlQuery>
 
 #include <gtest/gtest.h>
 
@@ -251,58 +245,4 @@ TEST(SystemsRequestTest, ABadNumberOrAnErrorRowFailsTheList)
     reply = "<result><row><created>yesterday</created>" + good + "</row></result>";
     EXPECT_FALSE(lib.list(list, nullptr, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("created"))) << error.toStdString();
-}
-
-TEST(SystemFileTest, StoredAsTheNamedFileWithTheCreationTime)
-{
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("Systems"));
-    tSystemData s = twelveNumbers();
-    s.id = 42;
-    s.created = QDateTime(QDate(2025, 3, 4), QTime(5, 6, 7));
-    QString path, error;
-    QStringList removed;
-    ASSERT_TRUE(online::StoreSystemFile(folder, s, QStringLiteral("01 02 03 04 12\r\n05 06 07 08 09\r\n10 11 01 02 03"),
-                                        &path, &removed, &error))
-        << error.toStdString();
-    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("5-12-3_0042.dat"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("01 02 03 04 12\r\n05 06 07 08 09\r\n10 11 01 02 03\r\n"));
-    EXPECT_EQ(QFileInfo(path).lastModified(), s.created);
-    EXPECT_TRUE(removed.isEmpty());
-
-    // A second system for 12 numbers replaces the first one.
-    tSystemData second = s;
-    second.id = 43;
-    second.olap = 2;
-    second.csize = 1;
-    ASSERT_TRUE(online::StoreSystemFile(folder, second, QStringLiteral("1 2 3 4 5\n"), &path, &removed, &error));
-    EXPECT_EQ(removed, QStringList{QStringLiteral("5-12-3_0042.dat")});
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("5-12-2_0043.dat")});
-}
-
-TEST(SystemFileTest, AWrongLineCountOrABadLineWritesNothing)
-{
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("Systems"));
-    tSystemData s = twelveNumbers();
-    s.id = 5;
-    s.csize = 10;
-    QString nine;
-    for (int i = 0; i < 9; ++i)
-        nine += QStringLiteral("1 2 3 4 5\r\n");
-    QString error;
-    EXPECT_FALSE(online::StoreSystemFile(folder, s, nine, nullptr, nullptr, &error));
-    EXPECT_EQ(error, QStringLiteral("Количество скачанных комбинаций ( 9 ) отличается от ожидаемого значения ( 10 )"));
-    EXPECT_FALSE(QFileInfo::exists(folder));
-    s.csize = 0;
-    EXPECT_FALSE(online::StoreSystemFile(folder, s, QString(), nullptr, nullptr, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("( 0 )")));
-
-    s.csize = 2;
-    EXPECT_FALSE(online::StoreSystemFile(folder, s, QStringLiteral("1 2 3 4 5\r\n1 2 3 4 13\r\n"), nullptr, nullptr,
-                                         &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("Строка 2"))) << error.toStdString();
-    EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty());
 }
