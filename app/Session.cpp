@@ -6,6 +6,7 @@
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "app/TablesController.h"
+#include "app/SystemsController.h"
 #include "app/ViewsController.h"
 #include "app/WebController.h"
 #include "core/DrawArchive.h"
@@ -36,7 +37,8 @@ Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QOb
       m_stakes(std::make_unique<StakesController>(*this, *m_ratings)),
       m_tables(std::make_unique<TablesController>(*this)),
       m_script(std::make_unique<ScriptController>(*this)), m_views(std::make_unique<ViewsController>(*this)),
-      m_web(std::make_unique<WebController>(*this)), m_export(std::make_unique<ExportController>(*this))
+      m_web(std::make_unique<WebController>(*this)), m_export(std::make_unique<ExportController>(*this)),
+      m_systems(std::make_unique<SystemsController>(*this))
 {
     m_statList.setDraws(&m_draws);
 }
@@ -382,6 +384,7 @@ bool Session::editConfig()
         if (!core::ConfigSave(m_folder.configFile(), config(), &error))
             showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
         m_web->setNetwork(network);
+        m_systems->useSettings(m_web->network());
     }
     // Parameter ranges follow the channel size, the matrix and the segments.
     statListReload();

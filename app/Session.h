@@ -27,6 +27,7 @@ class RatingsController;
 class ScriptController;
 class StakesController;
 class TablesController;
+class SystemsController;
 class ViewsController;
 class WebController;
 class ExportController;
@@ -106,6 +107,8 @@ public:
     const TablesController& tables() const { return *m_tables; }
     ScriptController& script() { return *m_script; }
     const ScriptController& script() const { return *m_script; }
+    // The page "Системы": the list of systems, the local folder and the system games.
+    SystemsController& systems() { return *m_systems; }
     // The web client, its proxy, the draw download and the CSV exchange of draws.
     WebController& web() { return *m_web; }
     // The spreadsheet export of every list and grid.
@@ -373,6 +376,7 @@ private:
     std::unique_ptr<ViewsController> m_views;
     std::unique_ptr<WebController> m_web;
     std::unique_ptr<ExportController> m_export;
+    std::unique_ptr<SystemsController> m_systems;
 };
 
 // Enters the busy state for one scope and always leaves it, clearing the status text.

@@ -9,6 +9,7 @@
 #include "app/StakesController.h"
 #include "app/TablesController.h"
 #include "app/ViewsController.h"
+#include "app/SystemsController.h"
 #include "app/WebController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
@@ -84,6 +85,7 @@ void Session::readWindowState()
         m_ratings->readState(ini);
         m_script->readState(ini.readBool(section, QStringLiteral("ScriptLogEnabled"), false));
         m_web->readState(ini);
+        m_systems->readState(ini);
         if (!m_state.PrefetchsInit && readable) {
             m_state.PrefetchsInit = true;
             ini.writeBool(section, QStringLiteral("PrefetchsInit"), true);
@@ -111,6 +113,7 @@ void Session::loadConfiguration()
     m_statList.setConfig(config);
     m_statList.setShredding(shredding);
     m_web->loadSettings();
+    m_systems->useSettings(m_web->network());
 }
 
 bool Session::takeExclusiveHold()
@@ -157,6 +160,8 @@ Session::InitResult Session::initialise()
         const bool fullRecreate = hasCommandWord(QStringLiteral("fullrecreate"));
         const bool fullRefresh = hasCommandWord(QStringLiteral("fullrefresh"));
         // Unless one of those words is given, the systems page and the online library start here.
+        if (!loadOnly && !fullRecreate && !fullRefresh)
+            m_systems->startUp();
 
         if (loadOnly) {
             m_web->drawsDownload();

@@ -23,6 +23,7 @@ class TStatList;
 namespace stakes {
 struct TStakeRec;
 struct TTableRec;
+struct tSystemData;
 }
 namespace xls {
 struct ExportDialogState;
@@ -127,6 +128,9 @@ public:
     virtual bool editExport(xls::ExportDialogState& state) = 0;
     // Opens a document with the platform's default handler; false when there is none.
     virtual bool openDocument(const QString& path) = 0;
+    // The system dialog ("Система") on the record, edited in place when editable (the lines come
+    // and go in clist); read-only it only shows it. False when cancelled or not editable.
+    virtual bool editSystem(stakes::tSystemData& system, bool editable) = 0;
 };
 
 } // namespace app

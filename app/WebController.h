@@ -107,12 +107,14 @@ public:
     };
     bool importFile(const QString& path, ImportCount* count = nullptr);
 
+    // The extra certificate bundle of the settings as an absolute path; empty for none.
+    QString caFilePath() const;
+
 signals:
     // The proxy settings or "DownloadDrawsOnStart" changed.
     void settingsChanged();
 
 private:
-    QString caFilePath() const;
     void showWait(const QString& detail);
     void checkStakes();
 

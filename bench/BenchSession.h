@@ -50,6 +50,7 @@ public:
     void progressWindowClose() override {}
     bool editExport(xls::ExportDialogState&) override { return false; }
     bool openDocument(const QString&) override { return false; }
+    bool editSystem(stakes::tSystemData&, bool) override { return false; }
 };
 
 inline QTemporaryDir& dataDir()

@@ -202,6 +202,12 @@ constexpr Word kWords[] = {
      RunInfo},
     {"sums", "sums", RunSums},
     {"export", "export SOURCE FILE.xlsx [--params FILE.exp] [--selected ROWS] [--len N] [--in FILE]", RunExport},
+    {"systems", "systems\n"
+                "systems download ID...\n"
+                "systems local\n"
+                "systems play (--all | --filter) [--draw N] [--comment TEXT] [--in FILE]\n"
+                "systems verify FILE [--block T]",
+     RunSystems},
 };
 
 } // namespace

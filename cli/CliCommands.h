@@ -49,5 +49,9 @@ int RunRepeats(app::Session& session, const QStringList& args);
 int RunInfo(app::Session& session, const QStringList& args);
 int RunSums(app::Session& session, const QStringList& args);
 int RunExport(app::Session& session, const QStringList& args);
+// "systems local", "systems play", "systems verify"; any other sub-word goes to the library's.
+int RunSystems(app::Session& session, const QStringList& args);
+// The library's sub-words: the bare "systems" (the list) and "systems download".
+int RunSystemsLibrary(app::Session& session, const QStringList& args);
 
 } // namespace cli

@@ -57,6 +57,7 @@ public:
     bool editExport(xls::ExportDialogState&) override { return false; }
     // A batch run opens nothing; the word prints where the file is.
     bool openDocument(const QString&) override { return false; }
+    bool editSystem(stakes::tSystemData&, bool) override { return false; }
 
 private:
     QList<bool> m_answers;

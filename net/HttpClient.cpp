@@ -287,14 +287,23 @@ HttpResponse HttpClient::get(const QString& url)
 
 HttpResponse HttpClient::postForm(const QString& url, const QStringList& fields)
 {
+    QList<QByteArray> bytes;
+    bytes.reserve(fields.size());
+    for (const QString& field : fields)
+        bytes.push_back(field.toUtf8());
+    return postFormBytes(url, bytes);
+}
+
+HttpResponse HttpClient::postFormBytes(const QString& url, const QList<QByteArray>& fields)
+{
     QByteArray form;
-    for (const QString& field : fields) {
-        const qsizetype eq = field.indexOf(u'=');
-        const QString name = eq < 0 ? field : field.left(eq);
-        const QString value = eq < 0 ? QString() : field.mid(eq + 1);
+    for (const QByteArray& field : fields) {
+        const qsizetype eq = field.indexOf('=');
+        const QByteArray name = eq < 0 ? field : field.left(eq);
+        const QByteArray value = eq < 0 ? QByteArray() : field.mid(eq + 1);
         if (!form.isEmpty())
             form += '&';
-        form += QUrl::toPercentEncoding(name) + '=' + QUrl::toPercentEncoding(value);
+        form += name.toPercentEncoding() + '=' + value.toPercentEncoding();
     }
     QByteArray body;
     Impl::Transfer t;

@@ -9,6 +9,7 @@
 // on the whole exchange, so neither a silent server nor an endless reply can hold it forever.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -86,6 +87,9 @@ public:
     HttpResponse get(const QString& url);
     // fields: "name=value" lines, sent as an ordinary form post.
     HttpResponse postForm(const QString& url, const QStringList& fields);
+    // The same with fields already in the character set the server expects ("name=value" bytes);
+    // both sides are percent-encoded byte for byte.
+    HttpResponse postFormBytes(const QString& url, const QList<QByteArray>& fields);
     // The body goes into the device as it arrives; body of the response stays empty.
     HttpResponse getInto(const QString& url, QIODevice& device);
 

@@ -63,6 +63,8 @@ bool NetworkLoad(const QString& path, NetworkSettings& settings, QString* error)
     settings.ProxyListUrl = ini.readString(Network, QStringLiteral("ProxyListUrl"));
     settings.ServiceUrl = ini.readString(Network, QStringLiteral("ServiceUrl"));
     settings.CaFile = ini.readString(Network, QStringLiteral("CaFile"));
+    settings.ClientName = ini.readString(kClientSection, QStringLiteral("UserName"));
+    settings.ClientMail = ini.readString(kClientSection, QStringLiteral("UserMail"));
     return true;
 }
 
@@ -73,6 +75,8 @@ bool NetworkSave(const QString& path, const NetworkSettings& settings, QString* 
         ini.writeString(Network, QStringLiteral("ProxyListUrl"), settings.ProxyListUrl);
         ini.writeString(Network, QStringLiteral("ServiceUrl"), settings.ServiceUrl);
         ini.writeString(Network, QStringLiteral("CaFile"), settings.CaFile);
+        ini.writeString(kClientSection, QStringLiteral("UserName"), settings.ClientName);
+        ini.writeString(kClientSection, QStringLiteral("UserMail"), settings.ClientMail);
     });
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 // The network part of the configuration file "Vertoma_5x54.ini": the addresses of section
-// "NETWORK" and the proxy settings of section "PROXY". Both saves keep every other key of
-// the file and leave it readable and writable by its owner only, since "PROXY" holds the proxy
-// password in plain text (the stored form other tools read).
+// "NETWORK", the user's name and e-mail of section "CLIENT" and the proxy settings of section
+// "PROXY". Both saves keep every other key of the file and leave it readable and writable by its
+// owner only, since "PROXY" holds the proxy password in plain text (the stored form other tools
+// read).
 
 #include "core/GameTypes.h"
 
@@ -11,12 +12,18 @@
 
 namespace net {
 
+inline const QString kClientSection = QStringLiteral("CLIENT");
+
 struct NetworkSettings
 {
     QString OperatorUrl;  // scheme, host and port of the lottery operator's results site
     QString ProxyListUrl; // root of the public proxy-list service
     QString ServiceUrl;   // the maker's service host
     QString CaFile;       // an extra PEM certificate bundle; relative to the data folder
+    // Section "CLIENT": who the online libraries know the user as. The e-mail decides which
+    // published entries are the user's own.
+    QString ClientName;
+    QString ClientMail;
     friend bool operator==(const NetworkSettings&, const NetworkSettings&) = default;
 };
 

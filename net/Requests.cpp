@@ -63,6 +63,14 @@ HttpResponse HttpPostForm(const QString& url, const QStringList& fields, bool fo
     return client.postForm(url, fields);
 }
 
+HttpResponse HttpPostFormBytes(const QString& url, const QList<QByteArray>& fields, bool followRedirects,
+                               const RequestOptions& options)
+{
+    HttpClient client;
+    prepare(client, followRedirects, options);
+    return client.postFormBytes(url, fields);
+}
+
 QString UrlFolder(const QString& url)
 {
     const qsizetype slash = url.lastIndexOf(u'/');

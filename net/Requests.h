@@ -31,6 +31,9 @@ HttpResponse HttpGetText(const QString& url, bool followRedirects, const Request
 // fields: "name=value" lines.
 HttpResponse HttpPostForm(const QString& url, const QStringList& fields, bool followRedirects,
                           const RequestOptions& options = {});
+// The same with fields already in the character set the server expects ("name=value" bytes).
+HttpResponse HttpPostFormBytes(const QString& url, const QList<QByteArray>& fields, bool followRedirects,
+                               const RequestOptions& options = {});
 
 // The address up to and including its last "/".
 QString UrlFolder(const QString& url);

@@ -1,11 +1,9 @@
 #include "stakes/Systems.h"
 
-#include "core/Cp1251.h"
+#include "stakes/SystemFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QRegularExpression>
 
 namespace stakes {
 
@@ -15,15 +13,6 @@ QString tr(const char* text)
 {
     return QCoreApplication::translate("stakes", text);
 }
-
-// Every separator a system line may use between its positions.
-const QRegularExpression& separators()
-{
-    static const QRegularExpression re(QStringLiteral("[ \\t*+,\\-./:;=\\\\_|~]+"));
-    return re;
-}
-
-constexpr qint64 SystemFileMax = qint64(16) << 20;
 
 } // namespace
 
@@ -52,37 +41,18 @@ SystemExpansion SystemExpand(const QString& folder, const core::TByteArray& numb
     }
     result.Found = true;
     result.File = QDir(folder).filePath(files.first());
-    QFile file(result.File);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.Message = file.errorString();
+    std::vector<SystemLine> lines;
+    if (!ReadSystemFile(result.File, n, lines, &result.Message))
         return result;
-    }
-    const QByteArray bytes = file.read(SystemFileMax);
-    const QStringList lines = cp1251::decode(bytes).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    int lineNo = 0;
-    for (const QString& line : lines) {
-        ++lineNo;
-        if (line.trimmed().isEmpty())
-            continue;
-        const QStringList words = line.trimmed().split(separators(), Qt::SkipEmptyParts);
-        if (words.size() < core::CombSize) {
-            result.Combs.clear();
-            result.Message = tr("Строка %1 системы содержит меньше пяти чисел: \"%2\"").arg(lineNo).arg(line);
-            return result;
-        }
+    result.Combs.reserve(lines.size());
+    for (const SystemLine& line : lines) {
         core::TComb comb;
-        for (int i = 0; i < core::CombSize; ++i) {
-            bool ok = false;
-            const int p = words[i].toInt(&ok);
-            if (!ok || p < 1 || p > n) {
-                result.Combs.clear();
-                result.Message = tr("Строка %1 системы: \"%2\" - не номер позиции от 1 до %3").arg(lineNo).arg(words[i]).arg(n);
-                return result;
-            }
-            comb.v[i] = numbers[std::size_t(p - 1)];
-        }
+        for (int i = 0; i < core::CombSize; ++i)
+            comb.v[i] = numbers[std::size_t(line[std::size_t(i)] - 1)];
         result.Combs.push_back(comb);
     }
+    if (result.Combs.empty())
+        result.Message = tr("Файл системы не содержит ни одной комбинации");
     return result;
 }
 

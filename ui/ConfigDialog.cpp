@@ -131,6 +131,8 @@ void ConfigDialog::setNetwork(const net::NetworkSettings& network)
     m_ui->edProxyListUrl->setText(network.ProxyListUrl);
     m_ui->edServiceUrl->setText(network.ServiceUrl);
     m_ui->edCaFile->setText(network.CaFile);
+    m_ui->edClientName->setText(network.ClientName);
+    m_ui->edClientMail->setText(network.ClientMail);
 }
 
 net::NetworkSettings ConfigDialog::network() const
@@ -140,6 +142,8 @@ net::NetworkSettings ConfigDialog::network() const
     n.ProxyListUrl = m_ui->edProxyListUrl->text().trimmed();
     n.ServiceUrl = m_ui->edServiceUrl->text().trimmed();
     n.CaFile = m_ui->edCaFile->text().trimmed();
+    n.ClientName = m_ui->edClientName->text().trimmed();
+    n.ClientMail = m_ui->edClientMail->text().trimmed();
     return n;
 }
 
@@ -154,6 +158,23 @@ void ConfigDialog::accept()
         showError(tr("Некорректный адрес: \"%1\"\n\nУкажите адрес вида https://имя-сервера[:порт] или оставьте поле "
                      "пустым.")
                       .arg(edit->text().trimmed()));
+        return;
+    }
+    // The libraries echo the name and the address in their replies, whose markup they must not
+    // break; the address is what makes entries the user's own.
+    const QString name = m_ui->edClientName->text().trimmed();
+    const QString mail = m_ui->edClientMail->text().trimmed();
+    static const QRegularExpression mailForm(QStringLiteral("^[^\\s@<>]+@[^\\s@<>]+$"));
+    QLineEdit* bad = nullptr;
+    if (name.contains(u'<') || name.contains(u'>'))
+        bad = m_ui->edClientName;
+    else if (!mail.isEmpty() && !mailForm.match(mail).hasMatch())
+        bad = m_ui->edClientMail;
+    if (bad) {
+        m_ui->pcConfig->setCurrentWidget(m_ui->tsNetwork);
+        bad->setFocus();
+        showError(bad == m_ui->edClientName ? tr("Имя не может содержать символы < и >.")
+                                            : tr("Некорректный адрес электронной почты: \"%1\"").arg(mail));
         return;
     }
     QDialog::accept();

@@ -18,6 +18,7 @@
 #include "ui/StakesPage.h"
 #include "ui/StatPage.h"
 #include "ui/TablesPage.h"
+#include "ui/SystemsPage.h"
 #include "ui/WeekPage.h"
 #include "ui/WindowLayout.h"
 
@@ -125,10 +126,9 @@ void MainWindow::createPages()
         m_pcMain->addTab(page, caption);
         m_pages.insert(page->objectName(), page);
     }
-    // The systems page and its menu appear once the wheeling systems are set up.
-    m_pcMain->setTabVisible(m_pcMain->indexOf(m_pages.value(QStringLiteral("tsSystems"))), false);
     createStakesPages();
     createTablesPage();
+    createSystemsPage();
     createScriptPage();
 
     installViewsCommands();
@@ -174,6 +174,7 @@ void MainWindow::readLayout()
     m_ratingsPage->loadLayout(ini, section);
     m_scriptPage->loadLayout(ini, section);
     m_tablesPage->loadLayout(ini, section);
+    m_systemsPage->loadLayout(ini, section);
     for (const SwitchablePage& page : kSwitchablePages) {
         const QString key = QString::fromLatin1(page.key);
         const bool visible = ini.readBool(section, key, true);
@@ -204,6 +205,7 @@ void MainWindow::storeLayout()
     m_ratingsPage->saveLayout(ini, section);
     m_scriptPage->saveLayout(ini, section);
     m_tablesPage->saveLayout(ini, section);
+    m_systemsPage->saveLayout(ini, section);
     QString error;
     if (!ini.save(&error))
         m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));

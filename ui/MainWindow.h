@@ -33,6 +33,7 @@ class ScriptPage;
 class StakesPage;
 class StatPage;
 class TablesPage;
+class SystemsPage;
 class WeekPage;
 
 class MainWindow : public QMainWindow
@@ -62,6 +63,7 @@ public:
     RatingsPage* ratingsPage() const { return m_ratingsPage; }
     ScriptPage* scriptPage() const { return m_scriptPage; }
     TablesPage* tablesPage() const { return m_tablesPage; }
+    SystemsPage* systemsPage() const { return m_systemsPage; }
     QTabWidget* mainPages() const { return m_pcMain; }
     QTabWidget* listPages() const { return m_pcLists; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -134,6 +136,12 @@ private:
     void createScriptMenu();
     void updateScriptActionStates(bool idle);
     void onScriptRunningChanged(bool running);
+    // The page "Системы" and its commands (MainWindowSystems.cpp).
+    void createSystemsActions();
+    void createSystemsPage();
+    void createSystemsMenu();
+    void showSystemsPage(bool on);
+    void updateSystemsActionStates(bool idle);
     // A page takes the place its placeholder holds among the main pages.
     void replacePage(const QString& name, QWidget* page);
 
@@ -168,6 +176,7 @@ private:
     RatingsPage* m_ratingsPage = nullptr;
     ScriptPage* m_scriptPage = nullptr;
     TablesPage* m_tablesPage = nullptr;
+    SystemsPage* m_systemsPage = nullptr;
     QActionGroup* m_effModeGroup = nullptr;
     QHash<QString, QWidget*> m_pages;
     QLabel* m_panels[7] = {};

@@ -106,6 +106,7 @@ void MainWindow::createActions()
     createStatActions();
     createStakesActions();
     createTablesActions();
+    createSystemsActions();
     createScriptActions();
     createWebActions();
     createExportActions();
@@ -160,7 +161,8 @@ void MainWindow::createMenus()
     createStakesMenus();
     createTablesMenu(menuBar()->addMenu(tr("Регуляры")));
     m_systemsMenu = menuBar()->addMenu(tr("Системы"));
-    m_systemsMenu->menuAction()->setVisible(false);
+    m_systemsMenu->setObjectName(QStringLiteral("mnSystems"));
+    createSystemsMenu();
     createScriptMenu();
 
     QMenu* view = menuBar()->addMenu(tr("Вид"));
@@ -206,6 +208,7 @@ void MainWindow::updateActionStates()
     updateViewsActionStates(idle);
     updateStakesActionStates(idle);
     updateTablesActionStates(idle);
+    updateSystemsActionStates(idle);
     updateScriptActionStates(idle);
     updateWebActionStates(idle);
     updateExportActionStates(idle);

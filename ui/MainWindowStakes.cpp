@@ -170,7 +170,8 @@ void MainWindow::createStakesMenus()
     };
 
     const QList<QAction*> stakeCommands =
-        named({"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", nullptr, "StakeDel", "StakeFilter",
+        named({"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", nullptr, "SystemStakeFilter",
+               "SystemStakeAll", nullptr, "StakeDel", "StakeFilter",
                "StakeClear", nullptr, "StakesCheckManual", "StakesGraphDraws", nullptr, "StakesScroll",
                "StakesCheckLine", nullptr, "LogStakes", "LogStakesDelete", nullptr, "StakesXlsExport"});
     QMenu* stakes = menuBar()->addMenu(tr("Ставки"));

@@ -11,6 +11,7 @@
 #include "ui/GraphWindow.h"
 #include "ui/MultiStakeDialog.h"
 #include "ui/ProxyDialog.h"
+#include "ui/SystemDialog.h"
 #include "ui/ScriptLineDialog.h"
 #include "ui/ShreddingDialog.h"
 #include "ui/StakeDialog.h"
@@ -301,6 +302,15 @@ void QtUserIo::keepAlive()
     // Repaints, timers and window moves go on; clicks and keys wait, since the busy state holds
     // every command back and a click on a list must not change what the request works for.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool QtUserIo::editSystem(stakes::tSystemData& system, bool editable)
+{
+    SystemDialog dialog(system, editable, m_owner);
+    if (dialog.exec() != QDialog::Accepted || !editable)
+        return false;
+    system = dialog.edited();
+    return true;
 }
 
 bool QtUserIo::editProxy(core::TProxy& proxy)

@@ -63,6 +63,7 @@ public:
     bool openDocument(const QString& path) override;
     // The progress window while it is shown, for the tests; null otherwise.
     QWidget* gaugeWindow() const;
+    bool editSystem(stakes::tSystemData& system, bool editable) override;
     // The wait window while it is shown, for the tests; null otherwise.
     QWidget* waitWindow() const;
 

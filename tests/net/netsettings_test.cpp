@@ -131,11 +131,15 @@ TEST_F(NetSettingsTest, NetworkAddressesRoundTrip)
     n.ProxyListUrl = QStringLiteral("http://list.test");
     n.ServiceUrl = QStringLiteral("https://service.test");
     n.CaFile = QStringLiteral("certs/ca.pem");
+    n.ClientName = QStringLiteral("Иван");
+    n.ClientMail = QStringLiteral("ivan@example.test");
     ASSERT_TRUE(net::NetworkSave(path(), n));
     net::NetworkSettings back;
     ASSERT_TRUE(net::NetworkLoad(path(), back));
     EXPECT_EQ(back, n);
     EXPECT_TRUE(testsupport::ReadFile(path()).contains("[NETWORK]\r\nOperatorUrl=https://results.test:8443\r\n"));
+    EXPECT_TRUE(testsupport::ReadFile(path()).contains("[CLIENT]\r\nUserName=\xC8\xE2\xE0\xED\r\n"
+                                                       "UserMail=ivan@example.test\r\n"));
 }
 
 TEST(NetAddresses, WhatTheSettingsAccept)

@@ -1,6 +1,7 @@
 #include "FakeUserIo.h"
 
 #include "stakes/StakeRecord.h"
+#include "stakes/SystemFile.h"
 #include "stats/StatList.h"
 
 namespace testsupport {
@@ -62,6 +63,18 @@ void FakeUserIo::closeWaitWindow()
 {
     ++waitCloses;
     waitOpen = false;
+}
+
+bool FakeUserIo::editSystem(stakes::tSystemData& system, bool editable)
+{
+    systemStarts.append({system.title, editable});
+    if (systemEdits.isEmpty())
+        return false;
+    const auto edit = systemEdits.dequeue();
+    if (!edit || !editable)
+        return false;
+    (*edit)(system);
+    return true;
 }
 
 bool FakeUserIo::editProxy(core::TProxy& proxy)

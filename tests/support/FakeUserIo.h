@@ -70,7 +70,11 @@ public:
     void progressWindowClose() override { ++progressWindowCloses; }
     bool editExport(xls::ExportDialogState& state) override;
     bool openDocument(const QString& path) override;
+    bool editSystem(stakes::tSystemData& system, bool editable) override;
 
+    // Each system dialog takes the next edit (empty: cancel); what it was shown is kept.
+    QQueue<std::optional<std::function<void(stakes::tSystemData&)>>> systemEdits;
+    QList<std::pair<QString, bool>> systemStarts; // title and whether it was editable
     // Answers, taken in order.
     QQueue<bool> answers;
     // Each draw dialog takes the next edit: it changes the record, or is empty to cancel.

@@ -263,7 +263,11 @@ private slots:
         n.ProxyListUrl = QStringLiteral("http://list.test");
         n.ServiceUrl = QStringLiteral("https://service.test");
         n.CaFile = QStringLiteral("/etc/vertoma/ca.pem");
+        n.ClientName = QStringLiteral("Иван Петров");
+        n.ClientMail = QStringLiteral("ivan@example.test");
         d.setNetwork(n);
+        QCOMPARE(child<QLineEdit>(d, "edClientName")->text(), n.ClientName);
+        QCOMPARE(child<QLineEdit>(d, "edClientMail")->text(), n.ClientMail);
         QCOMPARE(child<QLineEdit>(d, "edOperatorUrl")->text(), n.OperatorUrl);
         QCOMPARE(child<QLineEdit>(d, "edCaFile")->text(), n.CaFile);
         QVERIFY(d.network() == n);
@@ -292,6 +296,32 @@ private slots:
         child<QLineEdit>(d, "edProxyListUrl")->clear();
         child<QDialogButtonBox>(d, "buttonBox")->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(d.QDialog::result(), int{QDialog::Accepted});
+    }
+
+    void theUsersNameAndMailAreCheckedBeforeTheyAreKept()
+    {
+        TestConfigDialog d(sampleConfig());
+        auto* mail = child<QLineEdit>(d, "edClientMail");
+        auto* ok = child<QDialogButtonBox>(d, "buttonBox")->button(QDialogButtonBox::Ok);
+        for (const QString& bad : {QStringLiteral("ivan"), QStringLiteral("ivan@"), QStringLiteral("a b@c"),
+                                   QStringLiteral("<a>@b")}) {
+            mail->setText(bad);
+            ok->click();
+            QCOMPARE(d.QDialog::result(), int{QDialog::Rejected});
+            QVERIFY2(d.errors.last().startsWith(QStringLiteral("Некорректный адрес электронной почты")),
+                     qPrintable(d.errors.last()));
+            QCOMPARE(child<QTabWidget>(d, "pcConfig")->currentWidget()->objectName(), QStringLiteral("tsNetwork"));
+        }
+        mail->setText(QStringLiteral(" ivan@example.test "));
+        child<QLineEdit>(d, "edClientName")->setText(QStringLiteral("<b>Иван</b>"));
+        ok->click();
+        QCOMPARE(d.QDialog::result(), int{QDialog::Rejected});
+        QCOMPARE(d.errors.last(), QStringLiteral("Имя не может содержать символы < и >."));
+        child<QLineEdit>(d, "edClientName")->setText(QStringLiteral("Иван"));
+        ok->click();
+        QCOMPARE(d.QDialog::result(), int{QDialog::Accepted});
+        QCOMPARE(d.network().ClientMail, QStringLiteral("ivan@example.test"));
+        QCOMPARE(d.network().ClientName, QStringLiteral("Иван"));
     }
 };
 

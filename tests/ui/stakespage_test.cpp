@@ -29,7 +29,8 @@ namespace {
 
 const QStringList kStakeMenu = {
     QStringLiteral("StakeAdd"),        QStringLiteral("StakeAddRandom"),    QStringLiteral("StakeAddSelected"),
-    QStringLiteral("StakeAddAll"),     QStringLiteral("StakeDel"),          QStringLiteral("StakeFilter"),
+    QStringLiteral("StakeAddAll"),     QStringLiteral("SystemStakeFilter"), QStringLiteral("SystemStakeAll"),
+    QStringLiteral("StakeDel"),          QStringLiteral("StakeFilter"),
     QStringLiteral("StakeClear"),      QStringLiteral("StakesCheckManual"), QStringLiteral("StakesGraphDraws"),
     QStringLiteral("StakesScroll"),    QStringLiteral("StakesCheckLine"),   QStringLiteral("LogStakes"),
     QStringLiteral("LogStakesDelete"), QStringLiteral("StakesXlsExport"),
@@ -480,6 +481,8 @@ void StakesPageTest::actionsWithStakesInTheFile()
     QVERIFY(p.session.combs().empty());
     QVERIFY(!p.enabled("StakeAddRandom"));
     QVERIFY(!p.enabled("StakeAddAll"));
+    QVERIFY(!p.enabled("SystemStakeAll"));
+    QVERIFY(!p.enabled("SystemStakeFilter"));
     QVERIFY(!p.enabled("StakeAddSelected"));
     QVERIFY(p.enabled("StakeAdd"));
 

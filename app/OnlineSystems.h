@@ -1,0 +1,36 @@
+#pragma once
+
+// The library of wheeling systems on the maker's service host as the systems page needs it.
+// Each request takes the service address, the certificate file and the user's identity from
+// the settings as they are at that moment, so a change in the parameters dialog counts at once.
+
+#include "app/SystemsController.h"
+
+namespace online {
+class SystemsLibrary;
+}
+
+namespace app {
+
+class Session;
+
+class OnlineSystemsLibrary : public SystemsLibrary
+{
+public:
+    explicit OnlineSystemsLibrary(Session& session) : m_session(session) {}
+
+    // The interface language the requests name (cl_lcid).
+    void setLanguage(int lcid) { m_lcid = lcid; }
+
+    std::optional<std::vector<stakes::tSystemData>> list(QString& error) override;
+    std::optional<QString> fetchLines(const stakes::tSystemData& system, QString& error) override;
+    int upload(const stakes::tSystemData& system, bool remove, QString& error) override;
+
+private:
+    std::optional<online::SystemsLibrary> open(QString& error) const;
+
+    Session& m_session;
+    int m_lcid = 1049;
+};
+
+} // namespace app

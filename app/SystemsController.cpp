@@ -1,0 +1,511 @@
+#include "app/SystemsController.h"
+
+#include "app/OnlineSystems.h"
+#include "app/Session.h"
+#include "app/StakesController.h"
+#include "core/GameMath.h"
+#include "core/IniFile.h"
+#include "core/Settings.h"
+#include "net/NetSettings.h"
+#include "stakes/StakeIndex.h"
+#include "stakes/StakeRecord.h"
+#include "stakes/Systems.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace app {
+
+namespace {
+
+const QString kEnabledKey = QStringLiteral("SystemsEnabled");
+
+// File times keep whole seconds on some file systems: compare at that grain.
+bool sameTime(const QDateTime& a, const QDateTime& b)
+{
+    return a.isValid() && b.isValid() && a.toSecsSinceEpoch() == b.toSecsSinceEpoch();
+}
+
+} // namespace
+
+SystemsController::SystemsController(Session& session)
+    : m_session(session), m_online(std::make_unique<OnlineSystemsLibrary>(session))
+{
+}
+
+SystemsController::~SystemsController() = default;
+
+void SystemsController::useSettings(const net::NetworkSettings& network)
+{
+    setUser(network.ClientName, network.ClientMail);
+    setLibrary(network.ServiceUrl.trimmed().isEmpty() ? nullptr : m_online.get());
+}
+
+QString SystemsController::folder() const
+{
+    return m_session.folder().file(QStringLiteral("Systems"));
+}
+
+void SystemsController::readState(const core::IniFile& ini)
+{
+    m_enabled = ini.readBool(core::kMainWindowSection, kEnabledKey, true);
+}
+
+void SystemsController::setEnabled(bool on)
+{
+    {
+        BusyScope busy(m_session, tr("Подождите пожалуйста..."));
+        m_enabled = on;
+        m_session.storeStateBool(kEnabledKey, on);
+        emit enabledChanged(on);
+    }
+    if (on)
+        refreshList();
+    else
+        clearList();
+}
+
+void SystemsController::startUp()
+{
+    if (m_enabled)
+        refreshList();
+}
+
+void SystemsController::setUser(const QString& name, const QString& mail)
+{
+    m_userName = name;
+    m_userMail = mail;
+}
+
+bool SystemsController::isOwn(const stakes::tSystemData& system) const
+{
+    return !m_userMail.isEmpty() && system.cl_mail.compare(m_userMail, Qt::CaseInsensitive) == 0;
+}
+
+SystemRowState SystemsController::rowState(int row) const
+{
+    if (row < 0 || std::size_t(row) >= m_rows.size())
+        return SystemRowState::None;
+    const SystemRow& r = m_rows[std::size_t(row)];
+    if (r.Data.id <= 0 && !r.FileOnly)
+        return SystemRowState::None;
+    if (r.Data.cl_mail.isEmpty())
+        return r.Local ? SystemRowState::LocalUnknown : SystemRowState::RemoteUnknown;
+    if (isOwn(r.Data))
+        return r.Local ? SystemRowState::LocalOwn : SystemRowState::RemoteOwn;
+    return r.Local ? SystemRowState::LocalForeign : SystemRowState::RemoteForeign;
+}
+
+int SystemsController::rowOfId(int id) const
+{
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].Data.id == id)
+            return int(i);
+    }
+    return -1;
+}
+
+void SystemsController::clearList()
+{
+    m_rows.clear();
+    emit listReset();
+}
+
+void SystemsController::refreshList()
+{
+    {
+        BusyScope busy(m_session, tr("Загрузка списка систем..."));
+        m_rows.clear();
+        bool reached = false;
+        if (m_library) {
+            QString error;
+            const std::optional<std::vector<stakes::tSystemData>> listed = m_library->list(error);
+            if (listed) {
+                reached = true;
+                for (const stakes::tSystemData& system : *listed)
+                    m_rows.push_back({system, SystemFileExists(folder(), system), false});
+            } else {
+                m_session.showError(tr("Ошибка загрузки списка систем!") + QStringLiteral("\n\n") + error);
+            }
+        }
+        // A local file older or newer than the library's system: the library holds another version.
+        for (std::size_t i = 0; reached && i < m_rows.size(); ++i) {
+            const SystemRow& row = m_rows[i];
+            if (!row.Local)
+                continue;
+            const QFileInfo file(SystemFilePath(folder(), row.Data));
+            if (!sameTime(file.lastModified(), row.Data.created))
+                downloadRow(int(i));
+        }
+        addFileRows();
+        if (m_rows.empty()) {
+            SystemRow placeholder;
+            placeholder.Data.id = -1;
+            placeholder.Data.title = tr("Список систем не доступен!");
+            m_rows.push_back(placeholder);
+        }
+    }
+    emit listReset();
+}
+
+void SystemsController::addFileRows()
+{
+    for (const stakes::LocalSystem& file : stakes::LocalSystems(folder())) {
+        const QString name = QFileInfo(file.Path).fileName();
+        bool listed = false;
+        for (const SystemRow& row : m_rows)
+            listed =
+                listed || (!row.FileOnly && stakes::SystemFileName(row.Data.nums, row.Data.olap, row.Data.id) == name);
+        if (listed)
+            continue;
+        SystemRow row;
+        row.FileOnly = true;
+        row.Local = true;
+        row.Data.id = file.Key.id;
+        row.Data.nums = file.Key.nums;
+        row.Data.olap = file.Key.olap;
+        row.Data.title = QFileInfo(file.Path).completeBaseName();
+        row.Data.created = file.Modified;
+        std::vector<stakes::SystemLine> lines;
+        QString error;
+        if (stakes::ReadSystemFile(file.Path, file.Key.nums, lines, &error))
+            row.Data.csize = int(lines.size());
+        else
+            row.Data.descr = error;
+        m_rows.push_back(row);
+    }
+}
+
+void SystemsController::updateLocalFlags()
+{
+    bool dropped = false;
+    for (std::size_t i = m_rows.size(); i-- > 0;) {
+        SystemRow& row = m_rows[i];
+        const bool local = row.Data.nums > 0 && SystemFileExists(folder(), row.Data);
+        if (row.FileOnly && !local) {
+            m_rows.erase(m_rows.begin() + qsizetype(i));
+            dropped = true;
+            continue;
+        }
+        if (local != row.Local) {
+            row.Local = local;
+            if (!dropped)
+                emit rowChanged(int(i));
+        }
+    }
+    if (dropped)
+        emit listReset();
+}
+
+bool SystemsController::fetchLines(stakes::tSystemData& system)
+{
+    BusyScope busy(m_session, tr("Загрузка \"%1\"...").arg(system.title));
+    QString error;
+    std::optional<QString> lines;
+    if (m_library)
+        lines = m_library->fetchLines(system, error);
+    else
+        error = tr("Библиотека систем недоступна");
+    if (!lines) {
+        m_session.showError(tr("Ошибка загрузки системы #%1!").arg(system.id) + QStringLiteral("\n\n") + error);
+        system.clist.clear();
+        return false;
+    }
+    system.clist = *lines;
+    return true;
+}
+
+bool SystemsController::storeSystem(const stakes::tSystemData& system, const QString& lines, QString& error)
+{
+    QStringList removed;
+    const bool stored = stakes::SystemStore(folder(), system, lines, &error, &removed);
+    updateLocalFlags();
+    return stored;
+}
+
+bool SystemsController::downloadRow(int row)
+{
+    if (row < 0 || std::size_t(row) >= m_rows.size() || m_rows[std::size_t(row)].FileOnly ||
+        m_rows[std::size_t(row)].Data.id <= 0)
+        return false;
+    stakes::tSystemData system = m_rows[std::size_t(row)].Data;
+    if (!fetchLines(system))
+        return false;
+    QString error;
+    if (!storeSystem(system, system.clist, error)) {
+        m_session.showError(tr("Ошибка загрузки системы #%1!").arg(system.id) + QStringLiteral("\n\n") + error);
+        return false;
+    }
+    return true;
+}
+
+std::vector<int> SystemsController::downloadRows(const std::vector<int>& rows)
+{
+    std::vector<int> done;
+    BusyScope busy(m_session, QString());
+    // Rows stay where they are: only file-only rows can go, and those are not downloaded.
+    std::vector<int> ids;
+    for (int row : rows) {
+        if (row >= 0 && std::size_t(row) < m_rows.size())
+            ids.push_back(m_rows[std::size_t(row)].Data.id);
+    }
+    for (int id : ids) {
+        const int row = rowOfId(id);
+        if (row >= 0 && downloadRow(row))
+            done.push_back(rowOfId(id));
+    }
+    return done;
+}
+
+bool SystemsController::readLocalLines(const SystemRow& row, QString& lines, QString& error) const
+{
+    std::vector<stakes::SystemLine> parsed;
+    const QString path = SystemFilePath(folder(), row.Data);
+    if (!stakes::ReadSystemFile(path, row.Data.nums, parsed, &error))
+        return false;
+    const QByteArray text = stakes::SystemFileText(parsed);
+    lines = QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return true;
+}
+
+int SystemsController::add()
+{
+    stakes::tSystemData system;
+    system.author = m_userName;
+    system.cl_mail = m_userMail;
+    if (!m_session.io().editSystem(system, true))
+        return -1;
+    if (m_library) {
+        QString error;
+        int id = -1;
+        {
+            BusyScope busy(m_session, tr("Сохранение \"%1\"...").arg(system.title));
+            id = m_library->upload(system, false, error);
+        }
+        if (id < 0) {
+            m_session.showError(tr("Ошибка добавления системы!") + QStringLiteral("\n\n") + error);
+            return -1;
+        }
+        // The id stays 0 until the next refresh brings the library's row.
+        m_rows.push_back({system, false, false});
+        emit listReset();
+        return int(m_rows.size()) - 1;
+    }
+    // No library: the system is kept on this computer, unpublished.
+    system.id = 0;
+    if (!system.created.isValid())
+        system.created = QDateTime::currentDateTime();
+    QString error;
+    if (!storeSystem(system, system.clist, error)) {
+        m_session.showError(tr("Ошибка добавления системы!") + QStringLiteral("\n\n") + error);
+        return -1;
+    }
+    m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(), [](const SystemRow& r) { return r.Data.id < 0; }),
+                 m_rows.end());
+    SystemRow row{system, true, true};
+    row.Data.title = QFileInfo(SystemFilePath(folder(), system)).completeBaseName();
+    m_rows.push_back(row);
+    emit listReset();
+    return int(m_rows.size()) - 1;
+}
+
+bool SystemsController::properties(int row)
+{
+    if (row < 0 || std::size_t(row) >= m_rows.size())
+        return false;
+    const SystemRow current = m_rows[std::size_t(row)];
+    if (current.Data.id < 0 && !current.FileOnly)
+        return false;
+    stakes::tSystemData copy = current.Data;
+    if (current.FileOnly) {
+        QString error;
+        if (!readLocalLines(current, copy.clist, error)) {
+            m_session.showError(tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + error);
+            return false;
+        }
+        // A file of this computer that was never published is the user's to change.
+        const bool editable = current.Data.id == 0;
+        if (!m_session.io().editSystem(copy, editable) || !editable)
+            return false;
+        copy.id = 0;
+        QString error2;
+        const QString oldPath = SystemFilePath(folder(), current.Data);
+        if (!storeSystem(copy, copy.clist, error2)) {
+            m_session.showError(tr("Ошибка изменения системы!") + QStringLiteral("\n\n") + error2);
+            return false;
+        }
+        if (oldPath != SystemFilePath(folder(), copy))
+            QFile::remove(oldPath);
+        refreshList();
+        return true;
+    }
+    // A library row: the lines come from the library, or from the file when it cannot be reached.
+    if (m_library) {
+        if (!fetchLines(copy))
+            return false;
+    } else if (current.Local) {
+        QString error;
+        if (!readLocalLines(current, copy.clist, error)) {
+            m_session.showError(tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + error);
+            return false;
+        }
+    }
+    const bool editable = isOwn(current.Data) && m_library;
+    if (!m_session.io().editSystem(copy, editable) || !editable)
+        return false;
+    QString error;
+    int id = -1;
+    {
+        BusyScope busy(m_session, tr("Сохранение \"%1\"...").arg(copy.title));
+        id = m_library->upload(copy, false, error);
+    }
+    if (id < 0) {
+        m_session.showError(tr("Ошибка изменения системы!") + QStringLiteral("\n\n") + error);
+        return false;
+    }
+    m_rows[std::size_t(row)].Data = copy;
+    emit rowChanged(row);
+    return true;
+}
+
+bool SystemsController::canDelete(int row) const
+{
+    if (row < 0 || std::size_t(row) >= m_rows.size())
+        return false;
+    const SystemRow& r = m_rows[std::size_t(row)];
+    return r.FileOnly || (r.Data.id >= 0 && isOwn(r.Data));
+}
+
+bool SystemsController::remove(int row)
+{
+    if (row < 0 || std::size_t(row) >= m_rows.size())
+        return false;
+    const SystemRow current = m_rows[std::size_t(row)];
+    if (!canDelete(row)) {
+        m_session.showError(tr("Вы можете удалять только свои системы!"));
+        return false;
+    }
+    if (!m_session.askConfirmation(tr("Вы действительно хотите удалить систему \"%1\"?").arg(current.Data.title),
+                                   false))
+        return false;
+    const QString path = SystemFilePath(folder(), current.Data);
+    if (!current.FileOnly) {
+        if (!m_library) {
+            m_session.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
+                                tr("Библиотека систем недоступна"));
+            return false;
+        }
+        QString error;
+        int id = -1;
+        {
+            BusyScope busy(m_session, tr("Удаление \"%1\"...").arg(current.Data.title));
+            id = m_library->upload(current.Data, true, error);
+        }
+        if (id != 0) {
+            m_session.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
+                                (error.isEmpty() ? tr("Библиотека не подтвердила удаление") : error));
+            return false;
+        }
+    }
+    if (QFileInfo::exists(path) && !QFile::remove(path)) {
+        m_session.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
+                            tr("Не удается удалить файл \"%1\"").arg(path));
+        return false;
+    }
+    m_rows.erase(m_rows.begin() + row);
+    emit listReset();
+    return true;
+}
+
+QString SystemsController::gameComment(bool filtered, int nums, const QString& fileName)
+{
+    return filtered ? tr("Системная игра для %1 чисел [комбинации]: %2").arg(nums).arg(fileName)
+                    : tr("Системная игра для %1 чисел [вся система]: %2").arg(nums).arg(fileName);
+}
+
+bool SystemsController::stake(bool filtered)
+{
+    core::TByteArray numbers;
+    {
+        BusyScope busy(m_session, tr("Подождите пожалуйста..."));
+        numbers = core::CollectNumbers(m_session.combs().data(), m_session.combs().size());
+    }
+    const int n = int(numbers.size());
+    const stakes::SystemExpansion system = stakes::SystemExpand(folder(), numbers);
+    if (!system.Found) {
+        m_session.showError(system.Message + QStringLiteral("\n\n") +
+                            tr("Перед системной игрой необходимо предварительно загрузить системы на Ваш компьютер "
+                               "через меню \"Системы\" - \"Загрузить\"."));
+        return false;
+    }
+    if (system.Combs.empty()) {
+        m_session.showError(tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message);
+        return false;
+    }
+    std::int32_t drawNum = m_session.nextDrawNum(m_session.drawsOffset());
+    int copies = 1;
+    QString comment = gameComment(filtered, n, QFileInfo(system.File).completeBaseName());
+    if (!m_session.io().editMultiStake(drawNum, copies, comment))
+        return false;
+    return play(filtered, drawNum, copies, comment);
+}
+
+bool SystemsController::play(bool filtered, std::int32_t drawNum, int copies, const QString& comment)
+{
+    const core::TCombsArray& combs = m_session.combs();
+    const core::TByteArray numbers = core::CollectNumbers(combs.data(), combs.size());
+    const stakes::SystemExpansion system = stakes::SystemExpand(folder(), numbers);
+    if (system.Combs.empty()) {
+        m_session.showError(system.Found
+                                ? tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message
+                                : system.Message);
+        return false;
+    }
+    StakesController& book = m_session.stakes();
+    bool ok = true;
+    int made = 0;
+    {
+        BusyScope busy(m_session, tr("Создание ставок..."));
+        book.scriptStakesBegin();
+        // Which combinations the list holds, by rank: a lookup per system line.
+        std::vector<bool> inList;
+        if (filtered) {
+            inList.assign(std::size_t(core::TotalCombs()), false);
+            for (const core::TComb& c : combs) {
+                const std::int32_t rank = stakes::StakeIndex::CombRank(core::ValueSetFromComb(c));
+                if (rank >= 0)
+                    inList[std::size_t(rank)] = true;
+            }
+        }
+        stakes::TStakeRec rec =
+            book.newStake(stakes::KindSystem, drawNum, core::ValueSetFromComb(core::TComb{}), comment);
+        rec.SampleSize = std::int32_t(filtered ? combs.size() : system.Combs.size());
+        for (core::TComb comb : system.Combs) {
+            core::SortComb(comb);
+            if (filtered) {
+                const std::int32_t rank = stakes::StakeIndex::CombRank(core::ValueSetFromComb(comb));
+                if (rank < 0 || !inList[std::size_t(rank)])
+                    continue;
+            }
+            rec.Numbers = core::ValueSetFromComb(comb);
+            rec.Profit = stakes::StakeProfit(m_session.config(), rec.Numbers.Count, -1);
+            if (!book.createInBatch(rec, copies, true)) {
+                ok = false;
+                break;
+            }
+            ++made;
+        }
+        QString error;
+        if (ok && !book.file().flush(&error)) {
+            m_session.showError(tr("Ошибка добавления записи в файл ставок!") + QStringLiteral("\n\n") + error);
+            ok = false;
+        }
+        if (ok && made > 0)
+            book.checkAndSave();
+    }
+    book.refresh(true, true);
+    return ok;
+}
+
+} // namespace app

@@ -1,0 +1,141 @@
+#pragma once
+
+// The session's side of the wheeling systems: the list of the page "Системы" (the library's
+// systems and the files on this computer), the switch that shows the page, the system dialog,
+// the two system games and the local folder "Systems". The file logic lives in stakes/; this
+// adds busy state, status texts and the person's door.
+//
+// The maker's library reaches the list through SystemsLibrary. Without one, or while it cannot
+// be reached, the list shows the systems on this computer and the games play them all the same.
+
+#include "stakes/SystemFile.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace core {
+class IniFile;
+}
+namespace net {
+struct NetworkSettings;
+}
+
+namespace app {
+
+class Session;
+
+// The online library of systems as the list needs it.
+class SystemsLibrary
+{
+public:
+    virtual ~SystemsLibrary() = default;
+    // The library's systems; nullopt when it cannot be reached, with the reason in error.
+    virtual std::optional<std::vector<stakes::tSystemData>> list(QString& error) = 0;
+    // The lines of one system (decoded text); nullopt on failure.
+    virtual std::optional<QString> fetchLines(const stakes::tSystemData& system, QString& error) = 0;
+    // Publishes or replaces (remove = false) or deletes a system; the id the library answered, or -1.
+    virtual int upload(const stakes::tSystemData& system, bool remove, QString& error) = 0;
+};
+
+// One row of the list.
+struct SystemRow
+{
+    stakes::tSystemData Data;
+    bool Local = false;    // its file is in the folder "Systems"
+    bool FileOnly = false; // a file on this computer that the library did not list
+};
+
+// The six row states and the placeholder's none: (file present or not) x (the user's own
+// system, another user's, no author's address).
+enum class SystemRowState { None, LocalOwn, LocalForeign, LocalUnknown, RemoteOwn, RemoteForeign, RemoteUnknown };
+
+class SystemsController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SystemsController(Session& session);
+    ~SystemsController() override;
+
+    // The folder "Systems" in the data folder.
+    QString folder() const;
+
+    // ---- the switch of the page (window-state key "SystemsEnabled")
+    void readState(const core::IniFile& ini);
+    bool enabled() const { return m_enabled; }
+    // SystemsOn: stores the switch at once; shown, the list is loaded; hidden, it is cleared.
+    void setEnabled(bool on);
+    // Start-up: loads the list when the page is shown.
+    void startUp();
+
+    // ---- who the user is and where the library is
+    void setLibrary(SystemsLibrary* library) { m_library = library; }
+    // The user's name and e-mail and the maker's library of the settings: the library takes part
+    // only while a service address is set.
+    void useSettings(const net::NetworkSettings& network);
+    SystemsLibrary* library() const { return m_library; }
+    void setUser(const QString& name, const QString& mail);
+    const QString& userName() const { return m_userName; }
+    const QString& userMail() const { return m_userMail; }
+    // The system is the user's own: its address equals the user's, letter case aside.
+    bool isOwn(const stakes::tSystemData& system) const;
+
+    // ---- the list
+    const std::vector<SystemRow>& rows() const { return m_rows; }
+    SystemRowState rowState(int row) const;
+    // The row whose system has this id, or -1.
+    int rowOfId(int id) const;
+    // SystemsRefreshList: the library's systems, then the files no library row names; a
+    // placeholder row when the library is unreachable and nothing is on this computer.
+    void refreshList();
+    void clearList();
+
+    // ---- the commands of the page; rows are list rows
+    // SystemsDownload: the rows whose download succeeded, in list order.
+    std::vector<int> downloadRows(const std::vector<int>& rows);
+    bool downloadRow(int row);
+    // SystemsAdd: the dialog on a new system; the new row's index or -1.
+    int add();
+    // SystemsProp: the dialog on the row's system, editable only for the user's own.
+    bool properties(int row);
+    // SystemsDel: only the user's own systems, after a question.
+    bool remove(int row);
+    bool canDelete(int row) const;
+
+    // ---- the system games
+    // SystemStakeAll (filtered = false) and SystemStakeFilter (true) with the multi-stake dialog.
+    bool stake(bool filtered);
+    // The same with the dialog's values given.
+    bool play(bool filtered, std::int32_t drawNum, int copies, const QString& comment);
+    // The comment a game proposes: "Системная игра для %d чисел [вся система]: %s".
+    static QString gameComment(bool filtered, int nums, const QString& fileName);
+
+signals:
+    // The rows were replaced; the page selects again what it had.
+    void listReset();
+    // Row's texts or icon changed.
+    void rowChanged(int row);
+    void enabledChanged(bool on);
+
+private:
+    bool fetchLines(stakes::tSystemData& system);
+    bool storeSystem(const stakes::tSystemData& system, const QString& lines, QString& error);
+    // After files came or went: every row's "Загружена", file-only rows without a file dropped.
+    void updateLocalFlags();
+    void addFileRows();
+    // Reads a local file's lines into the system's clist.
+    bool readLocalLines(const SystemRow& row, QString& lines, QString& error) const;
+
+    Session& m_session;
+    SystemsLibrary* m_library = nullptr;
+    std::unique_ptr<SystemsLibrary> m_online; // the service host's library
+    QString m_userName;
+    QString m_userMail;
+    bool m_enabled = true;
+    std::vector<SystemRow> m_rows;
+};
+
+} // namespace app
