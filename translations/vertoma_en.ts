@@ -156,8 +156,42 @@
     </message>
     <message>
         <location filename="../work/wttr/ui/ConfigDialog.ui" line="380"/>
+        <source>Пользователь библиотек сценариев и систем</source>
+        <translation>User of the script and system libraries</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="386"/>
+        <source>Имя:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="396"/>
+        <source>Имя, под которым Вы публикуете сценарии и системы</source>
+        <translation>The name under which you publish scripts and systems</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="406"/>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="416"/>
+        <source>Адрес электронной почты: по нему сервер узнает Ваши сценарии и системы</source>
+        <translation>E-mail address: the server recognises your scripts and systems by it</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="422"/>
+        <source>имя@почта</source>
+        <translation>name@mail</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.ui" line="432"/>
+        <source>Адреса хранятся в разделе [NETWORK], имя и e-mail - в разделе [CLIENT] файла Vertoma_5x54.ini. Соединения по протоколу https проверяются по системным сертификатам и сертификатам из указанного файла.</source>
+        <translation>The addresses are kept in the [NETWORK] section, the name and e-mail in the [CLIENT] section of Vertoma_5x54.ini. Https connections are verified against the system certificates and the certificates of the given file.</translation>
+    </message>
+    <message>
         <source>Адреса хранятся в разделе [NETWORK] файла Vertoma_5x54.ini. Соединения по протоколу https проверяются по системным сертификатам и сертификатам из указанного файла.</source>
-        <translation>The addresses are kept in the [NETWORK] section of Vertoma_5x54.ini. Https connections are verified against the system certificates and the certificates of the given file.</translation>
+        <translation type="vanished">The addresses are kept in the [NETWORK] section of Vertoma_5x54.ini. Https connections are verified against the system certificates and the certificates of the given file.</translation>
     </message>
 </context>
 <context>
@@ -181,6 +215,252 @@
         <location filename="../work/wttr/ui/DrawDialog.ui" line="35"/>
         <source>Дата и время тиража:</source>
         <translation>Draw date and time:</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="9"/>
+        <source>Экспорт в Microsoft Excel</source>
+        <translation>Export to Microsoft Excel</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="16"/>
+        <source>Параметры листа</source>
+        <translation>Sheet settings</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="20"/>
+        <source>Наименование отчета:</source>
+        <translation>Report title:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="26"/>
+        <source>Название отчета</source>
+        <translation>Report title</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="31"/>
+        <source>Дополнительные сведения:</source>
+        <translation>Additional information:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="37"/>
+        <source>Дополнительная информация</source>
+        <translation>Additional information</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="42"/>
+        <source>Добавить строку с датой и временем формирования отчета (экспорта).</source>
+        <translation>Add a line with the date and time the report (export) was made.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="47"/>
+        <source> Параметры листа Microsoft Excel </source>
+        <translation> Microsoft Excel sheet settings </translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="51"/>
+        <source>Ориентация:</source>
+        <translation>Orientation:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="57"/>
+        <source>Ориентация страницы</source>
+        <translation>Page orientation</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="58"/>
+        <source>Не устанавливать</source>
+        <translation>Do not set</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="59"/>
+        <source>Книжная</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="60"/>
+        <source>Альбомная</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="65"/>
+        <source>Базовый размер шрифта:</source>
+        <translation>Base font size:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="71"/>
+        <source>Базовый размер шрифта</source>
+        <translation>Base font size</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="79"/>
+        <source>Наименование листа:</source>
+        <translation>Sheet name:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="85"/>
+        <source>Наименование листа</source>
+        <translation>Sheet name</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="94"/>
+        <source> Режим передачи данных </source>
+        <translation> Data transfer mode </translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="98"/>
+        <source>Число строк:</source>
+        <translation>Number of rows:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="106"/>
+        <source>Режим передачи данных в Microsoft Excel</source>
+        <translation>Mode of data transfer to Microsoft Excel</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="107"/>
+        <source>Экспортировать все отображенные записи</source>
+        <translation>Export all displayed records</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="108"/>
+        <source>Экспортировать выделенные записи</source>
+        <translation>Export selected records</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="113"/>
+        <source>Число строк, которые будут переданы в Microsoft Excel</source>
+        <translation>Number of rows to be transferred to Microsoft Excel</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="131"/>
+        <source>Столбцы таблицы</source>
+        <translation>Table columns</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="135"/>
+        <source>Перечень экспортируемых полей:</source>
+        <translation>List of exported fields:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="146"/>
+        <source>Наименование столбца</source>
+        <translation>Column name</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="147"/>
+        <source>Выравнивание</source>
+        <translation>Alignment</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="148"/>
+        <source>Ширина</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="149"/>
+        <source>Физическое поле</source>
+        <translation>Physical field</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="156"/>
+        <source>Вверх</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="157"/>
+        <source>Переместить на одну строку вверх</source>
+        <translation>Move one row up</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="158"/>
+        <source>Ctrl+Up</source>
+        <translation>Ctrl+Up</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="163"/>
+        <source>Вниз</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="164"/>
+        <source>Переместить на одну строку вниз</source>
+        <translation>Move one row down</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="165"/>
+        <source>Ctrl+Down</source>
+        <translation>Ctrl+Down</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="170"/>
+        <source>Свойства</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="171"/>
+        <source>Изменить свойства экспортируемого поля</source>
+        <translation>Change the properties of the exported field</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="172"/>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="190"/>
+        <source>Сохранить параметры экспорта в файле конфигурации</source>
+        <translation>Save the export settings in the configuration file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="197"/>
+        <source>Параметры</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.ui" line="198"/>
+        <source>Сохранение параметров экспорта в файле</source>
+        <translation>Save the export settings to a file</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFieldDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/ExportFieldDialog.ui" line="9"/>
+        <source>Параметры поля</source>
+        <translation>Field settings</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportFieldDialog.ui" line="16"/>
+        <source>Заголовок столбца:</source>
+        <translation>Column header:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportFieldDialog.ui" line="25"/>
+        <source>Выравнивание данных:</source>
+        <translation>Data alignment:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportFieldDialog.ui" line="31"/>
+        <source>по левому краю</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportFieldDialog.ui" line="32"/>
+        <source>по правому краю</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportFieldDialog.ui" line="33"/>
+        <source>по центру</source>
+        <translation>centre</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportFieldDialog.ui" line="38"/>
+        <source>Ширина:</source>
+        <translation>Width:</translation>
     </message>
 </context>
 <context>
@@ -267,24 +547,29 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../work/wttr/ui/QtUserIo.cpp" line="48"/>
+        <location filename="../work/wttr/ui/QtUserIo.cpp" line="52"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/QtUserIo.cpp" line="51"/>
+        <location filename="../work/wttr/ui/QtUserIo.cpp" line="55"/>
         <source>Информация</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/QtUserIo.cpp" line="54"/>
+        <location filename="../work/wttr/ui/QtUserIo.cpp" line="58"/>
         <source>Внимание!</source>
         <translation>Attention!</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/QtUserIo.cpp" line="57"/>
+        <location filename="../work/wttr/ui/QtUserIo.cpp" line="61"/>
         <source>Предупреждение</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.cpp" line="22"/>
+        <source>Файлы параметров экспорта (*.exp);;Все файлы (*)</source>
+        <translation>Export settings files (*.exp);;All files (*)</translation>
     </message>
 </context>
 <context>
@@ -597,6 +882,187 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
     </message>
 </context>
 <context>
+    <name>SystemDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="6"/>
+        <source>Система</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Наименование:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Название системы</source>
+        <translation>System name</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Числа:</source>
+        <translation>Numbers:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Количество используемых чисел</source>
+        <translation>Number of numbers used</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Длина:</source>
+        <translation>Length:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Длина одной комбинации</source>
+        <translation>Length of one combination</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Блок:</source>
+        <translation>Block:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Длина блока</source>
+        <translation>Block size</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Комбинаций:</source>
+        <translation>Combinations:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Количество комбинаций в списке</source>
+        <translation>Number of combinations in the list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Автор:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Автор системы</source>
+        <translation>Author of the system</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Ссылка:</source>
+        <translation>Link:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Ссылка на интернет-ресурс</source>
+        <translation>Link to a web resource</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Открыть ссылку в браузере</source>
+        <translation>Open the link in the browser</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Создана:</source>
+        <translation>Created:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Время создания системы</source>
+        <translation>Time the system was created</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Загрузок:</source>
+        <translation>Downloads:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Количество загрузок пользователями</source>
+        <translation>Number of downloads by users</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Последняя:</source>
+        <translation>Last:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Время последней загрузки</source>
+        <translation>Time of the last download</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Описание:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Описание системы</source>
+        <translation>Description of the system</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Список комбинаций:</source>
+        <translation>Combination list:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Список комбинаций системы</source>
+        <translation>Combination list of the system</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.ui" line="7"/>
+        <source>Проверка по всем тиражам из пяти чисел системы</source>
+        <translation>Check over all draws of five of the system&apos;s numbers</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/TableDialog.ui" line="9"/>
+        <source>Добавление регулярной ставки</source>
+        <translation>Adding a regular stake</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/TableDialog.ui" line="14"/>
+        <source>Комментарий к ставке:</source>
+        <translation>Stake comment:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/TableDialog.ui" line="25"/>
+        <source>Использовать постоянную стартовую комбинацию:</source>
+        <translation>Use a constant start combination:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/TableDialog.ui" line="34"/>
+        <source>Введите числа, разделенные точкой с запятой или запятой</source>
+        <translation>Enter the numbers separated by semicolons or commas</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/TableDialog.ui" line="41"/>
+        <source>Использовать данные предыдущего тиража</source>
+        <translation>Use the data of the previous draw</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/TableDialog.ui" line="48"/>
+        <source>Шаг:</source>
+        <translation>Step:</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/TableDialog.ui" line="54"/>
+        <source>Шаг изменения элементов комбинации</source>
+        <translation>Step of change of the combination&apos;s numbers</translation>
+    </message>
+</context>
+<context>
     <name>TestCountDialog</name>
     <message>
         <location filename="../work/wttr/ui/TestCountDialog.ui" line="9"/>
@@ -623,6 +1089,68 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
     </message>
 </context>
 <context>
+    <name>app::ExportController</name>
+    <message>
+        <location filename="../work/wttr/app/ExportController.cpp" line="30"/>
+        <source>Вызов Microsoft Excel...</source>
+        <translation>Calling Microsoft Excel...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ExportController.cpp" line="38"/>
+        <source>Ошибка экспорта данных в Microsoft Excel!
+%1</source>
+        <translation>Error exporting data to Microsoft Excel!
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ExportController.cpp" line="63"/>
+        <location filename="../work/wttr/app/ExportController.cpp" line="108"/>
+        <location filename="../work/wttr/app/ExportController.cpp" line="114"/>
+        <source>Ошибка загрузки параметров экспорта из файла &quot;%1&quot;!
+
+%2</source>
+        <translation>Error loading the export settings from the file &quot;%1&quot;!
+
+%2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ExportController.cpp" line="78"/>
+        <source>Ошибка экспорта данных в Microsoft Excel!
+Не удалось создать папку &quot;%1&quot;.</source>
+        <translation>Error exporting data to Microsoft Excel!
+Could not create the folder &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ExportController.cpp" line="95"/>
+        <source>Рабочая книга сохранена в файле &quot;%1&quot;.
+
+Программа для открытия таких файлов не найдена.</source>
+        <translation>The workbook is saved in the file &quot;%1&quot;.
+
+No program to open such files was found.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ExportController.cpp" line="115"/>
+        <source>Файл не найден.</source>
+        <translation>File not found.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ExportSources.cpp" line="60"/>
+        <source>№ п.п.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ExportSources.cpp" line="109"/>
+        <source>Тираж</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ExportSources.cpp" line="127"/>
+        <source>Кол-во</source>
+        <translation>Count</translation>
+    </message>
+</context>
+<context>
     <name>app::Languages</name>
     <message>
         <location filename="../work/wttr/app/Languages.cpp" line="133"/>
@@ -642,6 +1170,19 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
         <location filename="../work/wttr/app/Languages.cpp" line="141"/>
         <source>Файл не является модулем перевода.</source>
         <translation>The file is not a translation module.</translation>
+    </message>
+</context>
+<context>
+    <name>app::ProgressWindow</name>
+    <message>
+        <location filename="../work/wttr/app/ProgressWindow.cpp" line="14"/>
+        <source>Окно индикатора уже создано!</source>
+        <translation>The progress window is already open!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/ProgressWindow.cpp" line="16"/>
+        <source>Подождите пожалуйста...</source>
+        <translation>Please wait...</translation>
     </message>
 </context>
 <context>
@@ -1025,17 +1566,17 @@ Filters: %2</translation>
 <context>
     <name>app::Session</name>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="102"/>
+        <location filename="../work/wttr/app/Session.cpp" line="107"/>
         <source>Подтверждение</source>
         <translation>Confirmation</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="123"/>
+        <location filename="../work/wttr/app/Session.cpp" line="128"/>
         <source>Загрузка файла тиражей...</source>
         <translation>Loading the draw file...</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="128"/>
+        <location filename="../work/wttr/app/Session.cpp" line="133"/>
         <source>Ошибка чтения файла тиражей!
 
 %1</source>
@@ -1044,12 +1585,12 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="136"/>
+        <location filename="../work/wttr/app/Session.cpp" line="141"/>
         <source>Сохранение файла тиражей...</source>
         <translation>Saving the draw file...</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="148"/>
+        <location filename="../work/wttr/app/Session.cpp" line="153"/>
         <source>Ошибка записи в файл тиражей!
 
 %1</source>
@@ -1058,45 +1599,45 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="204"/>
-        <location filename="../work/wttr/app/Session.cpp" line="232"/>
+        <location filename="../work/wttr/app/Session.cpp" line="209"/>
+        <location filename="../work/wttr/app/Session.cpp" line="237"/>
         <source>Введите данные следующего тиража</source>
         <translation>Enter the data of the next draw</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="255"/>
+        <location filename="../work/wttr/app/Session.cpp" line="260"/>
         <source>Удалить выделенную запись?</source>
         <translation>Delete the selected record?</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="256"/>
+        <location filename="../work/wttr/app/Session.cpp" line="261"/>
         <source>Удалить все выделенные записи (всего будет удалено %1 записи(ей))?</source>
         <translation>Delete all selected records (%1 record(s) will be deleted)?</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="257"/>
+        <location filename="../work/wttr/app/Session.cpp" line="262"/>
         <source>Предупреждение</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="261"/>
+        <location filename="../work/wttr/app/Session.cpp" line="266"/>
         <source>Удаление выделенных тиражей....</source>
         <translation>Deleting the selected draws....</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="304"/>
+        <location filename="../work/wttr/app/Session.cpp" line="309"/>
         <source>Архив тиражей: %1</source>
         <translation>Draw archive: %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="306"/>
+        <location filename="../work/wttr/app/Session.cpp" line="311"/>
         <source>Следующий тираж: %1</source>
         <translation>Next draw: %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="351"/>
-        <location filename="../work/wttr/app/Session.cpp" line="358"/>
-        <location filename="../work/wttr/app/SessionStartup.cpp" line="91"/>
+        <location filename="../work/wttr/app/Session.cpp" line="356"/>
+        <location filename="../work/wttr/app/Session.cpp" line="363"/>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="95"/>
         <source>Ошибка записи параметров программы!
 
 %1</source>
@@ -1105,14 +1646,14 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="377"/>
-        <location filename="../work/wttr/app/Session.cpp" line="398"/>
+        <location filename="../work/wttr/app/Session.cpp" line="382"/>
+        <location filename="../work/wttr/app/Session.cpp" line="404"/>
         <source>Сохранение файла конфигурации...</source>
         <translation>Saving the configuration file...</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="380"/>
-        <location filename="../work/wttr/app/Session.cpp" line="401"/>
+        <location filename="../work/wttr/app/Session.cpp" line="385"/>
+        <location filename="../work/wttr/app/Session.cpp" line="407"/>
         <location filename="../work/wttr/app/SessionCombs.cpp" line="288"/>
         <source>Ошибка записи в файл конфигурации!
 
@@ -1122,7 +1663,7 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/SessionStartup.cpp" line="45"/>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="47"/>
         <source>Ошибка запуска программы!
 
 %1</source>
@@ -1131,7 +1672,7 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/SessionStartup.cpp" line="94"/>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="98"/>
         <source>Ошибка загрузки параметров программы!
 
 %1</source>
@@ -1140,12 +1681,12 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/SessionStartup.cpp" line="100"/>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="104"/>
         <source>Загрузка файла конфигурации...</source>
         <translation>Loading the configuration file...</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/SessionStartup.cpp" line="107"/>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="111"/>
         <source>Ошибка чтения файла конфигурации!
 
 %1</source>
@@ -1154,7 +1695,7 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/SessionStartup.cpp" line="119"/>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="124"/>
         <source>Невозможно получить монопольный доступ к файлам данных!
 
 Возможные причины данной ошибки: 
@@ -1175,12 +1716,12 @@ Possible causes of this error:
 The program will be closed!</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/SessionStartup.cpp" line="132"/>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="137"/>
         <source>Инициализация...</source>
         <translation>Initialising...</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/SessionStartup.cpp" line="181"/>
+        <location filename="../work/wttr/app/SessionStartup.cpp" line="188"/>
         <source>Ошибка инициализации программы!
 
 %1</source>
@@ -1189,7 +1730,7 @@ The program will be closed!</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/app/Session.cpp" line="310"/>
+        <location filename="../work/wttr/app/Session.cpp" line="315"/>
         <source>Комбинаций: %1</source>
         <translation>Combinations: %1</translation>
     </message>
@@ -1649,6 +2190,228 @@ File name: %1
     </message>
 </context>
 <context>
+    <name>app::SystemsController</name>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="58"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="431"/>
+        <source>Подождите пожалуйста...</source>
+        <translation>Please wait...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="118"/>
+        <source>Загрузка списка систем...</source>
+        <translation>Loading the list of systems...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="129"/>
+        <source>Ошибка загрузки списка систем!</source>
+        <translation>Error loading the list of systems!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="145"/>
+        <source>Список систем не доступен!</source>
+        <translation>The list of systems is not available!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="203"/>
+        <source>Загрузка &quot;%1&quot;...</source>
+        <translation>Downloading &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="209"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="396"/>
+        <source>Библиотека систем недоступна</source>
+        <translation>The system library is not available</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="211"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="237"/>
+        <source>Ошибка загрузки системы #%1!</source>
+        <translation>Error downloading system #%1!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="283"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="360"/>
+        <source>Сохранение &quot;%1&quot;...</source>
+        <translation>Saving &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="287"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="301"/>
+        <source>Ошибка добавления системы!</source>
+        <translation>Error adding the system!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="324"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="350"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="443"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="461"/>
+        <source>Ошибка загрузки комбинаций системы!</source>
+        <translation>Error loading the system combinations!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="335"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="364"/>
+        <source>Ошибка изменения системы!</source>
+        <translation>Error changing the system!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="386"/>
+        <source>Вы можете удалять только свои системы!</source>
+        <translation>You can delete only your own systems!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="389"/>
+        <source>Вы действительно хотите удалить систему &quot;%1&quot;?</source>
+        <translation>Do you really want to delete the system &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="395"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="406"/>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="412"/>
+        <source>Ошибка удаления системы!</source>
+        <translation>Error deleting the system!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="402"/>
+        <source>Удаление &quot;%1&quot;...</source>
+        <translation>Deleting &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="407"/>
+        <source>Библиотека не подтвердила удаление</source>
+        <translation>The library did not confirm the deletion</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="413"/>
+        <source>Не удается удалить файл &quot;%1&quot;</source>
+        <translation>Cannot delete the file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="423"/>
+        <source>Системная игра для %1 чисел [комбинации]: %2</source>
+        <translation>System game for %1 numbers [combinations]: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="424"/>
+        <source>Системная игра для %1 чисел [вся система]: %2</source>
+        <translation>System game for %1 numbers [whole system]: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="438"/>
+        <source>Перед системной игрой необходимо предварительно загрузить системы на Ваш компьютер через меню &quot;Системы&quot; - &quot;Загрузить&quot;.</source>
+        <translation>Before a system game, download the systems to your computer through the menu &quot;Systems&quot; - &quot;Download&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="469"/>
+        <source>Создание ставок...</source>
+        <translation>Creating stakes...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/SystemsController.cpp" line="501"/>
+        <source>Ошибка добавления записи в файл ставок!</source>
+        <translation>Error adding a record to the stake file!</translation>
+    </message>
+</context>
+<context>
+    <name>app::TablesController</name>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="71"/>
+        <source>Загрузка файла регулярных ставок...</source>
+        <translation>Loading the regular stakes file...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="77"/>
+        <source>Ошибка чтения файла регулярных ставок!</source>
+        <translation>Error reading the regular stakes file!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="80"/>
+        <source>Файл регулярных ставок &quot;%1&quot; оканчивается неполной записью (%2 байт): прочитаны все целые записи (%3). Перед первой записью файла его прежнее содержимое будет сохранено в копии &quot;%4&quot;.</source>
+        <translation>The regular stakes file &quot;%1&quot; ends with an incomplete record (%2 bytes): all whole records (%3) were read. Before the file is first written, its previous content will be kept in the copy &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="99"/>
+        <source>Сохранение файла регулярных ставок...</source>
+        <translation>Saving the regular stakes file...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="110"/>
+        <source>Не удалось сохранить копию прежнего файла &quot;%1&quot;; файл не перезаписан.</source>
+        <translation>Could not keep a copy of the previous file &quot;%1&quot;; the file was not overwritten.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="118"/>
+        <source>Ошибка записи в файл регулярных ставок!</source>
+        <translation>Error writing the regular stakes file!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="166"/>
+        <source>Создание регулярных ставок...</source>
+        <translation>Creating regular stakes...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="174"/>
+        <source>В списке комбинаций не выделено ни одной комбинации: регулярные ставки не добавлены.</source>
+        <translation>No combination is selected in the combination list: no regular stakes were added.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="186"/>
+        <source>Удалить выделенную запись?</source>
+        <translation>Delete the selected record?</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="187"/>
+        <source>Удалить все выделенные записи (всего будет удалено %1 записи(ей))?</source>
+        <translation>Delete all selected records (%1 record(s) will be deleted)?</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="188"/>
+        <source>Предупреждение</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="192"/>
+        <source>Удаление регулярных ставок...</source>
+        <translation>Deleting regular stakes...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="197"/>
+        <source>Ошибка удаления регулярной ставки!</source>
+        <translation>Error deleting the regular stake!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="207"/>
+        <source>Запись со индексом %1 в файле данных не найдена!</source>
+        <translation>Record with index %1 not found in the data file!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="226"/>
+        <source>Невозможно сделать ставку по регуляру!</source>
+        <translation>Cannot make a stake from the regular rule!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="252"/>
+        <source>В архиве недостаточно тиражей для тестирования регулярных ставок.</source>
+        <translation>The archive has too few draws to test the regular stakes.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="269"/>
+        <source>Ошибка создания ставок по регулярным табличным ставкам!</source>
+        <translation>Error making stakes from the regular table stakes!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="283"/>
+        <source>Создание ставок по регулярным табличным ставкам...</source>
+        <translation>Making stakes from the regular table stakes...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/app/TablesController.cpp" line="323"/>
+        <source>Ошибка добавления записи в файл ставок!</source>
+        <translation>Error adding a record to the stake file!</translation>
+    </message>
+</context>
+<context>
     <name>app::ViewsController</name>
     <message>
         <location filename="../work/wttr/app/ViewsController.cpp" line="107"/>
@@ -1878,6 +2641,8 @@ The update needs a working Internet connection.</translation>
     <message>
         <location filename="../work/wttr/cli/CliCommands.cpp" line="64"/>
         <location filename="../work/wttr/cli/CliCommands.cpp" line="100"/>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="70"/>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="176"/>
         <source>Некорректный номер тиража: %1</source>
         <translation>Invalid draw number: %1</translation>
     </message>
@@ -1959,10 +2724,116 @@ The update needs a working Internet connection.</translation>
         <translation>Give the code of a statistic method, e.g. NUMS</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="46"/>
+        <source>Файл параметров экспорта (.exp).</source>
+        <translation>Export settings file (.exp).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="48"/>
+        <source>Только выделенные строки, считая с 1: например 1,3,5-7.</source>
+        <translation>Selected rows only, counted from 1: for example 1,3,5-7.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="50"/>
+        <source>Количество тиражей для таблицы статистики и схемы.</source>
+        <translation>Number of draws for the statistics table and the layout.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="52"/>
+        <source>Файл комбинаций вместо сгенерированного списка.</source>
+        <translation>Combination file instead of the generated list.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="55"/>
+        <source>Список: draws, combs, stat CODE, ratings, card, layout или stakes.</source>
+        <translation>List: draws, combs, stat CODE, ratings, card, layout or stakes.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="56"/>
+        <source>Файл рабочей книги.</source>
+        <translation>Workbook file.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="58"/>
+        <source>Экспорт списка в рабочую книгу Microsoft Excel (.xlsx).</source>
+        <translation>Export a list to a Microsoft Excel workbook (.xlsx).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="65"/>
+        <source>Укажите код метода и файл: export stat CODE FILE.xlsx</source>
+        <translation>Give the method code and the file: export stat CODE FILE.xlsx</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="69"/>
+        <source>Укажите список и файл: export SOURCE FILE.xlsx</source>
+        <translation>Give the list and the file: export SOURCE FILE.xlsx</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="72"/>
+        <source>Имя файла рабочей книги должно оканчиваться на .xlsx: %1</source>
+        <translation>The workbook file name must end with .xlsx: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="79"/>
+        <source>Некорректный список строк: %1</source>
+        <translation>Invalid row list: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="87"/>
         <location filename="../work/wttr/cli/CliStats.cpp" line="57"/>
         <location filename="../work/wttr/cli/CliViews.cpp" line="46"/>
         <source>Количество тиражей должно быть от 1 до 2147483647: %1</source>
         <translation>The number of draws must be from 1 to 2147483647: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="93"/>
+        <source>--in относится только к списку combs.</source>
+        <translation>--in applies only to the combs list.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="109"/>
+        <source>Комбинации</source>
+        <translation>Combinations</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="119"/>
+        <source>Статистика</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="123"/>
+        <source>Рейтинг</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="128"/>
+        <source>Карта тиражей</source>
+        <translation>Draw card</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="136"/>
+        <source>Схема</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="148"/>
+        <source>Ставки</source>
+        <translation>Stakes</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="150"/>
+        <source>Неизвестный список: %1 (draws, combs, stat CODE, ratings, card, layout, stakes)</source>
+        <translation>Unknown list: %1 (draws, combs, stat CODE, ratings, card, layout, stakes)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="156"/>
+        <source>Строки %1 нет в списке (строк: %2).</source>
+        <translation>Row %1 is not in the list (rows: %2).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="162"/>
+        <source>Экспортировано строк: %1</source>
+        <translation>Rows exported: %1</translation>
     </message>
     <message>
         <location filename="../work/wttr/cli/CliStakes.cpp" line="236"/>
@@ -1971,6 +2842,7 @@ The update needs a working Internet connection.</translation>
         <translation>Invalid sort: %1 (expected a column number 0..%2, optionally followed by :desc)</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="114"/>
         <location filename="../work/wttr/cli/CliStats.cpp" line="80"/>
         <location filename="../work/wttr/cli/CliStats.cpp" line="137"/>
         <location filename="../work/wttr/cli/CliViews.cpp" line="97"/>
@@ -2044,12 +2916,12 @@ The update needs a working Internet connection.</translation>
         <translation>The three archive panels of the status bar.</translation>
     </message>
     <message>
-        <location filename="../work/wttr/cli/CliCommands.cpp" line="217"/>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="230"/>
         <source>Использование:</source>
         <translation>Usage:</translation>
     </message>
     <message>
-        <location filename="../work/wttr/cli/CliCommands.cpp" line="221"/>
+        <location filename="../work/wttr/cli/CliCommands.cpp" line="234"/>
         <source>СЛОВО</source>
         <translation>WORD</translation>
     </message>
@@ -2095,6 +2967,7 @@ The update needs a working Internet connection.</translation>
         <translation>Invalid record number: %1</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="143"/>
         <location filename="../work/wttr/cli/CliStakes.cpp" line="92"/>
         <location filename="../work/wttr/cli/CliStakes.cpp" line="107"/>
         <source>Ошибка чтения файла ставок!</source>
@@ -2117,6 +2990,7 @@ The update needs a working Internet connection.</translation>
     </message>
     <message>
         <location filename="../work/wttr/cli/CliStakes.cpp" line="147"/>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="58"/>
         <source>Комбинации из файла вместо сгенерированного списка.</source>
         <translation>Combinations from a file instead of the generated list.</translation>
     </message>
@@ -2380,6 +3254,7 @@ The update needs a working Internet connection.</translation>
         <translation>List</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliExport.cpp" line="102"/>
         <location filename="../work/wttr/cli/CliViews.cpp" line="164"/>
         <source>Тиражи</source>
         <translation>Draws</translation>
@@ -2511,28 +3386,232 @@ The update needs a working Internet connection.</translation>
         <translation>To</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="54"/>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="164"/>
         <source>Номер тиража (по умолчанию следующий).</source>
-        <translation type="vanished">Draw number (the next one by default).</translation>
+        <translation>Draw number (the next one by default).</translation>
     </message>
     <message>
         <source>Количество тиражей, начиная с указанного.</source>
         <translation type="vanished">Number of draws, starting with the given one.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="46"/>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="150"/>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="213"/>
+        <source>Укажите номера регулярных ставок (с 1).</source>
+        <translation>Give the regular stake numbers (from 1).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="54"/>
+        <source>Нет регулярной ставки с номером %1.</source>
+        <translation>There is no regular stake number %1.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="66"/>
+        <source>Регулярные ставки: пять столбцов списка.</source>
+        <translation>Regular stakes: the five columns of the list.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="84"/>
+        <source>Ошибка чтения файла регулярных ставок!</source>
+        <translation>Error reading the regular stakes file!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="88"/>
+        <source>Файл регулярных ставок оканчивается неполной записью (%1 байт): выведены все целые записи.</source>
+        <translation>The regular stakes file ends with an incomplete record (%1 bytes): all whole records are shown.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="97"/>
         <source>Комментарий к ставке.</source>
-        <translation type="vanished">Stake comment.</translation>
+        <translation>Stake comment.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="99"/>
+        <source>Постоянная стартовая комбинация, например: 1;2;3;4;5</source>
+        <translation>Constant start combination, for example: 1;2;3;4;5</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="101"/>
+        <source>Использовать данные предыдущего тиража.</source>
+        <translation>Use the data of the previous draw.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="103"/>
+        <source>Шаг изменения элементов комбинации (-54..54, по умолчанию 1).</source>
+        <translation>Step of change of the combination&apos;s numbers (-54..54, 1 by default).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="107"/>
+        <source>Добавить регулярную ставку.</source>
+        <translation>Add a regular stake.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="110"/>
+        <source>Укажите либо стартовую комбинацию (--start), либо --last-draw.</source>
+        <translation>Give either a start combination (--start) or --last-draw.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="115"/>
+        <source>Шаг должен быть от -54 до 54: %1</source>
+        <translation>The step must be from -54 to 54: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="145"/>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="206"/>
+        <source>Номера регулярных ставок, с 1.</source>
+        <translation>Regular stake numbers, from 1.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="147"/>
+        <source>Удалить регулярные ставки.</source>
+        <translation>Delete regular stakes.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="166"/>
+        <source>Номер регулярной ставки, с 1.</source>
+        <translation>Regular stake number, from 1.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="168"/>
+        <source>Сделать ставку по регуляру и сразу проверить ее по архиву тиражей.</source>
+        <translation>Make a stake from the regular rule and check it against the draw archive at once.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="171"/>
+        <source>Укажите номер регулярной ставки (с 1).</source>
+        <translation>Give the regular stake number (from 1).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="208"/>
+        <source>Тестирование регулярных ставок на последних тиражах.</source>
+        <translation>Test the regular stakes on the last draws.</translation>
     </message>
     <message>
         <source>Количество тиражей должно быть от 1 до 65535: %1</source>
         <translation type="vanished">The number of draws must be from 1 to 65535: %1</translation>
     </message>
     <message>
-        <source>Необходимо ввести комментарий!</source>
-        <translation type="vanished">You must enter a comment!</translation>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="29"/>
+        <source>Системы на этом компьютере: файл, числа, блок и количество комбинаций.</source>
+        <translation>Systems on this computer: file, numbers, block and number of combinations.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="31"/>
+        <source>Файл	Числа	Блок	Комбинаций</source>
+        <translation>File	Numbers	Block	Combinations</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="50"/>
+        <source>Все комбинации системы.</source>
+        <translation>All combinations of the system.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="52"/>
+        <source>Только комбинации системы, которые есть в списке комбинаций.</source>
+        <translation>Only the system&apos;s combinations that are in the combination list.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="56"/>
+        <source>Комментарий к ставкам.</source>
+        <translation>Comment for the stakes.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="61"/>
+        <source>Системная игра с числами списка комбинаций.</source>
+        <translation>System game with the numbers of the combination list.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="64"/>
+        <source>Укажите один из ключей: --all или --filter.</source>
+        <translation>Give one of the keys: --all or --filter.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="75"/>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>You must enter a comment!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="77"/>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="120"/>
         <source>Комментарий к ставке длиннее 64 символов.</source>
-        <translation type="vanished">The stake comment is longer than 64 characters.</translation>
+        <translation>The stake comment is longer than 64 characters.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="91"/>
+        <source>Список комбинаций пуст.</source>
+        <translation>The combination list is empty.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="104"/>
+        <source>Записей добавлено: %1</source>
+        <translation>Records added: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="112"/>
+        <source>Заявленный блок 0..5 (по умолчанию из имени файла).</source>
+        <translation>Claimed block 0..5 (from the file name by default).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="114"/>
+        <source>Файл системы.</source>
+        <translation>System file.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="116"/>
+        <source>Гарантия системы по всем тиражам из пяти ее чисел.</source>
+        <translation>Guarantee of the system over all draws of five of its numbers.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="119"/>
+        <source>Укажите файл системы.</source>
+        <translation>Give the system file.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="126"/>
+        <source>Блок должен быть от 0 до 5: %1</source>
+        <translation>The block must be from 0 to 5: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="132"/>
+        <source>Ошибка загрузки комбинаций системы!</source>
+        <translation>Error loading the system combinations!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="136"/>
+        <source>Файл системы не содержит ни одной комбинации</source>
+        <translation>The system file has no combinations</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="143"/>
+        <source>Числа: %1</source>
+        <translation>Numbers: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="144"/>
+        <source>Комбинаций: %1</source>
+        <translation>Combinations: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="145"/>
+        <source>гарантия: %1 из 5</source>
+        <translation>guarantee: %1 of 5</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="146"/>
+        <source>Тиражей: %1</source>
+        <translation>Draws: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="148"/>
+        <source>Лучшее совпадение %1: %2</source>
+        <translation>Best match %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystems.cpp" line="149"/>
+        <source>Блок %1: не выполняется для %2 из %3 тиражей</source>
+        <translation>Block %1: not met for %2 of %3 draws</translation>
     </message>
     <message>
         <location filename="../work/wttr/cli/CliScript.cpp" line="28"/>
@@ -2594,6 +3673,7 @@ The update needs a working Internet connection.</translation>
     </message>
     <message>
         <location filename="../work/wttr/cli/CliScript.cpp" line="121"/>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="204"/>
         <source>Количество тестов (последних тиражей).</source>
         <translation>Number of tests (last draws).</translation>
     </message>
@@ -2614,6 +3694,7 @@ The update needs a working Internet connection.</translation>
     </message>
     <message>
         <location filename="../work/wttr/cli/CliScript.cpp" line="131"/>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="211"/>
         <source>Укажите количество тестов: --count N</source>
         <translation>Give the number of tests: --count N</translation>
     </message>
@@ -2624,6 +3705,7 @@ The update needs a working Internet connection.</translation>
     </message>
     <message>
         <location filename="../work/wttr/cli/CliScript.cpp" line="144"/>
+        <location filename="../work/wttr/cli/CliTables.cpp" line="219"/>
         <source>Количество тестов должно быть от 1 до %1: %2</source>
         <translation>The number of tests must be from 1 to %1: %2</translation>
     </message>
@@ -2646,6 +3728,148 @@ The update needs a working Internet connection.</translation>
         <location filename="../work/wttr/cli/CliScript.cpp" line="183"/>
         <source>Нет строки рейтинга с номером %1.</source>
         <translation>There is no rating row number %1.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="41"/>
+        <source>Ошибка чтения файла конфигурации!
+
+%1</source>
+        <translation>Error reading the configuration file!
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="55"/>
+        <source>Ошибка загрузки списка систем!
+
+%1</source>
+        <translation>Error loading the list of systems!
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="62"/>
+        <source>Список систем библиотеки на сервере.</source>
+        <translation>The list of library systems on the server.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="71"/>
+        <source>Код</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="71"/>
+        <source>Название</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="71"/>
+        <source>Автор</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="71"/>
+        <source>Числа</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="71"/>
+        <source>Блок</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="71"/>
+        <source>Комбинаций</source>
+        <translation>Combinations</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="72"/>
+        <source>Дата создания</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="72"/>
+        <source>Статус</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="72"/>
+        <source>Загрузок</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="72"/>
+        <source>Последняя</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="72"/>
+        <source>Свой</source>
+        <translation>Own</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="73"/>
+        <source>Комментарии</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="73"/>
+        <source>Ссылка</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="83"/>
+        <source>Загружена</source>
+        <translation>Downloaded</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="85"/>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="94"/>
+        <source>Коды систем в библиотеке.</source>
+        <translation>System codes in the library.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="96"/>
+        <source>Загрузить системы из библиотеки в папку Systems.</source>
+        <translation>Download systems from the library into the Systems folder.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="100"/>
+        <source>Укажите коды загружаемых систем.</source>
+        <translation>Give the codes of the systems to download.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="105"/>
+        <source>Некорректный код системы: %1</source>
+        <translation>Invalid system code: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="119"/>
+        <source>Система #%1 не найдена в библиотеке.</source>
+        <translation>System #%1 is not found in the library.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="128"/>
+        <source>Ошибка загрузки системы #%1!
+
+%2</source>
+        <translation>Error downloading system #%1!
+
+%2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="133"/>
+        <source>Удалена: %1</source>
+        <translation>Deleted: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/cli/CliSystemsLibrary.cpp" line="134"/>
+        <source>Загружена: %1</source>
+        <translation>Downloaded: %1</translation>
     </message>
 </context>
 <context>
@@ -3094,7 +4318,7 @@ Please reduce the number of sample length and depth variants in each filter, the
     </message>
     <message>
         <location filename="../work/wttr/net/Extract.cpp" line="94"/>
-        <location filename="../work/wttr/net/NetSettings.cpp" line="122"/>
+        <location filename="../work/wttr/net/NetSettings.cpp" line="126"/>
         <source>&quot;%1&quot; - некорректное целое число</source>
         <translation>&quot;%1&quot; is not a valid integer</translation>
     </message>
@@ -3132,54 +4356,85 @@ Please reduce the number of sample length and depth variants in each filter, the
         <translation>The file &quot;%1&quot; has no certificate in PEM format.</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="321"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="330"/>
         <source>Некорректный адрес: &quot;%1&quot;</source>
         <translation>Invalid address: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="326"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="335"/>
         <source>Не удалось подготовить сетевой запрос.</source>
         <translation>Could not prepare the network request.</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="336"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="345"/>
         <source>Предыдущий сетевой запрос ещё не завершён.</source>
         <translation>The previous network request has not finished yet.</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="454"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="463"/>
         <source>Ответ сервера %1 больше %2 байт: загрузка прервана.</source>
         <translation>The reply of the server %1 is larger than %2 bytes: download stopped.</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="457"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="466"/>
         <source>Не удалось записать данные, полученные от сервера %1: %2</source>
         <translation>Could not write the data received from the server %1: %2</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="461"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="470"/>
         <source>Сервер %1 не отвечает: нет данных %2 мс.</source>
         <translation>The server %1 does not answer: no data for %2 ms.</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="464"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="473"/>
         <source>Ответ сервера %1 не получен целиком за %2 с: загрузка прервана.</source>
         <translation>The reply of the server %1 was not received in full within %2 s: download stopped.</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="469"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="478"/>
         <source>Не удалось установить защищённое соединение с сервером %1: %2</source>
         <translation>Could not establish a secure connection with the server %1: %2</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="473"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="482"/>
         <source>Ошибка связи с сервером %1: %2</source>
         <translation>Error communicating with the server %1: %2</translation>
     </message>
     <message>
-        <location filename="../work/wttr/net/HttpClient.cpp" line="474"/>
+        <location filename="../work/wttr/net/HttpClient.cpp" line="483"/>
         <source>Ошибка связи с сервером %1 через proxy %2:%3: %4</source>
         <translation>Error communicating with the server %1 through the proxy %2:%3: %4</translation>
+    </message>
+</context>
+<context>
+    <name>online</name>
+    <message>
+        <location filename="../work/wttr/online/Conventions.cpp" line="190"/>
+        <source>Ответ сервера оборван: нет закрывающего тега &lt;/result&gt;.</source>
+        <translation>The server reply is cut off: no closing &lt;/result&gt; tag.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/online/Conventions.cpp" line="203"/>
+        <source>Ответ сервера поврежден: нет закрывающего тега &lt;/row&gt;.</source>
+        <translation>The server reply is damaged: no closing &lt;/row&gt; tag.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/online/ServiceClient.cpp" line="22"/>
+        <source>Адрес сервера библиотек не указан. Укажите его в параметрах программы (страница &quot;Сеть&quot;) или ключом ServiceUrl в разделе [NETWORK] файла Vertoma_5x54.ini.</source>
+        <translation>The library server address is not set. Enter it in the program settings (page &quot;Network&quot;) or as the ServiceUrl key in the [NETWORK] section of Vertoma_5x54.ini.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/online/SystemsLibrary.cpp" line="19"/>
+        <source>Некорректное значение &lt;%1&gt; в ответе сервера: &quot;%2&quot;</source>
+        <translation>Invalid value &lt;%1&gt; in the server reply: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>online::SystemsLibrary</name>
+    <message>
+        <location filename="../work/wttr/online/SystemsLibrary.cpp" line="164"/>
+        <source>Сервер не вернул идентификатор системы.</source>
+        <translation>The server did not return the system identifier.</translation>
     </message>
 </context>
 <context>
@@ -3399,6 +4654,7 @@ Please reduce the number of sample length and depth variants in each filter, the
     </message>
     <message>
         <location filename="../work/wttr/stakes/StakeRecord.cpp" line="131"/>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="266"/>
         <source>Комментарий</source>
         <translation>Comment</translation>
     </message>
@@ -3437,8 +4693,81 @@ Please reduce the number of sample length and depth variants in each filter, the
         <translation type="vanished">Unexpected end of the stake file.</translation>
     </message>
     <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="52"/>
+        <source>Регулярная ставка</source>
+        <translation>Regular stake</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="69"/>
+        <source>Размер файла (%1 байт) превышает допустимый для файла регулярных ставок (%2 записей).</source>
+        <translation>The file size (%1 bytes) exceeds the limit for a regular stakes file (%2 records).</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="89"/>
+        <source>Файл регулярных ставок содержит более %1 записей.</source>
+        <translation>The regular stakes file has more than %1 records.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="145"/>
         <source>Запись со индексом %1 в файле данных не найдена!</source>
-        <translation type="vanished">Record with index %1 not found in the data file!</translation>
+        <translation>Record with index %1 not found in the data file!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="168"/>
+        <source>Шаг регулярной ставки &quot;%1&quot; (%2) вне пределов от -54 до 54.</source>
+        <translation>The step of the regular stake &quot;%1&quot; (%2) is outside -54 to 54.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="170"/>
+        <source>Регулярная ставка &quot;%1&quot; повреждена: неизвестный режим %2.</source>
+        <translation>The regular stake &quot;%1&quot; is damaged: unknown mode %2.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="173"/>
+        <source>Для регулярной ставки &quot;%1&quot; нет корректного тиража в точке анализа: %2.</source>
+        <translation>The regular stake &quot;%1&quot; has no valid draw at the analysis point: %2.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="176"/>
+        <source>Текущая комбинация регулярной ставки &quot;%1&quot; некорректна (%2): числа должны быть различными, от 1 до 54.</source>
+        <translation>The current combination of the regular stake &quot;%1&quot; is invalid (%2): the numbers must be different, from 1 to 54.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="227"/>
+        <source>Введена некорректная комбинация!</source>
+        <translation>The combination entered is invalid!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="229"/>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>You must enter a comment!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="231"/>
+        <source>Запись с таким комментарией уже присутствует в списке!
+Выберите другой комментарий.</source>
+        <translation>A record with this comment is already in the list!
+Choose another comment.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="266"/>
+        <source>Стартовая комбинация</source>
+        <translation>Start combination</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="267"/>
+        <source>Шаг</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="267"/>
+        <source>Текущая комбинация</source>
+        <translation>Current combination</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/StakeTables.cpp" line="268"/>
+        <source>Ставок</source>
+        <translation>Stakes</translation>
     </message>
     <message>
         <source>Ошибка переименования / удаления временного файла ставок %1!
@@ -3449,19 +4778,82 @@ Please reduce the number of sample length and depth variants in each filter, the
 %2</translation>
     </message>
     <message>
-        <location filename="../work/wttr/stakes/Systems.cpp" line="50"/>
+        <location filename="../work/wttr/stakes/Systems.cpp" line="39"/>
         <source>Система для %1 чисел не найдена или не загружена на компьютер!</source>
         <translation>The system for %1 numbers is not found or not downloaded to the computer!</translation>
     </message>
     <message>
-        <location filename="../work/wttr/stakes/Systems.cpp" line="70"/>
-        <source>Строка %1 системы содержит меньше пяти чисел: &quot;%2&quot;</source>
-        <translation>Line %1 of the system has fewer than five numbers: &quot;%2&quot;</translation>
+        <location filename="../work/wttr/stakes/Systems.cpp" line="55"/>
+        <source>Файл системы не содержит ни одной комбинации</source>
+        <translation>The system file has no combinations</translation>
     </message>
     <message>
-        <location filename="../work/wttr/stakes/Systems.cpp" line="79"/>
+        <source>Строка %1 системы содержит меньше пяти чисел: &quot;%2&quot;</source>
+        <translation type="vanished">Line %1 of the system has fewer than five numbers: &quot;%2&quot;</translation>
+    </message>
+    <message>
         <source>Строка %1 системы: &quot;%2&quot; - не номер позиции от 1 до %3</source>
-        <translation>Line %1 of the system: &quot;%2&quot; is not a position number from 1 to %3</translation>
+        <translation type="vanished">Line %1 of the system: &quot;%2&quot; is not a position number from 1 to %3</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="49"/>
+        <source>&quot;%1&quot; - не номер позиции от 1 до %2</source>
+        <translation>&quot;%1&quot; is not a position number from 1 to %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="54"/>
+        <source>позиция %1 повторяется</source>
+        <translation>position %1 repeats</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="97"/>
+        <source>меньше пяти чисел</source>
+        <translation>fewer than five numbers</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="103"/>
+        <source>Строка %1 системы (&quot;%2&quot;): %3</source>
+        <translation>Line %1 of the system (&quot;%2&quot;): %3</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="117"/>
+        <source>Файл системы больше %1 МБ</source>
+        <translation>The system file is larger than %1 MB</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="128"/>
+        <source>Не удается открыть файл &quot;%1&quot;: %2</source>
+        <translation>Cannot open the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="150"/>
+        <source>&quot;%1&quot; не является целым числом</source>
+        <translation>&quot;%1&quot; is not an integer</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="158"/>
+        <source>Строка %1 (&quot;%2&quot;): %3</source>
+        <translation>Line %1 (&quot;%2&quot;): %3</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="237"/>
+        <source>Недопустимое количество чисел системы: %1</source>
+        <translation>Invalid number of system numbers: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="239"/>
+        <source>Недопустимый размер блока системы: %1</source>
+        <translation>Invalid system block size: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="244"/>
+        <source>Количество скачанных комбинаций ( %1 ) отличается от ожидаемого значения ( %2 )</source>
+        <translation>The number of downloaded combinations ( %1 ) differs from the expected value ( %2 )</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/stakes/SystemFile.cpp" line="254"/>
+        <source>Не удается создать папку &quot;%1&quot;</source>
+        <translation>Cannot create the folder &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -4204,7 +5596,7 @@ Please reduce the number of sample length and depth variants in each filter, the
 <context>
     <name>ui::ConfigDialog</name>
     <message>
-        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="154"/>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="158"/>
         <source>Некорректный адрес: &quot;%1&quot;
 
 Укажите адрес вида https://имя-сервера[:порт] или оставьте поле пустым.</source>
@@ -4213,22 +5605,32 @@ Please reduce the number of sample length and depth variants in each filter, the
 Enter an address like https://server-name[:port] or leave the field empty.</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="164"/>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="176"/>
+        <source>Имя не может содержать символы &lt; и &gt;.</source>
+        <translation>The name must not contain the characters &lt; and &gt;.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="177"/>
+        <source>Некорректный адрес электронной почты: &quot;%1&quot;</source>
+        <translation>Invalid e-mail address: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="185"/>
         <source>Файл сертификатов</source>
         <translation>Certificate file</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="165"/>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="186"/>
         <source>Сертификаты (*.pem *.crt);;Все файлы (*)</source>
         <translation>Certificates (*.pem *.crt);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="205"/>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="226"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="295"/>
+        <location filename="../work/wttr/ui/ConfigDialog.cpp" line="316"/>
         <source>Некорректное значение: %1!
 
 Укажите любое число от 1 до 9</source>
@@ -4287,6 +5689,45 @@ Enter any number from 1 to 9</translation>
         <location filename="../work/wttr/ui/DrawsPage.cpp" line="26"/>
         <source>Смещение относительно последнего загруженного номера тиража</source>
         <translation>Offset from the last loaded draw</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ExportDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.cpp" line="31"/>
+        <source>Начать экспорт</source>
+        <translation>Start the export</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.cpp" line="32"/>
+        <source>Закрыть окно</source>
+        <translation>Close the window</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.cpp" line="37"/>
+        <source>Загрузить из файла</source>
+        <translation>Load from a file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.cpp" line="40"/>
+        <source>Загрузить параметры экспорта из файла</source>
+        <translation>Load the export settings from a file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.cpp" line="41"/>
+        <source>Сохранить в файле</source>
+        <translation>Save to a file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.cpp" line="44"/>
+        <source>Сохранить параметры экспорта в файле</source>
+        <translation>Save the export settings to a file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/ExportDialog.cpp" line="213"/>
+        <location filename="../work/wttr/ui/ExportDialog.cpp" line="224"/>
+        <source>Ошибка</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -4781,8 +6222,8 @@ Choose another way to stop.</translation>
 <context>
     <name>ui::MainWindow</name>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="100"/>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="141"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="103"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="145"/>
         <source>Архив тиражей</source>
         <translation>Draw archive</translation>
     </message>
@@ -4793,63 +6234,63 @@ Choose another way to stop.</translation>
         <translation>Combinations</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="112"/>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="151"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="115"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="155"/>
         <source>Статистика</source>
         <translation>Statistics</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="112"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="115"/>
         <source>Графики</source>
         <translation>Graphs</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="112"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="115"/>
         <source>Карта</source>
         <translation>Card</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="113"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="116"/>
         <source>Схема</source>
         <translation>Layout</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="113"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="116"/>
         <source>Неделя</source>
         <translation>Week</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="113"/>
-        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="176"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="116"/>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="177"/>
         <source>Ставки</source>
         <translation>Stakes</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="114"/>
-        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="190"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="117"/>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="191"/>
         <source>Рейтинг</source>
         <translation>Rating</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="114"/>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="157"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="117"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="162"/>
         <source>Регуляры</source>
         <translation>Regulars</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="114"/>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="158"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="117"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="163"/>
         <source>Системы</source>
         <translation>Systems</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="115"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="118"/>
         <location filename="../work/wttr/ui/MainWindowScript.cpp" line="131"/>
         <source>Сценарий</source>
         <translation>Script</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="201"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="211"/>
         <source>Ошибка записи параметров программы!
 
 %1</source>
@@ -4858,17 +6299,17 @@ Choose another way to stop.</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="221"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="231"/>
         <source>Вертома 5x54</source>
         <translation>Vertoma 5x54</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="222"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="232"/>
         <source> версия </source>
         <translation> version </translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindow.cpp" line="224"/>
+        <location filename="../work/wttr/ui/MainWindow.cpp" line="234"/>
         <source> [демо]</source>
         <translation> [demo]</translation>
     </message>
@@ -4934,6 +6375,7 @@ Choose another way to stop.</translation>
     </message>
     <message>
         <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="71"/>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="36"/>
         <source>Добавить</source>
         <translation>Add</translation>
     </message>
@@ -4956,6 +6398,7 @@ Choose another way to stop.</translation>
     <message>
         <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="79"/>
         <location filename="../work/wttr/ui/MainWindowScript.cpp" line="77"/>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="43"/>
         <source>Удалить</source>
         <translation>Delete</translation>
     </message>
@@ -4985,63 +6428,108 @@ Choose another way to stop.</translation>
         <translation>&quot;Graphs&quot; page</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="92"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="93"/>
         <source>Вкладка &quot;Карта&quot;</source>
         <translation>&quot;Card&quot; page</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="93"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="94"/>
         <source>Вкладка &quot;Схема&quot;</source>
         <translation>&quot;Layout&quot; page</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="93"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="95"/>
         <source>Вкладка &quot;Неделя&quot;</source>
         <translation>&quot;Week&quot; page</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="94"/>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="21"/>
+        <source>Добавить регулярную ставку</source>
+        <translation>Add a regular stake</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="22"/>
+        <source>Добавить регулярную табличную ставку</source>
+        <translation>Add a regular table stake</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="24"/>
+        <source>Удалить регулярную ставку</source>
+        <translation>Delete the regular stake</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="25"/>
+        <source>Удалить выделенные регулярные табличные ставки</source>
+        <translation>Delete the selected regular table stakes</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="27"/>
+        <source>Сделать ставку по регуляру</source>
+        <translation>Make a stake from the regular rule</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="28"/>
+        <source>Создать ставку по выделенному регуляру</source>
+        <translation>Make a stake from the selected regular rule</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="34"/>
+        <source>Тест регуляров</source>
+        <translation>Test regular rules</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="34"/>
+        <source>Тестирование регулярных ставок</source>
+        <translation>Testing the regular stakes</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="36"/>
         <source>Вкладка &quot;Регуляры&quot;</source>
         <translation>&quot;Regulars&quot; page</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="111"/>
+        <location filename="../work/wttr/ui/MainWindowTables.cpp" line="37"/>
+        <source>Скрыть / показать вкладку &quot;Регулярные ставки&quot;</source>
+        <translation>Hide / show the page &quot;Regular stakes&quot;</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="115"/>
         <source>Справка</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="118"/>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="227"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="122"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="236"/>
         <source>О программе</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="124"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="128"/>
         <source>Файл</source>
         <translation>File</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="125"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="129"/>
         <source>Язык интерфейса</source>
         <translation>Interface language</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="162"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="168"/>
         <source>Вид</source>
         <translation>View</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="174"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="180"/>
         <source>Помощь</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="216"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="225"/>
         <source>Языковый модуль &quot;%1&quot; не найден!</source>
         <translation>Language module &quot;%1&quot; not found!</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="228"/>
+        <location filename="../work/wttr/ui/MainWindowMenus.cpp" line="237"/>
         <source>Вертома 5x54 версия %1
 
 Анализатор лотереи &quot;5 из 54&quot; с ключевым числом.</source>
@@ -5177,6 +6665,7 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
     </message>
     <message>
         <location filename="../work/wttr/ui/MainWindowStat.cpp" line="34"/>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="32"/>
         <location filename="../work/wttr/ui/MainWindowViews.cpp" line="29"/>
         <location filename="../work/wttr/ui/MainWindowViews.cpp" line="41"/>
         <location filename="../work/wttr/ui/MainWindowViews.cpp" line="43"/>
@@ -5394,7 +6883,7 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
         <translation>Relative efficiency values</translation>
     </message>
     <message>
-        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="183"/>
+        <location filename="../work/wttr/ui/MainWindowStakes.cpp" line="184"/>
         <source>Эффективность (столбцы E0..n)</source>
         <translation>Efficiency (columns E0..n)</translation>
     </message>
@@ -5568,6 +7057,112 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
         <source>Автозагрузка при запуске программы</source>
         <translation>Automatic download at program start</translation>
     </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowExport.cpp" line="33"/>
+        <location filename="../work/wttr/ui/MainWindowExport.cpp" line="34"/>
+        <source>Экспорт в Microsoft Excel</source>
+        <translation>Export to Microsoft Excel</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowExport.cpp" line="35"/>
+        <source>Экспорт статистики в Microsoft Excel</source>
+        <translation>Export the statistics to Microsoft Excel</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowExport.cpp" line="36"/>
+        <source>Экспорт рейтинга в Microsoft Excel</source>
+        <translation>Export the rating to Microsoft Excel</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowExport.cpp" line="37"/>
+        <source>Экспорт карты тиражей в Microsoft Excel</source>
+        <translation>Export the draw card to Microsoft Excel</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowExport.cpp" line="38"/>
+        <source>Экспорт схемы в Microsoft Excel</source>
+        <translation>Export the layout to Microsoft Excel</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowExport.cpp" line="39"/>
+        <source>Экспорт ставок в Microsoft Excel</source>
+        <translation>Export the stakes to Microsoft Excel</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowExport.cpp" line="91"/>
+        <source>Тираж</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowExport.cpp" line="95"/>
+        <source>Кол-во</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="29"/>
+        <source>Системная игра</source>
+        <translation>System game</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="29"/>
+        <source>Включить или выключить список систем</source>
+        <translation>Turn the list of systems on or off</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="32"/>
+        <source>Перезагрузить список с сервера</source>
+        <translation>Reload the list from the server</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="34"/>
+        <source>Загрузить</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="34"/>
+        <source>Загрузить выделенные системы</source>
+        <translation>Download the selected systems</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="36"/>
+        <source>Добавить свою систему в список</source>
+        <translation>Add your own system to the list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="41"/>
+        <source>Свойства</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="41"/>
+        <source>Просмотр / редактирование свойств системы</source>
+        <translation>View / edit the system&apos;s properties</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="43"/>
+        <source>Удалить свои системы из списка</source>
+        <translation>Delete your own systems from the list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="46"/>
+        <source>Cистемная игра по списку системы</source>
+        <translation>System game by the system list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="47"/>
+        <source>Системная игра по всем комбинациям выбранной системы (даже если их нет в списке комбинаций)</source>
+        <translation>System game by all combinations of the chosen system (even those not in the combination list)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="50"/>
+        <source>Cистемная игра по списку комбинаций</source>
+        <translation>System game by the combination list</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/MainWindowSystems.cpp" line="51"/>
+        <source>Системная игра только по комбинациям, которые есть и в системе и в списке комбинаций</source>
+        <translation>System game only by the combinations that are both in the system and in the combination list</translation>
+    </message>
 </context>
 <context>
     <name>ui::MultiStakeDialog</name>
@@ -5698,6 +7293,231 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
         <location filename="../work/wttr/ui/StatPage.cpp" line="62"/>
         <source>Тиражей:</source>
         <translation>Draws:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SystemDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="52"/>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="55"/>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="58"/>
+        <source>Текстовые файлы (*.txt);;Все файлы (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="85"/>
+        <source>Закрыть окно</source>
+        <translation>Close the window</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="146"/>
+        <source>гарантия: -</source>
+        <translation>guarantee: -</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="153"/>
+        <source>гарантия: не вычислялась (слишком много комбинаций)</source>
+        <translation>guarantee: not computed (too many combinations)</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="160"/>
+        <source>гарантия: %1 из 5</source>
+        <translation>guarantee: %1 of 5</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="161"/>
+        <source>; заявлен блок %1: </source>
+        <translation>; claimed block %1: </translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="162"/>
+        <source>выполняется для всех %1 тиражей</source>
+        <translation>met for all %1 draws</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="163"/>
+        <source>не выполняется для %1 из %2 тиражей</source>
+        <translation>not met for %1 of %2 draws</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="171"/>
+        <source>Копировать в буфер обмена</source>
+        <translation>Copy to the clipboard</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="173"/>
+        <source>Копировать в буфер обмена Windows</source>
+        <translation>Copy to the clipboard</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="176"/>
+        <source>Вставить из буфера обмена</source>
+        <translation>Paste from the clipboard</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="178"/>
+        <source>Вставить из буфера обмена Windows</source>
+        <translation>Paste from the clipboard</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="183"/>
+        <source>Выделить все</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="185"/>
+        <source>Выделить все комбинации</source>
+        <translation>Select all combinations</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="188"/>
+        <source>Загрузить из файла</source>
+        <translation>Load from a file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="190"/>
+        <source>Загрузить из текстового файла</source>
+        <translation>Load from a text file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="192"/>
+        <source>Сохранить в файле</source>
+        <translation>Save to a file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="194"/>
+        <source>Сохранить в текстовом файле</source>
+        <translation>Save to a text file</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="221"/>
+        <source>Ошибка чтения файла &quot;%1&quot;!</source>
+        <translation>Error reading the file &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="239"/>
+        <source>Ошибка записи файла &quot;%1&quot;!</source>
+        <translation>Error writing the file &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="251"/>
+        <source>Название системы должно быть указано обязательно!</source>
+        <translation>The system name must be given!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="254"/>
+        <source>Указано недопустмое количество используемых чисел!</source>
+        <translation>An invalid number of used numbers is given!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="257"/>
+        <source>Указан недопустмый размер блока!</source>
+        <translation>An invalid block size is given!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="259"/>
+        <source>Имя автора должно быть указано обязательно!</source>
+        <translation>The author&apos;s name must be given!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="261"/>
+        <source>Описание системы должно быть указано обязательно!</source>
+        <translation>The system description must be given!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="263"/>
+        <source>Содержимое системы должно быть указано обязательно!</source>
+        <translation>The content of the system must be given!</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemDialog.cpp" line="268"/>
+        <source>Комбинации системы не соответствуют количеству используемых чисел!</source>
+        <translation>The system&apos;s combinations do not match the number of numbers used!</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SystemsModel</name>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="113"/>
+        <source>Система на этом компьютере</source>
+        <translation>System on this computer</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="130"/>
+        <source>Загружена</source>
+        <translation>Downloaded</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="150"/>
+        <source>Название</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="152"/>
+        <source>Автор</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="154"/>
+        <source>Числа</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="156"/>
+        <source>Блок</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="158"/>
+        <source>Комбинаций</source>
+        <translation>Combinations</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="160"/>
+        <source>Дата создания</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="162"/>
+        <source>Статус</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="164"/>
+        <source>Загрузок</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="166"/>
+        <source>Последняя</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="168"/>
+        <source>Комментарии</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/SystemsModel.cpp" line="170"/>
+        <source>Ссылка</source>
+        <translation>Link</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TableDialog</name>
+    <message>
+        <location filename="../work/wttr/ui/TableDialog.cpp" line="21"/>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/ui/TableDialog.cpp" line="32"/>
+        <source>{...Выделенные комбинации...}</source>
+        <translation>{...Selected combinations...}</translation>
     </message>
 </context>
 <context>
@@ -5874,6 +7694,103 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
         <location filename="../work/wttr/views/SumDistribution.cpp" line="85"/>
         <source>Диапазон %1 (от %2 и выше по оси Y) - суммы %3-%4</source>
         <translation>Range %1 (from %2 up on the Y axis) - sums %3-%4</translation>
+    </message>
+</context>
+<context>
+    <name>xls</name>
+    <message>
+        <location filename="../work/wttr/export/ExportParams.cpp" line="138"/>
+        <source>по правому краю</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/ExportParams.cpp" line="140"/>
+        <source>по центру</source>
+        <translation>centre</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/ExportParams.cpp" line="142"/>
+        <source>по левому краю</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/ExportParams.cpp" line="241"/>
+        <source>Ошибка загрузки параметров экспорта из файла &quot;%1&quot;!
+
+%2</source>
+        <translation>Error loading the export settings from the file &quot;%1&quot;!
+
+%2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/ExportParams.cpp" line="262"/>
+        <source>Ошибка сохранения параметров экспорта в файле &quot;%1&quot;!
+
+%2</source>
+        <translation>Error saving the export settings to the file &quot;%1&quot;!
+
+%2</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="150"/>
+        <source>Лист</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="332"/>
+        <source>Отчет построен: %1.</source>
+        <translation>Report made: %1.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="347"/>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="364"/>
+        <source>Ошибка экспорта данных в Microsoft Excel!
+%1</source>
+        <translation>Error exporting data to Microsoft Excel!
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="358"/>
+        <source>Не удалось переименовать &quot;%1&quot; в &quot;%2&quot;.</source>
+        <translation>Could not rename &quot;%1&quot; to &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>xls::Writer</name>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="175"/>
+        <source>Создание рабочей книги...</source>
+        <translation>Creating the workbook...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="178"/>
+        <source>Не удалось создать рабочую книгу &quot;%1&quot;.</source>
+        <translation>Could not create the workbook &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="190"/>
+        <source>Создание листа...</source>
+        <translation>Creating the sheet...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="194"/>
+        <source>Не удалось создать лист &quot;%1&quot;.</source>
+        <translation>Could not create the sheet &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="205"/>
+        <source>Передача данных в Microsoft Excel...</source>
+        <translation>Transferring data to Microsoft Excel...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="229"/>
+        <source>Форматирование листа...</source>
+        <translation>Formatting the sheet...</translation>
+    </message>
+    <message>
+        <location filename="../work/wttr/export/XlsxWriter.cpp" line="278"/>
+        <source>Подготовка данных для экспорта...</source>
+        <translation>Preparing the data for export...</translation>
     </message>
 </context>
 </TS>
