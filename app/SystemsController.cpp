@@ -42,6 +42,11 @@ void SystemsController::useSettings(const net::NetworkSettings& network)
     setLibrary(network.ServiceUrl.trimmed().isEmpty() ? nullptr : m_online.get());
 }
 
+void SystemsController::setLanguage(int lcid)
+{
+    m_online->setLanguage(lcid);
+}
+
 QString SystemsController::folder() const
 {
     return m_session.folder().file(QStringLiteral("Systems"));

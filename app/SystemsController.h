@@ -25,6 +25,7 @@ struct NetworkSettings;
 
 namespace app {
 
+class OnlineSystemsLibrary;
 class Session;
 
 // The online library of systems as the list needs it.
@@ -76,6 +77,8 @@ public:
     // The user's name and e-mail and the maker's library of the settings: the library takes part
     // only while a service address is set.
     void useSettings(const net::NetworkSettings& network);
+    // The interface language the library requests name (a Windows locale identifier).
+    void setLanguage(int lcid);
     SystemsLibrary* library() const { return m_library; }
     void setUser(const QString& name, const QString& mail);
     const QString& userName() const { return m_userName; }
@@ -131,7 +134,7 @@ private:
 
     Session& m_session;
     SystemsLibrary* m_library = nullptr;
-    std::unique_ptr<SystemsLibrary> m_online; // the service host's library
+    std::unique_ptr<OnlineSystemsLibrary> m_online; // the service host's library
     QString m_userName;
     QString m_userMail;
     bool m_enabled = true;

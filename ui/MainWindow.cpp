@@ -2,6 +2,7 @@
 
 #include "app/Languages.h"
 #include "app/Session.h"
+#include "app/SystemsController.h"
 #include "app/TablesController.h"
 #include "core/DrawArchive.h"
 #include "core/IniFile.h"
@@ -56,6 +57,8 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
     : QMainWindow(parent), m_session(session), m_languages(languages)
 {
     setObjectName(QStringLiteral("TFormMain"));
+    // Library requests name the interface language; changing it restarts the window.
+    m_session.systems().setLanguage(languages.current());
     // Dialogs opened from the window show dates in the interface language.
     setLocale(languages.locale());
     m_helpPath = app::HelpFilePath(session.folder().exeDir(), languages.current());
