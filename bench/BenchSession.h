@@ -44,6 +44,7 @@ public:
     void closeWaitWindow() override {}
     void keepAlive() override {}
     bool editProxy(core::TProxy&) override { return false; }
+    bool editSystem(stakes::tSystemData&, bool) override { return false; }
 };
 
 inline QTemporaryDir& dataDir()
