@@ -345,16 +345,13 @@ bool SystemsController::properties(int row)
         refreshList();
         return true;
     }
-    // A library row: the lines come from the library, or from the file when it cannot be reached.
-    if (m_library) {
-        if (!fetchLines(copy))
-            return false;
-    } else if (current.Local) {
+    // A library row: the lines come from the library; when they cannot be had, from the file on
+    // this computer, else the dialog shows the fields alone.
+    const bool fetched = m_library && fetchLines(copy);
+    if (!fetched && current.Local) {
         QString error;
-        if (!readLocalLines(current, copy.clist, error)) {
-            m_session.showError(tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + error);
-            return false;
-        }
+        if (!readLocalLines(current, copy.clist, error))
+            copy.clist.clear();
     }
     const bool editable = isOwn(current.Data) && m_library;
     if (!m_session.io().editSystem(copy, editable) || !editable)

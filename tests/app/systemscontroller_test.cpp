@@ -351,3 +351,20 @@ TEST_F(SystemsControllerTest, TheSwitchIsStoredAndClearsTheList)
     systems.setEnabled(true);
     EXPECT_EQ(systems.rows().size(), 1u);
 }
+
+TEST_F(SystemsControllerTest, PropertiesFallBackToTheFileWhenTheLibraryFails)
+{
+    m_library.systems = {librarySystem(4, 9, 1, 1, u"other@x"_s)};
+    writeSystem(u"5-09-1_0004.dat"_s, "9 8 7 6 5\r\n");
+    auto session = start();
+    app::SystemsController& systems = session->systems();
+    systems.refreshList();
+    ASSERT_EQ(systems.rows().size(), 1u);
+    ASSERT_TRUE(systems.rows()[0].Local);
+    EXPECT_FALSE(systems.properties(0));
+    EXPECT_EQ(m_io.messageTexts(app::MessageKind::Error).value(0), u"Ошибка загрузки системы #4!\n\nнет такой системы"_s);
+    ASSERT_EQ(m_io.systemStarts.size(), 1);
+    EXPECT_EQ(m_io.systemStarts[0].first.title, u"Система 4"_s);
+    EXPECT_EQ(m_io.systemStarts[0].first.clist, u"09 08 07 06 05\n"_s) << "the file's lines";
+    EXPECT_FALSE(m_io.systemStarts[0].second);
+}

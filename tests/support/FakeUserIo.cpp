@@ -1,7 +1,6 @@
 #include "FakeUserIo.h"
 
 #include "stakes/StakeRecord.h"
-#include "stakes/SystemFile.h"
 #include "stats/StatList.h"
 
 namespace testsupport {
@@ -67,7 +66,7 @@ void FakeUserIo::closeWaitWindow()
 
 bool FakeUserIo::editSystem(stakes::tSystemData& system, bool editable)
 {
-    systemStarts.append({system.title, editable});
+    systemStarts.append({system, editable});
     if (systemEdits.isEmpty())
         return false;
     const auto edit = systemEdits.dequeue();

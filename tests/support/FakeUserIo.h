@@ -8,6 +8,7 @@
 #include "export/ExportParams.h"
 #include "net/NetSettings.h"
 #include "stakes/StakeTables.h"
+#include "stakes/SystemFile.h"
 
 #include <QList>
 #include <QQueue>
@@ -74,7 +75,7 @@ public:
 
     // Each system dialog takes the next edit (empty: cancel); what it was shown is kept.
     QQueue<std::optional<std::function<void(stakes::tSystemData&)>>> systemEdits;
-    QList<std::pair<QString, bool>> systemStarts; // title and whether it was editable
+    QList<std::pair<stakes::tSystemData, bool>> systemStarts; // the record shown and whether editable
     // Answers, taken in order.
     QQueue<bool> answers;
     // Each draw dialog takes the next edit: it changes the record, or is empty to cancel.
