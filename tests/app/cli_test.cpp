@@ -1,5 +1,6 @@
 // The command-line tool, run as a separate process on a data folder of its own.
 
+#include "CliRunner.h"
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
@@ -19,12 +20,7 @@
 
 namespace {
 
-struct CliResult
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using testsupport::CliResult;
 
 class CliTest : public ::testing::Test
 {
@@ -37,14 +33,7 @@ protected:
 
     QString archive() const { return m_dir.filePath(QStringLiteral("Vertoma_5x54.ldr")); }
 
-    CliResult run(const QStringList& args)
-    {
-        QProcess process;
-        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliResult run(const QStringList& args) { return testsupport::RunCli(m_dir.path(), args); }
 
     QTemporaryDir m_dir;
 };

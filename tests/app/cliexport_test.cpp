@@ -1,6 +1,7 @@
 // The tool's word export, run as a separate process on a copy of the real archive; the
 // workbooks it writes are read back and compared with the archive read here.
 
+#include "CliRunner.h"
 #include "TestPaths.h"
 #include "XlsxReader.h"
 #include "core/DrawArchive.h"
@@ -14,12 +15,7 @@
 
 namespace {
 
-struct CliResult
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using testsupport::CliResult;
 
 class CliExportTest : public ::testing::Test
 {
@@ -32,14 +28,7 @@ protected:
         ASSERT_TRUE(core::LoadDrawsFile(archive, m_draws));
     }
 
-    CliResult run(const QStringList& args)
-    {
-        QProcess process;
-        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
-        EXPECT_TRUE(process.waitForFinished(120000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliResult run(const QStringList& args) { return testsupport::RunCli(m_dir.path(), args); }
     testsupport::XlsxBook read(const QString& file)
     {
         testsupport::XlsxBook book;

@@ -1,5 +1,6 @@
 // The filter word of the command-line tool, run as a separate process on a data folder of its own.
 
+#include "CliRunner.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
 #include "core/DrawArchive.h"
@@ -16,12 +17,7 @@ namespace {
 
 using Numbers = std::bitset<55>;
 
-struct CliResult
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using testsupport::CliResult;
 
 class CliFilterTest : public ::testing::Test
 {
@@ -35,14 +31,7 @@ protected:
 
     QString archive() const { return m_dir.filePath(QStringLiteral("Vertoma_5x54.ldr")); }
 
-    CliResult run(const QStringList& args)
-    {
-        QProcess process;
-        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliResult run(const QStringList& args) { return testsupport::RunCli(m_dir.path(), args); }
 
     // The numbers last drawn at least minDepth draws back in the window of n draws ending
     // offset draws before the newest (1 = the newest draw of the window).

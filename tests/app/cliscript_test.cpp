@@ -1,5 +1,6 @@
 // The script words of the command-line tool, run as a separate process.
 
+#include "CliRunner.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
 #include "core/Cp1251.h"
@@ -15,13 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliResult
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split(u'\n', Qt::SkipEmptyParts); }
-};
+using testsupport::CliResult;
 
 class CliScriptTest : public ::testing::Test
 {
@@ -34,14 +29,7 @@ protected:
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    CliResult run(const QStringList& args)
-    {
-        QProcess process;
-        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{u"--data-dir"_s, m_dir.path()} + args);
-        EXPECT_TRUE(process.waitForFinished(120000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliResult run(const QStringList& args) { return testsupport::RunCli(m_dir.path(), args); }
 
     void writeScript(const QString& name, const QStringList& lines)
     {

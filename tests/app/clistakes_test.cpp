@@ -1,5 +1,6 @@
 // The stakes and ratings words of the command-line tool, run as a separate process.
 
+#include "CliRunner.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
 #include "core/DrawArchive.h"
@@ -20,13 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliResult
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split(u'\n', Qt::SkipEmptyParts); }
-};
+using testsupport::CliResult;
 
 class CliStakesTest : public ::testing::Test
 {
@@ -45,14 +40,7 @@ protected:
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    CliResult run(const QStringList& args)
-    {
-        QProcess process;
-        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliResult run(const QStringList& args) { return testsupport::RunCli(m_dir.path(), args); }
 
     std::vector<stakes::TStakeRec> stakesOnDisk() const
     {

@@ -1,6 +1,7 @@
 // The tool's words "systems" and "systems download", run as a separate process against the
 // stand-in service host on 127.0.0.1.
 
+#include "CliRunner.h"
 #include "LiveHost.h"
 #include "TestPaths.h"
 #include "core/Cp1251.h"
@@ -15,12 +16,7 @@
 
 namespace {
 
-struct CliResult
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using testsupport::CliResult;
 
 class CliSystemsLibraryTest : public ::testing::Test
 {
@@ -35,14 +31,7 @@ protected:
         ini.write(cp1251::encode(text));
     }
 
-    CliResult run(const QStringList& args)
-    {
-        QProcess process;
-        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliResult run(const QStringList& args) { return testsupport::RunCli(m_dir.path(), args); }
 
     int publish(const QString& mail, int nums, const QString& title, const QString& lines, int csize)
     {

@@ -1,6 +1,7 @@
 // The regular table stakes words of the command-line tool, run as a separate process on a copy
 // of the real archive.
 
+#include "CliRunner.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
 #include "core/DrawArchive.h"
@@ -21,13 +22,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliResult
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split(u'\n', Qt::SkipEmptyParts); }
-};
+using testsupport::CliResult;
 
 class CliTablesTest : public ::testing::Test
 {
@@ -43,14 +38,7 @@ protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString tablesFile() const { return path(u"Vertoma_5x54.ltb"_s); }
 
-    CliResult run(const QStringList& args)
-    {
-        QProcess process;
-        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
-        EXPECT_TRUE(process.waitForFinished(120000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliResult run(const QStringList& args) { return testsupport::RunCli(m_dir.path(), args); }
 
     std::vector<stakes::TStakeRec> stakesOnDisk() const
     {

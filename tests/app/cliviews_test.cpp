@@ -1,6 +1,7 @@
 // The tool's words of the analysis pages, run as a separate process on a copy of the real
 // archive; their output is checked against plain loops over the archive read here.
 
+#include "CliRunner.h"
 #include "TestPaths.h"
 #include "core/DrawArchive.h"
 #include "core/TextForms.h"
@@ -37,11 +38,8 @@ protected:
 
     CliResult run(const QStringList& args)
     {
-        QProcess process;
-        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split(u'\n'),
-                QString::fromUtf8(process.readAllStandardError())};
+        const testsupport::CliResult r = testsupport::RunCli(m_dir.path(), args);
+        return {r.exitCode, r.out.split(u'\n'), r.err};
     }
     const core::TDrawRec& draw(int fromNewest) const { return m_draws[m_draws.size() - 1 - std::size_t(fromNewest)]; }
     static int sumOf(const core::TDrawRec& d)

@@ -1,6 +1,7 @@
 // The tool's words "draws download", "draws export" and "draws import", run as a separate process
 // against a results site on 127.0.0.1.
 
+#include "CliRunner.h"
 #include "LocalServers.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
@@ -15,12 +16,7 @@
 
 namespace {
 
-struct CliResult
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using testsupport::CliResult;
 
 class CliWebTest : public ::testing::Test
 {
@@ -42,14 +38,7 @@ protected:
                       .toUtf8());
     }
 
-    CliResult run(const QStringList& args)
-    {
-        QProcess process;
-        process.start(QStringLiteral(VERTOMA_CLI_PATH), QStringList{QStringLiteral("--data-dir"), m_dir.path()} + args);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliResult run(const QStringList& args) { return testsupport::RunCli(m_dir.path(), args); }
 
     core::TDrawsArray archive() const
     {
