@@ -26,6 +26,7 @@
 
 namespace combos {
 struct TFilterPart;
+class FilterRunHooks;
 }
 
 namespace app {
@@ -147,7 +148,11 @@ private:
     void runLine(int index, const QString& line);
     // False when the run must not go on with this line.
     bool startList(const scripts::TScriptHeader& header);
+    // Makes the start list that startList left as positions; the number of its combinations.
+    void startListMake();
+    std::size_t startCount() const;
     void applyVariant(const std::array<combos::TFilterPart, 7>& rec, const scripts::TScriptHeader& header);
+    void applyOnPositions(const std::array<combos::TFilterPart, 7>& rec, combos::FilterRunHooks& hooks);
     void makeStakes(const scripts::TScriptHeader& header, int line, const QString& filtersText,
                     const QString& comment, int variant);
     void stake(const core::TComb& comb, const QString& comment, bool newOnly, bool bulk);

@@ -36,6 +36,51 @@ QString banner(const QString& text, char fill)
     return text.leftJustified(kRuleWidth, QLatin1Char(fill));
 }
 
+// The positions of the list that a filter keeps. Its verdict on each position is worked out once
+// per selection and kept: the first time, or when most positions are new, over the whole full
+// list; otherwise over the new positions only.
+combos::CombSubset KeptPositions(ScriptRunCache& cache, Session::FilterChoice& choice, const combos::CombSubset& list)
+{
+    std::string key;
+    const auto add = [&key](const void* data, std::size_t size) { key.append(static_cast<const char*>(data), size); };
+    const std::int32_t head[3] = {choice.Method, choice.Last, (choice.Exclude ? 1 : 0) | (choice.Sorted ? 2 : 0)};
+    add(head, sizeof head);
+    for (const core::TStatDrawRec& r : choice.Values)
+        add(&r.Key, sizeof r.Key);
+    auto found = cache.verdicts.find(key);
+    if (found == cache.verdicts.end()) {
+        // A script with very many different selections keeps only the newest verdicts.
+        constexpr std::size_t kVerdictBytes = std::size_t{256} << 20;
+        const std::size_t bytes = 2 * list.bytes();
+        if (cache.verdictBytes + bytes > kVerdictBytes) {
+            cache.verdicts.clear();
+            cache.verdictBytes = 0;
+        }
+        cache.verdictBytes += bytes;
+        found = cache.verdicts.emplace(std::move(key), ScriptRunCache::Verdict()).first;
+    }
+    ScriptRunCache::Verdict& v = found->second;
+    const combos::CombSubset unasked = v.Asked.valid() ? list.without(v.Asked) : list;
+    if (unasked.count() > 0) {
+        const core::TCombsArray& full = cache.full;
+        choice.Stat->LoadDraws(-1, choice.Last, choice.Sorted);
+        if (!v.Asked.valid() && 2 * unasked.count() < full.size()) {
+            v.Kept = unasked.filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full,
+                                      cache.scratch);
+            v.Asked = unasked;
+        } else if (2 * unasked.count() < full.size()) {
+            v.Kept |= unasked.filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full,
+                                       cache.scratch);
+            v.Asked |= unasked;
+        } else {
+            v.Kept = combos::CombSubset::Filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted,
+                                                  choice.Last, full);
+            v.Asked = combos::CombSubset::All(full.size());
+        }
+    }
+    return list & v.Kept;
+}
+
 } // namespace
 
 // The run as the filters see it: the log, the stop flag, the status, the saved coefficients and
@@ -56,8 +101,9 @@ public:
     void requestStop() override { m_c.m_stop = true; }
     void progress(const QString& text) override { m_c.m_session.showStatus(text); }
     const core::TCdlData* savedCdl() override { return &m_c.m_savedCdl; }
-    std::vector<views::StatTableRow> tableRows(int method, const views::StatTableParams& params,
-                                               const std::function<std::vector<views::StatTableRow>()>& compute) override
+    std::vector<views::StatTableRow>
+    tableRows(int method, const views::StatTableParams& params,
+              const std::function<std::vector<views::StatTableRow>()>& compute) override
     {
         if (!m_c.m_caching || !m_c.m_cache)
             return compute();
@@ -128,7 +174,8 @@ void ScriptController::logStart()
     m_logPath.clear();
     if (m_logEnabled)
         m_logPath = m_session.folder().file(
-            QStringLiteral("ScriptLog_%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"))));
+            QStringLiteral("ScriptLog_%1.txt")
+                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"))));
 }
 
 void ScriptController::log(const QString& text)
@@ -214,7 +261,8 @@ bool ScriptController::run()
     begin(1);
     const auto offsetLines = [this] {
         log(rule('='));
-        log(banner(tr("=== Выполнение сценария для смещения %1 ").arg(m_session.drawsOffset(), 6, 10, QLatin1Char('0')), '='));
+        log(banner(tr("=== Выполнение сценария для смещения %1 ").arg(m_session.drawsOffset(), 6, 10, QLatin1Char('0')),
+                   '='));
         log(rule('='));
     };
     offsetLines();
@@ -283,6 +331,9 @@ void ScriptController::runAll()
     if (m_cache) {
         m_cache->excluded.clear();
         m_cache->chain.clear();
+        m_cache->excludedPositions.clear();
+        m_cache->verdicts.clear();
+        m_cache->verdictBytes = 0;
     }
     m_savedCdl = m_session.config().CDL;
     for (int i = 0; i < m_lines.size(); ++i) {
@@ -346,7 +397,8 @@ void ScriptController::runLine(int index, const QString& line)
             log(tr("Создание начального списка комбинаций..."));
             if (!startList(header))
                 return;
-            log(tr("Количество комбинаций в списке: %1").arg(m_session.combs().size()));
+            log(tr("Количество комбинаций в списке: %1").arg(startCount()));
+            startListMake();
             const int before = m_session.stakes().runStakes();
             makeStakes(header, lineNo, headerShort, comment, 0);
             report(0, before);
@@ -367,7 +419,7 @@ void ScriptController::runLine(int index, const QString& line)
             log(tr("Создание начального списка комбинаций..."));
             if (!startList(header))
                 return;
-            log(tr("Количество комбинаций в списке: %1").arg(m_session.combs().size()));
+            log(tr("Количество комбинаций в списке: %1").arg(startCount()));
             // The variant that comes next decides which of this one's steps are worth keeping.
             m_nextVariant = variants.empty() ? nullptr : &variants.front();
             applyVariant(rec, header);
@@ -402,8 +454,19 @@ void ScriptController::runLine(int index, const QString& line)
 
 bool ScriptController::startList(const scripts::TScriptHeader& header)
 {
+    // While the full list is generated in ascending order, the start list of a variant is kept as
+    // positions of it and the list itself is made only when the filters are through.
+    const bool positions = m_caching && m_cache && m_cache->hasFull && m_cache->fullAscending;
+    if (m_cache) {
+        m_cache->start = combos::CombSubset();
+        m_cache->startPending = false;
+    }
     if (header.StartList == scripts::StartFull || header.StartList == scripts::StartExcl) {
-        if (m_caching && m_cache && m_cache->hasFull) {
+        if (positions) {
+            m_session.combsReplace(core::TCombsArray());
+            m_cache->start = combos::CombSubset::All(m_cache->full.size());
+            m_cache->startPending = true;
+        } else if (m_caching && m_cache && m_cache->hasFull) {
             m_session.combsReplace(m_cache->full);
         } else {
             if (!m_session.combsGenerate(m_session.genSettings(), true)) {
@@ -415,15 +478,41 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
                 m_cache->full = m_session.combs();
                 m_cache->fullAscending = combos::IsStrictlyAscending(m_cache->full);
                 m_cache->hasFull = true;
+                if (m_cache->fullAscending)
+                    m_cache->start = combos::CombSubset::All(m_cache->full.size());
             }
         }
-        if (pollStop())
+        if (pollStop()) {
+            startListMake();
             return false;
+        }
     }
     if (header.StartList == scripts::StartExcl && header.ExcludeCount > 0) {
         const int offset = m_session.drawsOffset();
         const std::pair<int, int> key{offset, header.ExcludeCount};
-        if (m_caching && m_cache) {
+        if (m_caching && m_cache && m_cache->fullAscending) {
+            const auto found = m_cache->excludedPositions.find(key);
+            const int last = int(m_session.draws().size()) - 1 - offset;
+            const int first = std::max(0, last - header.ExcludeCount + 1);
+            std::optional<std::vector<std::size_t>> drawn;
+            if (found != m_cache->excludedPositions.end()) {
+                m_cache->start = found->second;
+            } else if (positions && (drawn = combos::DrawnPositions(m_cache->full, m_session.draws(), first, last))) {
+                // The drawn combinations are looked up and the list stays positions.
+                m_cache->start = combos::CombSubset::AllBut(m_cache->full.size(), *drawn);
+                m_cache->excludedPositions.emplace(key, m_cache->start);
+                std::vector<combos::FilterHistoryRow> history = m_session.filterHistory();
+                history.push_back(combos::ExcludedDrawsHistoryRow(header.ExcludeCount, m_cache->start.count()));
+                m_session.combsRestoreState(core::TCombsArray(), std::move(history));
+            } else {
+                startListMake();
+                m_session.combsSaveUndo(true);
+                m_session.combsExcludeDraws(header.ExcludeCount, true);
+                m_cache->start = combos::CombSubset::OfSorted(m_cache->full, m_session.combs());
+                if (m_cache->start.valid())
+                    m_cache->excludedPositions.emplace(key, m_cache->start);
+            }
+        } else if (m_caching && m_cache) {
             const auto found = m_cache->excluded.find(key);
             if (found != m_cache->excluded.end()) {
                 m_session.combsReplace(found->second);
@@ -437,12 +526,32 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
             m_session.combsExcludeDraws(header.ExcludeCount);
             m_session.combsBufferSave(offset, header.ExcludeCount);
         }
-        if (pollStop())
+        if (pollStop()) {
+            startListMake();
             return false;
+        }
     }
     if (header.ClearStakes)
         m_session.stakes().clearForRun();
     return true;
+}
+
+void ScriptController::startListMake()
+{
+    if (!m_cache || !m_cache->startPending)
+        return;
+    m_cache->startPending = false;
+    core::TCombsArray combs;
+    if (m_cache->start.count() == m_cache->full.size())
+        combs = m_cache->full;
+    else
+        m_cache->start.extract(m_cache->full, combs);
+    m_session.combsRestoreState(std::move(combs), std::vector<combos::FilterHistoryRow>(m_session.filterHistory()));
+}
+
+std::size_t ScriptController::startCount() const
+{
+    return m_cache && m_cache->startPending ? m_cache->start.count() : m_session.combs().size();
 }
 
 void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts::TScriptHeader& header)
@@ -450,9 +559,15 @@ void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts
     ScriptRunHooks hooks(*this);
     // The current list is the previous variant's end: nothing is shared.
     if (!m_caching || !m_cache || header.StartList == scripts::StartCurrent) {
+        startListMake();
         m_session.filterRecApply(rec, hooks);
         return;
     }
+    if (m_cache->start.valid()) {
+        applyOnPositions(rec, hooks);
+        return;
+    }
+    startListMake();
     // The places this variant shares with the next one, from the first place on.
     int shared = 0;
     if (m_nextVariant)
@@ -488,6 +603,72 @@ void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts
     chain.resize(std::min(chain.size(), depth));
 }
 
+// The steps of filterRecApply over positions of the full list while the filters select all their
+// rows at once: such a filter's selection does not depend on the list, so its verdict on every
+// combination of the full list is worked out once per analysis point and each variant only
+// intersects verdicts. The log, the history and the list come out as the plain steps give them;
+// from the first filter that walks row by row on, the plain steps go on with the list itself.
+void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::FilterRunHooks& hooks)
+{
+    const core::TCombsArray& full = m_cache->full;
+    combos::CombSubset list = m_cache->start;
+    std::vector<combos::FilterHistoryRow> history = m_session.filterHistory();
+    const auto log = [&](const QString& text) {
+        if (hooks.logging())
+            hooks.log(text);
+    };
+    // The list as far as the filters got, made also when one of them fails.
+    const auto make = [&] {
+        m_cache->startPending = false;
+        core::TCombsArray combs;
+        list.extract(full, combs);
+        m_session.combsRestoreState(std::move(combs), std::move(history));
+    };
+    int place = 0;
+    try {
+        for (; place < combos::kFilterPlaces; ++place) {
+            if (hooks.stopRequested())
+                break;
+            const combos::TFilterPart& part = rec[std::size_t(place)];
+            if (list.count() <= 1 || !part.Enabled)
+                continue;
+            if (!part.MultiSelect)
+                break;
+            std::optional<Session::FilterChoice> choice = m_session.filterChoose(part, hooks);
+            if (!choice)
+                continue;
+            log(combos::FilterNarrowLogText(part.Keep));
+            if (choice->Values.empty()) {
+                log(combos::FilterCountLogText(list.count()));
+                continue;
+            }
+            combos::CombSubset narrowed = KeptPositions(*m_cache, *choice, list);
+            const std::size_t left = narrowed.count();
+            history.push_back(
+                {choice->Name, choice->Texts.join(QStringLiteral("; ")), std::int64_t(left),
+                 part.Keep ? combos::FilterHistoryRow::Kind::Kept : combos::FilterHistoryRow::Kind::Removed});
+            log(combos::FilterCountLogText(left));
+            if (left == 0) {
+                log(combos::FilterUndoLogText());
+                history.push_back(combos::UndoHistoryRow(std::int64_t(list.count())));
+            } else {
+                list = std::move(narrowed);
+            }
+        }
+    } catch (...) {
+        make();
+        throw;
+    }
+    make();
+    for (; place < combos::kFilterPlaces; ++place) {
+        if (hooks.stopRequested())
+            return;
+        const combos::TFilterPart& part = rec[std::size_t(place)];
+        if (m_session.combs().size() > 1 && part.Enabled)
+            m_session.filterApply(part, hooks);
+    }
+}
+
 void ScriptController::stake(const core::TComb& comb, const QString& comment, bool newOnly, bool bulk)
 {
     m_session.stakes().scriptStakeAdd(core::ValueSetFromComb(comb), comment, newOnly, bulk);
@@ -507,10 +688,11 @@ void ScriptController::makeStakes(const scripts::TScriptHeader& header, int line
         m_stop = true;
         m_lastEnd = RunEnd::Stopped;
         log(tr("{!} Сценарий остановлен!"));
-        m_session.showWarning(tr("Выполнение сценария прервано, т.к. после применения всех фильтров в списке комбинаций "
-                                 "их осталось более одной: %1!\n\nФильтры: %2")
-                                  .arg(count)
-                                  .arg(stakeComment));
+        m_session.showWarning(
+            tr("Выполнение сценария прервано, т.к. после применения всех фильтров в списке комбинаций "
+               "их осталось более одной: %1!\n\nФильтры: %2")
+                .arg(count)
+                .arg(stakeComment));
         return;
     }
     if (count > 1 && mode == scripts::ResultSkip) {
@@ -561,7 +743,9 @@ void ScriptController::makeStakes(const scripts::TScriptHeader& header, int line
             }
             const QString name = QFileInfo(system.File).completeBaseName();
             const bool filtered = mode == scripts::ResultSystemCombs;
-            log(filtered ? tr("{#} Системная игра для %1 чисел [система * комбинации]: загружен файл \"%2\"").arg(n).arg(name)
+            log(filtered ? tr("{#} Системная игра для %1 чисел [система * комбинации]: загружен файл \"%2\"")
+                               .arg(n)
+                               .arg(name)
                          : tr("{#} Системная игра для %1 чисел [все система]: загружен файл \"%2\"").arg(n).arg(name));
             // Which combinations the list holds, by rank: a system of thousands of lines against a
             // list of millions is then a lookup per line, not a search.

@@ -4,10 +4,12 @@
 // whole run, so these give the same as computing them again.
 
 #include "combos/CombList.h"
+#include "combos/CombSubset.h"
 #include "combos/Filters.h"
 #include "views/StatTable.h"
 
 #include <map>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -17,8 +19,8 @@ using TableKey = std::tuple<int, int, int, bool, long double, long double, long 
 
 inline TableKey tableKey(int method, const views::StatTableParams& p)
 {
-    return {method, p.Window, p.DrawsOffset, p.Sorted, p.Cdl.Count, p.Cdl.Deviation, p.Cdl.Level, p.Cdl.UsePercents,
-            p.Cdl.UseAbsValues};
+    return {method,          p.Window,    p.DrawsOffset,     p.Sorted,          p.Cdl.Count,
+            p.Cdl.Deviation, p.Cdl.Level, p.Cdl.UsePercents, p.Cdl.UseAbsValues};
 }
 
 // What a run keeps while it goes; see the class comment of the controller.
@@ -43,6 +45,23 @@ public:
         QStringList Log;
     };
     std::vector<Step> chain;
+
+    // When the full list is generated in ascending order, a line's list is a part of it: the
+    // start list as positions of the full list, and each filter's verdict on the positions it
+    // was asked about, per statistic, selection and analysis point (kept for one analysis point
+    // at a time).
+    struct Verdict
+    {
+        combos::CombSubset Asked;
+        combos::CombSubset Kept;
+    };
+    combos::CombSubset start;
+    // The session's list is not the start list yet: it is made from the positions when needed.
+    bool startPending = false;
+    std::map<std::pair<int, int>, combos::CombSubset> excludedPositions;
+    std::map<std::string, Verdict> verdicts;
+    std::size_t verdictBytes = 0;
+    core::TCombsArray scratch;
 };
 
 } // namespace app

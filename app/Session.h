@@ -20,6 +20,7 @@
 #include <array>
 #include <bitset>
 #include <memory>
+#include <optional>
 
 namespace app {
 
@@ -288,6 +289,23 @@ public:
     // that the condition converts is not a number.
     void filterApply(const combos::TFilterPart& part, combos::FilterRunHooks& hooks);
     void filterApply(const combos::TFilterPart& part);
+    // What a filter that selects all its rows at once narrows the list by: its statistic with
+    // the draws loaded for the pass, the selected rows in table order and their texts. The
+    // selection depends on the draws alone, not on the list.
+    struct FilterChoice
+    {
+        int Method = -1;
+        std::unique_ptr<stats::TCustomStat> Stat;
+        core::TStatDrawArray Values;
+        QStringList Texts;
+        QString Name;
+        bool Exclude = false;
+        bool Sorted = false;
+        int Last = 0;
+    };
+    // The steps of filterApply for a multi-select part up to the narrowing, with their log
+    // lines; nothing when the run was stopped meanwhile. Throws as filterApply does.
+    std::optional<FilterChoice> filterChoose(const combos::TFilterPart& part, combos::FilterRunHooks& hooks);
     // Applies the enabled places in order while the list holds more than one combination.
     void filterRecApply(const combos::TFilterRec& rec, combos::FilterRunHooks& hooks);
     void filterRecApply(const combos::TFilterRec& rec);
@@ -295,6 +313,7 @@ public:
     void combsReplace(const core::TCombsArray& combs);
     // Puts back a list and its history as a run had them before: nothing to undo.
     void combsRestoreState(const core::TCombsArray& combs, const std::vector<combos::FilterHistoryRow>& history);
+    void combsRestoreState(core::TCombsArray&& combs, std::vector<combos::FilterHistoryRow>&& history);
     // The filter dialog on an item, which is replaced by the edited one; false when cancelled.
     bool filterDialog(combos::TFilterItem& item);
     // ---- end of the filter conditions
@@ -329,6 +348,9 @@ signals:
     void statusTextChanged(const QString& text);
 
 private:
+    struct FilterTable;
+    std::optional<FilterTable> filterTable(const combos::TFilterPart& part, combos::FilterRunHooks& hooks);
+
     void readWindowState();
     void loadConfiguration();
     void statListLoadNames();

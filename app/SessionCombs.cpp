@@ -116,7 +116,8 @@ void Session::combsExcludeDraws(int n, bool ascendingSource)
                        .arg(n)
                            .arg(percentText(percent)));
         });
-    filterHistoryAdd(true, tr("Последние тиражи"), QString::number(n));
+    m_history.push_back(combos::ExcludedDrawsHistoryRow(n, m_combs.size()));
+    emit filterHistoryChanged();
     combsRefresh();
     showStatus(QString());
 }
@@ -206,11 +207,7 @@ void Session::filterHistoryAdd(bool removed, const QString& name, const QString&
 
 void Session::filterHistoryAddUndo()
 {
-    combos::FilterHistoryRow row;
-    row.Name = tr("Отмена последней операции");
-    row.Count = std::int64_t(m_combs.size());
-    row.Icon = combos::FilterHistoryRow::Kind::Undone;
-    m_history.push_back(row);
+    m_history.push_back(combos::UndoHistoryRow(std::int64_t(m_combs.size())));
     emit filterHistoryChanged();
 }
 

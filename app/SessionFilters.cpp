@@ -15,13 +15,24 @@ void Session::filterApply(const combos::TFilterPart& part)
     filterApply(part, hooks);
 }
 
-void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
+// The table of a filter's method, ordered by its column, with the statistic that tests it.
+struct Session::FilterTable
 {
-    const auto log = [&](const QString& line) {
-        if (hooks.logging())
-            hooks.log(line);
-    };
+    int Method = -1;
+    std::vector<views::StatTableRow> Rows;
+    std::unique_ptr<stats::TCustomStat> Stat;
+    QString Name;
 
+    views::TStatValues values(int index) const
+    {
+        views::TStatValues v = views::StatRowText(Rows[std::size_t(index)]);
+        v.Value = Stat->ListValue(v.ValueText);
+        return v;
+    }
+};
+
+std::optional<Session::FilterTable> Session::filterTable(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
+{
     // The method must be one the statistics selector offers.
     const int method = combos::FilterMethodIndex(m_statList, p.Method, p.MethodCode);
     const std::vector<int> offered = m_statList.SelectorMethods(false);
@@ -32,16 +43,18 @@ void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& 
                                      "метод расчета либо использовали сценарий от другой модификации программы.")
                                       .arg(code, caption));
     }
-    const QString selectorText = m_statList.GetDisplayName(method, true);
-    log(tr("Анализ тиражей и расчет статистики \"%1\" для выборки в %2 тиражей...")
-            .arg(selectorText)
-            .arg(p.DrawsCount));
+    FilterTable t;
+    t.Method = method;
+    t.Name = m_statList.GetDisplayName(method, true);
+    if (hooks.logging())
+        hooks.log(
+            tr("Анализ тиражей и расчет статистики \"%1\" для выборки в %2 тиражей...").arg(t.Name).arg(p.DrawsCount));
 
     // The table over the filter's draws, with its own weight coefficients or those of the run.
     views::StatTableParams params = statParams(p.DrawsCount);
     const core::TCdlData* saved = hooks.savedCdl();
     params.Cdl = p.CdlOverride ? p.Cdl : (saved ? *saved : config().CDL);
-    std::vector<views::StatTableRow> rows = hooks.tableRows(method, params, [&] {
+    t.Rows = hooks.tableRows(method, params, [&] {
         showStatus(tr("Анализ тиражей и расчет статистики..."));
         const auto tableStat = m_statList.CreateStat(method);
         views::FullSetCounts counts;
@@ -52,82 +65,104 @@ void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& 
         showStatus(QString());
         return computed;
     });
-    views::SortStatRows(rows, p.SortColumn, true);
+    views::SortStatRows(t.Rows, p.SortColumn, true);
 
     if (hooks.stopRequested())
-        return;
+        return std::nullopt;
     if (hooks.logging())
-        for (const views::StatTableRow& row : rows)
+        for (const views::StatTableRow& row : t.Rows)
             hooks.log(combos::FilterRowLogText(views::StatRowText(row)));
+    t.Stat = m_statList.CreateStat(method);
+    return t;
+}
 
-    const auto stat = m_statList.CreateStat(method);
-    const int count = int(rows.size());
-    const auto rowValues = [&](int index) {
-        views::TStatValues v = views::StatRowText(rows[std::size_t(index)]);
-        v.Value = stat->ListValue(v.ValueText);
-        return v;
-    };
-    const auto stepLine = [&](int step, const views::TStatValues& v) {
-        log(tr("Шаг %1. Выделение строки: %2").arg(step, 3, 10, QLatin1Char('0')).arg(combos::FilterRowLogText(v)));
+std::optional<Session::FilterChoice> Session::filterChoose(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
+{
+    std::optional<FilterTable> t = filterTable(p, hooks);
+    if (!t)
+        return std::nullopt;
+    // Every visited row counts as a step; the list is narrowed once by all selected rows.
+    const int count = int(t->Rows.size());
+    std::vector<bool> selected(std::size_t(count), false);
+    int steps = 0;
+    for (int k = 0; k < count; ++k) {
+        if (hooks.stopRequested())
+            return std::nullopt;
+        const int index = p.BottomUp ? count - 1 - k : k;
+        const views::TStatValues v = t->values(index);
+        if (combos::StopRuleReached(p, v, steps))
+            break;
+        if (combos::RowConditionTest(p, v)) {
+            selected[std::size_t(index)] = true;
+            if (hooks.logging())
+                hooks.log(combos::FilterStepLogText(steps + 1, v));
+        }
+        ++steps;
+    }
+    // The selection is handed over in table order, whichever way it was walked.
+    FilterChoice choice;
+    for (int i = 0; i < count; ++i) {
+        if (selected[std::size_t(i)]) {
+            choice.Values.push_back(t->Rows[std::size_t(i)].Rec);
+            choice.Texts << t->Rows[std::size_t(i)].Cells[views::ColValue];
+        }
+    }
+    choice.Method = t->Method;
+    choice.Stat = std::move(t->Stat);
+    choice.Name = t->Name;
+    choice.Exclude = !p.Keep;
+    choice.Sorted = m_state.SortedDraws;
+    choice.Last = std::max(0, int(m_draws.size()) - 1 - m_drawsOffset);
+    return choice;
+}
+
+void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
+{
+    const auto log = [&](const QString& line) {
+        if (hooks.logging())
+            hooks.log(line);
     };
     // One narrowing step over the given rows; true when it emptied the list and was undone.
-    const auto narrow = [&](const core::TStatDrawArray& values, const QStringList& texts) {
-        log(p.Keep ? tr("Оставляем выделенные значения...") : tr("Удаляем выделенные значения..."));
-        combsNarrowByValues(*stat, values, texts.join(QStringLiteral("; ")), selectorText, !p.Keep);
-        log(tr("Количество комбинаций в списке: %1").arg(m_combs.size()));
+    const auto narrow = [&](stats::TCustomStat& stat, const QString& name, const core::TStatDrawArray& values,
+                            const QStringList& texts) {
+        log(combos::FilterNarrowLogText(p.Keep));
+        combsNarrowByValues(stat, values, texts.join(QStringLiteral("; ")), name, !p.Keep);
+        log(combos::FilterCountLogText(m_combs.size()));
         if (!m_combs.empty())
             return false;
-        log(tr("{UNDO} Откат изменений..."));
+        log(combos::FilterUndoLogText());
         combsRestoreUndo(false);
         filterHistoryAddUndo();
         return true;
     };
 
-    int steps = 0;
     if (p.MultiSelect) {
-        // Every visited row counts as a step; the list is narrowed once by all selected rows.
-        std::vector<bool> selected(std::size_t(count), false);
-        for (int k = 0; k < count; ++k) {
-            if (hooks.stopRequested())
-                return;
-            const int index = p.BottomUp ? count - 1 - k : k;
-            const views::TStatValues v = rowValues(index);
-            if (combos::StopRuleReached(p, v, steps))
-                break;
-            if (combos::RowConditionTest(p, v)) {
-                selected[std::size_t(index)] = true;
-                stepLine(steps + 1, v);
-            }
-            ++steps;
-        }
-        // The selection is handed over in table order, whichever way it was walked.
-        core::TStatDrawArray values;
-        QStringList texts;
-        for (int i = 0; i < count; ++i) {
-            if (selected[std::size_t(i)]) {
-                values.push_back(rows[std::size_t(i)].Rec);
-                texts << rows[std::size_t(i)].Cells[views::ColValue];
-            }
-        }
-        narrow(values, texts);
+        std::optional<FilterChoice> choice = filterChoose(p, hooks);
+        if (choice)
+            narrow(*choice->Stat, choice->Name, choice->Values, choice->Texts);
         return;
     }
 
+    std::optional<FilterTable> t = filterTable(p, hooks);
+    if (!t)
+        return;
     // Row by row: one step per matching row; only the steps that leave combinations count.
+    const int count = int(t->Rows.size());
+    int steps = 0;
     for (int k = 0; k < count; ++k) {
         if (hooks.stopRequested())
             break;
         const int index = p.BottomUp ? count - 1 - k : k;
-        const views::TStatValues v = rowValues(index);
+        const views::TStatValues v = t->values(index);
         if (p.StopMode == combos::StopListCount && std::int64_t(p.StopValue) >= std::int64_t(m_combs.size()))
             break;
         if (combos::StopRuleReached(p, v, steps))
             break;
         if (!combos::RowConditionTest(p, v))
             continue;
-        stepLine(steps + 1, v);
-        const views::StatTableRow& row = rows[std::size_t(index)];
-        if (narrow(core::TStatDrawArray{row.Rec}, QStringList{row.Cells[views::ColValue]})) {
+        log(combos::FilterStepLogText(steps + 1, v));
+        const views::StatTableRow& row = t->Rows[std::size_t(index)];
+        if (narrow(*t->Stat, t->Name, core::TStatDrawArray{row.Rec}, QStringList{row.Cells[views::ColValue]})) {
             if (p.StopMode == combos::StopUntilEmpty)
                 break;
         } else {
@@ -157,6 +192,15 @@ void Session::combsRestoreState(const core::TCombsArray& combs, const std::vecto
     m_combs = combs;
     m_undo.clear();
     m_history = history;
+    emit filterHistoryChanged();
+    combsRefresh();
+}
+
+void Session::combsRestoreState(core::TCombsArray&& combs, std::vector<combos::FilterHistoryRow>&& history)
+{
+    m_combs = std::move(combs);
+    m_undo.clear();
+    m_history = std::move(history);
     emit filterHistoryChanged();
     combsRefresh();
 }

@@ -37,6 +37,25 @@ QString GenModeCaption(int mode)
     return QCoreApplication::translate("combos", kModeCaptions[mode]);
 }
 
+FilterHistoryRow UndoHistoryRow(std::int64_t count)
+{
+    FilterHistoryRow row;
+    row.Name = QCoreApplication::translate("combos", "Отмена последней операции");
+    row.Count = count;
+    row.Icon = FilterHistoryRow::Kind::Undone;
+    return row;
+}
+
+FilterHistoryRow ExcludedDrawsHistoryRow(int n, std::size_t count)
+{
+    FilterHistoryRow row;
+    row.Name = QCoreApplication::translate("combos", "Последние тиражи");
+    row.Values = QString::number(n);
+    row.Count = std::int64_t(count);
+    row.Icon = FilterHistoryRow::Kind::Removed;
+    return row;
+}
+
 std::bitset<256> GenNumbers(const QString& param)
 {
     std::bitset<256> set;
@@ -118,8 +137,8 @@ bool IsStrictlyAscending(std::span<const TComb> src)
     return true;
 }
 
-bool ExcludeDrawsFromSorted(std::span<const TComb> src, const core::TDrawsArray& draws, int first, int last,
-                            TCombsArray& out)
+std::optional<std::vector<std::size_t>> DrawnPositions(std::span<const TComb> src, const core::TDrawsArray& draws,
+                                                      int first, int last)
 {
     std::vector<std::size_t> positions;
     for (int i = std::max(first, 0); i <= last && i < int(draws.size()); ++i) {
@@ -127,7 +146,7 @@ bool ExcludeDrawsFromSorted(std::span<const TComb> src, const core::TDrawsArray&
         core::SortComb(c);
         for (int k = 0; k < core::CombSize; ++k)
             if (c.v[k] < 1 || c.v[k] > core::NumberCount || (k > 0 && c.v[k] == c.v[k - 1]))
-                return false;
+                return std::nullopt;
         const auto at = std::lower_bound(src.begin(), src.end(), c, [](const TComb& a, const TComb& b) {
             return std::lexicographical_compare(std::begin(a.v), std::end(a.v), std::begin(b.v), std::end(b.v));
         });
@@ -136,10 +155,19 @@ bool ExcludeDrawsFromSorted(std::span<const TComb> src, const core::TDrawsArray&
     }
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    out.resize(src.size() - positions.size());
+    return positions;
+}
+
+bool ExcludeDrawsFromSorted(std::span<const TComb> src, const core::TDrawsArray& draws, int first, int last,
+                            TCombsArray& out)
+{
+    const std::optional<std::vector<std::size_t>> positions = DrawnPositions(src, draws, first, last);
+    if (!positions)
+        return false;
+    out.resize(src.size() - positions->size());
     std::size_t from = 0;
     TComb* to = out.data();
-    for (std::size_t p : positions) {
+    for (std::size_t p : *positions) {
         to = std::copy(src.begin() + std::ptrdiff_t(from), src.begin() + std::ptrdiff_t(p), to);
         from = p + 1;
     }

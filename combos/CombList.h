@@ -14,6 +14,7 @@
 
 #include <bitset>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -42,6 +43,10 @@ using Progress = std::function<void(double percent)>;
 // list or a draw is not of that kind.
 bool ExcludeDrawsFromSorted(std::span<const TComb> src, const core::TDrawsArray& draws, int first, int last,
                             TCombsArray& out);
+// The positions in such a list of the combinations drawn in the draws first..last, ascending;
+// nothing when a draw is not of that kind.
+std::optional<std::vector<std::size_t>> DrawnPositions(std::span<const TComb> src, const core::TDrawsArray& draws,
+                                                      int first, int last);
 // Whether every combination holds five ascending numbers 1..54 and each follows the one before.
 bool IsStrictlyAscending(std::span<const TComb> src);
 
@@ -73,5 +78,10 @@ struct FilterHistoryRow
     std::int64_t Count = 0;
     Kind Icon = Kind::Kept;
 };
+
+// The history row of a step that was undone; count is the size of the list after the undo.
+FilterHistoryRow UndoHistoryRow(std::int64_t count);
+// The history row of the last n draws taken out of the list; count is the size left.
+FilterHistoryRow ExcludedDrawsHistoryRow(int n, std::size_t count);
 
 } // namespace combos

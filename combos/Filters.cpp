@@ -691,4 +691,24 @@ QString FilterRowLogText(const views::TStatValues& row)
              row.DepthPct, row.WeightText);
 }
 
+QString FilterStepLogText(int step, const views::TStatValues& row)
+{
+    return tr("Шаг %1. Выделение строки: %2").arg(step, 3, 10, QLatin1Char('0')).arg(FilterRowLogText(row));
+}
+
+QString FilterNarrowLogText(bool keep)
+{
+    return keep ? tr("Оставляем выделенные значения...") : tr("Удаляем выделенные значения...");
+}
+
+QString FilterCountLogText(std::size_t count)
+{
+    return tr("Количество комбинаций в списке: %1").arg(count);
+}
+
+QString FilterUndoLogText()
+{
+    return tr("{UNDO} Откат изменений...");
+}
+
 } // namespace combos

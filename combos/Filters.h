@@ -215,5 +215,11 @@ bool StopRuleReached(const TFilterPart& part, const views::TStatValues& row, int
 
 // The row texts as the run log writes them: "< [value] кол-во: ... вес: ... >".
 QString FilterRowLogText(const views::TStatValues& row);
+// The other lines a filter writes into the run log: a selected row, the narrowing, the size of
+// the list after it, and the undo of a step that emptied the list.
+QString FilterStepLogText(int step, const views::TStatValues& row);
+QString FilterNarrowLogText(bool keep);
+QString FilterCountLogText(std::size_t count);
+QString FilterUndoLogText();
 
 } // namespace combos

@@ -136,6 +136,24 @@ std::size_t TCustomStat::KeepCombs(std::span<const TComb> combs, const TSelectio
     return n;
 }
 
+void TCustomStat::MarkCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,
+                            int lastIndex, bool keepMatching, std::uint64_t* bits)
+{
+    constexpr std::size_t kBlock = 4096;
+    std::uint8_t matches[kBlock];
+    for (std::size_t start = 0; start < combs.size(); start += kBlock) {
+        const std::size_t count = std::min(kBlock, combs.size() - start);
+        TestCombs(combs.subspan(start, count), selected, remove, sorted, lastIndex, matches);
+        for (std::size_t w = 0; w * 64 < count; ++w) {
+            std::uint64_t word = 0;
+            const std::size_t end = std::min<std::size_t>(64, count - w * 64);
+            for (std::size_t j = 0; j < end; ++j)
+                word |= std::uint64_t((matches[w * 64 + j] != 0) == keepMatching) << j;
+            bits[(start + w * 64) / 64] = word;
+        }
+    }
+}
+
 std::int32_t TCustomGraphStat::DrawValue(int index, int lastIndex, bool sorted)
 {
     const TDrawRec draw = ReadDraw(index, sorted);

@@ -80,6 +80,10 @@ public:
     // many. out may be the storage of combs itself.
     virtual std::size_t KeepCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,
                                   int lastIndex, bool keepMatching, TComb* out);
+    // Sets bit i of bits (bit i % 64 of word i / 64) when combination i's test result is
+    // keepMatching, and clears it otherwise; the words the span covers are written whole.
+    virtual void MarkCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,
+                           int lastIndex, bool keepMatching, std::uint64_t* bits);
 
     std::int32_t Param = 0;
     const core::TDrawsArray* DrawsRef = nullptr;

@@ -17,6 +17,7 @@
 
 #include "stats/CustomStat.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace stats {
@@ -69,6 +70,27 @@ public:
         self().prepareTest(sorted, lastIndex);
         self().prepareSelection(selected);
         return keepMatching ? pack<true>(combs, selected, out) : pack<false>(combs, selected, out);
+    }
+
+    void MarkCombs(std::span<const TComb> combs, const TSelection& selected, bool, bool sorted, int lastIndex,
+                   bool keepMatching, std::uint64_t* bits) override
+    {
+        self().prepareTest(sorted, lastIndex);
+        self().prepareSelection(selected);
+        const Self& s = self();
+        const std::size_t count = combs.size();
+        const std::uint64_t flip = keepMatching ? 0 : ~std::uint64_t{0};
+        for (std::size_t w = 0; w * 64 < count; ++w) {
+            const TComb* from = combs.data() + w * 64;
+            const std::size_t end = std::min<std::size_t>(64, count - w * 64);
+            std::uint64_t word = 0;
+            for (std::size_t j = 0; j < end; ++j)
+                word |= std::uint64_t(s.testComb(from[j].v, selected)) << j;
+            word ^= flip;
+            if (end < 64)
+                word &= (std::uint64_t{1} << end) - 1;
+            bits[w] = word;
+        }
     }
 
     // The defaults a concrete class hides with its own.

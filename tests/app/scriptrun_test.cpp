@@ -402,12 +402,18 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
                                         nullptr, nullptr));
     // A line with the clear flag whose variants share their first filter, and a CURR line.
     reference.prepend(u"FULL:0#FIRST#CLR|TMD1#NUMS:30#LMV:5#SF:1|TMD1#EVEN:50,100#CLV:1#SF:1| | | | | |общий"_s);
+    // A keep filter whose rows the list no longer has, undone; a selection of no rows; a filter
+    // walking row by row after filters that select at once; the list without the last draws.
+    reference << u"FULL:0#FIRST|TMF1#SUMS:100#LVA:100#SF:1|TMF1#SUMS:100#LVA:200#SF:1|TMF1#NUMS:10#LVA:99#SF:1| | | | |откат"_s;
+    reference << u"EXCL:3#LAST|TMD1#NUMS:20#LMV:3#SF:1|TSD1#EVEN:30#CLV:2#SC:1000|TMF1#SUMS:50#CMV:1#SF:1| | | | |строками"_s;
     reference << u"CURR:0#LAST|TMF1#SUMS:100#CMV:2,3#SF:1| | | | | | |дальше"_s;
     struct Outcome
     {
         QByteArray stakes;
         QByteArray ratings;
         QStringList log;
+        core::TCombsArray combs;
+        std::vector<combos::FilterHistoryRow> history;
     };
     const auto runWith = [&](bool caching) {
         QTemporaryDir dir;
@@ -423,7 +429,8 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
         s.script().seedRandom(11);
         s.script().setLogEnabledForRun(true);
         EXPECT_TRUE(s.script().testWith(4));
-        Outcome o{ReadFile(dir.filePath(u"Vertoma_5x54.lsk"_s)), ReadFile(dir.filePath(u"Vertoma_5x54.lrt"_s)), {}};
+        Outcome o{ReadFile(dir.filePath(u"Vertoma_5x54.lsk"_s)), ReadFile(dir.filePath(u"Vertoma_5x54.lrt"_s)), {},
+                  s.combs(), s.filterHistory()};
         for (const QString& line : cp1251::decode(ReadFile(s.script().lastLogPath())).split(u"\r\n"_s))
             o.log << line.section(u"]: "_s, 1);
         s.shutdown();
@@ -439,4 +446,16 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
     ASSERT_EQ(cached.log.size(), plain.log.size());
     for (qsizetype i = 0; i < cached.log.size(); ++i)
         ASSERT_EQ(cached.log[i], plain.log[i]) << "log line " << i;
+    // The undone step and the row-by-row walk did happen.
+    EXPECT_TRUE(cached.log.contains(u"{UNDO} Откат изменений..."_s));
+    EXPECT_TRUE(std::any_of(cached.log.begin(), cached.log.end(),
+                            [](const QString& l) { return l.startsWith(u"Шаг 002. Выделение строки"_s); }));
+    EXPECT_EQ(cached.combs, plain.combs);
+    ASSERT_EQ(cached.history.size(), plain.history.size());
+    for (std::size_t i = 0; i < cached.history.size(); ++i) {
+        EXPECT_EQ(cached.history[i].Name, plain.history[i].Name) << i;
+        EXPECT_EQ(cached.history[i].Values, plain.history[i].Values) << i;
+        EXPECT_EQ(cached.history[i].Count, plain.history[i].Count) << i;
+        EXPECT_EQ(cached.history[i].Icon, plain.history[i].Icon) << i;
+    }
 }

@@ -1,0 +1,223 @@
+#include "combos/CombSubset.h"
+
+#include <bit>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <thread>
+
+namespace combos {
+
+namespace {
+
+bool Less(const core::TComb& a, const core::TComb& b)
+{
+    for (int p = 0; p < core::CombSize; ++p)
+        if (a.v[p] != b.v[p])
+            return a.v[p] < b.v[p];
+    return false;
+}
+
+std::size_t WordCount(std::size_t size)
+{
+    return (size + 63) / 64;
+}
+
+// The set bits of the words; with the processor's own instruction where it has one.
+#if defined(__GNUC__) && defined(__x86_64__)
+__attribute__((target_clones("popcnt", "default")))
+#endif
+std::size_t
+CountBits(const std::uint64_t* words, std::size_t n)
+{
+    std::size_t count = 0;
+    for (std::size_t w = 0; w < n; ++w)
+        count += std::size_t(std::popcount(words[w]));
+    return count;
+}
+
+// The marks of every combination; a large list is shared between both cores, the second half
+// from a whole word on going to a twin instance of the statistic.
+void Mark(stats::TCustomStat& stat, const stats::TSelection& selected, bool exclude, bool sorted, int last,
+          std::span<const core::TComb> combs, std::uint64_t* bits)
+{
+    constexpr std::size_t kParallelFrom = 1 << 16;
+    if (combs.size() < kParallelFrom) {
+        stat.MarkCombs(combs, selected, exclude, sorted, last, !exclude, bits);
+        return;
+    }
+    const std::size_t half = WordCount(combs.size() / 2) * 64;
+    std::unique_ptr<stats::TCustomStat> twin = stat.Clone();
+    std::exception_ptr secondFailed;
+    std::thread worker([&] {
+        try {
+            twin->LoadDraws(-1, last, sorted);
+            twin->MarkCombs(combs.subspan(half), selected, exclude, sorted, last, !exclude, bits + half / 64);
+        } catch (...) {
+            secondFailed = std::current_exception();
+        }
+    });
+    try {
+        stat.MarkCombs(combs.first(half), selected, exclude, sorted, last, !exclude, bits);
+    } catch (...) {
+        worker.join();
+        throw;
+    }
+    worker.join();
+    if (secondFailed)
+        std::rethrow_exception(secondFailed);
+}
+
+} // namespace
+
+CombSubset CombSubset::All(std::size_t size)
+{
+    CombSubset s;
+    s.m_size = size;
+    s.m_valid = true;
+    s.m_words.assign(WordCount(size), ~std::uint64_t{0});
+    if (size % 64 != 0)
+        s.m_words.back() = (std::uint64_t{1} << (size % 64)) - 1;
+    s.m_count = size;
+    return s;
+}
+
+CombSubset CombSubset::AllBut(std::size_t size, std::span<const std::size_t> positions)
+{
+    CombSubset s = All(size);
+    for (std::size_t p : positions)
+        if (p < size)
+            s.m_words[p / 64] &= ~(std::uint64_t{1} << (p % 64));
+    s.recount();
+    return s;
+}
+
+CombSubset CombSubset::OfSorted(std::span<const core::TComb> base, std::span<const core::TComb> sub)
+{
+    CombSubset s;
+    s.m_size = base.size();
+    s.m_words.assign(WordCount(base.size()), 0);
+    // Both ascending: each combination of sub is the next equal one of base, and a combination
+    // of base that compares greater than the one sought means sub is not a part of it.
+    std::size_t at = 0;
+    for (const core::TComb& c : sub) {
+        while (at < base.size() && !(base[at] == c)) {
+            if (Less(c, base[at]))
+                return CombSubset();
+            ++at;
+        }
+        if (at == base.size())
+            return CombSubset();
+        s.m_words[at / 64] |= std::uint64_t{1} << (at % 64);
+        ++at;
+    }
+    s.m_count = sub.size();
+    s.m_valid = true;
+    return s;
+}
+
+CombSubset CombSubset::Filtered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
+                                int last, std::span<const core::TComb> base)
+{
+    CombSubset s;
+    s.m_size = base.size();
+    s.m_words.assign(WordCount(base.size()), 0);
+    Mark(stat, stats::TSelection(values), exclude, sorted, last, base, s.m_words.data());
+    s.m_valid = true;
+    s.recount();
+    return s;
+}
+
+CombSubset CombSubset::filtered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
+                                int last, std::span<const core::TComb> base, core::TCombsArray& scratch) const
+{
+    // The scratch list only grows, so its storage is filled once and not zeroed again.
+    if (scratch.size() < m_count)
+        scratch.resize(m_count);
+    extractTo(base, scratch.data());
+    std::vector<std::uint64_t> marks(WordCount(m_count));
+    Mark(stat, stats::TSelection(values), exclude, sorted, last, std::span<const core::TComb>(scratch.data(), m_count),
+         marks.data());
+    CombSubset s;
+    s.m_size = m_size;
+    s.m_valid = m_valid;
+    s.m_words.assign(m_words.size(), 0);
+    std::size_t j = 0;
+    for (std::size_t w = 0; w < m_words.size(); ++w) {
+        for (std::uint64_t word = m_words[w]; word != 0; word &= word - 1, ++j) {
+            if ((marks[j / 64] >> (j % 64)) & 1)
+                s.m_words[w] |= word & (~word + 1);
+        }
+    }
+    s.recount();
+    return s;
+}
+
+CombSubset CombSubset::operator&(const CombSubset& other) const
+{
+    CombSubset s;
+    s.m_size = m_size;
+    s.m_valid = m_valid && other.m_valid && m_size == other.m_size;
+    if (!s.m_valid)
+        return s;
+    s.m_words.resize(m_words.size());
+    for (std::size_t w = 0; w < m_words.size(); ++w)
+        s.m_words[w] = m_words[w] & other.m_words[w];
+    s.recount();
+    return s;
+}
+
+CombSubset CombSubset::without(const CombSubset& other) const
+{
+    CombSubset s;
+    s.m_size = m_size;
+    s.m_valid = m_valid && other.m_valid && m_size == other.m_size;
+    if (!s.m_valid)
+        return s;
+    s.m_words.resize(m_words.size());
+    for (std::size_t w = 0; w < m_words.size(); ++w)
+        s.m_words[w] = m_words[w] & ~other.m_words[w];
+    s.recount();
+    return s;
+}
+
+CombSubset& CombSubset::operator|=(const CombSubset& other)
+{
+    if (!m_valid || !other.m_valid || m_size != other.m_size) {
+        *this = CombSubset();
+        return *this;
+    }
+    for (std::size_t w = 0; w < m_words.size(); ++w)
+        m_words[w] |= other.m_words[w];
+    recount();
+    return *this;
+}
+
+void CombSubset::extract(std::span<const core::TComb> base, core::TCombsArray& out) const
+{
+    out.resize(m_count);
+    extractTo(base, out.data());
+}
+
+void CombSubset::extractTo(std::span<const core::TComb> base, core::TComb* out) const
+{
+    core::TComb* to = out;
+    for (std::size_t w = 0; w < m_words.size(); ++w) {
+        const std::uint64_t word = m_words[w];
+        if (word == ~std::uint64_t{0}) {
+            // A run of 64 goes as one block.
+            std::memcpy(to, base.data() + w * 64, 64 * sizeof(core::TComb));
+            to += 64;
+            continue;
+        }
+        for (std::uint64_t rest = word; rest != 0; rest &= rest - 1)
+            *to++ = base[w * 64 + std::size_t(std::countr_zero(rest))];
+    }
+}
+
+void CombSubset::recount()
+{
+    m_count = CountBits(m_words.data(), m_words.size());
+}
+
+} // namespace combos

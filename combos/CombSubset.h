@@ -1,0 +1,68 @@
+#pragma once
+
+// A part of a fixed base list held as one bit per base position, for passes that narrow the
+// same base list again and again: the filters of a script line all start from the full set
+// (or the full set without the last draws), so each filter's verdict on every combination of
+// the base is worked out once and a line's list is the intersection of the verdicts it applies.
+
+#include "core/GameTypes.h"
+#include "stats/CustomStat.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace combos {
+
+class CombSubset
+{
+public:
+    CombSubset() = default;
+
+    // Every position of a base of size n; every one but the given ones (ascending).
+    static CombSubset All(std::size_t size);
+    static CombSubset AllBut(std::size_t size, std::span<const std::size_t> positions);
+    // The positions of sub in base, both strictly ascending (in the order of the combinations'
+    // numbers); empty, with valid() false, when sub is not a part of base.
+    static CombSubset OfSorted(std::span<const core::TComb> base, std::span<const core::TComb> sub);
+    // The positions whose combination the filter keeps: the test against the selected values
+    // differs from exclude. The statistic's draws must be loaded for the pass; a large base is
+    // shared between both cores.
+    static CombSubset Filtered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
+                               int last, std::span<const core::TComb> base);
+    // The same for the positions of this part only: the others are left out unasked.
+    // scratch holds the combinations meanwhile; its storage is kept for the next call.
+    CombSubset filtered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
+                        int last, std::span<const core::TComb> base, core::TCombsArray& scratch) const;
+
+    bool valid() const { return m_valid; }
+    std::size_t size() const { return m_size; }
+    // How many positions are in the part.
+    std::size_t count() const { return m_count; }
+    bool contains(std::size_t i) const { return (m_words[i / 64] >> (i % 64)) & 1; }
+
+    // The positions in both, and those in this one but not in the other; the sizes must be the
+    // same.
+    CombSubset operator&(const CombSubset& other) const;
+    CombSubset without(const CombSubset& other) const;
+    // Adds the positions of the other one.
+    CombSubset& operator|=(const CombSubset& other);
+
+    // The combinations of base at the positions of the part, in base order.
+    void extract(std::span<const core::TComb> base, core::TCombsArray& out) const;
+    // The same into out, which has room for count() combinations.
+    void extractTo(std::span<const core::TComb> base, core::TComb* out) const;
+
+    // Bytes held, for cache bounds.
+    std::size_t bytes() const { return m_words.size() * sizeof(std::uint64_t); }
+
+private:
+    void recount();
+
+    std::vector<std::uint64_t> m_words;
+    std::size_t m_size = 0;
+    std::size_t m_count = 0;
+    bool m_valid = false;
+};
+
+} // namespace combos
