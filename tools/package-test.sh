@@ -45,7 +45,7 @@ for path in ./usr/bin/Vertoma_5x54 ./usr/bin/vertoma-cli ./usr/bin/vertoma-host 
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6charts6 libcurl4 libxlsxwriter1 libsqlite3-0 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6charts6 libcurl4 libxlsxwriter libsqlite3-0 qt6-qpa-plugins; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
 done
 unpacked=$(mktemp -d)
@@ -79,7 +79,9 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-r
 in_root dpkg -s vertoma-5x54 | grep -E '^(Status|Version):'
 
 step "vertoma-cli from the installation"
-in_root vertoma-cli --version | tee /dev/stderr | grep -q '^vertoma-cli ' || fail "no version"
+version=$(in_root vertoma-cli --version)
+echo "$version"
+grep -q '^vertoma-cli ' <<<"$version" || fail "no version"
 folders=$(in_root vertoma-cli folders)
 echo "$folders"
 grep -qx $'data\t/root/.local/share/Vertoma_5x54' <<<"$folders" || fail "the data folder is not the user's"
@@ -90,7 +92,7 @@ in_root vertoma-cli draws import /tmp/draws.csv | tail -1
 status=$(in_root vertoma-cli status)
 echo "$status"
 grep -qx 'Архив тиражей: 1114' <<<"$status" || fail "the imported archive is not there"
-in_root vertoma-cli stat NUM --len 100 | head -3
+in_root vertoma-cli stat NUMS --len 100 | sed -n 1,3p
 [ -f "$root/root/.local/share/Vertoma_5x54/Vertoma_5x54.ldr" ] || fail "no archive in the data folder"
 [ "$(ls "$root/usr/bin" | grep -ci vertoma)" -eq 3 ] || fail "files appeared beside the executables"
 for exe in Vertoma_5x54 vertoma-cli vertoma-host; do
@@ -101,9 +103,10 @@ step "Vertoma_5x54 from the installation (offscreen)"
 # A user of its own, so the folder the window makes is its own doing.
 rm -f "$root/tmp/window.log"
 mkdir -p "$root/home/player"
+mkdir -m 0700 -p "$root/tmp/runtime-player"
 player="$root/home/player/.local/share/Vertoma_5x54"
 chroot "$root" env -i PATH=/usr/bin:/bin HOME=/home/player LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
-    XDG_RUNTIME_DIR=/tmp Vertoma_5x54 >"$root/tmp/window.log" 2>&1 &
+    XDG_RUNTIME_DIR=/tmp/runtime-player Vertoma_5x54 >"$root/tmp/window.log" 2>&1 &
 window=$!
 started=""
 for _ in $(seq 1 60); do
