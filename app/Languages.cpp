@@ -71,8 +71,9 @@ QStringList LanguageModuleCandidates(const core::DataFolder& folder, int lcid)
     const QString name = folder.baseName() + QLatin1Char('_') + LanguageAbbreviation(lcid) + QStringLiteral(".lng");
     QStringList candidates{folder.file(name)};
     if (!folder.exeDir().isEmpty()) {
-        candidates << QDir(folder.exeDir()).filePath(name)
-                   << QDir(core::DataLocation::shareDir(folder.exeDir())).filePath(QStringLiteral("translations/") + name);
+        candidates
+            << QDir(folder.exeDir()).filePath(name)
+            << QDir(core::DataLocation::shareDir(folder.exeDir())).filePath(QStringLiteral("translations/") + name);
     }
     candidates.removeDuplicates();
     return candidates;

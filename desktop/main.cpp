@@ -43,11 +43,10 @@ int main(int argc, char* argv[])
         return 0;
 
     app::LanguageSwitcher languages;
-    const int language =
-        app::HasCommandWord(arguments, QStringLiteral("no-language"))
-            ? app::kNativeLanguage
-            : core::StateReadInt(folder.stateFile(), core::kMainWindowSection, QStringLiteral("Language"),
-                                 app::DefaultLanguage(QLocale::system()));
+    const int language = app::HasCommandWord(arguments, QStringLiteral("no-language"))
+                             ? app::kNativeLanguage
+                             : core::StateReadInt(folder.stateFile(), core::kMainWindowSection,
+                                                  QStringLiteral("Language"), app::DefaultLanguage(QLocale::system()));
     // A missing or broken module leaves the built-in Russian texts, without a word.
     if (!languages.select(folder, language))
         languages.select(folder, app::kNativeLanguage);

@@ -8,8 +8,8 @@
 #include "ui/StatTableModel.h"
 #include "ui/WindowLayout.h"
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -68,11 +68,10 @@ TEST_F(CliFoldersTest, AnInstalledToolKeepsItsDataInTheUserDataHome)
     EXPECT_FALSE(QFileInfo::exists(userData()));
     testsupport::CliResult r = run({QStringLiteral("folders")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.lines(),
-              (QStringList{QStringLiteral("data\t") + userData(),
-                           QStringLiteral("help\t") + share() + QStringLiteral("/help/Numeko_RUS.html"),
-                           QStringLiteral("language\tENU\t") + share() +
-                               QStringLiteral("/translations/Vertoma_5x54_ENU.lng")}));
+    EXPECT_EQ(r.lines(), (QStringList{QStringLiteral("data\t") + userData(),
+                                      QStringLiteral("help\t") + share() + QStringLiteral("/help/Numeko_RUS.html"),
+                                      QStringLiteral("language\tENU\t") + share() +
+                                          QStringLiteral("/translations/Vertoma_5x54_ENU.lng")}));
     EXPECT_TRUE(QFileInfo(userData()).isDir()) << "made on first start";
 
     // Draws imported without --data-dir land there, never beside the executable.

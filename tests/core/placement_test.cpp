@@ -101,6 +101,5 @@ TEST(PlacementTest, WindowsFitTheScreenTheyOpenOn)
     EXPECT_EQ(core::FitIntoScreen(QRect(10, 0, 800, 400), screen), QRect(10, 30, 800, 400));
     EXPECT_EQ(core::FitIntoScreen(QRect(10, 40, 800, 400), screen), QRect(10, 40, 800, 400));
     // A second screen to the left has negative coordinates.
-    EXPECT_EQ(core::FitIntoScreen(QRect(-100, 40, 800, 400), QRect(-1280, 0, 1280, 1024)),
-              QRect(-800, 40, 800, 400));
+    EXPECT_EQ(core::FitIntoScreen(QRect(-100, 40, 800, 400), QRect(-1280, 0, 1280, 1024)), QRect(-800, 40, 800, 400));
 }
