@@ -1,5 +1,7 @@
 #include "app/Languages.h"
 
+#include "core/DataLocation.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +46,11 @@ const KnownLocale* findLocale(int lcid)
 
 } // namespace
 
+int DefaultLanguage(const QLocale& system)
+{
+    return system.language() == QLocale::Russian ? kNativeLanguage : 1033;
+}
+
 QString LanguageAbbreviation(int lcid)
 {
     const KnownLocale* l = findLocale(lcid);
@@ -59,9 +66,27 @@ QString LanguageName(int lcid)
     return name.isEmpty() ? QLocale::languageToString(l->language) : name;
 }
 
+QStringList LanguageModuleCandidates(const core::DataFolder& folder, int lcid)
+{
+    const QString name = folder.baseName() + QLatin1Char('_') + LanguageAbbreviation(lcid) + QStringLiteral(".lng");
+    QStringList candidates{folder.file(name)};
+    if (!folder.exeDir().isEmpty()) {
+        candidates
+            << QDir(folder.exeDir()).filePath(name)
+            << QDir(core::DataLocation::shareDir(folder.exeDir())).filePath(QStringLiteral("translations/") + name);
+    }
+    candidates.removeDuplicates();
+    return candidates;
+}
+
 QString LanguageModulePath(const core::DataFolder& folder, int lcid)
 {
-    return folder.derived(QLatin1Char('_') + LanguageAbbreviation(lcid) + QStringLiteral(".lng"));
+    const QStringList candidates = LanguageModuleCandidates(folder, lcid);
+    for (const QString& candidate : candidates) {
+        if (QFileInfo::exists(candidate))
+            return QDir::cleanPath(candidate);
+    }
+    return candidates.first();
 }
 
 QList<LanguageInfo> AvailableLanguages(const core::DataFolder& folder)
@@ -81,13 +106,16 @@ QString HelpFilePath(const QString& exeDir, int lcid)
         abbreviation = LanguageAbbreviation(kNativeLanguage);
     const QString name = QStringLiteral("Numeko_%1.html").arg(abbreviation);
     const QDir dir(exeDir);
+    // An installation keeps its pages in its shared folder; the parent's "help" stays the answer
+    // when none is found.
     const QString candidates[] = {dir.filePath(name), dir.filePath(QStringLiteral("help/") + name),
+                                  QDir(core::DataLocation::shareDir(exeDir)).filePath(QStringLiteral("help/") + name),
                                   QDir(dir.filePath(QStringLiteral(".."))).filePath(QStringLiteral("help/") + name)};
     for (const QString& candidate : candidates) {
         if (QFileInfo::exists(candidate))
             return QDir::cleanPath(candidate);
     }
-    return QDir::cleanPath(candidates[2]);
+    return QDir::cleanPath(candidates[3]);
 }
 
 LanguageSwitcher::LanguageSwitcher() = default;

@@ -1,13 +1,16 @@
 #pragma once
 
 // Interface languages. Russian (locale 1049) is built in; every other language comes from a
-// module file "<base>_<abbreviation>.lng" in the data folder, which holds a Qt translation.
+// module file "<base>_<abbreviation>.lng", which holds a Qt translation: one the person put in the
+// data folder, else one beside the executable, else the one the installation ships in its shared
+// folder.
 
 #include "core/DataFolder.h"
 
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -24,15 +27,24 @@ struct LanguageInfo
     QString Name;         // as the platform names the language
 };
 
+// The language of a start before the person chose one (no "Language" key yet): English as the
+// window-state default says, but Russian on a Russian system, whose user an English module
+// shipped with the installation must not greet in English.
+int DefaultLanguage(const QLocale& system);
+
 // Three-letter abbreviation of a locale id; empty for an id we do not know.
 QString LanguageAbbreviation(int lcid);
 QString LanguageName(int lcid);
+// Where the module of lcid is looked for, in that order.
+QStringList LanguageModuleCandidates(const core::DataFolder& folder, int lcid);
+// The first candidate that exists; the data folder's when none does.
 QString LanguageModulePath(const core::DataFolder& folder, int lcid);
 // The native language first, then every known locale whose module file exists.
 QList<LanguageInfo> AvailableLanguages(const core::DataFolder& folder);
 
 // The help file of a language: in the executable's folder, then its "help" subfolder, then the
-// "help" subfolder of its parent; the last candidate is the answer even when it is missing.
+// "help" folder of an installation's shared folder, then the "help" subfolder of its parent; the
+// last candidate is the answer even when it is missing.
 QString HelpFilePath(const QString& exeDir, int lcid);
 
 // Holds the translation of the selected language for the whole run.

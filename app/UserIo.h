@@ -53,6 +53,18 @@ public:
     // question icon. Returns true only for Yes.
     virtual bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) = 0;
 
+    // A question with buttons of its own (choices, left to right); the index of the one pressed,
+    // or -1 when the box was closed without a choice. The base answers -1, as a person who is
+    // not there.
+    virtual int askChoice(const QString& caption, const QString& text, const QStringList& choices, int defaultChoice)
+    {
+        Q_UNUSED(caption);
+        Q_UNUSED(text);
+        Q_UNUSED(choices);
+        Q_UNUSED(defaultChoice);
+        return -1;
+    }
+
     // The draw dialog: the record is edited in place; false when the person cancelled.
     virtual bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) = 0;
     // The configuration dialog on copies of the configuration and of the network addresses;

@@ -84,8 +84,12 @@ public:
     };
     int fetchDraws(std::int32_t fromYmd, std::int32_t toYmd, FetchFailure& failure);
     // The start-up step: asks, downloads or does nothing as "DownloadDrawsOnStart" says. With no
-    // operator address set there is nothing to offer and nothing is asked.
+    // operator address set there is nothing to offer and nothing is asked. An empty archive gets
+    // offerFirstDraws() instead.
     void offerDownloadOnStart();
+    // The archive is empty: offers to import a CSV file or to download the draws (when the results
+    // site has an address), through the same operations as their commands.
+    void offerFirstDraws();
 
     // Today as yyyymmdd; the tests fix it.
     void setToday(std::function<std::int32_t()> today) { m_today = std::move(today); }

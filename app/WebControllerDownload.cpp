@@ -124,8 +124,32 @@ int WebController::fetchDraws(std::int32_t fromYmd, std::int32_t toYmd, FetchFai
     return static_cast<int>(draws.size());
 }
 
+void WebController::offerFirstDraws()
+{
+    const bool canDownload = !m_network.OperatorUrl.trimmed().isEmpty();
+    QStringList choices{tr("Импорт из CSV-файла...")};
+    if (canDownload)
+        choices << tr("Загрузить с сайта лотереи");
+    choices << tr("Позже");
+    QString text = tr("Архив тиражей пуст.\n\nБез тиражей статистика, фильтры и сценарии не работают. "
+                      "Импортируйте тиражи из CSV-файла");
+    text += canDownload ? tr(" или загрузите их с сайта лотереи.")
+                        : tr(".\n\nЧтобы загружать тиражи с сайта лотереи, укажите его адрес на странице "
+                             "\"Сеть\" (\"Файл\" - \"Параметры\").");
+    const int choice = m_session.io().askChoice(tr("Архив тиражей"), text, choices, 0);
+    if (choice == 0)
+        drawsImport();
+    else if (canDownload && choice == 1)
+        drawsDownload();
+}
+
 void WebController::offerDownloadOnStart()
 {
+    // An empty archive gets the choice of where its draws come from instead of the update question.
+    if (m_session.draws().empty()) {
+        offerFirstDraws();
+        return;
+    }
     if (m_network.OperatorUrl.trimmed().isEmpty())
         return;
     switch (m_downloadOnStart) {

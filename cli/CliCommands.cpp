@@ -208,6 +208,7 @@ constexpr Word kWords[] = {
                 "systems play (--all | --filter) [--draw N] [--comment TEXT] [--in FILE]\n"
                 "systems verify FILE [--block T]",
      RunSystems},
+    {"folders", "folders", RunFolders},
 };
 
 } // namespace

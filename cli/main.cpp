@@ -5,6 +5,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
+#include "core/DataLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,18 +15,22 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     QStringList args = application.arguments().mid(1);
 
-    QString dataDir = QCoreApplication::applicationDirPath();
+    QString dataDirArg;
     const qsizetype dirAt = args.indexOf(QStringLiteral("--data-dir"));
     if (dirAt >= 0) {
-        if (dirAt + 1 >= args.size()) {
+        if (dirAt + 1 >= args.size() || args[dirAt + 1].isEmpty()) {
             cli::printError(cli::UsageText());
             return 2;
         }
-        dataDir = args[dirAt + 1];
+        dataDirArg = args[dirAt + 1];
         args.remove(dirAt, 2);
     }
-    if (!QDir(dataDir).exists()) {
-        cli::printError(QCoreApplication::translate("cli", "Каталог данных не найден: %1").arg(dataDir));
+    // A folder named on the command line must exist; the default one is made on first use, as the
+    // window does.
+    const core::DataLocation::Choice place =
+        core::DataLocation::choose(dataDirArg, core::DataLocation::probe(QCoreApplication::applicationDirPath()));
+    if (place.FromArgument && !QDir(place.Dir).exists()) {
+        cli::printError(QCoreApplication::translate("cli", "Каталог данных не найден: %1").arg(dataDirArg));
         return 2;
     }
     if (args.isEmpty()) {
@@ -46,8 +51,13 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    QString placeError;
+    if (!core::DataLocation::ensure(place, &placeError)) {
+        cli::printError(placeError);
+        return 1;
+    }
     cli::CliUserIo io;
     app::Session session(
-        io, core::DataFolder(dataDir, QStringLiteral("Vertoma_5x54"), QCoreApplication::applicationDirPath()));
+        io, core::DataFolder(place.Dir, QStringLiteral("Vertoma_5x54"), QCoreApplication::applicationDirPath()));
     return word->run(session, args.mid(1));
 }

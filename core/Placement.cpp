@@ -2,6 +2,8 @@
 
 #include "core/IniFile.h"
 
+#include <algorithm>
+
 #include <QStringList>
 
 namespace core {
@@ -87,6 +89,27 @@ void PlacementWrite(IniFile& ini, const QString& section, int screenW, int scree
     ini.writeString(section, QStringLiteral("MinMaxPos"), minMax);
     ini.writeString(section, sizedKey(QStringLiteral("NormPos"), screenW, screenH), norm);
     ini.writeString(section, QStringLiteral("NormPos"), norm);
+}
+
+QSize DefaultWindowSize(const QSize& available)
+{
+    constexpr int kRoomyWidth = 1280;
+    constexpr int kRoomyHeight = 820;
+    const int width = std::min(kRoomyWidth, available.width() * 9 / 10);
+    const int height = std::min(kRoomyHeight, available.height() * 9 / 10);
+    return {std::max(1, width), std::max(1, height)};
+}
+
+QRect FitIntoScreen(const QRect& window, const QRect& available)
+{
+    if (available.isEmpty())
+        return window;
+    QRect r = window;
+    r.setWidth(std::clamp(r.width(), 1, available.width()));
+    r.setHeight(std::clamp(r.height(), 1, available.height()));
+    r.moveLeft(std::clamp(r.left(), available.left(), available.left() + available.width() - r.width()));
+    r.moveTop(std::clamp(r.top(), available.top(), available.top() + available.height() - r.height()));
+    return r;
 }
 
 } // namespace core

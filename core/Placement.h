@@ -5,6 +5,7 @@
 // for the screen size it was taken on and once without it. Pure logic over IniFile; the GUI
 // turns a TPlacement into a real window geometry.
 
+#include <QRect>
 #include <QString>
 
 namespace core {
@@ -34,5 +35,12 @@ bool PlacementRead(const IniFile& ini, const QString& section, int screenW, int 
                    TPlacement& out);
 // Writes every placement key, the positions both with and without the screen size.
 void PlacementWrite(IniFile& ini, const QString& section, int screenW, int screenH, const TPlacement& placement);
+
+// The size of a main window that has no stored placement: roomy on a large screen, nine tenths of
+// a small one, never larger than the screen's free area.
+QSize DefaultWindowSize(const QSize& available);
+// A window rectangle moved, and shrunk only where it must, so that it lies within the screen's
+// free area (a placement stored on a larger screen or with another panel layout).
+QRect FitIntoScreen(const QRect& window, const QRect& available);
 
 } // namespace core

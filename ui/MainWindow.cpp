@@ -6,6 +6,7 @@
 #include "app/TablesController.h"
 #include "core/DrawArchive.h"
 #include "core/IniFile.h"
+#include "core/Placement.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
 #include "ui/CombsPage.h"
@@ -28,6 +29,8 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
@@ -62,7 +65,11 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
     // Dialogs opened from the window show dates in the interface language.
     setLocale(languages.locale());
     m_helpPath = app::HelpFilePath(session.folder().exeDir(), languages.current());
-    resize(1100, 720);
+    // A first start takes a size that suits the screen; a stored placement replaces it.
+    if (const QScreen* screen = this->screen())
+        resize(core::DefaultWindowSize(screen->availableGeometry().size()));
+    else
+        resize(1100, 720);
 
     createActions();
     createCombsActions();
@@ -165,8 +172,11 @@ void MainWindow::readLayout()
     ini.load();
     const QString& section = core::kMainWindowSection;
     PlacementLoad(*this, ini, section, true, true);
-    const int left = ini.readInt(section, QStringLiteral("LeftPanelWidth"), 335);
-    m_splitter->setSizes({std::max(100, left), std::max(200, width() - left)});
+    if (const QScreen* screen = this->screen())
+        setGeometry(core::FitIntoScreen(geometry(), screen->availableGeometry()));
+    // The splitter is sized once the window has its real size (showEvent); until the person
+    // moves it, the left pages are as wide as the draw list with every column.
+    m_leftPanelWidth = ini.readInt(section, QStringLiteral("LeftPanelWidth"), -1);
     ListLayoutLoad(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
     m_combsPage->loadLayout(ini, section);
     m_statPage->loadLayout(ini, section);
@@ -190,6 +200,56 @@ void MainWindow::readLayout()
     action(QStringLiteral("TabTables"))->setChecked(m_session.tables().pageShown());
 }
 
+int MainWindow::drawListFullWidth() const
+{
+    QTableView* list = m_drawsPage->list();
+    const QHeaderView* header = list->horizontalHeader();
+    const int last = header->count() - 1;
+    int columns = 0;
+    for (int i = 0; i < last; ++i)
+        columns += header->isSectionHidden(i) ? 0 : header->sectionSize(i);
+    // The last column stretches, so its own size says nothing; the dates need their room.
+    const QAbstractItemView* view = list;
+    columns += std::max({view->sizeHintForColumn(last), header->sectionSizeHint(last),
+                         list->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")) + 12});
+    // Whatever the pages put around the list's visible rows, with room for the scroll bar that a
+    // longer archive brings.
+    int frame = m_pcLists->width() - list->viewport()->width();
+    if (!list->verticalScrollBar()->isVisible())
+        frame += list->verticalScrollBar()->sizeHint().width();
+    // A few pixels to spare, so that rounding never brings up a horizontal scroll bar.
+    return frame + columns + 8;
+}
+
+void MainWindow::applyPanelSizes()
+{
+    // Only a shown window knows its frame; the frame too must fit the screen.
+    if (const QScreen* screen = this->screen(); screen && windowState() == Qt::WindowNoState) {
+        const QRect frame = frameGeometry();
+        const QRect fitted = core::FitIntoScreen(frame, screen->availableGeometry());
+        if (fitted != frame) {
+            const QRect inner = geometry();
+            setGeometry(fitted.adjusted(inner.left() - frame.left(), inner.top() - frame.top(),
+                                        inner.right() - frame.right(), inner.bottom() - frame.bottom()));
+        }
+    }
+    const int total = m_splitter->width() - m_splitter->handleWidth();
+    int left = m_leftPanelWidth > 0 ? m_leftPanelWidth : drawListFullWidth();
+    // The right pages keep some room, whatever was stored.
+    left = std::clamp(left, 100, std::max(100, total - 300));
+    m_splitter->setSizes({left, std::max(1, total - left)});
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_panelsSized) {
+        m_panelsSized = true;
+        // The pages inside get their geometry from layout requests still queued at this point.
+        QTimer::singleShot(0, this, &MainWindow::applyPanelSizes);
+    }
+}
+
 void MainWindow::storeLayout()
 {
     const QString path = m_session.folder().stateFile();
@@ -197,7 +257,9 @@ void MainWindow::storeLayout()
     ini.load();
     const QString& section = core::kMainWindowSection;
     PlacementSave(*this, ini, section);
-    ini.writeInt(section, QStringLiteral("LeftPanelWidth"), m_splitter->sizes().value(0, 335));
+    // A window that never showed has no splitter of its own to store.
+    if (m_panelsSized)
+        ini.writeInt(section, QStringLiteral("LeftPanelWidth"), m_splitter->sizes().value(0, 335));
     ListLayoutSave(ini, section, QStringLiteral("lvDraws"), *m_drawsPage->list()->horizontalHeader(), false);
     m_combsPage->saveLayout(ini, section);
     m_statPage->storeLayout(ini, section);

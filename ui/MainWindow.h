@@ -70,6 +70,10 @@ public:
     QString helpPath() const { return m_helpPath; }
 
     void updateActionStates();
+    // The width of the left pages at which the draw list shows every column whole.
+    int drawListFullWidth() const;
+    // The text of "О программе", which names the data folder.
+    QString aboutText() const;
 
 signals:
     // The program must end (second instance, batch words) or restart itself.
@@ -79,6 +83,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createActions();
@@ -86,6 +91,8 @@ private:
     void createPages();
     void createStatusBar();
     void readLayout();
+    // The stored width of the left pages, or the draw list's full width when none is stored.
+    void applyPanelSizes();
     void storeLayout();
     void refreshStatusPanels();
     void updateCaption();
@@ -182,6 +189,8 @@ private:
     QLabel* m_panels[7] = {};
     QString m_helpPath;
     bool m_initialised = false;
+    int m_leftPanelWidth = -1; // stored "LeftPanelWidth"; -1 when there is none
+    bool m_panelsSized = false;
 };
 
 } // namespace ui

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -231,11 +232,16 @@ void MainWindow::onLanguageChosen(int lcid)
     emit restartRequested();
 }
 
+QString MainWindow::aboutText() const
+{
+    return tr("Вертома 5x54 версия %1\n\nАнализатор лотереи \"5 из 54\" с ключевым числом.")
+               .arg(QStringLiteral(VERTOMA_VERSION)) +
+           QStringLiteral("\n\n") + tr("Каталог данных: %1").arg(QDir::toNativeSeparators(m_session.folder().dir()));
+}
+
 void MainWindow::onAbout()
 {
-    QMessageBox::about(this, tr("О программе"),
-                       tr("Вертома 5x54 версия %1\n\nАнализатор лотереи \"5 из 54\" с ключевым числом.")
-                           .arg(QStringLiteral(VERTOMA_VERSION)));
+    QMessageBox::about(this, tr("О программе"), aboutText());
 }
 
 } // namespace ui

@@ -26,6 +26,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 #include <QUrl>
 
@@ -69,6 +70,24 @@ bool QtUserIo::askYesNo(const QString& caption, const QString& text, bool yesDef
                     QMessageBox::Yes | QMessageBox::No, m_owner);
     box.setDefaultButton(yesDefault ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+int QtUserIo::askChoice(const QString& caption, const QString& text, const QStringList& choices, int defaultChoice)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, m_owner);
+    QList<QPushButton*> buttons;
+    for (int i = 0; i < choices.size(); ++i) {
+        QPushButton* button = box.addButton(choices[i], QMessageBox::AcceptRole);
+        button->setObjectName(QStringLiteral("btnChoice%1").arg(i));
+        buttons << button;
+    }
+    if (defaultChoice >= 0 && defaultChoice < buttons.size())
+        box.setDefaultButton(buttons[defaultChoice]);
+    // Closing the box (Esc or the title bar) is the last choice, which is the "not now" one.
+    if (!buttons.isEmpty())
+        box.setEscapeButton(buttons.last());
+    box.exec();
+    return static_cast<int>(buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
 }
 
 bool QtUserIo::editDraw(core::TDrawRec& rec, const QString& title, bool showDate)

@@ -28,6 +28,7 @@ public:
     void showStatus(const QString& text) override;
     void busyChanged(bool busy) override;
     void showMessage(app::MessageKind kind, const QString& text) override;
+    int askChoice(const QString& caption, const QString& text, const QStringList& choices, int defaultChoice) override;
     bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
     bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) override;
     bool editConfig(core::TConfigData& config, net::NetworkSettings& network) override;

@@ -8,6 +8,7 @@
 #include "ui/StatTableModel.h"
 #include "ui/WindowLayout.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -50,7 +51,10 @@ StatPage::StatPage(app::Session& session, QWidget* parent)
     m_method->setObjectName(QStringLiteral("cbDrawsStatType"));
     setHint(m_method, tr("Вид расчета статистики"));
     m_method->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_method->setMinimumContentsLength(34);
+    // The box may narrow with the window (it takes the spare room when there is some); its list
+    // stays wide enough to read the methods' names.
+    m_method->setMinimumContentsLength(16);
+    m_method->view()->setMinimumWidth(m_method->fontMetrics().averageCharWidth() * 40);
     m_method->setMaxVisibleItems(30);
 
     m_length->setObjectName(QStringLiteral("edDrawsStatLen"));

@@ -131,3 +131,54 @@ TEST(Languages, HelpFileIsLookedUpInThreePlaces)
     EXPECT_EQ(app::HelpFilePath(exeDir, 1049), beside);
     EXPECT_TRUE(app::HelpFilePath(exeDir, 1033).endsWith(QStringLiteral("help/Numeko_ENU.html")));
 }
+
+TEST(Languages, AnInstallationShipsItsModulesAndHelpInItsSharedFolder)
+{
+    QTemporaryDir root;
+    const QString bin = root.filePath(QStringLiteral("usr/bin"));
+    const QString share = root.filePath(QStringLiteral("usr/share/Vertoma_5x54"));
+    const QString data = root.filePath(QStringLiteral("home/.local/share/Vertoma_5x54"));
+    for (const QString& dir : {bin, share + QStringLiteral("/translations"), share + QStringLiteral("/help"), data})
+        ASSERT_TRUE(QDir().mkpath(dir));
+    const core::DataFolder folder(data, QStringLiteral("Vertoma_5x54"), bin);
+
+    // Nothing installed yet: the data folder's name is the one a message would show.
+    EXPECT_EQ(app::LanguageModulePath(folder, 1033), QDir(data).filePath(QStringLiteral("Vertoma_5x54_ENU.lng")));
+    EXPECT_EQ(app::AvailableLanguages(folder).size(), 1);
+
+    const QString installed = share + QStringLiteral("/translations/Vertoma_5x54_ENU.lng");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VERTOMA_TRANSLATIONS_DIR "/Vertoma_5x54_ENU.lng"), installed));
+    EXPECT_EQ(app::LanguageModulePath(folder, 1033), installed);
+    ASSERT_EQ(app::AvailableLanguages(folder).size(), 2);
+    app::LanguageSwitcher switcher;
+    EXPECT_TRUE(switcher.select(folder, 1033));
+    EXPECT_EQ(QCoreApplication::translate("app::Session", "Архив тиражей: %1"), QStringLiteral("Draw archive: %1"));
+    EXPECT_TRUE(switcher.select(folder, 1049));
+
+    // A module the person put beside the executable or in the data folder comes first.
+    const QString beside = QDir(bin).filePath(QStringLiteral("Vertoma_5x54_ENU.lng"));
+    ASSERT_TRUE(QFile::copy(installed, beside));
+    EXPECT_EQ(app::LanguageModulePath(folder, 1033), beside);
+    const QString own = QDir(data).filePath(QStringLiteral("Vertoma_5x54_ENU.lng"));
+    ASSERT_TRUE(QFile::copy(installed, own));
+    EXPECT_EQ(app::LanguageModulePath(folder, 1033), own);
+    EXPECT_EQ(app::AvailableLanguages(folder).size(), 2);
+
+    // The help pages: the shared folder's, unless the executable's folder has its own.
+    const QString help = share + QStringLiteral("/help/Numeko_RUS.html");
+    EXPECT_NE(app::HelpFilePath(bin, 1049), help);
+    QFile(help).open(QIODevice::WriteOnly);
+    EXPECT_EQ(app::HelpFilePath(bin, 1049), help);
+    const QString local = bin + QStringLiteral("/help/Numeko_RUS.html");
+    QDir().mkpath(bin + QStringLiteral("/help"));
+    QFile(local).open(QIODevice::WriteOnly);
+    EXPECT_EQ(app::HelpFilePath(bin, 1049), local);
+}
+
+TEST(Languages, AFirstStartSpeaksRussianOnARussianSystem)
+{
+    EXPECT_EQ(app::DefaultLanguage(QLocale(QLocale::Russian, QLocale::Russia)), 1049);
+    EXPECT_EQ(app::DefaultLanguage(QLocale(QLocale::English, QLocale::UnitedStates)), 1033);
+    EXPECT_EQ(app::DefaultLanguage(QLocale(QLocale::German, QLocale::Germany)), 1033);
+    EXPECT_EQ(app::DefaultLanguage(QLocale::c()), 1033);
+}

@@ -551,3 +551,71 @@ TEST_F(WebControllerTest, CsvImportAndExportThroughTheSession)
     EXPECT_EQ(m_io.messageTexts(app::MessageKind::Error).size(), 1);
     EXPECT_EQ(onDisk().size(), 1114u);
 }
+
+TEST_F(WebControllerTest, AnEmptyArchiveOffersImportOrDownloadInsteadOfTheUpdateQuestion)
+{
+    writeConfig();
+    writeState(0);
+    m_site.serveDraws({MakeDraw(0, {31, 32, 33, 34, 35}, 4, "14/01/2024")});
+
+    // "Позже": nothing is read, nothing fetched, and the update question is not asked on top.
+    start();
+    ASSERT_EQ(m_io.choiceQuestions.size(), 1);
+    EXPECT_EQ(m_io.choiceQuestions[0].caption, QStringLiteral("Архив тиражей"));
+    EXPECT_TRUE(m_io.choiceQuestions[0].text.startsWith(QStringLiteral("Архив тиражей пуст.")));
+    EXPECT_EQ(m_io.choiceQuestions[0].choices,
+              (QStringList{QStringLiteral("Импорт из CSV-файла..."), QStringLiteral("Загрузить с сайта лотереи"),
+                           QStringLiteral("Позже")}));
+    EXPECT_EQ(m_io.choiceQuestions[0].defaultChoice, 0);
+    EXPECT_TRUE(m_io.questions.isEmpty());
+    EXPECT_TRUE(m_site.askedDates().empty());
+    EXPECT_FALSE(QFileInfo::exists(folder().drawsFile()) && !onDisk().empty());
+
+    // The import goes through the command's file picker.
+    m_io.choiceQuestions.clear();
+    m_io.choiceAnswers.enqueue(0);
+    m_io.pickedFiles.clear();
+    m_io.pickedFiles.enqueue(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/draws_history_import.csv"));
+    auto session = start();
+    EXPECT_EQ(m_io.choiceQuestions.size(), 1);
+    EXPECT_EQ(onDisk().size(), 1114u);
+    EXPECT_EQ(session->draws().size(), 1114u);
+    session.reset();
+
+    // With draws in the archive the usual question is back and the choice is not offered.
+    m_io.choiceQuestions.clear();
+    m_io.questions.clear();
+    start();
+    EXPECT_TRUE(m_io.choiceQuestions.isEmpty());
+    EXPECT_EQ(m_io.questions.size(), 1);
+}
+
+TEST_F(WebControllerTest, TheFirstDrawsCanComeFromTheResultsSite)
+{
+    writeConfig();
+    writeState(2); // even with the start-up download off, an empty archive is offered its draws
+    // An empty archive is fetched from January 2005 on, week by week: today is soon after.
+    m_today = [] { return ymd(2005, 1, 20); };
+    m_site.serveDraws({MakeDraw(0, {31, 32, 33, 34, 35}, 4, "09/01/2005")});
+    m_io.choiceAnswers.enqueue(1);
+    start();
+    ASSERT_EQ(m_io.choiceQuestions.size(), 1);
+    EXPECT_FALSE(m_site.askedDates().empty());
+    ASSERT_EQ(onDisk().size(), 1u);
+    EXPECT_EQ(onDisk()[0].Values[0], 31);
+
+    // Without a results site the download is not among the choices and the text says where to set it.
+    QFile::remove(folder().drawsFile());
+    QFile::remove(folder().configFile());
+    m_io.choiceQuestions.clear();
+    m_io.choiceAnswers.enqueue(1); // "Позже" is the second choice now
+    m_io.pickedFiles.clear();
+    const std::size_t asked = m_site.askedDates().size();
+    start();
+    ASSERT_EQ(m_io.choiceQuestions.size(), 1);
+    EXPECT_EQ(m_io.choiceQuestions[0].choices,
+              (QStringList{QStringLiteral("Импорт из CSV-файла..."), QStringLiteral("Позже")}));
+    EXPECT_TRUE(m_io.choiceQuestions[0].text.contains(QStringLiteral("\"Сеть\"")));
+    EXPECT_TRUE(m_io.pickerFilters.isEmpty());
+    EXPECT_EQ(m_site.askedDates().size(), asked);
+}

@@ -84,3 +84,22 @@ TEST(PlacementTest, ShowCmdMapsToState)
     for (const auto& [cmd, state] : cases)
         EXPECT_EQ(ShowStateFromCmd(cmd), state) << "ShowCmd " << cmd;
 }
+
+TEST(PlacementTest, WindowsFitTheScreenTheyOpenOn)
+{
+    // Roomy on a large screen, nine tenths of a small one.
+    EXPECT_EQ(core::DefaultWindowSize(QSize(1920, 1040)), QSize(1280, 820));
+    EXPECT_EQ(core::DefaultWindowSize(QSize(1366, 728)), QSize(1229, 655));
+    EXPECT_EQ(core::DefaultWindowSize(QSize(800, 600)), QSize(720, 540));
+
+    const QRect screen(0, 30, 1366, 738);
+    // A placement stored on a larger screen shrinks to the free area and moves into it.
+    EXPECT_EQ(core::FitIntoScreen(QRect(200, 100, 1800, 1000), screen), QRect(0, 30, 1366, 738));
+    // One that fits but hangs over the right and bottom edges only moves.
+    EXPECT_EQ(core::FitIntoScreen(QRect(900, 600, 800, 400), screen), QRect(566, 368, 800, 400));
+    // One above the panel moves below it; one inside stays where it is.
+    EXPECT_EQ(core::FitIntoScreen(QRect(10, 0, 800, 400), screen), QRect(10, 30, 800, 400));
+    EXPECT_EQ(core::FitIntoScreen(QRect(10, 40, 800, 400), screen), QRect(10, 40, 800, 400));
+    // A second screen to the left has negative coordinates.
+    EXPECT_EQ(core::FitIntoScreen(QRect(-100, 40, 800, 400), QRect(-1280, 0, 1280, 1024)), QRect(-800, 40, 800, 400));
+}

@@ -26,6 +26,12 @@ bool FakeUserIo::askYesNo(const QString& caption, const QString& text, bool yesD
     return answers.isEmpty() ? false : answers.dequeue();
 }
 
+int FakeUserIo::askChoice(const QString& caption, const QString& text, const QStringList& choices, int defaultChoice)
+{
+    choiceQuestions.append({caption, text, choices, defaultChoice});
+    return choiceAnswers.isEmpty() ? -1 : choiceAnswers.dequeue();
+}
+
 bool FakeUserIo::editDraw(core::TDrawRec& rec, const QString& title, bool)
 {
     drawDialogTitles << title;

@@ -40,6 +40,7 @@ public:
     void busyChanged(bool busy) override;
     void showMessage(app::MessageKind kind, const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
+    int askChoice(const QString& caption, const QString& text, const QStringList& choices, int defaultChoice) override;
     bool editDraw(core::TDrawRec& rec, const QString& title, bool showDate) override;
     bool editConfig(core::TConfigData& config, net::NetworkSettings& network) override;
     bool editShredding(core::TShreddingData& data) override;
@@ -78,6 +79,16 @@ public:
     QList<std::pair<stakes::tSystemData, bool>> systemStarts; // the record shown and whether editable
     // Answers, taken in order.
     QQueue<bool> answers;
+    // Questions with choices of their own: what was asked, and the index each answers (empty: -1).
+    struct Choice
+    {
+        QString caption;
+        QString text;
+        QStringList choices;
+        int defaultChoice;
+    };
+    QList<Choice> choiceQuestions;
+    QQueue<int> choiceAnswers;
     // Each draw dialog takes the next edit: it changes the record, or is empty to cancel.
     QQueue<std::optional<std::function<void(core::TDrawRec&)>>> drawEdits;
     QQueue<std::optional<core::TConfigData>> configEdits;

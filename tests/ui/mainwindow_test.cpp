@@ -299,6 +299,8 @@ void MainWindowTest::layoutIsStoredAndRestored()
     const QString state = m_dir->filePath(QStringLiteral("Vertoma_5x54.frm"));
     {
         Program p(m_dir->path());
+        p.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
         p.window->initialise();
         p.list()->setColumnWidth(8, 123);
     }
