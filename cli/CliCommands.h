@@ -53,5 +53,8 @@ int RunExport(app::Session& session, const QStringList& args);
 int RunSystems(app::Session& session, const QStringList& args);
 // The library's sub-words: the bare "systems" (the list) and "systems download".
 int RunSystemsLibrary(app::Session& session, const QStringList& args);
+// The catalogue of scripts: the bare "library" (the list) and "library get", "publish",
+// "replace", "delete", "rate", "rates".
+int RunScriptsLibrary(app::Session& session, const QStringList& args);
 
 } // namespace cli

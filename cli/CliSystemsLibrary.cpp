@@ -2,6 +2,7 @@
 // it, "systems download ID..." stores systems in the folder "Systems".
 
 #include "app/Languages.h"
+#include "app/OnlineService.h"
 #include "app/Session.h"
 #include "app/WebController.h"
 #include "cli/CliCommands.h"
@@ -33,18 +34,14 @@ QString systemsFolder(const app::Session& session)
 // the identity could not be read.
 std::optional<online::SystemsLibrary> openLibrary(app::Session& session)
 {
-    app::WebController& web = session.web();
-    web.loadSettings();
-    online::ClientIdentity identity;
+    session.web().loadSettings();
     QString error;
-    if (!online::LoadClientIdentity(session.folder().configFile(), app::kNativeLanguage, identity, &error)) {
+    auto service = app::OpenOnlineService(session, app::kNativeLanguage, error);
+    if (!service) {
         printError(tr("Ошибка чтения файла конфигурации!\n\n%1").arg(error));
         return std::nullopt;
     }
-    online::ServiceAddress address;
-    address.baseUrl = web.network().ServiceUrl;
-    address.caFile = web.caFilePath();
-    return online::SystemsLibrary(online::ServiceClient(address), identity);
+    return online::SystemsLibrary(std::move(service->client), std::move(service->identity));
 }
 
 bool fetchList(const online::SystemsLibrary& library, std::vector<online::tSystemData>& systems)
