@@ -3,6 +3,7 @@
 #include "app/OnlineService.h"
 #include "app/ScriptController.h"
 #include "app/Session.h"
+#include "app/WebController.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "scripts/ScriptFile.h"
@@ -81,7 +82,8 @@ void OnlineScripts::setFilter(int index)
 
 void OnlineScripts::startUp()
 {
-    if (m_shown)
+    // Without a service address there is nothing to ask at every start; the refresh says why.
+    if (m_shown && !m_session.web().network().ServiceUrl.trimmed().isEmpty())
         refresh();
 }
 

@@ -68,7 +68,7 @@ public:
     int filter() const { return m_filter; }
     // Stores the filter at once and loads the list again.
     void setFilter(int index);
-    // Start-up: the list is loaded when the panel is shown.
+    // Start-up: the list is loaded when the panel is shown and a service address is set.
     void startUp();
     // The interface language the requests name.
     void setLanguage(int lcid) { m_lcid = lcid; }

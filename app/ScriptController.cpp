@@ -67,16 +67,7 @@ bool ScriptController::replaceLines(const QStringList& lines)
                 error = current.errorString();
                 kept = false;
             } else {
-                kept = core::WriteFileSafely(
-                    backupPath(),
-                    [&bytes](QIODevice& device, QString* e) {
-                        if (device.write(bytes) == bytes.size())
-                            return true;
-                        if (e)
-                            *e = device.errorString();
-                        return false;
-                    },
-                    &error);
+                kept = core::WriteBytesSafely(backupPath(), bytes, &error);
             }
         }
     } else if (!m_lines.isEmpty()) {

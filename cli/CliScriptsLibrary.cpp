@@ -60,6 +60,21 @@ std::optional<int> findRow(app::OnlineScripts& library, int id, int& row)
     return std::nullopt;
 }
 
+// The start of the words on one script: the word's arguments with the script's id first, then
+// its row among every script the user may see. The exit code when the word ends here.
+std::optional<int> wordOnScript(app::Session& session, QCommandLineParser& parser, const QString& word,
+                                const QString& synopsis, const QStringList& args, int& id, int& row)
+{
+    parser.addPositionalArgument(QStringLiteral("ID"), tr("Код сценария в каталоге."));
+    if (const auto end = parseWord(parser, word, synopsis, args, 1))
+        return *end;
+    const auto given = scriptId(parser.positionalArguments().value(0));
+    if (!given)
+        return refuse(tr("Укажите код сценария в каталоге."));
+    id = *given;
+    return findRow(prepare(session), id, row);
+}
+
 // The options the words publish and replace share.
 struct PropertyOptions
 {
@@ -162,25 +177,19 @@ int listScripts(app::Session& session, const QStringList& args)
 int getScript(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("ID"), tr("Код сценария в каталоге."));
-    if (const auto end = parseWord(parser, QStringLiteral("library get"),
-                                   tr("Скачать сценарий из каталога в текущий сценарий."), args, 1))
+    int id = 0, row = -1;
+    if (const auto end = wordOnScript(session, parser, QStringLiteral("library get"),
+                                      tr("Скачать сценарий из каталога в текущий сценарий."), args, id, row))
         return *end;
-    const auto id = scriptId(parser.positionalArguments().value(0));
-    if (!id)
-        return refuse(tr("Укажите код сценария в каталоге."));
-    app::OnlineScripts& library = prepare(session);
-    int row = -1;
-    if (const auto end = findRow(library, *id, row))
-        return *end;
+    app::OnlineScripts& library = session.script().library();
     if (!library.canDownload(row))
-        return refuse(tr("Сценарий #%1 предназначен для другой программы.").arg(*id));
+        return refuse(tr("Сценарий #%1 предназначен для другой программы.").arg(id));
     if (!holdScript(session))
         return kFailed;
     const bool hadLines = session.script().lineCount() > 0;
     if (!library.download(row))
         return kFailed;
-    printLine(tr("Загружен сценарий #%1, строк: %2").arg(*id).arg(session.script().lineCount()));
+    printLine(tr("Загружен сценарий #%1, строк: %2").arg(id).arg(session.script().lineCount()));
     if (hadLines)
         printLine(tr("Прежний сценарий: %1").arg(QDir::toNativeSeparators(session.script().backupPath())));
     return 0;
@@ -214,21 +223,15 @@ int publishScript(app::Session& session, const QStringList& args)
 int replaceScript(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("ID"), tr("Код своего сценария в каталоге."));
     const PropertyOptions options;
     options.addTo(parser);
-    if (const auto end = parseWord(parser, QStringLiteral("library replace"),
-                                   tr("Заменить свой сценарий в каталоге текущим."), args, 1))
+    int id = 0, row = -1;
+    if (const auto end = wordOnScript(session, parser, QStringLiteral("library replace"),
+                                      tr("Заменить свой сценарий в каталоге текущим."), args, id, row))
         return *end;
-    const auto id = scriptId(parser.positionalArguments().value(0));
-    if (!id)
-        return refuse(tr("Укажите код сценария в каталоге."));
-    app::OnlineScripts& library = prepare(session);
-    int row = -1;
-    if (const auto end = findRow(library, *id, row))
-        return *end;
+    app::OnlineScripts& library = session.script().library();
     if (!library.canDelete(row))
-        return refuse(tr("Сценарий #%1 не Ваш или предназначен для другой программы.").arg(*id));
+        return refuse(tr("Сценарий #%1 не Ваш или предназначен для другой программы.").arg(id));
     online::tScriptData data = library.propertiesOf(row);
     if (const auto end = options.apply(parser, data))
         return *end;
@@ -247,24 +250,18 @@ int replaceScript(app::Session& session, const QStringList& args)
 int deleteScript(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("ID"), tr("Код своего сценария в каталоге."));
-    if (const auto end =
-            parseWord(parser, QStringLiteral("library delete"), tr("Удалить свой сценарий из каталога."), args, 1))
+    int id = 0, row = -1;
+    if (const auto end = wordOnScript(session, parser, QStringLiteral("library delete"),
+                                      tr("Удалить свой сценарий из каталога."), args, id, row))
         return *end;
-    const auto id = scriptId(parser.positionalArguments().value(0));
-    if (!id)
-        return refuse(tr("Укажите код сценария в каталоге."));
-    app::OnlineScripts& library = prepare(session);
-    int row = -1;
-    if (const auto end = findRow(library, *id, row))
-        return *end;
+    app::OnlineScripts& library = session.script().library();
     if (!library.canDelete(row))
-        return refuse(tr("Сценарий #%1 не Ваш или предназначен для другой программы.").arg(*id));
+        return refuse(tr("Сценарий #%1 не Ваш или предназначен для другой программы.").arg(id));
     // The word itself is the answer to the question.
     static_cast<CliUserIo&>(session.io()).setAnswers({true});
     if (!library.remove(row))
         return kFailed;
-    printLine(tr("Удалён сценарий #%1").arg(*id));
+    printLine(tr("Удалён сценарий #%1").arg(id));
     return 0;
 }
 
@@ -304,17 +301,11 @@ int rateScript(app::Session& session, const QStringList& args)
 int showRates(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("ID"), tr("Код сценария в каталоге."));
-    if (const auto end =
-            parseWord(parser, QStringLiteral("library rates"), tr("Оценки сценария пользователями."), args, 1))
+    int id = 0, row = -1;
+    if (const auto end = wordOnScript(session, parser, QStringLiteral("library rates"),
+                                      tr("Оценки сценария пользователями."), args, id, row))
         return *end;
-    const auto id = scriptId(parser.positionalArguments().value(0));
-    if (!id)
-        return refuse(tr("Укажите код сценария в каталоге."));
-    app::OnlineScripts& library = prepare(session);
-    int row = -1;
-    if (const auto end = findRow(library, *id, row))
-        return *end;
+    app::OnlineScripts& library = session.script().library();
     const auto rates = library.fetchRates(row);
     if (!rates)
         return kFailed;

@@ -404,3 +404,14 @@ TEST_F(OddHost, ADownloadKeepsThePreviousWorkingCopyOrChangesNothing)
     EXPECT_EQ(m_user->file(u"Vertoma_5x54.lss"_s),
               cp1251::encode(u"EXCL:1#LAST| | | | | | | |новая\r\nFULL:0#ALL| | | | | | | |\r\n"_s));
 }
+
+TEST(ScriptsOnlineStartTest, WithoutAnAddressTheStartAsksNothingAndARefreshSaysWhy)
+{
+    User user{QString(), u"Иван"_s, u"ivan@example.test"_s};
+    user.library().startUp();
+    EXPECT_TRUE(user.io.messages.isEmpty());
+    EXPECT_TRUE(user.library().rows().empty());
+    EXPECT_FALSE(user.library().refresh());
+    EXPECT_TRUE(user.lastMessage().startsWith(u"Ошибка загрузки каталога online-сценариев!"_s));
+    EXPECT_TRUE(user.lastMessage().contains(u"ServiceUrl"_s));
+}
