@@ -71,7 +71,7 @@ public:
     QTableView* onlineList() const { return m_onlineList; }
     OnlineScriptsModel* onlineModel() const { return m_onlineModel; }
     QMenu* onlinePopup() const { return m_onlinePopup; }
-    // The buttons before the filter and the items of the list's popup menu (nullptr: a separator).
+    // The buttons beside the filter and the items of the list's popup menu (nullptr: a separator).
     void setOnlineCommands(const QList<QAction*>& buttons, const QList<QAction*>& popup);
     // The catalogue's row (the controller's index) that is selected, or -1.
     int onlineRow() const;

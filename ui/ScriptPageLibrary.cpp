@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -69,7 +70,7 @@ void ScriptPage::createOnlinePanel()
     m_onlineList->horizontalHeader()->setHighlightSections(false);
     m_onlineList->setSortingEnabled(true);
     m_onlineList->sortByColumn(OnlineScriptsModel::ColRating, Qt::DescendingOrder);
-    const int widths[OnlineScriptsModel::ColumnCount] = {70, 200, 120, 110, 60, 50, 130, 70, 60, 90, 70, 130, 260};
+    const int widths[OnlineScriptsModel::ColumnCount] = {90, 200, 120, 110, 60, 50, 130, 70, 60, 90, 70, 130, 260};
     for (int column = 0; column < OnlineScriptsModel::ColumnCount; ++column)
         m_onlineList->setColumnWidth(column, widths[column]);
 
@@ -79,10 +80,19 @@ void ScriptPage::createOnlinePanel()
     connect(m_onlineList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_onlinePopup->popup(m_onlineList->viewport()->mapToGlobal(at)); });
 
+    // The filter stays in view beside the buttons however narrow the page is.
+    auto* caption = new QLabel(tr("Фильтр:"), m_onlinePanel);
+    caption->setObjectName(QStringLiteral("lbOnlineScriptsFilter"));
+    caption->setBuddy(m_onlineFilter);
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(4);
+    commands->addWidget(m_onlineCommands, 1);
+    commands->addWidget(caption);
+    commands->addWidget(m_onlineFilter);
     auto* layout = new QVBoxLayout(m_onlinePanel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(m_onlineCommands);
+    layout->addLayout(commands);
     layout->addWidget(m_onlineList, 1);
 
     m_splitter->addWidget(m_list);
@@ -120,11 +130,6 @@ void ScriptPage::setOnlineCommands(const QList<QAction*>& buttons, const QList<Q
         else
             m_onlineCommands->addSeparator();
     }
-    m_onlineCommands->addSeparator();
-    auto* caption = new QLabel(tr("Фильтр: "), m_onlineCommands);
-    caption->setObjectName(QStringLiteral("lbOnlineScriptsFilter"));
-    m_onlineCommands->addWidget(caption);
-    m_onlineCommands->addWidget(m_onlineFilter);
     for (QAction* command : popup) {
         if (command)
             m_onlinePopup->addAction(command);
