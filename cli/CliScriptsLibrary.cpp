@@ -12,17 +12,13 @@
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
 #include "core/IniFile.h"
+#include "online/Conventions.h"
 
 #include <QDir>
 
 namespace cli {
 
 namespace {
-
-QString timeText(const QDateTime& t)
-{
-    return t.isValid() ? t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
-}
 
 // One line per value: line breaks and tabs become blanks.
 QString oneLine(QString text)
@@ -165,10 +161,10 @@ int listScripts(app::Session& session, const QStringList& args)
             access += tr(", для другой программы");
         printLine(QStringList{QString::number(s.id), app::OnlineScripts::kindText(s), oneLine(s.title),
                               oneLine(s.author), app::OnlineScripts::programText(s), s.app_ver,
-                              app::LanguageAbbreviation(s.lcid), timeText(s.created),
+                              app::LanguageAbbreviation(s.lcid), online::TimeText(s.created),
                               QString::number(s.rating, 'f', 3), QString::number(s.rating_cnt),
                               app::OnlineScripts::myRatingText(s), QString::number(s.downloads),
-                              timeText(s.last_download), access, oneLine(s.descr)}
+                              online::TimeText(s.last_download), access, oneLine(s.descr)}
                       .join(u'\t'));
     }
     return 0;
@@ -312,7 +308,7 @@ int showRates(app::Session& session, const QStringList& args)
     printLine(QStringList{tr("Имя"), tr("Оценка"), tr("Дата"), tr("Программа"), tr("Версия"), tr("Комментарии")}
                   .join(u'\t'));
     for (const online::tScriptRate& r : *rates)
-        printLine(QStringList{oneLine(r.cl_name), r.rate, timeText(r.created), r.app_name, r.app_ver, oneLine(r.notes)}
+        printLine(QStringList{oneLine(r.cl_name), r.rate, online::TimeText(r.created), r.app_name, r.app_ver, oneLine(r.notes)}
                       .join(u'\t'));
     return 0;
 }

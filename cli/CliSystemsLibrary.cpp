@@ -8,6 +8,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
+#include "online/Conventions.h"
 #include "online/SystemsLibrary.h"
 #include "stakes/SystemFile.h"
 
@@ -19,11 +20,6 @@
 namespace cli {
 
 namespace {
-
-QString timeText(const QDateTime& t)
-{
-    return t.isValid() ? t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
-}
 
 QString systemsFolder(const app::Session& session)
 {
@@ -77,8 +73,8 @@ int listSystems(app::Session& session, const QStringList& args)
         descr.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
         printLine(QStringList{QString::number(s.id), s.title, s.author,
                               QStringLiteral("%1").arg(s.nums, 2, 10, QLatin1Char('0')), QString::number(s.olap),
-                              QString::number(s.csize), timeText(s.created), local ? tr("Загружена") : QString(),
-                              QString::number(s.downloads), timeText(s.last_download),
+                              QString::number(s.csize), online::TimeText(s.created), local ? tr("Загружена") : QString(),
+                              QString::number(s.downloads), online::TimeText(s.last_download),
                               online::SameMail(s.cl_mail, mine) ? tr("да") : QString(), descr, s.url}
                       .join(u'\t'));
     }

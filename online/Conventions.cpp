@@ -121,6 +121,11 @@ QString UtcText(const QDateTime& time)
     return time.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
+QString TimeText(const QDateTime& time)
+{
+    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
+}
+
 std::optional<QDateTime> UtcTextToLocal(const QByteArray& raw)
 {
     const QByteArray text = raw.trimmed();

@@ -32,6 +32,8 @@ std::optional<QString> FromBase64Utf8(const QByteArray& base64);
 
 // "yyyy-mm-dd hh:nn:ss" in UTC, as the replies carry times.
 QString UtcText(const QDateTime& time);
+// A time as the lists show it, "yyyy-mm-dd hh:nn:ss"; empty for an invalid time (0).
+QString TimeText(const QDateTime& time);
 // The reply's UTC time as local time. Empty text is 0 (an invalid QDateTime); nullopt when the
 // text is not such a time.
 std::optional<QDateTime> UtcTextToLocal(const QByteArray& text);

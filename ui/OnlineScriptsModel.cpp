@@ -2,6 +2,7 @@
 
 #include "app/Languages.h"
 #include "app/OnlineScripts.h"
+#include "online/Conventions.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -11,11 +12,6 @@
 namespace ui {
 
 namespace {
-
-QString timeText(const QDateTime& t)
-{
-    return t.isValid() ? t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
-}
 
 // A public script: a globe; a private one: a padlock.
 QIcon makeIcon(bool publics)
@@ -131,7 +127,7 @@ QVariant OnlineScriptsModel::data(const QModelIndex& index, int role) const
     case ColLanguage:
         return app::LanguageAbbreviation(s->lcid);
     case ColCreated:
-        return timeText(s->created);
+        return online::TimeText(s->created);
     case ColRating:
         return QLocale().toString(s->rating, 'f', 3);
     case ColRatingCount:
@@ -141,7 +137,7 @@ QVariant OnlineScriptsModel::data(const QModelIndex& index, int role) const
     case ColDownloads:
         return QString::number(s->downloads);
     case ColLastDownload:
-        return timeText(s->last_download);
+        return online::TimeText(s->last_download);
     case ColDescr: {
         // One line in the list; the properties show the whole text.
         QString text = s->descr;

@@ -2,6 +2,7 @@
 
 #include "core/IniFile.h"
 #include "core/Settings.h"
+#include "online/Conventions.h"
 #include "ui/WindowLayout.h"
 
 #include <QHBoxLayout>
@@ -42,8 +43,7 @@ RatesWindow::RatesWindow(const std::vector<online::tScriptRate>& rates, const QS
     m_list->setRowCount(int(rates.size()));
     for (int row = 0; row < int(rates.size()); ++row) {
         const online::tScriptRate& r = rates[std::size_t(row)];
-        const QString created = r.created.isValid() ? r.created.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
-        const QString cells[] = {r.cl_name, r.rate, created, r.app_name, r.app_ver, r.notes};
+        const QString cells[] = {r.cl_name, r.rate, online::TimeText(r.created), r.app_name, r.app_ver, r.notes};
         for (int column = 0; column < 6; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column == 1)
