@@ -1,21 +1,16 @@
 #include "app/OnlineSystems.h"
 
-#include "app/Session.h"
-#include "app/WebController.h"
+#include "app/OnlineService.h"
 #include "online/SystemsLibrary.h"
 
 namespace app {
 
 std::optional<online::SystemsLibrary> OnlineSystemsLibrary::open(QString& error) const
 {
-    online::ClientIdentity identity;
-    if (!online::LoadClientIdentity(m_session.folder().configFile(), m_lcid, identity, &error))
+    auto service = OpenOnlineService(m_session, m_lcid, error);
+    if (!service)
         return std::nullopt;
-    online::ServiceAddress address;
-    address.baseUrl = m_session.web().network().ServiceUrl;
-    address.caFile = m_session.web().caFilePath();
-    address.keepAlive = [&session = m_session] { session.io().keepAlive(); };
-    return online::SystemsLibrary(online::ServiceClient(std::move(address)), std::move(identity));
+    return online::SystemsLibrary(std::move(service->client), std::move(service->identity));
 }
 
 std::optional<std::vector<stakes::tSystemData>> OnlineSystemsLibrary::list(QString& error)

@@ -152,16 +152,7 @@ bool RatingsController::exportCsvTo(const QString& target)
     {
         BusyScope busy(m_session, tr("Экспорт в CSV-файл..."));
         const QByteArray bytes = cp1251::encode(scripts::RatingsCsv(m_table.rows(), m_decimalPoint));
-        written = core::WriteFileSafely(
-            target,
-            [&bytes](QIODevice& device, QString* e) {
-                if (device.write(bytes) == bytes.size())
-                    return true;
-                if (e)
-                    *e = device.errorString();
-                return false;
-            },
-            &error);
+        written = core::WriteBytesSafely(target, bytes, &error);
     }
     if (!written)
         m_session.showError(tr("Ошибка записи в файл \"%1\"!").arg(target) + QStringLiteral("\n\n") + error);

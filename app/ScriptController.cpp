@@ -2,12 +2,14 @@
 
 #include "app/ScriptController.h"
 
+#include "app/OnlineScripts.h"
 #include "app/RatingsController.h"
 #include "app/ScriptRunCache.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "combos/Filters.h"
 #include "core/FileOps.h"
+#include "core/SafeWrite.h"
 #include "core/TextForms.h"
 #include "scripts/ScriptFile.h"
 
@@ -28,7 +30,10 @@ QString filesFilter()
 
 } // namespace
 
-ScriptController::ScriptController(Session& session) : m_session(session) {}
+ScriptController::ScriptController(Session& session)
+    : m_session(session), m_library(std::make_unique<OnlineScripts>(session))
+{
+}
 
 ScriptController::~ScriptController() = default;
 
@@ -37,6 +42,45 @@ ScriptController::~ScriptController() = default;
 QString ScriptController::workingCopyPath() const
 {
     return m_session.folder().file(QStringLiteral("Vertoma_5x54.lss"));
+}
+
+QString ScriptController::backupPath() const
+{
+    return workingCopyPath() + QStringLiteral(".bak");
+}
+
+bool ScriptController::replaceLines(const QStringList& lines)
+{
+    // The working copy's own bytes when it is there, else the lines in memory: whatever the
+    // person had is what comes back from the backup.
+    const QString path = workingCopyPath();
+    QString error;
+    bool kept = true;
+    if (QFileInfo::exists(path)) {
+        QFile current(path);
+        if (!current.open(QIODevice::ReadOnly)) {
+            error = current.errorString();
+            kept = false;
+        } else {
+            const QByteArray bytes = current.readAll();
+            if (current.error() != QFileDevice::NoError) {
+                error = current.errorString();
+                kept = false;
+            } else {
+                kept = core::WriteBytesSafely(backupPath(), bytes, &error);
+            }
+        }
+    } else if (!m_lines.isEmpty()) {
+        kept = scripts::ScriptWriteFile(backupPath(), m_lines, &error);
+    }
+    if (!kept) {
+        m_session.showError(tr("Ошибка записи в файл \"%1\"!").arg(backupPath()) + QStringLiteral("\n\n") + error);
+        return false;
+    }
+    m_lines = lines;
+    saveWorkingCopy();
+    emit linesChanged();
+    return true;
 }
 
 int ScriptController::addLine(const QString& line)

@@ -31,6 +31,7 @@ class FilterRunHooks;
 
 namespace app {
 
+class OnlineScripts;
 class Session;
 class ScriptRunCache;
 
@@ -55,6 +56,12 @@ public:
     bool loadFile(const QString& path, bool append);
     bool saveFile(const QString& path);
     QString workingCopyPath() const;
+    // The previous working copy a replacement of the whole script keeps ("Vertoma_5x54.lss.bak").
+    QString backupPath() const;
+    // Replaces every line, keeping the previous working copy as the backup first, saves the
+    // working copy and shows the new lines. False (the error shown, nothing changed) when the
+    // backup could not be written.
+    bool replaceLines(const QStringList& lines);
     // Start-up: the working copy, when there is one.
     void loadWorkingCopy();
     bool saveWorkingCopy();
@@ -79,6 +86,10 @@ public:
     bool scriptClr();
     // Lines from rating rows (rows of the rating as listed); refused rows are named in an error.
     bool ratingsToScript(const std::vector<int>& rows);
+
+    // The online catalogue of scripts in the panel under the list.
+    OnlineScripts& library() { return *m_library; }
+    const OnlineScripts& library() const { return *m_library; }
 
     // ---- running
     bool running() const { return m_running; }
@@ -167,6 +178,7 @@ private:
 
     Session& m_session;
     QStringList m_lines;
+    std::unique_ptr<OnlineScripts> m_library;
 
     bool m_running = false;
     bool m_stop = false;

@@ -3,6 +3,7 @@
 
 #include "app/Session.h"
 
+#include "app/OnlineScripts.h"
 #include "app/ProcessList.h"
 #include "app/RatingsController.h"
 #include "app/ScriptController.h"
@@ -86,6 +87,7 @@ void Session::readWindowState()
         m_script->readState(ini.readBool(section, QStringLiteral("ScriptLogEnabled"), false));
         m_web->readState(ini);
         m_systems->readState(ini);
+        m_script->library().readState(ini);
         if (!m_state.PrefetchsInit && readable) {
             m_state.PrefetchsInit = true;
             ini.writeBool(section, QStringLiteral("PrefetchsInit"), true);
@@ -159,9 +161,11 @@ Session::InitResult Session::initialise()
         const bool loadOnly = hasCommandWord(QStringLiteral("loadonly"));
         const bool fullRecreate = hasCommandWord(QStringLiteral("fullrecreate"));
         const bool fullRefresh = hasCommandWord(QStringLiteral("fullrefresh"));
-        // Unless one of those words is given, the systems page and the online library start here.
-        if (!loadOnly && !fullRecreate && !fullRefresh)
+        // Unless one of those words is given, the systems page and the online libraries start here.
+        if (!loadOnly && !fullRecreate && !fullRefresh) {
             m_systems->startUp();
+            m_script->library().startUp();
+        }
 
         if (loadOnly) {
             m_web->drawsDownload();

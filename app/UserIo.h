@@ -11,11 +11,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace combos {
 struct TFilterItem;
 }
 namespace net {
 struct NetworkSettings;
+}
+namespace online {
+struct tScriptRate;
 }
 namespace stats {
 class TStatList;
@@ -30,6 +35,8 @@ struct ExportDialogState;
 }
 
 namespace app {
+
+struct ScriptPropertiesForm;
 
 enum class MessageKind {
     Error,       // caption "Ошибка"
@@ -143,6 +150,14 @@ public:
     // The system dialog ("Система") on the record, edited in place when editable (the lines come
     // and go in clist); read-only it only shows it. False when cancelled or not editable.
     virtual bool editSystem(stakes::tSystemData& system, bool editable) = 0;
+    // The dialog "Свойства сценария" on the form's record, edited in place when the form is
+    // editable: OK runs the form's check and keeps the dialog open while it refuses. Read-only
+    // it only shows the record. False when cancelled or not editable.
+    virtual bool editScriptProperties(ScriptPropertiesForm& form) = 0;
+    // An input box with a caption, a prompt and the text edited in place; false when cancelled.
+    virtual bool askText(const QString& caption, const QString& prompt, QString& text) = 0;
+    // The window "Оценки пользователей" with one row per rating, shown modally.
+    virtual void showScriptRates(const std::vector<online::tScriptRate>& rates) = 0;
 };
 
 } // namespace app

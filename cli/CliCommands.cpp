@@ -209,6 +209,14 @@ constexpr Word kWords[] = {
                 "systems verify FILE [--block T]",
      RunSystems},
     {"folders", "folders", RunFolders},
+    {"library", "library [--filter N]\n"
+                "library get ID\n"
+                "library publish --title T --descr D [--public|--private] [--universal] [--author NAME]\n"
+                "library replace ID [--title T] [--descr D] [--public|--private] [--universal|--single]\n"
+                "library delete ID\n"
+                "library rate ID VALUE [--notes TEXT]\n"
+                "library rates ID",
+     RunScriptsLibrary},
 };
 
 } // namespace

@@ -56,4 +56,8 @@ int RunSystemsLibrary(app::Session& session, const QStringList& args);
 // "folders": the data folder, the help file and the language modules found.
 int RunFolders(app::Session& session, const QStringList& args);
 
+// The catalogue of scripts: the bare "library" (the list) and "library get", "publish",
+// "replace", "delete", "rate", "rates".
+int RunScriptsLibrary(app::Session& session, const QStringList& args);
+
 } // namespace cli

@@ -2,11 +2,13 @@
 // it, "systems download ID..." stores systems in the folder "Systems".
 
 #include "app/Languages.h"
+#include "app/OnlineService.h"
 #include "app/Session.h"
 #include "app/WebController.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
+#include "online/Conventions.h"
 #include "online/SystemsLibrary.h"
 #include "stakes/SystemFile.h"
 
@@ -19,11 +21,6 @@ namespace cli {
 
 namespace {
 
-QString timeText(const QDateTime& t)
-{
-    return t.isValid() ? t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
-}
-
 QString systemsFolder(const app::Session& session)
 {
     return session.folder().file(QStringLiteral("Systems"));
@@ -33,18 +30,14 @@ QString systemsFolder(const app::Session& session)
 // the identity could not be read.
 std::optional<online::SystemsLibrary> openLibrary(app::Session& session)
 {
-    app::WebController& web = session.web();
-    web.loadSettings();
-    online::ClientIdentity identity;
+    session.web().loadSettings();
     QString error;
-    if (!online::LoadClientIdentity(session.folder().configFile(), app::kNativeLanguage, identity, &error)) {
+    auto service = app::OpenOnlineService(session, app::kNativeLanguage, error);
+    if (!service) {
         printError(tr("Ошибка чтения файла конфигурации!\n\n%1").arg(error));
         return std::nullopt;
     }
-    online::ServiceAddress address;
-    address.baseUrl = web.network().ServiceUrl;
-    address.caFile = web.caFilePath();
-    return online::SystemsLibrary(online::ServiceClient(address), identity);
+    return online::SystemsLibrary(std::move(service->client), std::move(service->identity));
 }
 
 bool fetchList(const online::SystemsLibrary& library, std::vector<online::tSystemData>& systems)
@@ -80,8 +73,8 @@ int listSystems(app::Session& session, const QStringList& args)
         descr.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
         printLine(QStringList{QString::number(s.id), s.title, s.author,
                               QStringLiteral("%1").arg(s.nums, 2, 10, QLatin1Char('0')), QString::number(s.olap),
-                              QString::number(s.csize), timeText(s.created), local ? tr("Загружена") : QString(),
-                              QString::number(s.downloads), timeText(s.last_download),
+                              QString::number(s.csize), online::TimeText(s.created), local ? tr("Загружена") : QString(),
+                              QString::number(s.downloads), online::TimeText(s.last_download),
                               online::SameMail(s.cl_mail, mine) ? tr("да") : QString(), descr, s.url}
                       .join(u'\t'));
     }

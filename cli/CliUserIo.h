@@ -58,6 +58,11 @@ public:
     // A batch run opens nothing; the word prints where the file is.
     bool openDocument(const QString&) override { return false; }
     bool editSystem(stakes::tSystemData&, bool) override { return false; }
+    // The library words take the properties and the comment from the command line and print
+    // the ratings themselves.
+    bool editScriptProperties(app::ScriptPropertiesForm&) override { return false; }
+    bool askText(const QString&, const QString&, QString&) override { return false; }
+    void showScriptRates(const std::vector<online::tScriptRate>&) override {}
 
 private:
     QList<bool> m_answers;

@@ -56,4 +56,18 @@ bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&, Q
     return true;
 }
 
+bool WriteBytesSafely(const QString& path, const QByteArray& bytes, QString* error)
+{
+    return WriteFileSafely(
+        path,
+        [&bytes](QIODevice& device, QString* e) {
+            if (device.write(bytes) == bytes.size())
+                return true;
+            if (e)
+                *e = device.errorString();
+            return false;
+        },
+        error);
+}
+
 } // namespace core

@@ -3,6 +3,7 @@
 #include "core/Cp1251.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTimeZone>
 
 namespace online {
@@ -120,6 +121,11 @@ QString UtcText(const QDateTime& time)
     return time.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
+QString TimeText(const QDateTime& time)
+{
+    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
+}
+
 std::optional<QDateTime> UtcTextToLocal(const QByteArray& raw)
 {
     const QByteArray text = raw.trimmed();
@@ -221,6 +227,66 @@ QByteArray ErrorReply(const QString& message)
     QString clean = message;
     clean.replace(u'<', u'(').replace(u'>', u')');
     return "<result><row><error>" + clean.toUtf8() + "</error></row></result>";
+}
+
+QString BadValueText(const char* name, const QByteArray& value)
+{
+    return tr("Некорректное значение <%1> в ответе сервера: \"%2\"")
+        .arg(QString::fromLatin1(name), QString::fromUtf8(value.left(64)));
+}
+
+bool ReadInt(const ReplyRow& row, const char* name, std::int32_t& out, QString* error)
+{
+    const auto v = row.integer(name);
+    if (!v) {
+        if (error)
+            *error = BadValueText(name, row.value(name));
+        return false;
+    }
+    out = *v;
+    return true;
+}
+
+bool ReadIntOr(const ReplyRow& row, const char* name, std::int32_t fallback, std::int32_t& out, QString* error)
+{
+    if (row.value(name).trimmed().isEmpty()) {
+        out = fallback;
+        return true;
+    }
+    return ReadInt(row, name, out, error);
+}
+
+bool ReadTime(const ReplyRow& row, const char* name, QDateTime& out, QString* error)
+{
+    const auto t = UtcTextToLocal(row.value(name));
+    if (!t) {
+        if (error)
+            *error = BadValueText(name, row.value(name));
+        return false;
+    }
+    out = *t;
+    return true;
+}
+
+bool ReadBase64(const ReplyRow& row, const char* name, QString& out, QString* error)
+{
+    const auto t = FromBase64Utf8(row.value(name));
+    if (!t) {
+        if (error)
+            *error = BadValueText(name, row.value(name));
+        return false;
+    }
+    out = *t;
+    return true;
+}
+
+QStringList TextLines(const QString& text)
+{
+    static const QRegularExpression ends(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.split(ends);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 } // namespace online

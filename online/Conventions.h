@@ -7,6 +7,9 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+
+#include <cstdint>
 
 #include <optional>
 #include <vector>
@@ -29,6 +32,8 @@ std::optional<QString> FromBase64Utf8(const QByteArray& base64);
 
 // "yyyy-mm-dd hh:nn:ss" in UTC, as the replies carry times.
 QString UtcText(const QDateTime& time);
+// A time as the lists show it, "yyyy-mm-dd hh:nn:ss"; empty for an invalid time (0).
+QString TimeText(const QDateTime& time);
 // The reply's UTC time as local time. Empty text is 0 (an invalid QDateTime); nullopt when the
 // text is not such a time.
 std::optional<QDateTime> UtcTextToLocal(const QByteArray& text);
@@ -65,5 +70,21 @@ bool ParseReply(const QByteArray& body, Reply& reply, QString* error = nullptr);
 
 // The reply a host gives for a failed request: one row with the message.
 QByteArray ErrorReply(const QString& message);
+
+// Readers of one element of a row for the libraries. Each fails with a message that names the
+// element and shows the start of its value when the value is not what it must be.
+QString BadValueText(const char* name, const QByteArray& value);
+// A decimal integer; a missing or empty element is an error too.
+bool ReadInt(const ReplyRow& row, const char* name, std::int32_t& out, QString* error);
+// The same, but a missing or empty element gives fallback.
+bool ReadIntOr(const ReplyRow& row, const char* name, std::int32_t fallback, std::int32_t& out, QString* error);
+// A UTC time, as local time; empty gives an invalid time.
+bool ReadTime(const ReplyRow& row, const char* name, QDateTime& out, QString* error);
+// Base64 of UTF-8 text.
+bool ReadBase64(const ReplyRow& row, const char* name, QString& out, QString* error);
+
+// The lines of a text as the libraries exchange them: CR LF, CR or LF end a line, and the empty
+// line after a last line end is no line.
+QStringList TextLines(const QString& text);
 
 } // namespace online

@@ -3,7 +3,6 @@
 #include "core/Cp1251.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 namespace online {
 
@@ -14,68 +13,26 @@ QString tr(const char* text)
     return QCoreApplication::translate("online", text);
 }
 
-QString badValue(const char* name, const QByteArray& value)
-{
-    return tr("Некорректное значение <%1> в ответе сервера: \"%2\"")
-        .arg(QString::fromLatin1(name), QString::fromUtf8(value.left(64)));
-}
-
-bool readInt(const ReplyRow& row, const char* name, std::int32_t& out, QString* error)
-{
-    const auto v = row.integer(name);
-    if (!v) {
-        if (error)
-            *error = badValue(name, row.value(name));
-        return false;
-    }
-    out = *v;
-    return true;
-}
-
-bool readTime(const ReplyRow& row, const char* name, QDateTime& out, QString* error)
-{
-    const auto t = UtcTextToLocal(row.value(name));
-    if (!t) {
-        if (error)
-            *error = badValue(name, row.value(name));
-        return false;
-    }
-    out = *t;
-    return true;
-}
-
-bool readBase64(const ReplyRow& row, const char* name, QString& out, QString* error)
-{
-    const auto t = FromBase64Utf8(row.value(name));
-    if (!t) {
-        if (error)
-            *error = badValue(name, row.value(name));
-        return false;
-    }
-    out = *t;
-    return true;
-}
-
 bool readSystem(const ReplyRow& row, tSystemData& s, QString* error)
 {
     std::int32_t nums = 0, olap = 0;
-    if (!readInt(row, "id", s.id, error) || !readInt(row, "nums", nums, error) || !readInt(row, "olap", olap, error) ||
-        !readInt(row, "csize", s.csize, error) || !readInt(row, "downloads", s.downloads, error))
+    if (!ReadInt(row, "id", s.id, error) || !ReadInt(row, "nums", nums, error) || !ReadInt(row, "olap", olap, error) ||
+        !ReadInt(row, "csize", s.csize, error) || !ReadInt(row, "downloads", s.downloads, error))
         return false;
     if (nums < 0 || nums > 255) {
         if (error)
-            *error = badValue("nums", row.value("nums"));
+            *error = BadValueText("nums", row.value("nums"));
         return false;
     }
     if (olap < 0 || olap > 255) {
         if (error)
-            *error = badValue("olap", row.value("olap"));
+            *error = BadValueText("olap", row.value("olap"));
         return false;
     }
     s.nums = nums;
     s.olap = olap;
-    if (!readBase64(row, "title", s.title, error) || !readBase64(row, "descr", s.descr, error) ||
-        !readTime(row, "created", s.created, error) || !readTime(row, "last_download", s.last_download, error))
+    if (!ReadBase64(row, "title", s.title, error) || !ReadBase64(row, "descr", s.descr, error) ||
+        !ReadTime(row, "created", s.created, error) || !ReadTime(row, "last_download", s.last_download, error))
         return false;
     s.author = row.text("author");
     s.cl_mail = row.text("cl_mail");
@@ -125,7 +82,7 @@ bool SystemsLibrary::fetchLines(std::int32_t id, QString& lines, QString* error)
         const QByteArray clist = row.value("clist");
         if (clist.trimmed().isEmpty())
             continue;
-        return readBase64(row, "clist", lines, error);
+        return ReadBase64(row, "clist", lines, error);
     }
     return true;
 }
@@ -133,7 +90,7 @@ bool SystemsLibrary::fetchLines(std::int32_t id, QString& lines, QString* error)
 QList<QByteArray> SystemsLibrary::uploadFields(const tSystemData& s, bool remove) const
 {
     // The lines go as one text with CR LF, escaped, then Base64.
-    const QString text = SystemLines(s.clist).join(QStringLiteral("\r\n"));
+    const QString text = TextLines(s.clist).join(QStringLiteral("\r\n"));
     QList<QByteArray> fields{
         remove ? QByteArray("del_mode=1") : QByteArray("del_mode=0"),
         "sys_id=" + QByteArray::number(s.id),
@@ -163,14 +120,6 @@ std::int32_t SystemsLibrary::upload(const tSystemData& system, bool remove, QStr
     if (error)
         *error = tr("Сервер не вернул идентификатор системы.");
     return -1;
-}
-
-QStringList SystemLines(const QString& text)
-{
-    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 } // namespace online

@@ -47,7 +47,4 @@ private:
     ClientIdentity m_identity;
 };
 
-// The lines of a system as the library sends them: text lines with the last empty one dropped.
-QStringList SystemLines(const QString& text);
-
 } // namespace online

@@ -1,6 +1,8 @@
 #include "ui/MainWindow.h"
 
 #include "app/Languages.h"
+#include "app/OnlineScripts.h"
+#include "app/ScriptController.h"
 #include "app/Session.h"
 #include "app/SystemsController.h"
 #include "app/TablesController.h"
@@ -62,6 +64,7 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
     setObjectName(QStringLiteral("TFormMain"));
     // Library requests name the interface language; changing it restarts the window.
     m_session.systems().setLanguage(languages.current());
+    m_session.script().library().setLanguage(languages.current());
     // Dialogs opened from the window show dates in the interface language.
     setLocale(languages.locale());
     m_helpPath = app::HelpFilePath(session.folder().exeDir(), languages.current());

@@ -143,6 +143,10 @@ private:
     void createScriptMenu();
     void updateScriptActionStates(bool idle);
     void onScriptRunningChanged(bool running);
+    // The online catalogue of scripts under the script list (MainWindowScriptLibrary.cpp).
+    void createScriptLibraryActions();
+    void installScriptLibraryCommands();
+    void updateScriptLibraryActionStates(bool idle);
     // The page "Системы" and its commands (MainWindowSystems.cpp).
     void createSystemsActions();
     void createSystemsPage();

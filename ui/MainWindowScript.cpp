@@ -102,6 +102,7 @@ void MainWindow::createScriptActions()
 
     connect(add("RatingsToScript", tr("Добавить в сценарий")), &QAction::triggered, this,
             [this] { m_session.script().ratingsToScript(m_ratingsPage->selectedRows()); });
+    createScriptLibraryActions();
 }
 
 void MainWindow::createScriptPage()
@@ -124,6 +125,7 @@ void MainWindow::createScriptPage()
     connect(&script, &app::ScriptController::runningChanged, this, &MainWindow::onScriptRunningChanged);
     connect(&script, &app::ScriptController::scriptPageWanted, this,
             [this] { m_pcMain->setCurrentWidget(m_scriptPage); });
+    installScriptLibraryCommands();
 }
 
 void MainWindow::createScriptMenu()
@@ -136,6 +138,8 @@ void MainWindow::createScriptMenu()
         else
             menu->addSeparator();
     }
+    menu->addSeparator();
+    menu->addAction(action(QStringLiteral("ScriptLibrary")));
 }
 
 void MainWindow::onScriptRunningChanged(bool running)
@@ -172,6 +176,7 @@ void MainWindow::updateScriptActionStates(bool idle)
     enable("ScriptStop", script.running() && !script.stopRequested());
     enable("RatingsToScript", idle && m_ratingsPage->hasSelection());
     action(QStringLiteral("LogToggle"))->setChecked(script.logEnabled());
+    updateScriptLibraryActionStates(idle);
 }
 
 } // namespace ui

@@ -11,6 +11,8 @@
 #include "ui/GraphWindow.h"
 #include "ui/MultiStakeDialog.h"
 #include "ui/ProxyDialog.h"
+#include "ui/RatesWindow.h"
+#include "ui/ScriptPropertiesDialog.h"
 #include "ui/SystemDialog.h"
 #include "ui/ScriptLineDialog.h"
 #include "ui/ShreddingDialog.h"
@@ -25,6 +27,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QMimeData>
@@ -330,6 +333,31 @@ bool QtUserIo::editSystem(stakes::tSystemData& system, bool editable)
         return false;
     system = dialog.edited();
     return true;
+}
+
+bool QtUserIo::editScriptProperties(app::ScriptPropertiesForm& form)
+{
+    ScriptPropertiesDialog dialog(form, m_owner);
+    if (dialog.exec() != QDialog::Accepted || !form.editable)
+        return false;
+    form.data = dialog.edited();
+    return true;
+}
+
+bool QtUserIo::askText(const QString& caption, const QString& prompt, QString& text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(m_owner, caption, prompt, QLineEdit::Normal, text, &ok);
+    if (!ok)
+        return false;
+    text = answer;
+    return true;
+}
+
+void QtUserIo::showScriptRates(const std::vector<online::tScriptRate>& rates)
+{
+    RatesWindow window(rates, m_session ? m_session->folder().stateFile() : QString(), m_owner);
+    window.exec();
 }
 
 bool QtUserIo::editProxy(core::TProxy& proxy)

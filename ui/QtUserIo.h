@@ -65,6 +65,9 @@ public:
     // The progress window while it is shown, for the tests; null otherwise.
     QWidget* gaugeWindow() const;
     bool editSystem(stakes::tSystemData& system, bool editable) override;
+    bool editScriptProperties(app::ScriptPropertiesForm& form) override;
+    bool askText(const QString& caption, const QString& prompt, QString& text) override;
+    void showScriptRates(const std::vector<online::tScriptRate>& rates) override;
     // The wait window while it is shown, for the tests; null otherwise.
     QWidget* waitWindow() const;
 

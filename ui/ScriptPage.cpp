@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
@@ -77,11 +78,13 @@ ScriptPage::ScriptPage(app::Session& session, QWidget* parent)
         }
     }
 
+    createOnlinePanel();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     layout->addWidget(m_panel);
-    layout->addWidget(m_list, 1);
+    layout->addWidget(m_splitter, 1);
     layout->addWidget(m_statusBar);
 
     app::ScriptController& script = session.script();
@@ -171,11 +174,13 @@ bool ScriptPage::hasSelection() const
 void ScriptPage::loadLayout(const core::IniFile& ini, const QString& section)
 {
     ListLayoutLoad(ini, section, QStringLiteral("lvScript"), *m_list->horizontalHeader(), false);
+    loadOnlineLayout(ini, section);
 }
 
 void ScriptPage::saveLayout(core::IniFile& ini, const QString& section) const
 {
     ListLayoutSave(ini, section, QStringLiteral("lvScript"), *m_list->horizontalHeader(), false);
+    saveOnlineLayout(ini, section);
 }
 
 } // namespace ui

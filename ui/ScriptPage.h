@@ -4,13 +4,21 @@
 // line, and the script's own status bar sbScript (lines, cycle, line, stakes and the current
 // step of a run). The commands are the main window's actions; the page shows them, follows the
 // rows the script asks to show and tells which rows the person picked.
+//
+// Under the list, behind a splitter, the panel pnlOnlineScripts shows the online catalogue of
+// scripts: its buttons and filter in pnlOnlineScriptsCmd above the list lvOnlineScripts, sorted
+// by a click on a column (at first by "Рейтинг", best first). The panel's part lives in
+// ScriptPageLibrary.cpp.
 
 #include <QList>
 #include <QWidget>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QMenu;
+class QSortFilterProxyModel;
+class QSplitter;
 class QStatusBar;
 class QTableView;
 class QToolBar;
@@ -25,6 +33,7 @@ class IniFile;
 
 namespace ui {
 
+class OnlineScriptsModel;
 class ScriptModel;
 
 class ScriptPage : public QWidget
@@ -54,13 +63,35 @@ public:
     void loadLayout(const core::IniFile& ini, const QString& section);
     void saveLayout(core::IniFile& ini, const QString& section) const;
 
+    // ---- the online catalogue
+    QWidget* onlinePanel() const { return m_onlinePanel; }
+    QSplitter* splitter() const { return m_splitter; }
+    QToolBar* onlineCommands() const { return m_onlineCommands; }
+    QComboBox* onlineFilter() const { return m_onlineFilter; }
+    QTableView* onlineList() const { return m_onlineList; }
+    OnlineScriptsModel* onlineModel() const { return m_onlineModel; }
+    QMenu* onlinePopup() const { return m_onlinePopup; }
+    // The buttons beside the filter and the items of the list's popup menu (nullptr: a separator).
+    void setOnlineCommands(const QList<QAction*>& buttons, const QList<QAction*>& popup);
+    // The catalogue's row (the controller's index) that is selected, or -1.
+    int onlineRow() const;
+    // Selects the catalogue's row and brings it into view.
+    void selectOnlineRow(int row);
+
 signals:
     // The selection or the focused row changed.
     void selectionChanged();
     // A row was double-clicked.
     void rowActivated();
+    // The same for the catalogue's list.
+    void onlineSelectionChanged();
+    void onlineRowActivated();
 
 private:
+    void createOnlinePanel();
+    void onOnlineSelectionChanged();
+    void loadOnlineLayout(const core::IniFile& ini, const QString& section);
+    void saveOnlineLayout(core::IniFile& ini, const QString& section) const;
     void reload();
     void focusLine(int row);
     void showRunningLine(int row);
@@ -73,6 +104,17 @@ private:
     QMenu* m_popup;
     QStatusBar* m_statusBar;
     QLabel* m_panels[kPanelCount] = {};
+
+    QSplitter* m_splitter = nullptr;
+    QWidget* m_onlinePanel = nullptr;
+    QToolBar* m_onlineCommands = nullptr;
+    QComboBox* m_onlineFilter = nullptr;
+    QTableView* m_onlineList = nullptr;
+    OnlineScriptsModel* m_onlineModel = nullptr;
+    QSortFilterProxyModel* m_onlineSorted = nullptr;
+    QMenu* m_onlinePopup = nullptr;
+    // The panel's height while it is hidden, for the window state.
+    int m_onlineHeight = 160;
 };
 
 } // namespace ui

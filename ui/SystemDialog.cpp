@@ -1,6 +1,7 @@
 #include "ui/SystemDialog.h"
 
 #include "core/Cp1251.h"
+#include "online/Conventions.h"
 #include "stakes/SystemGuarantee.h"
 
 #include "ui_SystemDialog.h"
@@ -23,11 +24,6 @@ namespace ui {
 namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-
-QString timeText(const QDateTime& t)
-{
-    return t.isValid() ? t.toString(kTimeFormat) : QString();
-}
 
 // Non-numbers count as 0, as the fields are read.
 int number(const QString& text)
@@ -66,9 +62,9 @@ SystemDialog::SystemDialog(const stakes::tSystemData& system, bool editable, QWi
     m_ui->edDescr->setPlainText(system.descr);
     m_ui->edAuthor->setText(system.author);
     m_ui->edURL->setText(system.url);
-    m_ui->edCreated->setText(timeText(system.created));
+    m_ui->edCreated->setText(online::TimeText(system.created));
     m_ui->edDownloads->setText(QString::number(system.downloads));
-    m_ui->edLastDownload->setText(timeText(system.last_download));
+    m_ui->edLastDownload->setText(online::TimeText(system.last_download));
     m_ui->edCombs->setPlainText(system.clist);
     m_ui->btnURL->setEnabled(!system.url.isEmpty());
     connect(m_ui->edURL, &QLineEdit::textChanged, this,

@@ -1,6 +1,7 @@
 #include "ui/SystemsModel.h"
 
 #include "app/SystemsController.h"
+#include "online/Conventions.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -8,11 +9,6 @@
 namespace ui {
 
 namespace {
-
-QString timeText(const QDateTime& t)
-{
-    return t.isValid() ? t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
-}
 
 // One icon per state: the colour says whose system it is (own green, another user's blue, no
 // address grey), a filled disc that it is on this computer, a ring that it is only in the library.
@@ -125,13 +121,13 @@ QVariant SystemsModel::data(const QModelIndex& index, int role) const
     case ColCSize:
         return numbered ? QString::number(s.csize) : QString();
     case ColCreated:
-        return timeText(s.created);
+        return online::TimeText(s.created);
     case ColStatus:
         return row.Local ? tr("Загружена") : QString();
     case ColDownloads:
         return numbered && !row.FileOnly ? QString::number(s.downloads) : QString();
     case ColLastDownload:
-        return timeText(s.last_download);
+        return online::TimeText(s.last_download);
     case ColDescr:
         return row.FileOnly ? QString() : s.descr;
     case ColUrl:

@@ -82,6 +82,38 @@ bool FakeUserIo::editSystem(stakes::tSystemData& system, bool editable)
     return true;
 }
 
+bool FakeUserIo::editScriptProperties(app::ScriptPropertiesForm& form)
+{
+    scriptPropertiesStarts.append(form);
+    online::tScriptData data = form.data;
+    while (!scriptPropertiesEdits.isEmpty()) {
+        const auto edit = scriptPropertiesEdits.dequeue();
+        if (!edit || !form.editable)
+            return false;
+        (*edit)(data);
+        const app::ScriptPropertiesVerdict verdict =
+            form.check ? form.check(data) : app::ScriptPropertiesVerdict::Accepted;
+        scriptPropertiesVerdicts << verdict;
+        if (verdict == app::ScriptPropertiesVerdict::Accepted) {
+            form.data = data;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FakeUserIo::askText(const QString& caption, const QString& prompt, QString& text)
+{
+    textPrompts.append({caption, prompt});
+    if (textAnswers.isEmpty())
+        return false;
+    const auto answer = textAnswers.dequeue();
+    if (!answer)
+        return false;
+    text = *answer;
+    return true;
+}
+
 bool FakeUserIo::editProxy(core::TProxy& proxy)
 {
     proxyStarts << proxy;

@@ -3,6 +3,7 @@
 // A scripted person for the tests: records every message and status text, answers questions
 // and dialogs from queues. An empty queue answers No / Cancel.
 
+#include "app/OnlineScripts.h"
 #include "app/UserIo.h"
 #include "combos/Filters.h"
 #include "export/ExportParams.h"
@@ -73,6 +74,22 @@ public:
     bool editExport(xls::ExportDialogState& state) override;
     bool openDocument(const QString& path) override;
     bool editSystem(stakes::tSystemData& system, bool editable) override;
+    bool editScriptProperties(app::ScriptPropertiesForm& form) override;
+    bool askText(const QString& caption, const QString& prompt, QString& text) override;
+    void showScriptRates(const std::vector<online::tScriptRate>& rates) override { shownRates.push_back(rates); }
+
+    // Each properties dialog takes the next edit (empty: cancel) and then presses OK, which runs
+    // the form's check; a refused check keeps the dialog open, and the dialog takes the next
+    // edit, until one is accepted or the queue is empty (cancel). What it was opened with and
+    // every verdict are kept.
+    QQueue<std::optional<std::function<void(online::tScriptData&)>>> scriptPropertiesEdits;
+    QList<app::ScriptPropertiesForm> scriptPropertiesStarts;
+    QList<app::ScriptPropertiesVerdict> scriptPropertiesVerdicts;
+    // Each input box takes the next text, or is empty to cancel; its caption and prompt are kept.
+    QQueue<std::optional<QString>> textAnswers;
+    QList<std::pair<QString, QString>> textPrompts;
+    // Every ratings window shown, in order.
+    std::vector<std::vector<online::tScriptRate>> shownRates;
 
     // Each system dialog takes the next edit (empty: cancel); what it was shown is kept.
     QQueue<std::optional<std::function<void(stakes::tSystemData&)>>> systemEdits;

@@ -178,7 +178,8 @@ void ScriptPageTest::outlineMenusAndActions()
                           QStringLiteral("ScriptDown"), QStringLiteral("-"), QStringLiteral("ScriptDel"),
                           QStringLiteral("ScriptClr"), QStringLiteral("-"), QStringLiteral("ScriptRun"),
                           QStringLiteral("ScriptTest"), QStringLiteral("ScriptStop"), QStringLiteral("-"),
-                          QStringLiteral("LogToggle"), QStringLiteral("LogsDelete")}));
+                          QStringLiteral("LogToggle"), QStringLiteral("LogsDelete"), QStringLiteral("-"),
+                          QStringLiteral("ScriptLibrary")}));
     // The menu sits between "Системы" and the view menu.
     QStringList menus;
     for (QAction* a : p.window->menuBar()->actions())
