@@ -286,6 +286,8 @@ QStringList SelfUpdater::fetchNotes(const QString& source, const UpdateInfo& inf
                                     const QString& abbreviation) const
 {
     const QString folder = NotesFolder(source);
+    // The version names local files: it must not lead out of the folder.
+    requireBareName(QStringLiteral("UpdDescr_%1.txt").arg(info.VerId));
     const QString local = path(QStringLiteral("UpdDescr_%1.txt").arg(info.VerId));
     for (const QString& name : NotesNames(info.VerId, lcid, abbreviation)) {
         try {
@@ -454,8 +456,9 @@ void SelfUpdater::install(const UpdateInfo& info, core::Progress& progress) cons
         fail(tr("Не удалось создать папку \"%1\".").arg(QDir::toNativeSeparators(folder)));
     progress.step();
 
-    const QString package = QDir(folder).filePath(QStringLiteral("SelfUpdate_%1.upd").arg(info.VerId));
-    requireBareName(QFileInfo(package).fileName());
+    const QString packageName = QStringLiteral("SelfUpdate_%1.upd").arg(info.VerId);
+    requireBareName(packageName);
+    const QString package = QDir(folder).filePath(packageName);
     downloadPackage(info, package);
     progress.step();
 

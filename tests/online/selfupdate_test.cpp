@@ -373,3 +373,19 @@ TEST_F(SelfUpdateTest, AnUnwritableFolderIsReported)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SelfUpdateTest, AVersionThatLeadsOutOfTheFolderIsRefused)
+{
+    describe("VerId=up/b.0.0.121\nDownloadUrl=pkg.upd\n");
+    CountingProgress progress;
+    EXPECT_THROW(online::SelfUpdater(site()).search(source(QStringLiteral("Numeko_AU.cfg")), 0, {}, progress),
+                 core::EConvertError);
+    online::UpdateInfo info = offer(MakeUpdatePackage({{QStringLiteral("a.txt"), "new a"}}));
+    info.VerId = QStringLiteral("1.0.0.121/../../x");
+    EXPECT_TRUE(installError(info).contains(QStringLiteral("1.0.0.121/../../x")));
+    EXPECT_FALSE(QFileInfo::exists(install(QStringLiteral("a.txt"))));
+}
+
+} // namespace
