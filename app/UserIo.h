@@ -131,6 +131,9 @@ public:
     // The system dialog ("Система") on the record, edited in place when editable (the lines come
     // and go in clist); read-only it only shows it. False when cancelled or not editable.
     virtual bool editSystem(stakes::tSystemData& system, bool editable) = 0;
+    // The dialog "Найдена новая версия программы": the running version, the new one as the
+    // description names it and the release notes. True when the person chose to install it.
+    virtual bool confirmUpdate(const QString& current, const QString& next, const QStringList& notes) = 0;
 };
 
 } // namespace app

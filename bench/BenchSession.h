@@ -51,6 +51,7 @@ public:
     bool editExport(xls::ExportDialogState&) override { return false; }
     bool openDocument(const QString&) override { return false; }
     bool editSystem(stakes::tSystemData&, bool) override { return false; }
+    bool confirmUpdate(const QString&, const QString&, const QStringList&) override { return false; }
 };
 
 inline QTemporaryDir& dataDir()

@@ -208,6 +208,9 @@ constexpr Word kWords[] = {
                 "systems play (--all | --filter) [--draw N] [--comment TEXT] [--in FILE]\n"
                 "systems verify FILE [--block T]",
      RunSystems},
+    {"update", "update check\n"
+               "update install",
+     RunUpdate},
 };
 
 } // namespace

@@ -53,5 +53,7 @@ int RunExport(app::Session& session, const QStringList& args);
 int RunSystems(app::Session& session, const QStringList& args);
 // The library's sub-words: the bare "systems" (the list) and "systems download".
 int RunSystemsLibrary(app::Session& session, const QStringList& args);
+// "update check" and "update install".
+int RunUpdate(app::Session& session, const QStringList& args);
 
 } // namespace cli

@@ -58,6 +58,8 @@ public:
     // A batch run opens nothing; the word prints where the file is.
     bool openDocument(const QString&) override { return false; }
     bool editSystem(stakes::tSystemData&, bool) override { return false; }
+    // "update install" answers the dialog Yes; the new version and its notes go to stderr.
+    bool confirmUpdate(const QString& current, const QString& next, const QStringList& notes) override;
 
 private:
     QList<bool> m_answers;

@@ -5,6 +5,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
+#include "core/Version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,7 +38,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (args.first() == QStringLiteral("--version")) {
-        cli::printLine(QStringLiteral("vertoma-cli " VERTOMA_VERSION));
+        cli::printLine(QStringLiteral("vertoma-cli ") + core::ProgramVersion());
         return 0;
     }
     const cli::Word* word = cli::FindWord(args.first());

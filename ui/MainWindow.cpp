@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "app/SystemsController.h"
 #include "app/TablesController.h"
+#include "app/UpdateController.h"
 #include "core/DrawArchive.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
     setObjectName(QStringLiteral("TFormMain"));
     // Library requests name the interface language; changing it restarts the window.
     m_session.systems().setLanguage(languages.current());
+    m_session.update().setLanguage(languages.current());
     // Dialogs opened from the window show dates in the interface language.
     setLocale(languages.locale());
     m_helpPath = app::HelpFilePath(session.folder().exeDir(), languages.current());

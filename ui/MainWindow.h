@@ -137,6 +137,9 @@ private:
     void updateScriptActionStates(bool idle);
     void onScriptRunningChanged(bool running);
     // The page "Системы" and its commands (MainWindowSystems.cpp).
+    void createUpdateActions();
+    void addUpdateMenuItems(QMenu* help);
+    void updateUpdateActionStates(bool idle);
     void createSystemsActions();
     void createSystemsPage();
     void createSystemsMenu();

@@ -110,6 +110,7 @@ void MainWindow::createActions()
     createScriptActions();
     createWebActions();
     createExportActions();
+    createUpdateActions();
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
@@ -182,6 +183,7 @@ void MainWindow::createMenus()
     help->addSeparator();
     for (const WebLink& link : kWebLinks)
         help->addAction(action(QString::fromLatin1(link.action)));
+    addUpdateMenuItems(help);
     help->addSeparator();
     help->addAction(action(QStringLiteral("AboutProgram")));
 }
@@ -212,6 +214,7 @@ void MainWindow::updateActionStates()
     updateScriptActionStates(idle);
     updateWebActionStates(idle);
     updateExportActionStates(idle);
+    updateUpdateActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }

@@ -18,6 +18,7 @@
 #include "ui/StakeFilterDialog.h"
 #include "ui/TableDialog.h"
 #include "ui/TestCountDialog.h"
+#include "ui/UpdateDialog.h"
 #include "ui/WaitWindow.h"
 
 #include <QApplication>
@@ -311,6 +312,12 @@ bool QtUserIo::editSystem(stakes::tSystemData& system, bool editable)
         return false;
     system = dialog.edited();
     return true;
+}
+
+bool QtUserIo::confirmUpdate(const QString& current, const QString& next, const QStringList& notes)
+{
+    UpdateDialog dialog(current, next, notes, m_owner);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtUserIo::editProxy(core::TProxy& proxy)

@@ -64,6 +64,7 @@ public:
     // The progress window while it is shown, for the tests; null otherwise.
     QWidget* gaugeWindow() const;
     bool editSystem(stakes::tSystemData& system, bool editable) override;
+    bool confirmUpdate(const QString& current, const QString& next, const QStringList& notes) override;
     // The wait window while it is shown, for the tests; null otherwise.
     QWidget* waitWindow() const;
 

@@ -76,6 +76,12 @@ bool FakeUserIo::editSystem(stakes::tSystemData& system, bool editable)
     return true;
 }
 
+bool FakeUserIo::confirmUpdate(const QString& current, const QString& next, const QStringList& notes)
+{
+    updateDialogs.append({current, next, notes});
+    return !updateAnswers.isEmpty() && updateAnswers.dequeue();
+}
+
 bool FakeUserIo::editProxy(core::TProxy& proxy)
 {
     proxyStarts << proxy;

@@ -72,6 +72,16 @@ public:
     bool editExport(xls::ExportDialogState& state) override;
     bool openDocument(const QString& path) override;
     bool editSystem(stakes::tSystemData& system, bool editable) override;
+    // The update dialog: what it showed, answered from updateAnswers (empty: Cancel).
+    bool confirmUpdate(const QString& current, const QString& next, const QStringList& notes) override;
+    struct UpdateDialogShown
+    {
+        QString current;
+        QString next;
+        QStringList notes;
+    };
+    QList<UpdateDialogShown> updateDialogs;
+    QQueue<bool> updateAnswers;
 
     // Each system dialog takes the next edit (empty: cancel); what it was shown is kept.
     QQueue<std::optional<std::function<void(stakes::tSystemData&)>>> systemEdits;
