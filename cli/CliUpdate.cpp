@@ -77,6 +77,11 @@ int RunUpdate(app::Session& session, const QStringList& args)
         return check(session, args.mid(1));
     if (sub == QLatin1String("install"))
         return install(session, args.mid(1));
+    if (sub == QLatin1String("--help") || sub == QLatin1String("-h")) {
+        printLine(tr("Самообновление программы:\n  update check    что предлагает источник обновлений\n"
+                     "  update install  установить найденное обновление"));
+        return 0;
+    }
     return refuse(tr("Укажите действие: update check или update install."));
 }
 

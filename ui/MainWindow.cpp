@@ -9,6 +9,7 @@
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
+#include "core/Version.h"
 #include "ui/CombsPage.h"
 #include "ui/DrawListModel.h"
 #include "ui/DrawsPage.h"
@@ -234,7 +235,7 @@ void MainWindow::refreshStatusPanels()
 void MainWindow::updateCaption()
 {
     QString caption = tr("Вертома 5x54");
-    caption += tr(" версия ") + QStringLiteral(VERTOMA_VERSION);
+    caption += tr(" версия ") + core::ProgramVersion();
     if (m_session.folder().isDemo())
         caption += tr(" [демо]");
     setWindowTitle(caption);

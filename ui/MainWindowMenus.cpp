@@ -5,6 +5,7 @@
 #include "app/Languages.h"
 #include "app/Session.h"
 #include "core/Settings.h"
+#include "core/Version.h"
 #include "ui/DrawsPage.h"
 
 #include <QAction>
@@ -238,7 +239,7 @@ void MainWindow::onAbout()
 {
     QMessageBox::about(this, tr("О программе"),
                        tr("Вертома 5x54 версия %1\n\nАнализатор лотереи \"5 из 54\" с ключевым числом.")
-                           .arg(QStringLiteral(VERTOMA_VERSION)));
+                           .arg(core::ProgramVersion()));
 }
 
 } // namespace ui

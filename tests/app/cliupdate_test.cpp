@@ -85,6 +85,9 @@ TEST_F(CliUpdateTest, CheckSaysWhatTheHostOffers)
     EXPECT_EQ(r.lines(), QStringList{u"Обновлений не найдено!"_s});
 
     EXPECT_EQ(run({u"update"_s}).exitCode, 2);
+    const testsupport::CliResult help = run({u"update"_s, u"--help"_s});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(u"update install"_s));
     EXPECT_EQ(run({u"update"_s, u"check"_s, u"extra"_s}).exitCode, 2);
 }
 
