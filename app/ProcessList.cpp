@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace app {
@@ -15,11 +16,24 @@ namespace {
 // The kernel keeps only the first 15 bytes of a process name in "comm".
 constexpr int kCommLength = 15;
 
+// An update sets the running executable aside under a ".~" name ("Vertoma_5x54.~exe",
+// "Vertoma_5x54.~"); the process still is that program and must be waited for.
+QString withoutAsideMark(const QString& name)
+{
+    static const QRegularExpression mark(QStringLiteral("\\.~+"));
+    const QRegularExpressionMatch match = mark.match(name);
+    if (!match.hasMatch())
+        return name;
+    const QString rest = name.mid(match.capturedEnd());
+    return name.left(match.capturedStart()) + (rest.isEmpty() ? QString() : u'.' + rest);
+}
+
 QString processExeName(const QString& procDir)
 {
     const QString target = QFileInfo(procDir + QStringLiteral("/exe")).symLinkTarget();
     if (!target.isEmpty())
-        return QFileInfo(target.endsWith(QStringLiteral(" (deleted)")) ? target.chopped(10) : target).fileName();
+        return withoutAsideMark(
+            QFileInfo(target.endsWith(QStringLiteral(" (deleted)")) ? target.chopped(10) : target).fileName());
     // Without access to the link (another user's process) the short name is all there is.
     QFile comm(procDir + QStringLiteral("/comm"));
     if (comm.open(QIODevice::ReadOnly))

@@ -6,6 +6,7 @@
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "app/TablesController.h"
+#include "app/UpdateController.h"
 #include "app/SystemsController.h"
 #include "app/ViewsController.h"
 #include "app/WebController.h"
@@ -38,7 +39,8 @@ Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QOb
       m_tables(std::make_unique<TablesController>(*this)),
       m_script(std::make_unique<ScriptController>(*this)), m_views(std::make_unique<ViewsController>(*this)),
       m_web(std::make_unique<WebController>(*this)), m_export(std::make_unique<ExportController>(*this)),
-      m_systems(std::make_unique<SystemsController>(*this))
+      m_systems(std::make_unique<SystemsController>(*this)),
+      m_update(std::make_unique<UpdateController>(*this))
 {
     m_statList.setDraws(&m_draws);
 }

@@ -32,6 +32,7 @@ class SystemsController;
 class ViewsController;
 class WebController;
 class ExportController;
+class UpdateController;
 
 // Window-state switches and lengths that the logic itself reads.
 struct WindowStateData
@@ -114,6 +115,8 @@ public:
     WebController& web() { return *m_web; }
     // The spreadsheet export of every list and grid.
     ExportController& exportCtl() { return *m_export; }
+    // The self-update: the switch "AutoUpdates", the check and the installation.
+    UpdateController& update() { return *m_update; }
     std::int64_t totalCombs() const { return m_totalCombs; }
     const PrizeClass& prizeClass(int matched) const { return m_prizeClasses[matched]; }
 
@@ -399,6 +402,7 @@ private:
     std::unique_ptr<WebController> m_web;
     std::unique_ptr<ExportController> m_export;
     std::unique_ptr<SystemsController> m_systems;
+    std::unique_ptr<UpdateController> m_update;
 };
 
 // Enters the busy state for one scope and always leaves it, clearing the status text.

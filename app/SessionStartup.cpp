@@ -9,6 +9,7 @@
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "app/TablesController.h"
+#include "app/UpdateController.h"
 #include "app/ViewsController.h"
 #include "app/SystemsController.h"
 #include "app/WebController.h"
@@ -88,6 +89,7 @@ void Session::readWindowState()
         m_web->readState(ini);
         m_systems->readState(ini);
         m_script->library().readState(ini);
+        m_update->readState(ini);
         if (!m_state.PrefetchsInit && readable) {
             m_state.PrefetchsInit = true;
             ini.writeBool(section, QStringLiteral("PrefetchsInit"), true);
@@ -174,7 +176,11 @@ Session::InitResult Session::initialise()
                 return InitResult::Terminate;
             }
         }
-        // The update check runs here when AutoUpdates is on and may ask for a restart.
+        // A newer release installed at start-up takes effect only in a new instance.
+        if (!loadOnly && !fullRecreate && !fullRefresh && m_update->startUpCheck() == UpdateController::Installed) {
+            showStatus(QString());
+            return InitResult::Restart;
+        }
         if (fullRecreate) {
             prefetchRebuildAll(true, std::uint16_t((1u << stats::CategoryCount) - 1));
             showStatus(QString());

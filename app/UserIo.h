@@ -158,6 +158,9 @@ public:
     virtual bool askText(const QString& caption, const QString& prompt, QString& text) = 0;
     // The window "Оценки пользователей" with one row per rating, shown modally.
     virtual void showScriptRates(const std::vector<online::tScriptRate>& rates) = 0;
+    // The dialog "Найдена новая версия программы": the running version, the new one as the
+    // description names it and the release notes. True when the person chose to install it.
+    virtual bool confirmUpdate(const QString& current, const QString& next, const QStringList& notes) = 0;
 };
 
 } // namespace app

@@ -54,6 +54,7 @@ public:
     bool editScriptProperties(app::ScriptPropertiesForm&) override { return false; }
     bool askText(const QString&, const QString&, QString&) override { return false; }
     void showScriptRates(const std::vector<online::tScriptRate>&) override {}
+    bool confirmUpdate(const QString&, const QString&, const QStringList&) override { return false; }
 };
 
 inline QTemporaryDir& dataDir()

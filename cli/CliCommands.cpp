@@ -217,6 +217,9 @@ constexpr Word kWords[] = {
                 "library rate ID VALUE [--notes TEXT]\n"
                 "library rates ID",
      RunScriptsLibrary},
+    {"update", "update check\n"
+               "update install",
+     RunUpdate},
 };
 
 } // namespace

@@ -60,4 +60,7 @@ int RunFolders(app::Session& session, const QStringList& args);
 // "replace", "delete", "rate", "rates".
 int RunScriptsLibrary(app::Session& session, const QStringList& args);
 
+// "update check" and "update install".
+int RunUpdate(app::Session& session, const QStringList& args);
+
 } // namespace cli

@@ -26,6 +26,17 @@ bool CliUserIo::askYesNo(const QString&, const QString& text, bool, bool)
     return yes;
 }
 
+bool CliUserIo::confirmUpdate(const QString& current, const QString& next, const QStringList& notes)
+{
+    const bool yes = !m_answers.isEmpty() && m_answers.takeFirst();
+    printError(QCoreApplication::translate("cli", "Найдена новая версия программы: %1 (текущая %2)").arg(next, current));
+    for (const QString& line : notes)
+        printError(line);
+    printError(QCoreApplication::translate("cli", "Установить") + QStringLiteral(" -> ") +
+               (yes ? QCoreApplication::translate("cli", "Да") : QCoreApplication::translate("cli", "Нет")));
+    return yes;
+}
+
 void CliUserIo::openUrl(const QString& url)
 {
     printError(url);

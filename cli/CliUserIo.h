@@ -63,6 +63,8 @@ public:
     bool editScriptProperties(app::ScriptPropertiesForm&) override { return false; }
     bool askText(const QString&, const QString&, QString&) override { return false; }
     void showScriptRates(const std::vector<online::tScriptRate>&) override {}
+    // "update install" answers the dialog Yes; the new version and its notes go to stderr.
+    bool confirmUpdate(const QString& current, const QString& next, const QStringList& notes) override;
 
 private:
     QList<bool> m_answers;

@@ -6,6 +6,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
 #include "core/DataLocation.h"
+#include "core/Version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,7 +43,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (args.first() == QStringLiteral("--version")) {
-        cli::printLine(QStringLiteral("vertoma-cli " VERTOMA_VERSION));
+        cli::printLine(QStringLiteral("vertoma-cli ") + core::ProgramVersion());
         return 0;
     }
     const cli::Word* word = cli::FindWord(args.first());

@@ -63,6 +63,7 @@ bool NetworkLoad(const QString& path, NetworkSettings& settings, QString* error)
     settings.ProxyListUrl = ini.readString(Network, QStringLiteral("ProxyListUrl"));
     settings.ServiceUrl = ini.readString(Network, QStringLiteral("ServiceUrl"));
     settings.CaFile = ini.readString(Network, QStringLiteral("CaFile"));
+    settings.UpdateSource = ini.readString(Network, QStringLiteral("UpdateSource"));
     settings.ClientName = ini.readString(kClientSection, QStringLiteral("UserName"));
     settings.ClientMail = ini.readString(kClientSection, QStringLiteral("UserMail"));
     return true;
@@ -75,6 +76,9 @@ bool NetworkSave(const QString& path, const NetworkSettings& settings, QString* 
         ini.writeString(Network, QStringLiteral("ProxyListUrl"), settings.ProxyListUrl);
         ini.writeString(Network, QStringLiteral("ServiceUrl"), settings.ServiceUrl);
         ini.writeString(Network, QStringLiteral("CaFile"), settings.CaFile);
+        // Kept only when set, so the file of a user who never changed it stays as it was.
+        if (!settings.UpdateSource.isEmpty() || ini.hasKey(Network, QStringLiteral("UpdateSource")))
+            ini.writeString(Network, QStringLiteral("UpdateSource"), settings.UpdateSource);
         ini.writeString(kClientSection, QStringLiteral("UserName"), settings.ClientName);
         ini.writeString(kClientSection, QStringLiteral("UserMail"), settings.ClientMail);
     });

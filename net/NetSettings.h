@@ -20,6 +20,9 @@ struct NetworkSettings
     QString ProxyListUrl; // root of the public proxy-list service
     QString ServiceUrl;   // the maker's service host
     QString CaFile;       // an extra PEM certificate bundle; relative to the data folder
+    // Where the update description comes from: an https address or a local file; empty means
+    // the service host's own.
+    QString UpdateSource;
     // Section "CLIENT": who the online libraries know the user as. The e-mail decides which
     // published entries are the user's own.
     QString ClientName;

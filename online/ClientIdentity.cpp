@@ -1,6 +1,7 @@
 #include "online/ClientIdentity.h"
 
 #include "core/IniFile.h"
+#include "core/Version.h"
 #include "net/NetSettings.h"
 #include "online/Conventions.h"
 
@@ -31,7 +32,7 @@ bool LoadClientIdentity(const QString& configPath, int lcid, ClientIdentity& ide
     if (!net::NetworkLoad(configPath, network, error))
         return false;
     identity = ClientIdentity{};
-    identity.appver = QStringLiteral(VERTOMA_VERSION);
+    identity.appver = core::ProgramVersion();
     identity.cl_name = network.ClientName;
     identity.cl_mail = network.ClientMail;
     identity.cl_lcid = lcid;

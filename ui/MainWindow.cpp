@@ -6,11 +6,13 @@
 #include "app/Session.h"
 #include "app/SystemsController.h"
 #include "app/TablesController.h"
+#include "app/UpdateController.h"
 #include "core/DrawArchive.h"
 #include "core/IniFile.h"
 #include "core/Placement.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
+#include "core/Version.h"
 #include "ui/CombsPage.h"
 #include "ui/DrawListModel.h"
 #include "ui/DrawsPage.h"
@@ -65,6 +67,7 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
     // Library requests name the interface language; changing it restarts the window.
     m_session.systems().setLanguage(languages.current());
     m_session.script().library().setLanguage(languages.current());
+    m_session.update().setLanguage(languages.current());
     // Dialogs opened from the window show dates in the interface language.
     setLocale(languages.locale());
     m_helpPath = app::HelpFilePath(session.folder().exeDir(), languages.current());
@@ -297,7 +300,7 @@ void MainWindow::refreshStatusPanels()
 void MainWindow::updateCaption()
 {
     QString caption = tr("Вертома 5x54");
-    caption += tr(" версия ") + QStringLiteral(VERTOMA_VERSION);
+    caption += tr(" версия ") + core::ProgramVersion();
     if (m_session.folder().isDemo())
         caption += tr(" [демо]");
     setWindowTitle(caption);

@@ -148,6 +148,9 @@ private:
     void installScriptLibraryCommands();
     void updateScriptLibraryActionStates(bool idle);
     // The page "Системы" and its commands (MainWindowSystems.cpp).
+    void createUpdateActions();
+    void addUpdateMenuItems(QMenu* help);
+    void updateUpdateActionStates(bool idle);
     void createSystemsActions();
     void createSystemsPage();
     void createSystemsMenu();

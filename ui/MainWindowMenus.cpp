@@ -5,6 +5,7 @@
 #include "app/Languages.h"
 #include "app/Session.h"
 #include "core/Settings.h"
+#include "core/Version.h"
 #include "ui/DrawsPage.h"
 
 #include <QAction>
@@ -111,6 +112,7 @@ void MainWindow::createActions()
     createScriptActions();
     createWebActions();
     createExportActions();
+    createUpdateActions();
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
@@ -183,6 +185,7 @@ void MainWindow::createMenus()
     help->addSeparator();
     for (const WebLink& link : kWebLinks)
         help->addAction(action(QString::fromLatin1(link.action)));
+    addUpdateMenuItems(help);
     help->addSeparator();
     help->addAction(action(QStringLiteral("AboutProgram")));
 }
@@ -213,6 +216,7 @@ void MainWindow::updateActionStates()
     updateScriptActionStates(idle);
     updateWebActionStates(idle);
     updateExportActionStates(idle);
+    updateUpdateActionStates(idle);
     if (m_languageGroup)
         m_languageGroup->setEnabled(idle);
 }
@@ -235,7 +239,7 @@ void MainWindow::onLanguageChosen(int lcid)
 QString MainWindow::aboutText() const
 {
     return tr("Вертома 5x54 версия %1\n\nАнализатор лотереи \"5 из 54\" с ключевым числом.")
-               .arg(QStringLiteral(VERTOMA_VERSION)) +
+               .arg(core::ProgramVersion()) +
            QStringLiteral("\n\n") + tr("Каталог данных: %1").arg(QDir::toNativeSeparators(m_session.folder().dir()));
 }
 

@@ -20,6 +20,7 @@
 #include "ui/StakeFilterDialog.h"
 #include "ui/TableDialog.h"
 #include "ui/TestCountDialog.h"
+#include "ui/UpdateDialog.h"
 #include "ui/WaitWindow.h"
 
 #include <QApplication>
@@ -358,6 +359,12 @@ void QtUserIo::showScriptRates(const std::vector<online::tScriptRate>& rates)
 {
     RatesWindow window(rates, m_session ? m_session->folder().stateFile() : QString(), m_owner);
     window.exec();
+}
+
+bool QtUserIo::confirmUpdate(const QString& current, const QString& next, const QStringList& notes)
+{
+    UpdateDialog dialog(current, next, notes, m_owner);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtUserIo::editProxy(core::TProxy& proxy)

@@ -68,6 +68,7 @@ public:
     bool editScriptProperties(app::ScriptPropertiesForm& form) override;
     bool askText(const QString& caption, const QString& prompt, QString& text) override;
     void showScriptRates(const std::vector<online::tScriptRate>& rates) override;
+    bool confirmUpdate(const QString& current, const QString& next, const QStringList& notes) override;
     // The wait window while it is shown, for the tests; null otherwise.
     QWidget* waitWindow() const;
 

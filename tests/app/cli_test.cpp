@@ -7,6 +7,7 @@
 #include "app/Session.h"
 #include "core/DrawArchive.h"
 #include "core/TextForms.h"
+#include "core/Version.h"
 
 #include <QDir>
 #include <QFile>
@@ -343,7 +344,10 @@ TEST_F(CliTest, EveryWordHasHelpAndTheToolHasAVersion)
     }
     const CliResult version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out.trimmed(), QStringLiteral("vertoma-cli " VERTOMA_VERSION));
+    // Four numbers: the project's version and the build.
+    EXPECT_EQ(version.out.trimmed(), QStringLiteral("vertoma-cli ") + core::ProgramVersion());
+    EXPECT_TRUE(core::ProgramVersion().startsWith(QStringLiteral(VERTOMA_VERSION ".")));
+    EXPECT_EQ(core::ProgramVersion().split(u'.').size(), 4);
 
     const CliResult usage = run({QStringLiteral("--help")});
     EXPECT_EQ(usage.exitCode, 0);

@@ -3,6 +3,7 @@
 
 #include "TestHelpers.h"
 #include "core/IniFile.h"
+#include "core/Version.h"
 #include "net/NetSettings.h"
 #include "online/ClientIdentity.h"
 #include "online/Conventions.h"
@@ -29,7 +30,7 @@ TEST(ClientIdentityTest, NameAndMailFromTheConfigurationAndAnIdentifierMadeOnce)
     EXPECT_EQ(first.cl_mail, QStringLiteral("ivan@example.test"));
     EXPECT_EQ(first.cl_lcid, 1033);
     EXPECT_EQ(first.appid, QString::fromLatin1(online::kAppId));
-    EXPECT_EQ(first.appver, QStringLiteral(VERTOMA_VERSION));
+    EXPECT_EQ(first.appver, core::ProgramVersion());
     EXPECT_EQ(first.hwdid.size(), 36);
 
     online::ClientIdentity second;

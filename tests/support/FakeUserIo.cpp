@@ -114,6 +114,12 @@ bool FakeUserIo::askText(const QString& caption, const QString& prompt, QString&
     return true;
 }
 
+bool FakeUserIo::confirmUpdate(const QString& current, const QString& next, const QStringList& notes)
+{
+    updateDialogs.append({current, next, notes});
+    return !updateAnswers.isEmpty() && updateAnswers.dequeue();
+}
+
 bool FakeUserIo::editProxy(core::TProxy& proxy)
 {
     proxyStarts << proxy;

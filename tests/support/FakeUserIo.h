@@ -90,6 +90,16 @@ public:
     QList<std::pair<QString, QString>> textPrompts;
     // Every ratings window shown, in order.
     std::vector<std::vector<online::tScriptRate>> shownRates;
+    // The update dialog: what it showed, answered from updateAnswers (empty: Cancel).
+    bool confirmUpdate(const QString& current, const QString& next, const QStringList& notes) override;
+    struct UpdateDialogShown
+    {
+        QString current;
+        QString next;
+        QStringList notes;
+    };
+    QList<UpdateDialogShown> updateDialogs;
+    QQueue<bool> updateAnswers;
 
     // Each system dialog takes the next edit (empty: cancel); what it was shown is kept.
     QQueue<std::optional<std::function<void(stakes::tSystemData&)>>> systemEdits;
