@@ -64,11 +64,11 @@ combos::CombSubset KeptPositions(ScriptRunCache& cache, Session::FilterChoice& c
     if (unasked.count() > 0) {
         const core::TCombsArray& full = cache.full;
         choice.Stat->LoadDraws(-1, choice.Last, choice.Sorted);
-        if (!v.Asked.valid() && 2 * unasked.count() < full.size()) {
+        if (!v.Asked.valid() && 8 * unasked.count() < full.size()) {
             v.Kept = unasked.filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full,
                                       cache.scratch);
             v.Asked = unasked;
-        } else if (2 * unasked.count() < full.size()) {
+        } else if (8 * unasked.count() < full.size()) {
             v.Kept |= unasked.filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full,
                                        cache.scratch);
             v.Asked |= unasked;
