@@ -36,51 +36,6 @@ QString banner(const QString& text, char fill)
     return text.leftJustified(kRuleWidth, QLatin1Char(fill));
 }
 
-// The positions of the list that a filter keeps. Its verdict on each position is worked out once
-// per selection and kept: the first time, or when most positions are new, over the whole full
-// list; otherwise over the new positions only.
-combos::CombSubset KeptPositions(ScriptRunCache& cache, Session::FilterChoice& choice, const combos::CombSubset& list)
-{
-    std::string key;
-    const auto add = [&key](const void* data, std::size_t size) { key.append(static_cast<const char*>(data), size); };
-    const std::int32_t head[3] = {choice.Method, choice.Last, (choice.Exclude ? 1 : 0) | (choice.Sorted ? 2 : 0)};
-    add(head, sizeof head);
-    for (const core::TStatDrawRec& r : choice.Values)
-        add(&r.Key, sizeof r.Key);
-    auto found = cache.verdicts.find(key);
-    if (found == cache.verdicts.end()) {
-        // A script with very many different selections keeps only the newest verdicts.
-        constexpr std::size_t kVerdictBytes = std::size_t{256} << 20;
-        const std::size_t bytes = 2 * list.bytes();
-        if (cache.verdictBytes + bytes > kVerdictBytes) {
-            cache.verdicts.clear();
-            cache.verdictBytes = 0;
-        }
-        cache.verdictBytes += bytes;
-        found = cache.verdicts.emplace(std::move(key), ScriptRunCache::Verdict()).first;
-    }
-    ScriptRunCache::Verdict& v = found->second;
-    const combos::CombSubset unasked = v.Asked.valid() ? list.without(v.Asked) : list;
-    if (unasked.count() > 0) {
-        const core::TCombsArray& full = cache.full;
-        choice.Stat->LoadDraws(-1, choice.Last, choice.Sorted);
-        if (!v.Asked.valid() && 8 * unasked.count() < full.size()) {
-            v.Kept = unasked.filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full,
-                                      cache.scratch);
-            v.Asked = unasked;
-        } else if (8 * unasked.count() < full.size()) {
-            v.Kept |= unasked.filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full,
-                                       cache.scratch);
-            v.Asked |= unasked;
-        } else {
-            v.Kept = combos::CombSubset::Filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted,
-                                                  choice.Last, full);
-            v.Asked = combos::CombSubset::All(full.size());
-        }
-    }
-    return list & v.Kept;
-}
-
 } // namespace
 
 // The run as the filters see it: the log, the stop flag, the status, the saved coefficients and
@@ -536,24 +491,6 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
     return true;
 }
 
-void ScriptController::startListMake()
-{
-    if (!m_cache || !m_cache->startPending)
-        return;
-    m_cache->startPending = false;
-    core::TCombsArray combs;
-    if (m_cache->start.count() == m_cache->full.size())
-        combs = m_cache->full;
-    else
-        m_cache->start.extract(m_cache->full, combs);
-    m_session.combsRestoreState(std::move(combs), std::vector<combos::FilterHistoryRow>(m_session.filterHistory()));
-}
-
-std::size_t ScriptController::startCount() const
-{
-    return m_cache && m_cache->startPending ? m_cache->start.count() : m_session.combs().size();
-}
-
 void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts::TScriptHeader& header)
 {
     ScriptRunHooks hooks(*this);
@@ -601,72 +538,6 @@ void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts
         }
     }
     chain.resize(std::min(chain.size(), depth));
-}
-
-// The steps of filterRecApply over positions of the full list while the filters select all their
-// rows at once: such a filter's selection does not depend on the list, so its verdict on every
-// combination of the full list is worked out once per analysis point and each variant only
-// intersects verdicts. The log, the history and the list come out as the plain steps give them;
-// from the first filter that walks row by row on, the plain steps go on with the list itself.
-void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::FilterRunHooks& hooks)
-{
-    const core::TCombsArray& full = m_cache->full;
-    combos::CombSubset list = m_cache->start;
-    std::vector<combos::FilterHistoryRow> history = m_session.filterHistory();
-    const auto log = [&](const QString& text) {
-        if (hooks.logging())
-            hooks.log(text);
-    };
-    // The list as far as the filters got, made also when one of them fails.
-    const auto make = [&] {
-        m_cache->startPending = false;
-        core::TCombsArray combs;
-        list.extract(full, combs);
-        m_session.combsRestoreState(std::move(combs), std::move(history));
-    };
-    int place = 0;
-    try {
-        for (; place < combos::kFilterPlaces; ++place) {
-            if (hooks.stopRequested())
-                break;
-            const combos::TFilterPart& part = rec[std::size_t(place)];
-            if (list.count() <= 1 || !part.Enabled)
-                continue;
-            if (!part.MultiSelect)
-                break;
-            std::optional<Session::FilterChoice> choice = m_session.filterChoose(part, hooks);
-            if (!choice)
-                continue;
-            log(combos::FilterNarrowLogText(part.Keep));
-            if (choice->Values.empty()) {
-                log(combos::FilterCountLogText(list.count()));
-                continue;
-            }
-            combos::CombSubset narrowed = KeptPositions(*m_cache, *choice, list);
-            const std::size_t left = narrowed.count();
-            history.push_back(
-                {choice->Name, choice->Texts.join(QStringLiteral("; ")), std::int64_t(left),
-                 part.Keep ? combos::FilterHistoryRow::Kind::Kept : combos::FilterHistoryRow::Kind::Removed});
-            log(combos::FilterCountLogText(left));
-            if (left == 0) {
-                log(combos::FilterUndoLogText());
-                history.push_back(combos::UndoHistoryRow(std::int64_t(list.count())));
-            } else {
-                list = std::move(narrowed);
-            }
-        }
-    } catch (...) {
-        make();
-        throw;
-    }
-    make();
-    for (; place < combos::kFilterPlaces; ++place) {
-        if (hooks.stopRequested())
-            return;
-        const combos::TFilterPart& part = rec[std::size_t(place)];
-        if (m_session.combs().size() > 1 && part.Enabled)
-            m_session.filterApply(part, hooks);
-    }
 }
 
 void ScriptController::stake(const core::TComb& comb, const QString& comment, bool newOnly, bool bulk)
