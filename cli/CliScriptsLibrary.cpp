@@ -132,12 +132,22 @@ bool holdScript(app::Session& session)
     return true;
 }
 
+// What publishing and replacing need before the upload: the hold on the working copy, a script
+// with lines and properties the checks accept; the exit code when something is missing.
+std::optional<int> readyToUpload(app::Session& session, app::OnlineScripts& library, const online::tScriptData& data)
+{
+    if (!holdScript(session))
+        return kFailed;
+    if (!library.canUpload())
+        return refuse(tr("Текущий сценарий не содержит ни одной строки."));
+    return check(library, data);
+}
+
 int listScripts(app::Session& session, const QStringList& args)
 {
     QCommandLineParser parser;
-    const QCommandLineOption filterOption =
-        valueOption(QStringLiteral("filter"), tr("Фильтр каталога 0..7 (по умолчанию как в окне программы)."),
-                    QStringLiteral("N"));
+    const QCommandLineOption filterOption = valueOption(
+        QStringLiteral("filter"), tr("Фильтр каталога 0..7 (по умолчанию как в окне программы)."), QStringLiteral("N"));
     parser.addOption(filterOption);
     if (const auto end = parseWord(parser, QStringLiteral("library"), tr("Online каталог сценариев."), args, 0))
         return *end;
@@ -151,9 +161,9 @@ int listScripts(app::Session& session, const QStringList& args)
     }
     if (!library.load(filter))
         return kFailed;
-    printLine(QStringList{tr("Код"), tr("Тип"), tr("Название"), tr("Автор"), tr("Программа"), tr("Версия"),
-                          tr("Язык"), tr("Создан"), tr("Рейтинг"), tr("Оценок"), tr("Ваша оценка"), tr("Загрузок"),
-                          tr("Последняя"), tr("Доступ"), tr("Комментарии")}
+    printLine(QStringList{tr("Код"), tr("Тип"), tr("Название"), tr("Автор"), tr("Программа"), tr("Версия"), tr("Язык"),
+                          tr("Создан"), tr("Рейтинг"), tr("Оценок"), tr("Ваша оценка"), tr("Загрузок"), tr("Последняя"),
+                          tr("Доступ"), tr("Комментарии")}
                   .join(u'\t'));
     for (const online::tScriptInfo& s : library.rows()) {
         QString access = s.publics ? tr("публичный") : tr("личный");
@@ -203,11 +213,7 @@ int publishScript(app::Session& session, const QStringList& args)
     online::tScriptData data = library.newProperties();
     if (const auto end = options.apply(parser, data))
         return *end;
-    if (!holdScript(session))
-        return kFailed;
-    if (!library.canUpload())
-        return refuse(tr("Текущий сценарий не содержит ни одной строки."));
-    if (const auto end = check(library, data))
+    if (const auto end = readyToUpload(session, library, data))
         return *end;
     const int id = library.publish(data);
     if (id <= 0)
@@ -231,11 +237,7 @@ int replaceScript(app::Session& session, const QStringList& args)
     online::tScriptData data = library.propertiesOf(row);
     if (const auto end = options.apply(parser, data))
         return *end;
-    if (!holdScript(session))
-        return kFailed;
-    if (!library.canUpload())
-        return refuse(tr("Текущий сценарий не содержит ни одной строки."));
-    if (const auto end = check(library, data))
+    if (const auto end = readyToUpload(session, library, data))
         return *end;
     if (!library.replaceWith(row, data))
         return kFailed;
@@ -277,9 +279,8 @@ int rateScript(app::Session& session, const QStringList& args)
     if (!id || words.size() != 2)
         return refuse(tr("Укажите код сценария и оценку."));
     const QString valueText = words[1].trimmed();
-    const auto value = valueText.compare(QStringLiteral("hide"), Qt::CaseInsensitive) == 0
-                           ? std::optional<int>(-1)
-                           : parseInt(valueText, 0, 5);
+    const auto value = valueText.compare(QStringLiteral("hide"), Qt::CaseInsensitive) == 0 ? std::optional<int>(-1)
+                                                                                           : parseInt(valueText, 0, 5);
     if (!value)
         return refuse(tr("Оценка - число от 0 до 5 или hide: %1").arg(words[1]));
     const QString notes = parser.value(notesOption);
@@ -305,10 +306,11 @@ int showRates(app::Session& session, const QStringList& args)
     const auto rates = library.fetchRates(row);
     if (!rates)
         return kFailed;
-    printLine(QStringList{tr("Имя"), tr("Оценка"), tr("Дата"), tr("Программа"), tr("Версия"), tr("Комментарии")}
-                  .join(u'\t'));
+    printLine(
+        QStringList{tr("Имя"), tr("Оценка"), tr("Дата"), tr("Программа"), tr("Версия"), tr("Комментарии")}.join(u'\t'));
     for (const online::tScriptRate& r : *rates)
-        printLine(QStringList{oneLine(r.cl_name), r.rate, online::TimeText(r.created), r.app_name, r.app_ver, oneLine(r.notes)}
+        printLine(QStringList{oneLine(r.cl_name), r.rate, online::TimeText(r.created), r.app_name, r.app_ver,
+                              oneLine(r.notes)}
                       .join(u'\t'));
     return 0;
 }
@@ -319,8 +321,8 @@ int RunScriptsLibrary(app::Session& session, const QStringList& args)
 {
     const QString sub = args.value(0);
     const std::pair<const char*, int (*)(app::Session&, const QStringList&)> words[] = {
-        {"get", getScript},         {"publish", publishScript}, {"replace", replaceScript},
-        {"delete", deleteScript},   {"rate", rateScript},       {"rates", showRates},
+        {"get", getScript},       {"publish", publishScript}, {"replace", replaceScript},
+        {"delete", deleteScript}, {"rate", rateScript},       {"rates", showRates},
     };
     for (const auto& [name, run] : words) {
         if (sub == QLatin1String(name))
