@@ -159,9 +159,11 @@ private:
     void runLine(int index, const QString& line);
     // False when the run must not go on with this line.
     bool startList(const scripts::TScriptHeader& header);
-    // Makes the start list that startList left as positions; the number of its combinations.
-    void startListMake();
-    std::size_t startCount() const;
+    // Makes the list that is still pending as positions; the number of its combinations and the
+    // one at index k, made or not.
+    void listMake();
+    std::size_t listCount() const;
+    core::TComb listAt(std::size_t k) const;
     void applyVariant(const std::array<combos::TFilterPart, 7>& rec, const scripts::TScriptHeader& header);
     void applyOnPositions(const std::array<combos::TFilterPart, 7>& rec, combos::FilterRunHooks& hooks);
     void makeStakes(const scripts::TScriptHeader& header, int line, const QString& filtersText,

@@ -195,6 +195,7 @@ void ScriptController::begin(int cycle)
 
 void ScriptController::finish(bool stopped)
 {
+    listMake();
     if (!stopped)
         progress(0, 0, tr("Сценарий завершен!"), 0);
     m_cycle = 0;
@@ -262,6 +263,7 @@ bool ScriptController::testWith(int count)
             break;
     }
     const bool stopped = m_stop;
+    listMake();
     m_session.setBatchMode(batch);
     if (!stopped)
         m_session.setDrawsOffset(remembered);
@@ -324,7 +326,7 @@ void ScriptController::runLine(int index, const QString& line)
     const int stakesBefore = m_session.stakes().runStakes();
     const auto report = [&](int variant, int before) {
         if (m_reporter)
-            m_reporter({lineNo, variant, qint64(m_session.combs().size()), m_session.stakes().runStakes() - before});
+            m_reporter({lineNo, variant, qint64(listCount()), m_session.stakes().runStakes() - before});
     };
     // The steps of the line; a stop ends them at the next step.
     const auto steps = [&] {
@@ -352,8 +354,8 @@ void ScriptController::runLine(int index, const QString& line)
             log(tr("Создание начального списка комбинаций..."));
             if (!startList(header))
                 return;
-            log(tr("Количество комбинаций в списке: %1").arg(startCount()));
-            startListMake();
+            log(tr("Количество комбинаций в списке: %1").arg(listCount()));
+            listMake();
             const int before = m_session.stakes().runStakes();
             makeStakes(header, lineNo, headerShort, comment, 0);
             report(0, before);
@@ -374,7 +376,7 @@ void ScriptController::runLine(int index, const QString& line)
             log(tr("Создание начального списка комбинаций..."));
             if (!startList(header))
                 return;
-            log(tr("Количество комбинаций в списке: %1").arg(startCount()));
+            log(tr("Количество комбинаций в списке: %1").arg(listCount()));
             // The variant that comes next decides which of this one's steps are worth keeping.
             m_nextVariant = variants.empty() ? nullptr : &variants.front();
             applyVariant(rec, header);
@@ -412,15 +414,19 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
     // While the full list is generated in ascending order, the start list of a variant is kept as
     // positions of it and the list itself is made only when the filters are through.
     const bool positions = m_caching && m_cache && m_cache->hasFull && m_cache->fullAscending;
-    if (m_cache) {
-        m_cache->start = combos::CombSubset();
-        m_cache->startPending = false;
+    const bool fresh = header.StartList == scripts::StartFull || header.StartList == scripts::StartExcl;
+    if (!fresh) {
+        // The line goes on with the list the previous one left.
+        listMake();
+    } else if (m_cache) {
+        m_cache->positions = combos::CombSubset();
+        m_cache->pending = false;
     }
-    if (header.StartList == scripts::StartFull || header.StartList == scripts::StartExcl) {
+    if (fresh) {
         if (positions) {
             m_session.combsReplace(core::TCombsArray());
-            m_cache->start = combos::CombSubset::All(m_cache->full.size());
-            m_cache->startPending = true;
+            m_cache->positions = combos::CombSubset::All(m_cache->full.size());
+            m_cache->pending = true;
         } else if (m_caching && m_cache && m_cache->hasFull) {
             m_session.combsReplace(m_cache->full);
         } else {
@@ -434,11 +440,11 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
                 m_cache->fullAscending = combos::IsStrictlyAscending(m_cache->full);
                 m_cache->hasFull = true;
                 if (m_cache->fullAscending)
-                    m_cache->start = combos::CombSubset::All(m_cache->full.size());
+                    m_cache->positions = combos::CombSubset::All(m_cache->full.size());
             }
         }
         if (pollStop()) {
-            startListMake();
+            listMake();
             return false;
         }
     }
@@ -451,21 +457,21 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
             const int first = std::max(0, last - header.ExcludeCount + 1);
             std::optional<std::vector<std::size_t>> drawn;
             if (found != m_cache->excludedPositions.end()) {
-                m_cache->start = found->second;
+                m_cache->positions = found->second;
             } else if (positions && (drawn = combos::DrawnPositions(m_cache->full, m_session.draws(), first, last))) {
                 // The drawn combinations are looked up and the list stays positions.
-                m_cache->start = combos::CombSubset::AllBut(m_cache->full.size(), *drawn);
-                m_cache->excludedPositions.emplace(key, m_cache->start);
+                m_cache->positions = combos::CombSubset::AllBut(m_cache->full.size(), *drawn);
+                m_cache->excludedPositions.emplace(key, m_cache->positions);
                 std::vector<combos::FilterHistoryRow> history = m_session.filterHistory();
-                history.push_back(combos::ExcludedDrawsHistoryRow(header.ExcludeCount, m_cache->start.count()));
+                history.push_back(combos::ExcludedDrawsHistoryRow(header.ExcludeCount, m_cache->positions.count()));
                 m_session.combsRestoreState(core::TCombsArray(), std::move(history));
             } else {
-                startListMake();
+                listMake();
                 m_session.combsSaveUndo(true);
                 m_session.combsExcludeDraws(header.ExcludeCount, true);
-                m_cache->start = combos::CombSubset::OfSorted(m_cache->full, m_session.combs());
-                if (m_cache->start.valid())
-                    m_cache->excludedPositions.emplace(key, m_cache->start);
+                m_cache->positions = combos::CombSubset::OfSorted(m_cache->full, m_session.combs());
+                if (m_cache->positions.valid())
+                    m_cache->excludedPositions.emplace(key, m_cache->positions);
             }
         } else if (m_caching && m_cache) {
             const auto found = m_cache->excluded.find(key);
@@ -482,7 +488,7 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
             m_session.combsBufferSave(offset, header.ExcludeCount);
         }
         if (pollStop()) {
-            startListMake();
+            listMake();
             return false;
         }
     }
@@ -496,15 +502,15 @@ void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts
     ScriptRunHooks hooks(*this);
     // The current list is the previous variant's end: nothing is shared.
     if (!m_caching || !m_cache || header.StartList == scripts::StartCurrent) {
-        startListMake();
+        listMake();
         m_session.filterRecApply(rec, hooks);
         return;
     }
-    if (m_cache->start.valid()) {
+    if (m_cache->positions.valid()) {
         applyOnPositions(rec, hooks);
         return;
     }
-    startListMake();
+    listMake();
     // The places this variant shares with the next one, from the first place on.
     int shared = 0;
     if (m_nextVariant)
@@ -542,7 +548,7 @@ void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts
 
 void ScriptController::stake(const core::TComb& comb, const QString& comment, bool newOnly, bool bulk)
 {
-    m_session.stakes().scriptStakeAdd(core::ValueSetFromComb(comb), comment, newOnly, bulk);
+    m_session.stakes().scriptStakeAdd(core::ValueSetFromComb(comb), comment, newOnly, bulk, listCount());
 }
 
 void ScriptController::makeStakes(const scripts::TScriptHeader& header, int line, const QString& filtersText,
@@ -550,8 +556,7 @@ void ScriptController::makeStakes(const scripts::TScriptHeader& header, int line
 {
     const int mode = header.ResultMode;
     log(tr("{*} Добавление ставки, режим: \"%1\"").arg(scripts::ResultModeCaption(mode)));
-    const core::TCombsArray& combs = m_session.combs();
-    const std::size_t count = combs.size();
+    const std::size_t count = listCount();
     if (count == 0 || mode == scripts::ResultNone)
         return;
     const QString stakeComment = scripts::StakeCommentText(line, variant, comment, filtersText);
@@ -573,17 +578,21 @@ void ScriptController::makeStakes(const scripts::TScriptHeader& header, int line
     if (m_stop)
         return;
     if (count == 1) {
-        stake(combs[0], stakeComment, header.NewOnly, false);
+        stake(listAt(0), stakeComment, header.NewOnly, false);
     } else {
+        // Modes that take the whole list need it made.
+        if (mode == scripts::ResultAll || mode == scripts::ResultSystemAll || mode == scripts::ResultSystemCombs)
+            listMake();
+        const core::TCombsArray& combs = m_session.combs();
         switch (mode) {
         case scripts::ResultRandom:
-            stake(combs[std::size_t(m_random.bounded(quint64(count)))], stakeComment, header.NewOnly, false);
+            stake(listAt(std::size_t(m_random.bounded(quint64(count)))), stakeComment, header.NewOnly, false);
             break;
         case scripts::ResultFirst:
-            stake(combs.front(), stakeComment, header.NewOnly, false);
+            stake(listAt(0), stakeComment, header.NewOnly, false);
             break;
         case scripts::ResultLast:
-            stake(combs.back(), stakeComment, header.NewOnly, false);
+            stake(listAt(count - 1), stakeComment, header.NewOnly, false);
             break;
         case scripts::ResultAll:
             for (std::size_t i = 0; i < combs.size(); ++i) {

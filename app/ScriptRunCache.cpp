@@ -61,22 +61,29 @@ combos::CombSubset KeptPositions(ScriptRunCache& cache, Session::FilterChoice& c
 
 } // namespace
 
-void ScriptController::startListMake()
+void ScriptController::listMake()
 {
-    if (!m_cache || !m_cache->startPending)
+    if (!m_cache || !m_cache->pending)
         return;
-    m_cache->startPending = false;
+    m_cache->pending = false;
     core::TCombsArray combs;
-    if (m_cache->start.count() == m_cache->full.size())
+    if (m_cache->positions.count() == m_cache->full.size())
         combs = m_cache->full;
     else
-        m_cache->start.extract(m_cache->full, combs);
+        m_cache->positions.extract(m_cache->full, combs);
     m_session.combsRestoreState(std::move(combs), std::vector<combos::FilterHistoryRow>(m_session.filterHistory()));
 }
 
-std::size_t ScriptController::startCount() const
+std::size_t ScriptController::listCount() const
 {
-    return m_cache && m_cache->startPending ? m_cache->start.count() : m_session.combs().size();
+    return m_cache && m_cache->pending ? m_cache->positions.count() : m_session.combs().size();
+}
+
+core::TComb ScriptController::listAt(std::size_t k) const
+{
+    if (m_cache && m_cache->pending)
+        return m_cache->full[m_cache->positions.nth(k)];
+    return m_session.combs()[k];
 }
 
 // The steps of filterRecApply over positions of the full list while the filters select all their
@@ -87,7 +94,7 @@ std::size_t ScriptController::startCount() const
 void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::FilterRunHooks& hooks)
 {
     const core::TCombsArray& full = m_cache->full;
-    combos::CombSubset list = m_cache->start;
+    combos::CombSubset list = m_cache->positions;
     std::vector<combos::FilterHistoryRow> history = m_session.filterHistory();
     const auto log = [&](const QString& text) {
         if (hooks.logging())
@@ -95,7 +102,7 @@ void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::F
     };
     // The list as far as the filters got, made also when one of them fails.
     const auto make = [&] {
-        m_cache->startPending = false;
+        m_cache->pending = false;
         core::TCombsArray combs;
         list.extract(full, combs);
         m_session.combsRestoreState(std::move(combs), std::move(history));
@@ -134,6 +141,13 @@ void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::F
     } catch (...) {
         make();
         throw;
+    }
+    if (place == combos::kFilterPlaces) {
+        // Every filter went over positions: the list stays pending until something needs it.
+        m_cache->positions = std::move(list);
+        m_cache->pending = true;
+        m_session.combsRestoreState(core::TCombsArray(), std::move(history));
+        return;
     }
     make();
     for (; place < combos::kFilterPlaces; ++place) {

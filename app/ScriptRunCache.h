@@ -47,17 +47,19 @@ public:
     std::vector<Step> chain;
 
     // When the full list is generated in ascending order, a line's list is a part of it: the
-    // start list as positions of the full list, and each filter's verdict on the positions it
-    // was asked about, per statistic, selection and analysis point (kept for one analysis point
-    // at a time).
+    // list as positions of the full list (the start list, then what the filters left), and each
+    // filter's verdict on the positions it was asked about, per statistic, selection and analysis
+    // point (kept for one analysis point at a time).
     struct Verdict
     {
         combos::CombSubset Asked;
         combos::CombSubset Kept;
     };
-    combos::CombSubset start;
-    // The session's list is not the start list yet: it is made from the positions when needed.
-    bool startPending = false;
+    combos::CombSubset positions;
+    // While set, the session's list is empty and stands for the positions: it is made only when
+    // something needs the list itself (a stake of all of it, a line that goes on with it, the end
+    // of the run), so a variant that stakes one combination never makes it.
+    bool pending = false;
     std::map<std::pair<int, int>, combos::CombSubset> excludedPositions;
     std::map<std::string, Verdict> verdicts;
     std::size_t verdictBytes = 0;

@@ -321,15 +321,17 @@ void StakesController::clearForRun()
     refresh(true, false);
 }
 
-bool StakesController::scriptStakeAdd(const core::TValueSet& numbers, const QString& comment, bool newOnly, bool bulk)
+bool StakesController::scriptStakeAdd(const core::TValueSet& numbers, const QString& comment, bool newOnly, bool bulk,
+                                      std::size_t listSize)
 {
     // A run makes its stakes by the hundred thousand with few comments: the record of the last
     // comment is kept and only its numbers change.
     const std::int32_t drawNum = m_session.nextDrawNum(m_session.drawsOffset());
-    const auto sampleSize = std::int32_t(m_session.combs().size());
+    const auto sampleSize = std::int32_t(listSize);
     if (m_scriptTemplate.DrawNum != drawNum || m_scriptTemplate.SampleSize != sampleSize ||
         m_scriptComment != comment) {
-        m_scriptTemplate = newStake(stakes::KindScript, drawNum, numbers, comment);
+        m_scriptTemplate =
+            stakes::NewStake(stakes::KindScript, drawNum, numbers, sampleSize, comment, m_session.config());
         m_scriptComment = comment;
     }
     // The record is filled in place: copying 312 bytes per stake is a noticeable part of a run.

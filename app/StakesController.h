@@ -80,7 +80,9 @@ public:
     // ---- for the script engine
     void scriptStakesBegin();
     void clearForRun();
-    bool scriptStakeAdd(const core::TValueSet& numbers, const QString& comment, bool newOnly, bool bulk);
+    // sampleSize is the size of the list the stake was taken from.
+    bool scriptStakeAdd(const core::TValueSet& numbers, const QString& comment, bool newOnly, bool bulk,
+                        std::size_t sampleSize);
     // Where script stakes report: the run's log (off when empty) and its stake counter.
     void setScriptLog(std::function<void(const QString&)> log) { m_scriptLog = std::move(log); }
     void resetRunCounter() { m_runStakes = 0; }

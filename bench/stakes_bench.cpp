@@ -137,7 +137,7 @@ void BM_StakesAddAll(benchmark::State& state)
         book.clearForRun();
         state.ResumeTiming();
         for (const core::TValueSet& s : sets)
-            book.scriptStakeAdd(s, comment, true, true);
+            book.scriptStakeAdd(s, comment, true, true, sets.size());
         book.file().flush(nullptr);
     }
     state.SetItemsProcessed(std::int64_t(state.iterations()) * StakeCount);

@@ -193,6 +193,21 @@ CombSubset& CombSubset::operator|=(const CombSubset& other)
     return *this;
 }
 
+std::size_t CombSubset::nth(std::size_t k) const
+{
+    std::size_t w = 0;
+    for (;; ++w) {
+        const auto n = std::size_t(std::popcount(m_words[w]));
+        if (k < n)
+            break;
+        k -= n;
+    }
+    std::uint64_t word = m_words[w];
+    for (; k > 0; --k)
+        word &= word - 1;
+    return w * 64 + std::size_t(std::countr_zero(word));
+}
+
 void CombSubset::extract(std::span<const core::TComb> base, core::TCombsArray& out) const
 {
     out.resize(m_count);

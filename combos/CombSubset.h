@@ -40,6 +40,8 @@ public:
     // How many positions are in the part.
     std::size_t count() const { return m_count; }
     bool contains(std::size_t i) const { return (m_words[i / 64] >> (i % 64)) & 1; }
+    // The base position of the part's k-th combination (from 0, k < count()).
+    std::size_t nth(std::size_t k) const;
 
     // The positions in both, and those in this one but not in the other; the sizes must be the
     // same.

@@ -407,6 +407,10 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
     reference << u"FULL:0#FIRST|TMF1#SUMS:100#LVA:100#SF:1|TMF1#SUMS:100#LVA:200#SF:1|TMF1#NUMS:10#LVA:99#SF:1| | | | |откат"_s;
     reference << u"EXCL:3#LAST|TMD1#NUMS:20#LMV:3#SF:1|TSD1#EVEN:30#CLV:2#SC:1000|TMF1#SUMS:50#CMV:1#SF:1| | | | |строками"_s;
     reference << u"CURR:0#LAST|TMF1#SUMS:100#CMV:2,3#SF:1| | | | | | |дальше"_s;
+    // A list that stays positions handed on to a CURR line, and a run that ends on positions.
+    reference << u"FULL:0#RAND|TMF1#SUMS:100#CMV:1,2#SF:1|TMF1#NUMS:50#CMV:10#SF:1| | | | | |случай"_s;
+    reference << u"CURR:0#FIRST|TMF1#EVEN:100#CMV:1#SF:1| | | | | | |из прошлого"_s;
+    reference << u"FULL:0#LAST|TMF1#NUMS:40#CMV:20#SF:1|TMD1#SUMS:100#CLV:1#SF:1| | | | | |конец"_s;
     struct Outcome
     {
         QByteArray stakes;

@@ -189,9 +189,9 @@ TEST_F(StakesControllerTest, ScriptStakesBeginWithASeparatorAfterAStakeOnly)
     stakes.setScriptLog([&](const QString& line) { log << line; });
     stakes.resetRunCounter();
     QSignalSpy counted(&stakes, &app::StakesController::runStakesCounted);
-    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, false));
-    EXPECT_FALSE(stakes.scriptStakeAdd(Numbers({1, 3, 5, 2, 4}), u"01.001: @ X"_s, true, false));
-    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({1, 3, 5, 2, 4}), u"01.001: @ X"_s, false, false));
+    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, false, 777));
+    EXPECT_FALSE(stakes.scriptStakeAdd(Numbers({1, 3, 5, 2, 4}), u"01.001: @ X"_s, true, false, 777));
+    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({1, 3, 5, 2, 4}), u"01.001: @ X"_s, false, false, 777));
     EXPECT_EQ(stakes.runStakes(), 2);
     EXPECT_EQ(counted.count(), 3);
     ASSERT_EQ(log.size(), 3);
@@ -200,11 +200,11 @@ TEST_F(StakesControllerTest, ScriptStakesBeginWithASeparatorAfterAStakeOnly)
     const stakes::TStakeRec last = stakes.read(-1, true);
     EXPECT_EQ(last.Kind, stakes::KindScript);
     EXPECT_EQ(last.DrawNum, 11);
-    EXPECT_EQ(last.SampleSize, int(session->combs().size()));
+    EXPECT_EQ(last.SampleSize, 777) << "the size of the list the stake came from";
 
     // Another draw is another stake.
     session->setDrawsOffset(1);
-    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, true));
+    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, true, session->combs().size()));
     EXPECT_EQ(stakes.read(-1, true).DrawNum, 10);
 
     stakes.clearForRun();
@@ -439,8 +439,8 @@ TEST_F(StakesControllerTest, AFullDiskDuringABatchKeepsTheStakesBeforeItWhole)
         EXPECT_FALSE(stakes.stakeDel(1, 1));
     }
     EXPECT_EQ(ReadFile(folder().stakesFile()), before);
-    EXPECT_TRUE(m_io.messageTexts(app::MessageKind::Error).last().startsWith(
-        u"Ошибка удаления записи из файла ставок!\n\n"_s));
+    EXPECT_TRUE(
+        m_io.messageTexts(app::MessageKind::Error).last().startsWith(u"Ошибка удаления записи из файла ставок!\n\n"_s));
     EXPECT_EQ(stakes.read(0, false).DrawNum, 30) << "the file is still open and readable";
 }
 
@@ -527,8 +527,8 @@ TEST_F(StakesControllerTest, TheRatingIsSortedSavedRefreshedAndReadBack)
 
     // The sort and the mode come back with the window state; a torn file keeps its whole rows.
     ratings.setEffMode(scripts::EfficiencyMode::Expected);
-    ASSERT_TRUE(core::StateWriteString(folder().stateFile(), core::kMainWindowSection, u"lvRatings.SortType"_s,
-                                       u"1,1"_s));
+    ASSERT_TRUE(
+        core::StateWriteString(folder().stateFile(), core::kMainWindowSection, u"lvRatings.SortType"_s, u"1,1"_s));
     session->shutdown();
     session.reset();
     QFile torn(folder().file(u"Vertoma_5x54.lrt"_s));
