@@ -387,8 +387,10 @@ bool StakesFile::scan(qint64 from, const std::function<bool(qint64, const TStake
     }
     if (!flush(error))
         return false;
-    // The file's bytes are read straight into the records, which are laid out as stored.
-    std::vector<TStakeRec> block(static_cast<std::size_t>(BlockRecords));
+    // The file's bytes are read straight into the records, which are laid out as stored; a small
+    // file does not pay for a whole block of them.
+    std::vector<TStakeRec> block(
+        std::size_t(std::clamp<qint64>(m_fileRecords - std::max<qint64>(0, from), 0, BlockRecords)));
     for (qint64 first = std::max<qint64>(0, from); first < m_fileRecords; first += BlockRecords) {
         const qint64 n = std::min(BlockRecords, m_fileRecords - first);
         if (!readAt(first * StakeRecSize, reinterpret_cast<char*>(block.data()), n * StakeRecSize, error))
@@ -483,7 +485,7 @@ bool StakesFile::update(const BlockChange& change, const std::function<void(cons
     if (!flush(error))
         return false;
     dropCache();
-    std::vector<TStakeRec> block(static_cast<std::size_t>(BlockRecords));
+    std::vector<TStakeRec> block(std::size_t(std::min(BlockRecords, m_fileRecords)));
     std::vector<std::uint8_t> altered;
     for (qint64 first = 0; first < m_fileRecords; first += BlockRecords) {
         const auto n = std::size_t(std::min(BlockRecords, m_fileRecords - first));

@@ -3,6 +3,10 @@
 #include "core/GameMath.h"
 #include "core/StatAccum.h"
 
+#include <map>
+#include <unordered_map>
+#include <vector>
+
 namespace stats {
 
 TCustomStat::TCustomStat(const StatClass& cls, const StatEnv& env, int param)
@@ -105,6 +109,41 @@ std::int32_t TCustomStat::FindNext(const core::TStatKey& key, int fromIndex, int
                 return e.LastDraw;
     }
     return -1;
+}
+
+std::vector<std::int32_t> TCustomStat::FindNextMany(std::span<const core::TStatKey> keys,
+                                                    std::span<const int> fromIndex, int lastIndex, bool sorted)
+{
+    std::vector<std::int32_t> found(keys.size(), -1);
+    // The keys asked for from each start, and per key the queries that wait for it.
+    std::map<int, std::vector<std::size_t>> starts;
+    for (std::size_t q = 0; q < keys.size(); ++q)
+        starts[std::max(fromIndex[q], 0)].push_back(q);
+    const int count = drawCount();
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> waiting;
+    TStatDrawArray list;
+    TLastValueArray lastValues;
+    for (const auto& [from, queries] : starts) {
+        waiting.clear();
+        for (std::size_t q : queries)
+            waiting[KeyBits(keys[q])].push_back(q);
+        // The same steps as FindNext takes from this start, asking about all its keys at once.
+        TWorkArea work{};
+        for (int i = from; i < count && !waiting.empty(); ++i) {
+            list.clear();
+            lastValues.clear();
+            CalcDraw(i, lastIndex, sorted, list, work, lastValues);
+            for (const TStatDrawRec& e : list) {
+                const auto it = waiting.find(KeyBits(e.Key));
+                if (it == waiting.end())
+                    continue;
+                for (std::size_t q : it->second)
+                    found[q] = e.LastDraw;
+                waiting.erase(it);
+            }
+        }
+    }
+    return found;
 }
 
 bool TCustomStat::TestComb(const TComb& comb, const TStatDrawArray& selected, bool remove, bool sorted, int lastIndex)

@@ -68,6 +68,10 @@ public:
     // The number of the first draw from fromIndex to the newest one of the archive that has
     // the value, or -1.
     std::int32_t FindNext(const core::TStatKey& key, int fromIndex, int lastIndex, bool sorted);
+    // FindNext for each key from its own index: the keys that start at the same draw share one
+    // walk over the draws.
+    std::vector<std::int32_t> FindNextMany(std::span<const core::TStatKey> keys, std::span<const int> fromIndex,
+                                           int lastIndex, bool sorted);
 
     // Whether the combination has a value among the selected rows. Before a pass the caller
     // calls LoadDraws(-1, lastIndex, sorted) once.

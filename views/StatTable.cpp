@@ -146,6 +146,16 @@ StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& dr
     const long double n = table.DrawCount;
     const core::TCdlData& cdl = params.Cdl;
     table.Rows.reserve(values.size());
+    // The draw that came next with each value seen in the window, looked up for all at once.
+    std::vector<core::TStatKey> nextKeys;
+    std::vector<int> nextFrom;
+    for (const core::TStatDrawRec& e : values)
+        if (e.Depth != 0 && e.Count >= 1) {
+            nextKeys.push_back(e.Key);
+            nextFrom.push_back(core::FindDrawIndex(draws, e.LastDraw) + 1);
+        }
+    const std::vector<std::int32_t> nextFound = stat.FindNextMany(nextKeys, nextFrom, last, params.Sorted);
+    std::size_t nextAt = 0;
     for (const core::TStatDrawRec& e : values) {
         StatTableRow row;
         row.Rec = e;
@@ -159,8 +169,8 @@ StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& dr
         if (table.Compared) {
             c[ColNorm] = QString::number(e.Norm);
             c[ColDeviation] = QString::number(std::int64_t(e.Count) - e.Norm);
-            c[ColDeviationPct] =
-                e.Norm == 0 ? core::FixedText(e.Count == 0 ? 0 : 100, 5, dp) : core::FixedText(deviation * 100 / e.Norm, 5, dp);
+            c[ColDeviationPct] = e.Norm == 0 ? core::FixedText(e.Count == 0 ? 0 : 100, 5, dp)
+                                             : core::FixedText(deviation * 100 / e.Norm, 5, dp);
         }
         if (e.Depth != 0) {
             c[ColDepth] = QString::number(e.Depth);
@@ -178,7 +188,8 @@ StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& dr
                 devTerm = std::fabs(devTerm);
                 depthTerm = std::fabs(depthTerm);
             }
-            c[ColWeight] = core::FixedText(cdl.Count * countTerm + cdl.Deviation * devTerm + cdl.Level * depthTerm, 2, dp);
+            c[ColWeight] =
+                core::FixedText(cdl.Count * countTerm + cdl.Deviation * devTerm + cdl.Level * depthTerm, 2, dp);
             c[ColLastDraw] = QString::number(e.LastDraw);
             if (e.Count >= 2) {
                 c[ColPeriodMin] = QString::number(e.MinPeriod);
@@ -187,13 +198,12 @@ StatTable ComputeStatTable(stats::TCustomStat& stat, const core::TDrawsArray& dr
                 c[ColExpectPrd] = QString::number(core::RoundHalfEven(n / e.Count + e.LastDraw));
             }
             if (e.Count >= 1) {
-                c[ColExpectStf] =
-                    QString::number(core::RoundHalfEven((static_cast<long double>(e.Count) + 1) * e.LastDraw / e.Count));
-                c[ColExpectKrn] = QString::number(
-                    core::RoundHalfEven((static_cast<long double>(e.Count) + 2) * (static_cast<long double>(e.LastDraw) + 1) /
-                                  (static_cast<long double>(e.Count) + 1)));
-                const int from = core::FindDrawIndex(draws, e.LastDraw) + 1;
-                const std::int32_t fact = stat.FindNext(e.Key, from, last, params.Sorted);
+                c[ColExpectStf] = QString::number(
+                    core::RoundHalfEven((static_cast<long double>(e.Count) + 1) * e.LastDraw / e.Count));
+                c[ColExpectKrn] = QString::number(core::RoundHalfEven((static_cast<long double>(e.Count) + 2) *
+                                                                      (static_cast<long double>(e.LastDraw) + 1) /
+                                                                      (static_cast<long double>(e.Count) + 1)));
+                const std::int32_t fact = nextFound[nextAt++];
                 if (fact >= 0) {
                     c[ColFact] = QString::number(fact);
                     c[ColDiffPrd] = core::DiffText(c[ColExpectPrd], fact);

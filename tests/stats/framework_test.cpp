@@ -1,7 +1,9 @@
 // The pieces every statistic shares: keys and selections, counting, the registry.
 
 #include "StatTestSupport.h"
+#include "TestPaths.h"
 
+#include "core/DrawArchive.h"
 #include "core/StatAccum.h"
 #include "stats/Patterns.h"
 #include "stats/StatKey.h"
@@ -305,3 +307,47 @@ TEST(Framework, KeepCombsPacksWhatTheTestKeeps)
 }
 
 } // namespace
+
+// The table asks for the next draw of every value at once; each class answers as it does when
+// asked about one value at a time, from the draw after the value's last one and from elsewhere.
+TEST(Framework, FindNextManyAnswersAsFindNextForEveryClass)
+{
+    core::TDrawsArray draws;
+    ASSERT_TRUE(core::LoadDrawsFile(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), draws));
+    const stats::StatEnv env = Env(&draws);
+    const int last = int(draws.size()) - 1 - 25;
+    const int first = last - 60;
+    int compared = 0;
+    for (const stats::StatClass* cls : stats::Registry()) {
+        if (!cls->IsAvailable())
+            continue;
+        const auto [low, high] = cls->GetParamRange(env);
+        if (high < low)
+            continue;
+        for (const bool sorted : {false, true}) {
+            std::unique_ptr<stats::TCustomStat> stat = cls->Create(*cls, env, low);
+            TStatDrawArray values;
+            stat->InitValues(last, values);
+            stats::TWorkArea work{};
+            core::TLastValueArray lastValues;
+            for (int i = first; i <= last; ++i)
+                stat->CalcDraw(i, last, sorted, values, work, lastValues);
+            std::vector<core::TStatKey> keys;
+            std::vector<int> from;
+            for (std::size_t v = 0; v < values.size() && keys.size() < 60; ++v) {
+                keys.push_back(values[v].Key);
+                // Most from the draw after the last one, some from the window's start or before.
+                const int after = core::FindDrawIndex(draws, values[v].LastDraw) + 1;
+                from.push_back(v % 5 == 3 ? first : v % 7 == 4 ? -1 : after);
+            }
+            const std::vector<std::int32_t> many = stat->FindNextMany(keys, from, last, sorted);
+            ASSERT_EQ(many.size(), keys.size());
+            for (std::size_t q = 0; q < keys.size(); ++q) {
+                ASSERT_EQ(many[q], stat->FindNext(keys[q], from[q], last, sorted))
+                    << cls->ClassName << " value " << stat->ValueToText(values[q]).toStdString() << " from " << from[q];
+                compared += many[q] >= 0 ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_GT(compared, 1000) << "most values come again within the draws after the window";
+}
