@@ -419,13 +419,13 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
         // The line goes on with the list the previous one left.
         listMake();
     } else if (m_cache) {
-        m_cache->positions = combos::CombSubset();
+        m_cache->positions.reset();
         m_cache->pending = false;
     }
     if (fresh) {
         if (positions) {
             m_session.combsReplace(core::TCombsArray());
-            m_cache->positions = combos::CombSubset::All(m_cache->full.size());
+            m_cache->positions.setAll(m_cache->full.size());
             m_cache->pending = true;
         } else if (m_caching && m_cache && m_cache->hasFull) {
             m_session.combsReplace(m_cache->full);

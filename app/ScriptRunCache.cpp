@@ -17,7 +17,8 @@ namespace {
 // per selection and kept: over the positions not asked before when they are under an eighth of
 // the full list (gathering them costs more per combination than most tests), else over the whole
 // full list on both cores.
-combos::CombSubset KeptPositions(ScriptRunCache& cache, Session::FilterChoice& choice, const combos::CombSubset& list)
+const combos::CombSubset& KeptPositions(ScriptRunCache& cache, Session::FilterChoice& choice,
+                                        const combos::CombSubset& list)
 {
     std::string key;
     const auto add = [&key](const void* data, std::size_t size) { key.append(static_cast<const char*>(data), size); };
@@ -38,8 +39,9 @@ combos::CombSubset KeptPositions(ScriptRunCache& cache, Session::FilterChoice& c
         found = cache.verdicts.emplace(std::move(key), ScriptRunCache::Verdict()).first;
     }
     ScriptRunCache::Verdict& v = found->second;
-    const combos::CombSubset unasked = v.Asked.valid() ? list.without(v.Asked) : list;
-    if (unasked.count() > 0) {
+    const std::size_t unaskedCount = v.Asked.valid() ? list.countWithout(v.Asked) : list.count();
+    if (unaskedCount > 0) {
+        const combos::CombSubset unasked = v.Asked.valid() ? list.without(v.Asked) : list;
         const core::TCombsArray& full = cache.full;
         choice.Stat->LoadDraws(-1, choice.Last, choice.Sorted);
         if (!v.Asked.valid() && 8 * unasked.count() < full.size()) {
@@ -56,7 +58,7 @@ combos::CombSubset KeptPositions(ScriptRunCache& cache, Session::FilterChoice& c
             v.Asked = combos::CombSubset::All(full.size());
         }
     }
-    return list & v.Kept;
+    return v.Kept;
 }
 
 } // namespace
@@ -94,7 +96,8 @@ core::TComb ScriptController::listAt(std::size_t k) const
 void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::FilterRunHooks& hooks)
 {
     const core::TCombsArray& full = m_cache->full;
-    combos::CombSubset list = m_cache->positions;
+    // The positions go into the list and come back when it stays pending, storage and all.
+    combos::CombSubset list = std::move(m_cache->positions);
     std::vector<combos::FilterHistoryRow> history = m_session.filterHistory();
     const auto log = [&](const QString& text) {
         if (hooks.logging())
@@ -125,8 +128,8 @@ void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::F
                 log(combos::FilterCountLogText(list.count()));
                 continue;
             }
-            combos::CombSubset narrowed = KeptPositions(*m_cache, *choice, list);
-            const std::size_t left = narrowed.count();
+            const combos::CombSubset& kept = KeptPositions(*m_cache, *choice, list);
+            const std::size_t left = list.countAnd(kept);
             history.push_back(
                 {choice->Name, choice->Texts.join(QStringLiteral("; ")), std::int64_t(left),
                  part.Keep ? combos::FilterHistoryRow::Kind::Kept : combos::FilterHistoryRow::Kind::Removed});
@@ -135,7 +138,7 @@ void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::F
                 log(combos::FilterUndoLogText());
                 history.push_back(combos::UndoHistoryRow(std::int64_t(list.count())));
             } else {
-                list = std::move(narrowed);
+                list &= kept;
             }
         }
     } catch (...) {

@@ -36,6 +36,20 @@ CountBits(const std::uint64_t* words, std::size_t n)
     return count;
 }
 
+// The set bits of a & b, or of a & ~b when invert is set.
+#if defined(__GNUC__) && defined(__x86_64__)
+__attribute__((target_clones("popcnt", "default")))
+#endif
+std::size_t
+CountCommonBits(const std::uint64_t* a, const std::uint64_t* b, std::size_t n, bool invert)
+{
+    const std::uint64_t flip = invert ? ~std::uint64_t{0} : 0;
+    std::size_t count = 0;
+    for (std::size_t w = 0; w < n; ++w)
+        count += std::size_t(std::popcount(a[w] & (b[w] ^ flip)));
+    return count;
+}
+
 // The marks of every combination; a large list is shared between both cores, the second half
 // from a whole word on going to a twin instance of the statistic.
 void Mark(stats::TCustomStat& stat, const stats::TSelection& selected, bool exclude, bool sorted, int last,
@@ -73,13 +87,26 @@ void Mark(stats::TCustomStat& stat, const stats::TSelection& selected, bool excl
 CombSubset CombSubset::All(std::size_t size)
 {
     CombSubset s;
-    s.m_size = size;
-    s.m_valid = true;
-    s.m_words.assign(WordCount(size), ~std::uint64_t{0});
-    if (size % 64 != 0)
-        s.m_words.back() = (std::uint64_t{1} << (size % 64)) - 1;
-    s.m_count = size;
+    s.setAll(size);
     return s;
+}
+
+void CombSubset::setAll(std::size_t size)
+{
+    m_size = size;
+    m_valid = true;
+    m_words.assign(WordCount(size), ~std::uint64_t{0});
+    if (size % 64 != 0)
+        m_words.back() = (std::uint64_t{1} << (size % 64)) - 1;
+    m_count = size;
+}
+
+void CombSubset::reset()
+{
+    m_words.clear();
+    m_size = 0;
+    m_count = 0;
+    m_valid = false;
 }
 
 CombSubset CombSubset::AllBut(std::size_t size, std::span<const std::size_t> positions)
@@ -179,6 +206,32 @@ CombSubset CombSubset::without(const CombSubset& other) const
         s.m_words[w] = m_words[w] & ~other.m_words[w];
     s.recount();
     return s;
+}
+
+CombSubset& CombSubset::operator&=(const CombSubset& other)
+{
+    if (!m_valid || !other.m_valid || m_size != other.m_size) {
+        reset();
+        return *this;
+    }
+    for (std::size_t w = 0; w < m_words.size(); ++w)
+        m_words[w] &= other.m_words[w];
+    recount();
+    return *this;
+}
+
+std::size_t CombSubset::countAnd(const CombSubset& other) const
+{
+    if (!m_valid || !other.m_valid || m_size != other.m_size)
+        return 0;
+    return CountCommonBits(m_words.data(), other.m_words.data(), m_words.size(), false);
+}
+
+std::size_t CombSubset::countWithout(const CombSubset& other) const
+{
+    if (!m_valid || !other.m_valid || m_size != other.m_size)
+        return 0;
+    return CountCommonBits(m_words.data(), other.m_words.data(), m_words.size(), true);
 }
 
 CombSubset& CombSubset::operator|=(const CombSubset& other)

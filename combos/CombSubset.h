@@ -49,6 +49,16 @@ public:
     CombSubset without(const CombSubset& other) const;
     // Adds the positions of the other one.
     CombSubset& operator|=(const CombSubset& other);
+    // Keeps only the positions also in the other one, in the storage it has.
+    CombSubset& operator&=(const CombSubset& other);
+    // How many positions the part has in common with the other one, and how many it has that the
+    // other one lacks, without making either part.
+    std::size_t countAnd(const CombSubset& other) const;
+    std::size_t countWithout(const CombSubset& other) const;
+    // Every position of a base of the size, in the storage the part has.
+    void setAll(std::size_t size);
+    // No part (valid() false); the storage is kept for the next one.
+    void reset();
 
     // The combinations of base at the positions of the part, in base order.
     void extract(std::span<const core::TComb> base, core::TCombsArray& out) const;

@@ -104,6 +104,30 @@ TEST(CombSubset, IntersectionDifferenceAndUnionMatchTheLists)
 
     // Parts of different sizes do not combine.
     EXPECT_FALSE((a & CombSubset::All(10)).valid());
+
+    // The counts without making a part, and the intersection in place, agree with the lists.
+    EXPECT_EQ(a.countAnd(b), both.size());
+    EXPECT_EQ(a.countWithout(b), listA.size() - both.size());
+    EXPECT_EQ(a.countAnd(CombSubset::All(10)), 0u);
+    CombSubset narrowed = a;
+    narrowed &= b;
+    EXPECT_EQ(narrowed.count(), both.size());
+    narrowed.extract(all, out);
+    EXPECT_TRUE(out == both);
+    narrowed &= CombSubset::All(10);
+    EXPECT_FALSE(narrowed.valid());
+
+    // The k-th position, and a part reset and filled again.
+    for (const std::size_t k : {std::size_t{0}, std::size_t{1}, both.size() / 2, both.size() - 1})
+        EXPECT_TRUE(all[ab.nth(k)] == both[k]) << k;
+    CombSubset reused = ab;
+    reused.reset();
+    EXPECT_FALSE(reused.valid());
+    EXPECT_EQ(reused.count(), 0u);
+    reused.setAll(70);
+    EXPECT_EQ(reused.count(), 70u);
+    EXPECT_TRUE(reused.contains(69));
+    EXPECT_EQ(reused.nth(69), 69u);
 }
 
 TEST(CombSubset, VerdictsOverAllOrSomePositionsAreWhatThePackingPassKeeps)
