@@ -64,6 +64,19 @@ public:
 
     bool testComb(const std::uint8_t* v, const TSelection& s) const
     {
+        if constexpr (W == Way::Mix && K == 2) {
+            // Word a of the table holds the b of every selected pair (a, b): each number is tested
+            // against the bits of the numbers after it, every pair (v[i], v[j]) with i < j at once.
+            if ((v[0] | v[1] | v[2] | v[3] | v[4]) < 64) {
+                std::uint64_t later = 0;
+                std::uint64_t hit = 0;
+                for (int p = CombSize - 1; p >= 0; --p) {
+                    hit |= m_table[v[p]] & later;
+                    later |= std::uint64_t{1} << v[p];
+                }
+                return hit != 0;
+            }
+        }
         if constexpr (K <= 3) {
             return tuples(v, [&](const TStatKey& k) {
                 for (int i = 0; i < K; ++i)

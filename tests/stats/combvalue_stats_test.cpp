@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 
 using namespace stattest;
 using core::TComb;
@@ -177,6 +178,37 @@ TEST_F(CombValueStats, BatchTestsAgreeWithSingleTests)
             matched += expected ? 1 : 0;
         }
         EXPECT_GT(matched, 0) << cls;
+    }
+}
+
+// Pairs of numbers in any order, also of damaged numbers past 63, in single tests and in the
+// marking pass, against the pairs (v[i], v[j]), i < j, looked up in the rows one by one.
+TEST_F(CombValueStats, PairsInAnyOrderAndPastSixtyThree)
+{
+    std::mt19937 random(3);
+    std::vector<TComb> combs(3000);
+    for (TComb& c : combs)
+        for (std::uint8_t& n : c.v)
+            n = std::uint8_t(random() % 9 == 0 ? 60 + random() % 140 : 1 + random() % 54);
+    auto mix = Make("TstCombValMix2", env);
+    for (int round = 0; round < 20; ++round) {
+        TStatDrawArray rows(std::size_t(1 + random() % 300));
+        for (core::TStatDrawRec& r : rows) {
+            r.Key.c[0] = std::uint16_t(random() % 8 == 0 ? 60 + random() % 140 : 1 + random() % 54);
+            r.Key.c[1] = std::uint16_t(random() % 8 == 0 ? 60 + random() % 140 : 1 + random() % 54);
+        }
+        std::vector<std::uint64_t> bits((combs.size() + 63) / 64);
+        mix->MarkCombs(combs, stats::TSelection(rows), false, false, 1, true, bits.data());
+        for (std::size_t i = 0; i < combs.size(); ++i) {
+            const TComb& c = combs[i];
+            bool expected = false;
+            for (int a = 0; a < 5; ++a)
+                for (int b = a + 1; b < 5; ++b)
+                    for (const core::TStatDrawRec& r : rows)
+                        expected = expected || (r.Key.c[0] == c.v[a] && r.Key.c[1] == c.v[b]);
+            ASSERT_EQ(mix->TestComb(c, rows, false, false, 1), expected) << round << " " << i;
+            ASSERT_EQ(((bits[i / 64] >> (i % 64)) & 1) != 0, expected) << round << " " << i;
+        }
     }
 }
 
