@@ -7,11 +7,63 @@
 #include "app/ScriptRunCache.h"
 #include "app/Session.h"
 
+#include <cstring>
 #include <string>
 
 namespace app {
 
 namespace {
+
+// The verdict of a statistic that matches row by row, joined from the matches of its rows over
+// the whole full list: when they are known, or when learning the few that are not costs no more
+// than two passes. False, with nothing changed, otherwise.
+bool VerdictFromRows(ScriptRunCache& cache, Session::FilterChoice& choice, ScriptRunCache::Verdict& v)
+{
+    // Joining more rows than this costs about as much as one pass over the full list.
+    constexpr std::size_t kMostRows = 16;
+    constexpr std::size_t kMostNewRows = 2;
+    constexpr std::size_t kRowMatchBytes = std::size_t{128} << 20;
+    if (!choice.Stat->MatchesRowByRow() || choice.Values.size() > kMostRows)
+        return false;
+    const auto rowKey = [&choice](const core::TStatDrawRec& row) {
+        std::string key(sizeof(std::int32_t) + 1 + sizeof row.Key, '\0');
+        std::memcpy(key.data(), &choice.Method, sizeof(std::int32_t));
+        key[sizeof(std::int32_t)] = choice.Sorted ? 1 : 0;
+        std::memcpy(key.data() + sizeof(std::int32_t) + 1, &row.Key, sizeof row.Key);
+        return key;
+    };
+    std::size_t unknown = 0;
+    for (const core::TStatDrawRec& row : choice.Values)
+        unknown += cache.rowMatches.contains(rowKey(row)) ? 0 : 1;
+    if (unknown > kMostNewRows)
+        return false;
+    const core::TCombsArray& full = cache.full;
+    combos::CombSubset matched;
+    for (const core::TStatDrawRec& row : choice.Values) {
+        std::string key = rowKey(row);
+        auto found = cache.rowMatches.find(key);
+        if (found == cache.rowMatches.end()) {
+            const combos::CombSubset all = combos::CombSubset::All(full.size());
+            if (cache.rowMatchBytes + all.bytes() > kRowMatchBytes) {
+                cache.rowMatches.clear();
+                cache.rowMatchBytes = 0;
+            }
+            cache.rowMatchBytes += all.bytes();
+            choice.Stat->LoadDraws(-1, choice.Last, choice.Sorted);
+            found = cache.rowMatches
+                        .emplace(std::move(key), combos::CombSubset::Filtered(*choice.Stat, core::TStatDrawArray{row},
+                                                                              false, choice.Sorted, choice.Last, full))
+                        .first;
+        }
+        if (matched.valid())
+            matched |= found->second;
+        else
+            matched = found->second;
+    }
+    v.Kept = choice.Exclude ? combos::CombSubset::All(full.size()).without(matched) : std::move(matched);
+    v.Asked = combos::CombSubset::All(full.size());
+    return true;
+}
 
 // The positions of the list that a filter keeps. Its verdict on each position is worked out once
 // per selection and kept: over the positions not asked before when they are under an eighth of
@@ -41,6 +93,8 @@ const combos::CombSubset& KeptPositions(ScriptRunCache& cache, Session::FilterCh
     ScriptRunCache::Verdict& v = found->second;
     const std::size_t unaskedCount = v.Asked.valid() ? list.countWithout(v.Asked) : list.count();
     if (unaskedCount > 0) {
+        if (VerdictFromRows(cache, choice, v))
+            return v.Kept;
         const combos::CombSubset unasked = v.Asked.valid() ? list.without(v.Asked) : list;
         const core::TCombsArray& full = cache.full;
         choice.Stat->LoadDraws(-1, choice.Last, choice.Sorted);

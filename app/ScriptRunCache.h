@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace app {
@@ -63,6 +64,11 @@ public:
     std::map<std::pair<int, int>, combos::CombSubset> excludedPositions;
     std::map<std::string, Verdict> verdicts;
     std::size_t verdictBytes = 0;
+    // For a statistic that matches row by row: the positions each row matches, per statistic,
+    // sorted flag and row. They do not depend on the analysis point, so they are kept for the
+    // whole run.
+    std::unordered_map<std::string, combos::CombSubset> rowMatches;
+    std::size_t rowMatchBytes = 0;
     core::TCombsArray scratch;
 };
 

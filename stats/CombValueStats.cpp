@@ -35,6 +35,7 @@ template <Way W, int K> class CombValStat final : public StatBatch<CombValStat<W
 
 public:
     CombValStat(const StatClass& cls, const StatEnv& env, int param) : Batch(cls, env, param, K) {}
+    bool MatchesRowByRow() const override { return true; }
 
     template <class Out> void values(const std::uint8_t* v, Out&& out) const
     {

@@ -76,6 +76,10 @@ public:
     // Whether the combination has a value among the selected rows. Before a pass the caller
     // calls LoadDraws(-1, lastIndex, sorted) once.
     virtual bool TestComb(const TComb& comb, const TSelection& selected, bool remove, bool sorted, int lastIndex) = 0;
+    // Whether the test asks the selection row by row from the five numbers alone: a combination
+    // matches when one of the rows matches it, the same at every analysis point, so the matches
+    // of a selection are those of its rows together.
+    virtual bool MatchesRowByRow() const { return false; }
     bool TestComb(const TComb& comb, const TStatDrawArray& selected, bool remove, bool sorted, int lastIndex);
     // matches[i] = TestComb(combs[i], ...) for every combination.
     virtual void TestCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,

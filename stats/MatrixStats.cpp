@@ -217,6 +217,7 @@ template <bool Cols> class AxisValues : public StatBatch<AxisValues<Cols>, TCust
 {
 public:
     using StatBatch<AxisValues<Cols>, TCustomMatrixStat>::StatBatch;
+    bool MatchesRowByRow() const override { return true; }
     void InitValues(int lastIndex, TStatDrawArray& list) override
     {
         TCustomStat::InitValues(lastIndex, list);

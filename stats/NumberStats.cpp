@@ -33,6 +33,7 @@ class TstValues : public StatBatch<TstValues, TCustomValuesStat>
 {
 public:
     using StatBatch::StatBatch;
+    bool MatchesRowByRow() const override { return true; }
     void InitValues(int lastIndex, TStatDrawArray& list) override
     {
         TCustomStat::InitValues(lastIndex, list);
@@ -102,6 +103,7 @@ template <class Self> class RatioStat : public StatBatch<Self, TCustomRatioStat>
 {
 public:
     using StatBatch<Self, TCustomRatioStat>::StatBatch;
+    bool MatchesRowByRow() const override { return true; }
     void InitValues(int lastIndex, TStatDrawArray& list) override
     {
         TCustomStat::InitValues(lastIndex, list);

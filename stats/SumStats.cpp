@@ -87,6 +87,7 @@ template <class Self> class SumGraphStat : public StatBatch<Self, TCustomGraphSt
 {
 public:
     using StatBatch<Self, TCustomGraphStat>::StatBatch;
+    bool MatchesRowByRow() const override { return true; }
     template <class Emit> void values(const std::uint8_t* v, Emit&& out) const
     {
         out(KeyHalves(std::uint32_t(Self::value(v))));

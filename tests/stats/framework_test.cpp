@@ -351,3 +351,66 @@ TEST(Framework, FindNextManyAnswersAsFindNextForEveryClass)
     }
     EXPECT_GT(compared, 1000) << "most values come again within the draws after the window";
 }
+
+// A class that says it matches row by row does: the matches of a selection are those of its
+// rows together, whatever the analysis point each was asked at.
+TEST(Framework, RowByRowMatchesJoinToTheSelectionsMatches)
+{
+    core::TDrawsArray draws;
+    ASSERT_TRUE(core::LoadDrawsFile(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), draws));
+    const stats::StatEnv env = Env(&draws);
+    // Every thirteenth combination of the full set.
+    std::vector<core::TComb> base;
+    int n = 0;
+    for (int a = 1; a <= 54; ++a)
+        for (int b = a + 1; b <= 54; ++b)
+            for (int c = b + 1; c <= 54; ++c)
+                for (int d = c + 1; d <= 54; ++d)
+                    for (int e = d + 1; e <= 54; ++e)
+                        if (n++ % 13 == 0)
+                            base.push_back(Comb({a, b, c, d, e}));
+    const std::size_t words = (base.size() + 63) / 64;
+    const int last = int(draws.size()) - 1;
+    std::mt19937 random(17);
+    QStringList tested;
+    for (const stats::StatClass* cls : stats::Registry()) {
+        if (!cls->IsAvailable())
+            continue;
+        const auto [low, high] = cls->GetParamRange(env);
+        if (high < low)
+            continue;
+        std::unique_ptr<stats::TCustomStat> stat = cls->Create(*cls, env, high);
+        if (!stat->MatchesRowByRow())
+            continue;
+        tested << QString::fromLatin1(cls->ClassName);
+        TStatDrawArray values;
+        stat->InitValues(last, values);
+        stats::TWorkArea work{};
+        core::TLastValueArray lastValues;
+        for (int i = last - 80; i <= last; ++i)
+            stat->CalcDraw(i, last, false, values, work, lastValues);
+        ASSERT_FALSE(values.empty()) << cls->ClassName;
+        for (int round = 0; round < 3; ++round) {
+            TStatDrawArray rows;
+            for (int r = 0; r < 1 + round * 3; ++r)
+                rows.push_back(values[random() % values.size()]);
+            std::vector<std::uint64_t> whole(words);
+            stat->LoadDraws(-1, last, false);
+            stat->MarkCombs(base, stats::TSelection(rows), false, false, last, true, whole.data());
+            std::vector<std::uint64_t> joined(words);
+            std::vector<std::uint64_t> one(words);
+            for (const TStatDrawRec& row : rows) {
+                // Another analysis point for each row.
+                const int at = last - 100 - int(random() % 500);
+                stat->LoadDraws(-1, at, false);
+                stat->MarkCombs(base, stats::TSelection(TStatDrawArray{row}), false, false, at, true, one.data());
+                for (std::size_t w = 0; w < words; ++w)
+                    joined[w] |= one[w];
+            }
+            ASSERT_TRUE(joined == whole) << cls->ClassName << " round " << round;
+        }
+    }
+    for (const char* name : {"TstValues", "TstSumValues", "TstEvenCount", "TstCombValMix2"})
+        EXPECT_TRUE(tested.contains(QString::fromLatin1(name))) << name;
+    EXPECT_GT(tested.size(), 10) << tested.join(u' ').toStdString();
+}
