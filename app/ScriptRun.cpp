@@ -241,6 +241,7 @@ bool ScriptController::testWith(int count)
     if (m_running || !m_session.isIdle() || m_lines.isEmpty() || count < 1 || count > max)
         return false;
     begin(0);
+    m_cache->longRun = count > 1;
     const int remembered = m_session.drawsOffset();
     // The views are not recalculated for every cycle; they follow once the test is over.
     const bool batch = m_session.batchMode();

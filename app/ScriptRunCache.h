@@ -69,6 +69,17 @@ public:
     // whole run.
     std::unordered_map<std::string, combos::CombSubset> rowMatches;
     std::size_t rowMatchBytes = 0;
+    // A test over many analysis points splits the full list by the values of such a statistic
+    // once (per statistic and sorted flag): a row that is one of the values matches the positions
+    // that have it.
+    bool longRun = false;
+    struct ValuePositions
+    {
+        bool Tried = false;
+        std::unordered_map<std::uint64_t, combos::CombSubset> ByKey;
+    };
+    std::map<std::pair<int, bool>, ValuePositions> valuePositions;
+    std::size_t valuePositionBytes = 0;
     core::TCombsArray scratch;
 };
 

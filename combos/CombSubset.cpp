@@ -119,6 +119,20 @@ CombSubset CombSubset::AllBut(std::size_t size, std::span<const std::size_t> pos
     return s;
 }
 
+CombSubset CombSubset::OfWords(std::size_t size, std::vector<std::uint64_t>&& words)
+{
+    CombSubset s;
+    if (words.size() != WordCount(size))
+        return s;
+    s.m_size = size;
+    s.m_words = std::move(words);
+    if (size % 64 != 0)
+        s.m_words.back() &= (std::uint64_t{1} << (size % 64)) - 1;
+    s.m_valid = true;
+    s.recount();
+    return s;
+}
+
 CombSubset CombSubset::OfSorted(std::span<const core::TComb> base, std::span<const core::TComb> sub)
 {
     CombSubset s;

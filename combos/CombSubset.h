@@ -22,6 +22,9 @@ public:
     // Every position of a base of size n; every one but the given ones (ascending).
     static CombSubset All(std::size_t size);
     static CombSubset AllBut(std::size_t size, std::span<const std::size_t> positions);
+    // The positions whose bit is set in words (bit i % 64 of word i / 64, (size + 63) / 64 words,
+    // nothing past size).
+    static CombSubset OfWords(std::size_t size, std::vector<std::uint64_t>&& words);
     // The positions of sub in base, both strictly ascending (in the order of the combinations'
     // numbers); empty, with valid() false, when sub is not a part of base.
     static CombSubset OfSorted(std::span<const core::TComb> base, std::span<const core::TComb> sub);

@@ -80,6 +80,20 @@ public:
     // matches when one of the rows matches it, the same at every analysis point, so the matches
     // of a selection are those of its rows together.
     virtual bool MatchesRowByRow() const { return false; }
+    // The positions of the combinations that have each value: keys[j] is had by the combinations
+    // whose bit is set in bits[j] (bit i % 64 of word i / 64). For a statistic that matches row by
+    // row, a row whose key is one of these values matches exactly those combinations. False, with
+    // both lists empty, when the combinations have more than mostValues different values or the
+    // statistic has no values of its own for a combination.
+    virtual bool PositionsByValue(std::span<const TComb> combs, std::size_t mostValues,
+                                  std::vector<core::TStatKey>& keys, std::vector<std::vector<std::uint64_t>>& bits)
+    {
+        keys.clear();
+        bits.clear();
+        (void)combs;
+        (void)mostValues;
+        return false;
+    }
     bool TestComb(const TComb& comb, const TStatDrawArray& selected, bool remove, bool sorted, int lastIndex);
     // matches[i] = TestComb(combs[i], ...) for every combination.
     virtual void TestCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace stats {
 
@@ -91,6 +92,50 @@ public:
                 word &= (std::uint64_t{1} << end) - 1;
             bits[w] = word;
         }
+    }
+
+    bool PositionsByValue(std::span<const TComb> combs, std::size_t mostValues, std::vector<core::TStatKey>& keys,
+                          std::vector<std::vector<std::uint64_t>>& bits) override
+    {
+        keys.clear();
+        bits.clear();
+        if (!(this->statClass().Kind & KindN) || mostValues == 0)
+            return false;
+        // The values found so far in an open table twice the size of the most allowed.
+        std::size_t tableSize = 1;
+        while (tableSize < 2 * mostValues)
+            tableSize *= 2;
+        std::vector<std::uint64_t> slotKey(tableSize);
+        std::vector<std::uint32_t> slotValue(tableSize, 0); // 0: empty, else the value's index + 1
+        const std::size_t words = (combs.size() + 63) / 64;
+        const Self& s = self();
+        bool fits = true;
+        for (std::size_t i = 0; i < combs.size() && fits; ++i) {
+            s.values(combs[i].v, [&](const TStatKey& k) {
+                if (!fits)
+                    return;
+                const std::uint64_t key = KeyBits(k);
+                std::size_t slot = std::size_t((key * 0x9E3779B97F4A7C15ull) >> 40) & (tableSize - 1);
+                while (slotValue[slot] != 0 && slotKey[slot] != key)
+                    slot = (slot + 1) & (tableSize - 1);
+                if (slotValue[slot] == 0) {
+                    if (keys.size() == mostValues) {
+                        fits = false;
+                        return;
+                    }
+                    keys.push_back(k);
+                    bits.emplace_back(words, 0);
+                    slotKey[slot] = key;
+                    slotValue[slot] = std::uint32_t(keys.size());
+                }
+                bits[slotValue[slot] - 1][i / 64] |= std::uint64_t{1} << (i % 64);
+            });
+        }
+        if (!fits) {
+            keys.clear();
+            bits.clear();
+        }
+        return fits;
     }
 
     // The defaults a concrete class hides with its own.
