@@ -46,18 +46,15 @@ bool VerdictFromValues(ScriptRunCache& cache, Session::FilterChoice& choice, Scr
     }
     if (values.ByKey.empty())
         return false;
-    combos::CombSubset matched;
+    std::vector<const combos::CombSubset*> parts;
     for (const core::TStatDrawRec& row : choice.Values) {
         const auto found = values.ByKey.find(stats::KeyBits(row.Key));
         if (found == values.ByKey.end())
             return false;
-        if (matched.valid())
-            matched |= found->second;
-        else
-            matched = found->second;
+        parts.push_back(&found->second);
     }
-    v.Kept = choice.Exclude ? combos::CombSubset::All(full.size()).without(matched) : std::move(matched);
-    v.Asked = combos::CombSubset::All(full.size());
+    v.Kept = combos::CombSubset::Union(parts, choice.Exclude);
+    v.Asked.setAll(full.size());
     return true;
 }
 
@@ -85,30 +82,30 @@ bool VerdictFromRows(ScriptRunCache& cache, Session::FilterChoice& choice, Scrip
     if (unknown > kMostNewRows)
         return false;
     const core::TCombsArray& full = cache.full;
-    combos::CombSubset matched;
+    // A script with very many different rows starts learning them again.
+    const std::size_t bytes = (full.size() + 63) / 64 * sizeof(std::uint64_t);
+    if (cache.rowMatchBytes + unknown * bytes > kRowMatchBytes) {
+        cache.rowMatches.clear();
+        cache.rowMatchBytes = 0;
+        return false;
+    }
+    // The parts stay where they are while others are added.
+    std::vector<const combos::CombSubset*> parts;
     for (const core::TStatDrawRec& row : choice.Values) {
         std::string key = rowKey(row);
         auto found = cache.rowMatches.find(key);
         if (found == cache.rowMatches.end()) {
-            const combos::CombSubset all = combos::CombSubset::All(full.size());
-            if (cache.rowMatchBytes + all.bytes() > kRowMatchBytes) {
-                cache.rowMatches.clear();
-                cache.rowMatchBytes = 0;
-            }
-            cache.rowMatchBytes += all.bytes();
+            cache.rowMatchBytes += bytes;
             choice.Stat->LoadDraws(-1, choice.Last, choice.Sorted);
             found = cache.rowMatches
                         .emplace(std::move(key), combos::CombSubset::Filtered(*choice.Stat, core::TStatDrawArray{row},
                                                                               false, choice.Sorted, choice.Last, full))
                         .first;
         }
-        if (matched.valid())
-            matched |= found->second;
-        else
-            matched = found->second;
+        parts.push_back(&found->second);
     }
-    v.Kept = choice.Exclude ? combos::CombSubset::All(full.size()).without(matched) : std::move(matched);
-    v.Asked = combos::CombSubset::All(full.size());
+    v.Kept = combos::CombSubset::Union(parts, choice.Exclude);
+    v.Asked.setAll(full.size());
     return true;
 }
 

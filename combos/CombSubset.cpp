@@ -260,6 +260,39 @@ CombSubset& CombSubset::operator|=(const CombSubset& other)
     return *this;
 }
 
+CombSubset CombSubset::Union(std::span<const CombSubset* const> parts, bool invert)
+{
+    CombSubset s;
+    if (parts.empty())
+        return s;
+    const std::size_t size = parts.front()->m_size;
+    for (const CombSubset* p : parts)
+        if (!p->m_valid || p->m_size != size)
+            return s;
+    s.m_size = size;
+    s.m_valid = true;
+    s.m_words.assign(WordCount(size), 0);
+    // A block at a time, so the words being joined stay in the cache while every part adds to them.
+    constexpr std::size_t kBlock = 1024;
+    std::uint64_t* out = s.m_words.data();
+    for (std::size_t from = 0; from < s.m_words.size(); from += kBlock) {
+        const std::size_t to = std::min(s.m_words.size(), from + kBlock);
+        for (const CombSubset* p : parts) {
+            const std::uint64_t* in = p->m_words.data();
+            for (std::size_t w = from; w < to; ++w)
+                out[w] |= in[w];
+        }
+    }
+    if (invert) {
+        for (std::uint64_t& w : s.m_words)
+            w = ~w;
+        if (size % 64 != 0)
+            s.m_words.back() &= (std::uint64_t{1} << (size % 64)) - 1;
+    }
+    s.recount();
+    return s;
+}
+
 std::size_t CombSubset::nth(std::size_t k) const
 {
     std::size_t w = 0;

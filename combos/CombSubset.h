@@ -63,6 +63,10 @@ public:
     // No part (valid() false); the storage is kept for the next one.
     void reset();
 
+    // The positions in any of the parts (all of one size), counted once at the end; the parts
+    // in complement when invert is set (positions in none of them).
+    static CombSubset Union(std::span<const CombSubset* const> parts, bool invert = false);
+
     // The combinations of base at the positions of the part, in base order.
     void extract(std::span<const core::TComb> base, core::TCombsArray& out) const;
     // The same into out, which has room for count() combinations.

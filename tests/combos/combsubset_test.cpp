@@ -103,6 +103,7 @@ TEST(CombSubset, IntersectionDifferenceAndUnionMatchTheLists)
     EXPECT_TRUE(out == listA);
 
     // Parts of different sizes do not combine.
+    const CombSubset seventy = CombSubset::All(70);
     EXPECT_FALSE((a & CombSubset::All(10)).valid());
 
     // The counts without making a part, and the intersection in place, agree with the lists.
@@ -116,6 +117,22 @@ TEST(CombSubset, IntersectionDifferenceAndUnionMatchTheLists)
     EXPECT_TRUE(out == both);
     narrowed &= CombSubset::All(10);
     EXPECT_FALSE(narrowed.valid());
+
+    // The union of several parts in one pass, and its complement, as the parts joined one by one.
+    const auto [c, listC] = randomPart(0.1, 3);
+    CombSubset joinedAll = a;
+    joinedAll |= b;
+    joinedAll |= c;
+    const CombSubset* parts[] = {&a, &b, &c};
+    const CombSubset united = CombSubset::Union(parts);
+    EXPECT_EQ(united.count(), joinedAll.count());
+    EXPECT_EQ(united.countAnd(joinedAll), joinedAll.count());
+    const CombSubset none = CombSubset::Union(parts, true);
+    EXPECT_EQ(none.count(), all.size() - joinedAll.count());
+    EXPECT_EQ(none.countAnd(joinedAll), 0u);
+    const CombSubset* mixed[] = {&a, &seventy};
+    EXPECT_FALSE(CombSubset::Union(mixed).valid()) << "parts of different sizes";
+    EXPECT_EQ(CombSubset::Union(std::span<const CombSubset* const>(parts, 1), true).count(), all.size() - a.count());
 
     // The k-th position, and a part reset and filled again.
     for (const std::size_t k : {std::size_t{0}, std::size_t{1}, both.size() / 2, both.size() - 1})
