@@ -59,13 +59,13 @@ bool VerdictFromValues(ScriptRunCache& cache, Session::FilterChoice& choice, Scr
 }
 
 // The verdict of a statistic that matches row by row, joined from the matches of its rows over
-// the whole full list: when they are known, or when learning the few that are not costs no more
-// than two passes. False, with nothing changed, otherwise.
+// the whole full list: when they are known, or when one is not and learning it costs the one pass
+// the selection would cost anyway. False, with nothing changed, otherwise.
 bool VerdictFromRows(ScriptRunCache& cache, Session::FilterChoice& choice, ScriptRunCache::Verdict& v)
 {
     // Joining more rows than this costs about as much as one pass over the full list.
     constexpr std::size_t kMostRows = 16;
-    constexpr std::size_t kMostNewRows = 2;
+    constexpr std::size_t kMostNewRows = 1;
     constexpr std::size_t kRowMatchBytes = std::size_t{128} << 20;
     if (!choice.Stat->MatchesRowByRow() || choice.Values.size() > kMostRows)
         return false;

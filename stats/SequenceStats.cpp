@@ -202,11 +202,31 @@ public:
         }
     }
 
-    bool testComb(const std::uint8_t* v, const TSelection& s) const { return AnyNumberSelected(v, s); }
+    // A combination's own numbers are asked, whatever the draws: the test goes row by row.
+    bool MatchesRowByRow() const override { return true; }
+    void prepareSelection(const TSelection& s)
+    {
+        m_selected = 0;
+        for (std::uint16_t n = 0; n < 64; ++n)
+            if (s.hasWord(1, n))
+                m_selected |= std::uint64_t{1} << n;
+    }
+    bool testComb(const std::uint8_t* v, const TSelection& s) const
+    {
+        // Numbers below 64 are looked up in one word, without a branch; damaged ones ask the
+        // selection.
+        if ((v[0] | v[1] | v[2] | v[3] | v[4]) >= 64)
+            return AnyNumberSelected(v, s);
+        std::uint64_t bits = 0;
+        for (int p = 0; p < CombSize; ++p)
+            bits |= std::uint64_t{1} << v[p];
+        return (bits & m_selected) != 0;
+    }
 
 private:
     int m_gap;
     int m_shift;
+    std::uint64_t m_selected = 0;
 };
 
 // How many numbers of the draw g back, shifted by s, were drawn again.
