@@ -7,10 +7,12 @@
 #include "TestHelpers.h"
 #include "TestPaths.h"
 #include "app/ExportController.h"
+#include "app/StakesController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "combos/CombFiles.h"
 #include "core/Settings.h"
+#include "stakes/StakesFile.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -203,4 +205,28 @@ TEST_F(LongOperations, TheExportKeepsItsWindowAliveWhileTheWorkbookIsPacked)
     EXPECT_EQ(m_io.progressWindowUpdates.last().first, QStringLiteral("Передача данных в Microsoft Excel..."));
     EXPECT_EQ(m_io.progressWindowUpdates.last().second, m_io.progressWindowMaxima.last());
     EXPECT_EQ(m_io.progressWindowCloses, 1);
+}
+
+TEST_F(LongOperations, DeletingFromAFileOfManyStakesTellsItsShare)
+{
+    FakeUserIo io;
+    app::Session running(io, folder());
+    running.create();
+    ASSERT_EQ(running.initialise(), app::Session::InitResult::Running);
+    // 150,000 stakes for draw 1000, of which the check finds the matches.
+    const core::TCombsArray some(running.combs().begin(), running.combs().begin() + 150000);
+    ASSERT_TRUE(running.stakes().addAll(some, 1000, 1, QStringLiteral("Много")));
+    ASSERT_EQ(running.stakes().file().count(), 150000);
+
+    const qsizetype mark = io.statusTexts.size();
+    ASSERT_TRUE(running.stakes().stakeFilterWith(0, 0)); // every stake without a match goes
+    QList<int> seen;
+    for (qsizetype i = mark; i < io.statusTexts.size(); ++i)
+        if (io.statusTexts[i].startsWith(QStringLiteral("Удаление ставок ( завершено ")))
+            seen << io.statusTexts[i].section(u' ', 4, 4).toInt();
+    EXPECT_EQ(seen, (QList<int>{44, 87})) << "at the 65,536th and the 131,072nd of 150,000 stakes";
+    EXPECT_EQ(io.statusTexts.last(), QString());
+    EXPECT_TRUE(running.isIdle());
+    EXPECT_GT(running.stakes().file().count(), 0);
+    EXPECT_LT(running.stakes().file().count(), 150000);
 }
