@@ -49,6 +49,12 @@ void ProgressWindow::step(int count)
     update(false);
 }
 
+void ProgressWindow::keepAlive()
+{
+    if (m_open)
+        m_io.keepAlive();
+}
+
 void ProgressWindow::update(bool force)
 {
     // A gauge moves in thousandths at most: a list of millions of rows must not repaint the

@@ -21,6 +21,7 @@ public:
 
     void setText(const QString& text) override;
     void step(int count = 1) override;
+    void keepAlive() override;
     void close();
 
     const QString& text() const { return m_text; }

@@ -32,6 +32,16 @@ BusyScope::~BusyScope()
     m_session.leaveBusy();
 }
 
+ProgressScope::ProgressScope(UserIo& io, const QString& text, int total) : m_io(io)
+{
+    m_io.progressBegin(text, total);
+}
+
+ProgressScope::~ProgressScope()
+{
+    m_io.progressEnd();
+}
+
 Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QObject* parent)
     : QObject(parent), m_io(io), m_folder(std::move(folder)), m_arguments(std::move(arguments)),
       m_ratings(std::make_unique<RatingsController>(*this)),

@@ -418,4 +418,20 @@ private:
     Session& m_session;
 };
 
+// The counted progress of UserIo (progressBegin .. progressEnd) for one scope: it ends however
+// the scope is left, so a failed operation never leaves its progress on the screen.
+class ProgressScope
+{
+public:
+    ProgressScope(UserIo& io, const QString& text, int total);
+    ~ProgressScope();
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+    void step(int done) { m_io.progressStep(done); }
+
+private:
+    UserIo& m_io;
+};
+
 } // namespace app

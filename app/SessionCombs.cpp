@@ -5,6 +5,7 @@
 
 #include "combos/CombFiles.h"
 #include "core/GameMath.h"
+#include "core/SafeWrite.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
 
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 
 #include <new>
+#include <span>
 
 namespace app {
 
@@ -22,6 +24,32 @@ QString percentText(double percent)
 {
     return QString::number(percent, 'f', 0);
 }
+
+// Passes over the list that the logic makes in one call (texts of millions of lines) are made in
+// slices of this many combinations, with the completed share in the status text between them,
+// so the window keeps painting.
+constexpr std::size_t kSliceCombs = 65536;
+// A pasted text is read in pieces of about this many characters, each ending at a line break.
+constexpr qsizetype kPasteSlice = 1 << 20;
+
+double share(std::size_t done, std::size_t total)
+{
+    return total > 0 ? 100.0 * double(done) / double(total) : 100.0;
+}
+
+// Puts the status text back as it was when the scope is left, however it is left.
+class StatusKept
+{
+public:
+    explicit StatusKept(Session& session) : m_session(session), m_text(session.statusText()) {}
+    ~StatusKept() { m_session.showStatus(m_text); }
+    StatusKept(const StatusKept&) = delete;
+    StatusKept& operator=(const StatusKept&) = delete;
+
+private:
+    Session& m_session;
+    QString m_text;
+};
 
 const QString& combsFileFilter()
 {
@@ -357,7 +385,31 @@ bool Session::combsLoadFile(const QString& path)
 bool Session::combsSaveFile(const QString& path)
 {
     QString error;
-    const bool ok = combos::SaveCombsFile(path, m_combs, &error);
+    bool ok = false;
+    {
+        StatusKept kept(*this);
+        const QString name = QFileInfo(path).fileName();
+        // The file's text, slice by slice: the same bytes as one text of the whole list.
+        ok = core::WriteFileSafely(
+            path,
+            [&](QIODevice& device, QString* err) {
+                const std::span<const core::TComb> all(m_combs);
+                for (std::size_t from = 0; from < all.size(); from += kSliceCombs) {
+                    const std::size_t count = std::min(kSliceCombs, all.size() - from);
+                    const QByteArray text = combos::CombsFileText(all.subspan(from, count));
+                    if (device.write(text) != text.size()) {
+                        if (err)
+                            *err = device.errorString();
+                        return false;
+                    }
+                    if (from + count < all.size())
+                        showStatus(tr("Сохранение файла \"%1\" ( завершено %2 % )...")
+                                       .arg(name, percentText(share(from + count, all.size()))));
+                }
+                return true;
+            },
+            &error);
+    }
     if (!ok)
         showError(tr("Ошибка записи в файл \"%1\"!\n\n%2").arg(path, error));
     return ok;
@@ -398,7 +450,13 @@ void Session::combsCopy(const std::vector<std::size_t>& rows)
     QString text;
     {
         BusyScope busy(*this, tr("Подождите пожалуйста..."));
-        text = combos::CombsClipboardText(m_combs, rows);
+        for (std::size_t from = 0; from < rows.size(); from += kSliceCombs) {
+            const auto to = std::min(rows.size(), from + kSliceCombs);
+            text += combos::CombsClipboardText(m_combs, std::vector<std::size_t>(rows.begin() + std::ptrdiff_t(from),
+                                                                                rows.begin() + std::ptrdiff_t(to)));
+            if (to < rows.size())
+                showStatus(tr("Подождите пожалуйста ( завершено %1 % )...").arg(percentText(share(to, rows.size()))));
+        }
     }
     m_io.setClipboardText(text);
 }
@@ -411,7 +469,19 @@ bool Session::combsPaste()
     const QString text = m_io.clipboardText();
     bool ok = true;
     try {
-        core::TCombsArray pasted = combos::ParseClipboardText(text);
+        // Piece by piece, each ending at a line break: the same combinations, and the same
+        // first faulty line, as the whole text at once.
+        core::TCombsArray pasted;
+        for (qsizetype from = 0; from < text.size();) {
+            qsizetype to = from + kPasteSlice < text.size() ? text.indexOf(u'\n', from + kPasteSlice) : -1;
+            to = to < 0 ? text.size() : to + 1;
+            const core::TCombsArray piece = combos::ParseClipboardText(text.mid(from, to - from));
+            pasted.insert(pasted.end(), piece.begin(), piece.end());
+            from = to;
+            if (from < text.size())
+                showStatus(tr("Подождите пожалуйста ( завершено %1 % )...")
+                               .arg(percentText(share(std::size_t(from), std::size_t(text.size())))));
+        }
         if (!pasted.empty()) {
             combsSaveUndo(false);
             m_combs = std::move(pasted);

@@ -98,9 +98,9 @@ void Session::prefetchRebuildAll(bool force, std::uint16_t categories)
     if (!force && !m_state.PrefetchsEnabled)
         return;
     BusyScope busy(*this, tr("Создание файлов для полного набора комбинаций..."));
-    m_io.progressBegin(tr("Создание файлов для полного набора комбинаций..."), m_statList.Count());
+    ProgressScope progress(m_io, tr("Создание файлов для полного набора комбинаций..."), m_statList.Count());
     for (int i = 0; i < m_statList.Count(); ++i) {
-        m_io.progressStep(i);
+        progress.step(i);
         const stats::StatClass& cls = *m_statList.Items(i).Class;
         if (!cls.CanPrefetch())
             continue;
@@ -109,8 +109,7 @@ void Session::prefetchRebuildAll(bool force, std::uint16_t categories)
         if (!prefetchBuild(i))
             break;
     }
-    m_io.progressStep(m_statList.Count());
-    m_io.progressEnd();
+    progress.step(m_statList.Count());
 }
 
 void Session::setPrefetchsEnabled(bool on)

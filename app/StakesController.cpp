@@ -234,10 +234,31 @@ bool StakesController::createInBatch(const stakes::TStakeRec& rec, int copies, b
 bool StakesController::deleteWith(const std::function<bool(qint64, const stakes::TStakeRec&)>& keep)
 {
     QString error;
-    if (!m_file.hasData())
+    if (!m_file.hasData()) {
         error = tr("Файл ставок не открыт!");
-    else if (m_file.rewrite(keep, &error))
-        return true;
+    } else {
+        // The rewrite walks every stake; the share done shows every 64K of them, so the window
+        // keeps painting through a file of millions.
+        const qint64 total = std::max<qint64>(m_file.count(), 1);
+        const QString status = m_session.statusText();
+        bool rewritten = false;
+        try {
+            rewritten = m_file.rewrite(
+                [&](qint64 i, const stakes::TStakeRec& rec) {
+                    if (i > 0 && (i & 0xFFFF) == 0)
+                        m_session.showStatus(tr("Удаление ставок ( завершено %1 % )...")
+                                                 .arg(QString::number(100.0 * double(i) / double(total), 'f', 0)));
+                    return keep(i, rec);
+                },
+                &error);
+        } catch (...) {
+            m_session.showStatus(status);
+            throw;
+        }
+        m_session.showStatus(status);
+        if (rewritten)
+            return true;
+    }
     showFileError(tr("Ошибка удаления записи из файла ставок!"), error);
     if (!m_file.isOpen())
         open();

@@ -129,7 +129,8 @@ public:
     // shown (or given a new text) and closed; showing lets pending window events run.
     virtual void showWaitWindow(const QString& text) = 0;
     virtual void closeWaitWindow() = 0;
-    // Called about twenty times a second while a network request waits, so the window stays alive.
+    // Called about twenty times a second while a network request, a process or a library call
+    // that cannot report waits, so the window stays alive (repaints, no input).
     virtual void keepAlive() = 0;
     // The proxy dialog ("Параметры proxy-сервера") on a copy of the settings: the mode and the
     // four fields are edited in place; false when cancelled.

@@ -252,11 +252,8 @@ views::RepeatsResult ViewsController::repeats(int length, int deep)
     BusyScope busy(m_session, QString());
     const int total = int(std::min<std::int64_t>(length, std::int64_t(m_session.draws().size())));
     UserIo& io = m_session.io();
-    io.progressBegin(tr("Идет сбор статистики...."), total);
-    views::RepeatsResult result =
-        views::ComputeRepeats(m_session.draws(), length, deep, [&io](int done) { io.progressStep(done); });
-    io.progressEnd();
-    return result;
+    ProgressScope progress(io, tr("Идет сбор статистики...."), total);
+    return views::ComputeRepeats(m_session.draws(), length, deep, [&progress](int done) { progress.step(done); });
 }
 
 std::vector<views::DetailRow> ViewsController::drawDetail(int index)

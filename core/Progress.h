@@ -16,6 +16,9 @@ public:
     virtual void setText(const QString& text) = 0;
     // Advances the gauge by count steps, never past its maximum.
     virtual void step(int count = 1) = 0;
+    // Called now and then while the operation waits for work that runs elsewhere (another
+    // thread, a library call that cannot report), so whoever shows the progress stays alive.
+    virtual void keepAlive() {}
 };
 
 } // namespace core

@@ -11,7 +11,10 @@
 
 #include <xlsxwriter.h>
 
+#include <chrono>
 #include <cstdio>
+#include <future>
+#include <system_error>
 #include <vector>
 
 namespace xls {
@@ -39,6 +42,11 @@ public:
     {
         if (m_progress)
             m_progress->step(n);
+    }
+    void keepAlive()
+    {
+        if (m_progress)
+            m_progress->keepAlive();
     }
 
 private:
@@ -151,6 +159,23 @@ QString sheetNameFor(const QString& base, int index)
     return stem.left(31 - int(suffix.size())).trimmed() + suffix;
 }
 
+// Packing the workbook (compressing every sheet into the zip file) takes seconds for a list of
+// millions of rows and cannot report on its way, so it runs on a thread of its own while the
+// progress is kept alive; without a thread to be had it runs here.
+lxw_error closeWorkbook(lxw_workbook* book, Steps& steps)
+{
+    std::future<lxw_error> closing;
+    try {
+        closing = std::async(std::launch::async, [book] { return workbook_close(book); });
+    } catch (const std::system_error&) {
+        return workbook_close(book);
+    }
+    do
+        steps.keepAlive();
+    while (closing.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready);
+    return closing.get();
+}
+
 class Writer
 {
 public:
@@ -203,7 +228,7 @@ public:
         result.Rows = done;
         if (ok)
             m_steps.text(tr("Передача данных в Microsoft Excel..."));
-        const lxw_error closed = workbook_close(book);
+        const lxw_error closed = closeWorkbook(book, m_steps);
         if (ok && closed != LXW_NO_ERROR) {
             *error = libraryError(closed);
             ok = false;

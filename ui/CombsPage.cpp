@@ -87,6 +87,7 @@ CombsPage::CombsPage(app::Session& session, QWidget* parent)
     m_filters->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_filters->setColumnWidth(FilterHistoryModel::ColName, 150);
     m_filters->setColumnWidth(FilterHistoryModel::ColValues, 70);
+    FitSectionsToCaptions(*m_filters->horizontalHeader());
 
     m_splitter->setObjectName(QStringLiteral("splCombs"));
     m_splitter->setChildrenCollapsible(false);

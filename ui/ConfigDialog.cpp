@@ -92,7 +92,13 @@ ConfigDialog::ConfigDialog(const core::TConfigData& config, QWidget* parent)
     segments->setItemDelegate(new FilteredDelegate(QRegularExpression(QStringLiteral("[0-9]")), 1, segments));
 
     QTableWidget* profits = m_ui->sgProfits;
+    // Rows of one text line, so that the six prize rows show without scrolling.
+    QHeaderView* profitRows = profits->verticalHeader();
+    profitRows->setSectionResizeMode(QHeaderView::Fixed);
+    profitRows->setDefaultSectionSize(profits->fontMetrics().height() + 6);
     profits->setRowCount(ProfitRows);
+    profits->setMinimumHeight(profits->horizontalHeader()->sizeHint().height() +
+                              ProfitRows * profitRows->defaultSectionSize() + 2 * profits->frameWidth() + 2);
     profits->horizontalHeader()->setSectionResizeMode(ProfitCountColumn, QHeaderView::ResizeToContents);
     const QString allowed = QStringLiteral("[0-9%1]*").arg(QRegularExpression::escape(loc.decimalPoint()));
     profits->setItemDelegateForColumn(ProfitSumColumn, new FilteredDelegate(QRegularExpression(allowed), 0, profits));

@@ -69,6 +69,9 @@ ExportDialog::ExportDialog(const xls::ExportDialogState& state, const QString& s
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     showParams(state.Params);
+    // The columns start wide enough for their captions and texts; a stored layout wins.
+    for (int column = 0; column + 1 < m_ui->lvFields->columnCount(); ++column)
+        m_ui->lvFields->resizeColumnToContents(column);
     m_ui->pcExport->setCurrentIndex(0);
     if (!m_stateFile.isEmpty()) {
         core::IniFile ini(m_stateFile);

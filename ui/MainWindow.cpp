@@ -166,6 +166,9 @@ void MainWindow::createStatusBar()
             m_panels[i]->setMinimumWidth(widths[i]);
             statusBar()->addWidget(m_panels[i]);
         } else {
+            // The status text takes the room that is left and is cut when longer: a long text
+            // must never squeeze the counters beside it.
+            m_panels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             statusBar()->addWidget(m_panels[i], 1);
         }
     }

@@ -57,6 +57,7 @@ RatingsPage::RatingsPage(app::Session& session, QWidget* parent)
     for (int column = 0; column < scripts::RatingColumnCount; ++column)
         m_list->setColumnWidth(column, initialWidth(column));
     showSortIndicator();
+    FitSectionsToCaptions(*header);
 
     m_popup->setObjectName(QStringLiteral("pmRatings"));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -59,6 +59,7 @@ ScriptPage::ScriptPage(app::Session& session, QWidget* parent)
     header->setStretchLastSection(false);
     for (int column = 0; column < scripts::kLineFields; ++column)
         m_list->setColumnWidth(column, initialWidth(column));
+    FitSectionsToCaptions(*header);
 
     m_popup->setObjectName(QStringLiteral("pmScript"));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);

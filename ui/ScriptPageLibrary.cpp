@@ -73,6 +73,7 @@ void ScriptPage::createOnlinePanel()
     const int widths[OnlineScriptsModel::ColumnCount] = {90, 200, 120, 110, 60, 50, 130, 70, 60, 90, 70, 130, 260};
     for (int column = 0; column < OnlineScriptsModel::ColumnCount; ++column)
         m_onlineList->setColumnWidth(column, widths[column]);
+    FitSectionsToCaptions(*m_onlineList->horizontalHeader());
 
     m_onlinePopup = new QMenu(this);
     m_onlinePopup->setObjectName(QStringLiteral("pmOnlineScripts"));

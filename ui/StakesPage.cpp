@@ -52,6 +52,7 @@ StakesPage::StakesPage(app::Session& session, QWidget* parent)
     header->setMinimumSectionSize(8);
     for (int column = 0; column < stakes::StakeColumnCount; ++column)
         m_grid->setColumnWidth(column, kColumnWidths[column]);
+    FitSectionsToCaptions(*header);
 
     m_popup->setObjectName(QStringLiteral("pmStakes"));
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -45,6 +45,7 @@ SystemsPage::SystemsPage(app::Session& session, QWidget* parent)
     const int widths[SystemsModel::ColumnCount] = {220, 120, 50, 45, 85, 130, 80, 70, 130, 250, 200};
     for (int column = 0; column < SystemsModel::ColumnCount; ++column)
         m_list->setColumnWidth(column, widths[column]);
+    FitSectionsToCaptions(*m_list->horizontalHeader());
 
     m_popup->setObjectName(QStringLiteral("pmSystems"));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -47,6 +47,7 @@ TablesPage::TablesPage(app::Session& session, QWidget* parent)
     header->setStretchLastSection(false);
     for (int column = 0; column < stakes::TableColumnCount; ++column)
         m_list->setColumnWidth(column, kColumnWidths[column]);
+    FitSectionsToCaptions(*header);
 
     m_popup->setObjectName(QStringLiteral("pmTables"));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);

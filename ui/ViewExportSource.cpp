@@ -67,9 +67,12 @@ xls::SourceSelection ViewExportSource::selection() const
     selection.MultiSelect = mode == QAbstractItemView::ExtendedSelection ||
                             mode == QAbstractItemView::MultiSelection ||
                             mode == QAbstractItemView::ContiguousSelection;
+    // The rows of the selection's ranges: a whole list of millions selected is one range, where
+    // the selected indexes would be a cell object each, seconds and gigabytes for nothing.
     QList<int> rows;
-    for (const QModelIndex& index : m_view->selectionModel()->selectedIndexes())
-        rows << index.row();
+    for (const QItemSelectionRange& range : m_view->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows << row;
     if (rows.isEmpty() && m_view->currentIndex().isValid())
         rows << m_view->currentIndex().row();
     std::sort(rows.begin(), rows.end());

@@ -104,4 +104,15 @@ void ListLayoutSave(core::IniFile& ini, const QString& section, const QString& n
     }
 }
 
+void FitSectionsToCaptions(QHeaderView& header)
+{
+    for (int i = 0; i < header.count(); ++i) {
+        if (header.isSectionHidden(i))
+            continue;
+        const int needed = header.sectionSizeHint(i);
+        if (needed > header.sectionSize(i))
+            header.resizeSection(i, needed);
+    }
+}
+
 } // namespace ui

@@ -22,5 +22,8 @@ void ListLayoutLoad(const core::IniFile& ini, const QString& section, const QStr
                     bool sortable);
 void ListLayoutSave(core::IniFile& ini, const QString& section, const QString& name, const QHeaderView& header,
                     bool sortable);
+// Widens the sections whose caption (with its margins and sort mark) does not fit: the initial
+// widths are counted for a small font, and a cut caption leaves a column nobody can name.
+void FitSectionsToCaptions(QHeaderView& header);
 
 } // namespace ui

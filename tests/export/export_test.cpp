@@ -41,10 +41,21 @@ TableSource makeSource(SourceKind kind = SourceKind::ListView, int rows = 6)
 class Counter : public core::Progress
 {
 public:
-    void setText(const QString& text) override { texts << text; }
-    void step(int count) override { steps += count; }
+    void setText(const QString& text) override
+    {
+        texts << text;
+        events << text;
+    }
+    void step(int count) override
+    {
+        steps += count;
+        events << QStringLiteral("step");
+    }
+    void keepAlive() override { events << QStringLiteral("alive"); }
     QStringList texts;
     int steps = 0;
+    // Texts, steps and keep-alive calls in the order they came.
+    QStringList events;
 };
 
 class ExportTest : public ::testing::Test
@@ -370,6 +381,28 @@ TEST_F(ExportTest, LongListsGoOnOverFurtherSheetsInConstantMemory)
     }
     EXPECT_EQ(row, 25);
     EXPECT_EQ(m_progress.steps, ProgressSteps(params, 25));
+}
+
+TEST_F(ExportTest, PackingTheWorkbookKeepsTheProgressAliveUntilItsLastStep)
+{
+    const TableSource source = makeSource(SourceKind::OwnerGrid, 3000);
+    const TExportParams params = DefaultParams(source, QStringLiteral("Длинный"), QStringLiteral("Ставки"));
+    WriteOptions options;
+    options.ConstantMemoryFrom = 1;
+    const XlsxBook book = write(source, params, RowMode::All, options);
+    ASSERT_EQ(book.Sheets.size(), 1);
+    EXPECT_EQ(book.Sheets[0].cell(book.Sheets[0].MaxRow, 2), source.cellText(2999, 1));
+    // The rows go in with steps; then the book is packed, which reports nothing on its way:
+    // the progress is kept alive meanwhile, and the last step comes once the book is closed.
+    const QStringList& events = m_progress.events;
+    const qsizetype packing = events.indexOf(QStringLiteral("Передача данных в Microsoft Excel..."));
+    ASSERT_GE(packing, 0);
+    EXPECT_EQ(events.count(QStringLiteral("alive")), events.size() - packing - 2);
+    ASSERT_GE(events.size(), packing + 3);
+    EXPECT_EQ(events[packing + 1], QStringLiteral("alive"));
+    EXPECT_EQ(events.last(), QStringLiteral("step"));
+    EXPECT_EQ(events.indexOf(QStringLiteral("alive")), packing + 1) << "nothing waits before the packing";
+    EXPECT_EQ(m_progress.steps, ProgressSteps(params, 3000));
 }
 
 TEST_F(ExportTest, AFailedWriteSaysWhyAndLeavesNothing)

@@ -67,6 +67,7 @@ public:
     void showWaitWindow(const QString& text) override;
     void closeWaitWindow() override;
     void keepAlive() override { ++keepAlives; }
+    void processEvents() override { ++eventRuns; }
     bool editProxy(core::TProxy& proxy) override;
     void progressWindowShow(const QString& text, int maximum) override;
     void progressWindowUpdate(const QString& text, int position) override;
@@ -199,6 +200,8 @@ public:
     int waitCloses = 0;
     bool waitOpen = false;
     int keepAlives = 0;
+    // How often an operation let pending window events run, the person's input included.
+    int eventRuns = 0;
     // Every graph window shown, in order.
     std::vector<core::GraphData> graphs;
 

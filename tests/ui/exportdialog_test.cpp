@@ -10,14 +10,18 @@
 #include "ui/ExportFieldDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserIo.h"
+#include "ui/ViewExportSource.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -77,6 +81,42 @@ private slots:
         QCOMPARE(fields->topLevelItem(0)->text(1), QStringLiteral("по правому краю"));
         QCOMPARE(fields->topLevelItem(0)->text(2), QStringLiteral("6.00"));
         QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("btnParams"))->menu() != nullptr);
+        // The field list starts wide enough for its captions and texts.
+        for (int column = 0; column < 3; ++column)
+            QVERIFY(fields->columnWidth(column) >= fields->header()->sectionSizeHint(column));
+    }
+
+    void aViewsSelectionIsItsRowsInOrderOnce()
+    {
+        QStandardItemModel model(200000, 3);
+        QTableView view;
+        view.setModel(&model);
+        view.setSelectionBehavior(QAbstractItemView::SelectRows);
+        view.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        const ui::ViewExportSource source(xls::SourceKind::ListView, QStringLiteral("lvCombs"), view, QString());
+        QVERIFY(source.selection().Rows.isEmpty());
+        QVERIFY(source.selection().MultiSelect);
+
+        // Nothing selected: the current row stands for the selection.
+        view.setCurrentIndex(model.index(5, 1));
+        view.selectionModel()->clearSelection();
+        QCOMPARE(source.selection().Rows, QList<int>{5});
+
+        // Every row: one range of the whole list.
+        view.selectAll();
+        const QList<int> all = source.selection().Rows;
+        QCOMPARE(all.size(), 200000);
+        QCOMPARE(all.first(), 0);
+        QCOMPARE(all.last(), 199999);
+
+        // Ranges in any order, and single cells of one row, count each row once, in order.
+        QItemSelectionModel& selection = *view.selectionModel();
+        selection.clearSelection();
+        selection.select(QItemSelection(model.index(10, 0), model.index(12, 2)), QItemSelectionModel::Select);
+        selection.select(QItemSelection(model.index(3, 0), model.index(3, 2)), QItemSelectionModel::Select);
+        selection.select(model.index(7, 0), QItemSelectionModel::Select);
+        selection.select(model.index(7, 2), QItemSelectionModel::Select);
+        QCOMPARE(source.selection().Rows, (QList<int>{3, 7, 10, 11, 12}));
     }
 
     void uncheckedFieldsGatherBelowAndMovesKeepThemThere()

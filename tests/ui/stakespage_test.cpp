@@ -20,6 +20,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 using stakestest::Checked;
 using stakestest::Program;
 using stakestest::Stake;
@@ -205,9 +207,14 @@ void StakesPageTest::outlineMenusAndActions()
     QCOMPARE(grid->verticalHeader()->defaultSectionSize(), 18);
     QCOMPARE(grid->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     QCOMPARE(grid->horizontalHeader()->sectionResizeMode(8), QHeaderView::Interactive);
+    // The initial widths, widened where the caption would be cut in this font.
     const int widths[] = {60, 60, 120, 60, 120, 60, 60, 60, 1000};
-    for (int column = 0; column < 9; ++column)
-        QCOMPARE(grid->columnWidth(column), widths[column]);
+    for (int column = 0; column < 9; ++column) {
+        const int fit = std::max(widths[column], grid->horizontalHeader()->sectionSizeHint(column));
+        QCOMPARE(grid->columnWidth(column), fit);
+        QVERIFY(grid->columnWidth(column) >=
+                grid->fontMetrics().horizontalAdvance(grid->model()->headerData(column, Qt::Horizontal).toString()));
+    }
     QStringList headers;
     for (int column = 0; column < grid->model()->columnCount(); ++column)
         headers << grid->model()->headerData(column, Qt::Horizontal).toString();
@@ -768,14 +775,14 @@ void StakesPageTest::columnWidthsAreStored()
     const QString& section = core::kMainWindowSection;
     QCOMPARE(ini.readInt(section, QStringLiteral("sgStakes.Column2"), 0), 150);
     QCOMPARE(ini.readInt(section, QStringLiteral("sgStakes.Column8"), 0), 400);
-    QCOMPARE(ini.readInt(section, QStringLiteral("sgStakes.Column0"), 0), 60);
+    QVERIFY(ini.readInt(section, QStringLiteral("sgStakes.Column0"), 0) >= 60);
     // A grid keeps no sort order.
     QVERIFY(ini.readString(section, QStringLiteral("sgStakes.SortType")).isEmpty());
 
     Program again(m_dir->path());
     QCOMPARE(again.window->stakesPage()->grid()->columnWidth(2), 150);
     QCOMPARE(again.window->stakesPage()->grid()->columnWidth(8), 400);
-    QCOMPARE(again.window->stakesPage()->grid()->columnWidth(1), 60);
+    QCOMPARE(again.window->stakesPage()->grid()->columnWidth(1), ini.readInt(section, QStringLiteral("sgStakes.Column1"), 0));
 }
 
 QTEST_MAIN(StakesPageTest)
