@@ -1787,115 +1787,115 @@ cannot be added to the script!</translation>
         <translation>Searching for log files...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="133"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="88"/>
         <source>Фильтр %1 из %2: %3</source>
         <translation>Filter %1 of %2: %3</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="155"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="110"/>
         <source>Подтверждение</source>
         <translation>Confirmation</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="155"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="110"/>
         <source>Остановить выполнение сценария?</source>
         <translation>Stop running the script?</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="157"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="112"/>
         <source>### ВЫПОЛНЕНИЕ СЦЕНАРИЯ ПРЕРВАНО </source>
         <translation>### SCRIPT RUN INTERRUPTED </translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="192"/>
-        <location filename="../work/main/app/ScriptRun.cpp" line="204"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="147"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="159"/>
         <source>Ошибка записи журнала: %1!</source>
         <translation>Error writing the log: %1!</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="223"/>
-        <location filename="../work/main/app/ScriptRun.cpp" line="237"/>
-        <location filename="../work/main/app/ScriptRun.cpp" line="294"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="178"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="192"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="251"/>
         <source>Выполнение сценария...</source>
         <translation>Running the script...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="226"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="181"/>
         <source>### ЗАПУСК СЦЕНАРИЯ </source>
         <translation>### SCRIPT START </translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="244"/>
-        <location filename="../work/main/app/ScriptRun.cpp" line="316"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="200"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="274"/>
         <source>Сценарий завершен!</source>
         <translation>The script has finished!</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="252"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="208"/>
         <source>### ЗАВЕРШЕНИЕ СЦЕНАРИЯ </source>
         <translation>### SCRIPT END </translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="264"/>
-        <location filename="../work/main/app/ScriptRun.cpp" line="301"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="220"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="258"/>
         <source>=== Выполнение сценария для смещения %1 </source>
         <translation>=== Running the script for offset %1 </translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="347"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="305"/>
         <source>Выполнение строки %1: &quot;%2&quot;</source>
         <translation>Running line %1: &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="384"/>
-        <location filename="../work/main/app/ScriptRun.cpp" line="385"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="342"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="343"/>
         <source>Создание всех вариантов фильтров...</source>
         <translation>Building all filter variants...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="389"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="347"/>
         <source>Создано %1 вариантов фильтров.</source>
         <translation>%1 filter variants built.</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="394"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="352"/>
         <source>{ERROR} Фильтры не применялись!</source>
         <translation>{ERROR} No filters were applied!</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="397"/>
-        <location filename="../work/main/app/ScriptRun.cpp" line="419"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="355"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="377"/>
         <source>Создание начального списка комбинаций...</source>
         <translation>Building the initial combination list...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="400"/>
-        <location filename="../work/main/app/ScriptRun.cpp" line="422"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="358"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="380"/>
         <source>Количество комбинаций в списке: %1</source>
         <translation>Combinations in the list: %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="416"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="374"/>
         <source>Применение набора фильтров %1: &quot;%2&quot;</source>
         <translation>Applying filter set %1: &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="446"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="404"/>
         <source>Недостаточно памяти для выполнения строки сценария %1.</source>
         <translation>Not enough memory to run script line %1.</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="681"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="559"/>
         <source>{*} Добавление ставки, режим: &quot;%1&quot;</source>
         <translation>{*} Adding a stake, mode: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="690"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="567"/>
         <source>{!} Сценарий остановлен!</source>
         <translation>{!} Script stopped!</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="692"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="569"/>
         <source>Выполнение сценария прервано, т.к. после применения всех фильтров в списке комбинаций их осталось более одной: %1!
 
 Фильтры: %2</source>
@@ -1904,32 +1904,32 @@ cannot be added to the script!</translation>
 Filters: %2</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="699"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="576"/>
         <source>{-} Ставка игнорирована!</source>
         <translation>{-} Stake ignored!</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="731"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="612"/>
         <source>{#} Системная игра для %1 чисел [ОШИБКА]: &quot;%2&quot;</source>
         <translation>{#} System game for %1 numbers [ERROR]: &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="737"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="618"/>
         <source>Ошибка загрузки комбинаций системы!</source>
         <translation>Error loading the system combinations!</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="739"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="620"/>
         <source>Перед системной игрой необходимо предварительно загрузить системы на Ваш компьютер через меню &quot;Системы&quot; - &quot;Загрузить&quot;.</source>
         <translation>Before a system game, download the systems to your computer through the menu &quot;Systems&quot; - &quot;Download&quot;.</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="746"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="627"/>
         <source>{#} Системная игра для %1 чисел [система * комбинации]: загружен файл &quot;%2&quot;</source>
         <translation>{#} System game for %1 numbers [system * combinations]: loaded the file &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ScriptRun.cpp" line="749"/>
+        <location filename="../work/main/app/ScriptRun.cpp" line="630"/>
         <source>{#} Системная игра для %1 чисел [все система]: загружен файл &quot;%2&quot;</source>
         <translation>{#} System game for %1 numbers [whole system]: loaded the file &quot;%2&quot;</translation>
     </message>
@@ -1937,17 +1937,17 @@ Filters: %2</translation>
 <context>
     <name>app::Session</name>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="109"/>
+        <location filename="../work/main/app/Session.cpp" line="119"/>
         <source>Подтверждение</source>
         <translation>Confirmation</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="130"/>
+        <location filename="../work/main/app/Session.cpp" line="140"/>
         <source>Загрузка файла тиражей...</source>
         <translation>Loading the draw file...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="135"/>
+        <location filename="../work/main/app/Session.cpp" line="145"/>
         <source>Ошибка чтения файла тиражей!
 
 %1</source>
@@ -1956,12 +1956,12 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="143"/>
+        <location filename="../work/main/app/Session.cpp" line="153"/>
         <source>Сохранение файла тиражей...</source>
         <translation>Saving the draw file...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="155"/>
+        <location filename="../work/main/app/Session.cpp" line="165"/>
         <source>Ошибка записи в файл тиражей!
 
 %1</source>
@@ -1970,44 +1970,44 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="211"/>
-        <location filename="../work/main/app/Session.cpp" line="239"/>
+        <location filename="../work/main/app/Session.cpp" line="221"/>
+        <location filename="../work/main/app/Session.cpp" line="249"/>
         <source>Введите данные следующего тиража</source>
         <translation>Enter the data of the next draw</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="262"/>
+        <location filename="../work/main/app/Session.cpp" line="272"/>
         <source>Удалить выделенную запись?</source>
         <translation>Delete the selected record?</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="263"/>
+        <location filename="../work/main/app/Session.cpp" line="273"/>
         <source>Удалить все выделенные записи (всего будет удалено %1 записи(ей))?</source>
         <translation>Delete all selected records (%1 record(s) will be deleted)?</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="264"/>
+        <location filename="../work/main/app/Session.cpp" line="274"/>
         <source>Предупреждение</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="268"/>
+        <location filename="../work/main/app/Session.cpp" line="278"/>
         <source>Удаление выделенных тиражей....</source>
         <translation>Deleting the selected draws....</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="311"/>
+        <location filename="../work/main/app/Session.cpp" line="321"/>
         <source>Архив тиражей: %1</source>
         <translation>Draw archive: %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="313"/>
+        <location filename="../work/main/app/Session.cpp" line="323"/>
         <source>Следующий тираж: %1</source>
         <translation>Next draw: %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="358"/>
-        <location filename="../work/main/app/Session.cpp" line="365"/>
+        <location filename="../work/main/app/Session.cpp" line="368"/>
+        <location filename="../work/main/app/Session.cpp" line="375"/>
         <location filename="../work/main/app/SessionStartup.cpp" line="99"/>
         <source>Ошибка записи параметров программы!
 
@@ -2017,15 +2017,15 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="384"/>
-        <location filename="../work/main/app/Session.cpp" line="406"/>
+        <location filename="../work/main/app/Session.cpp" line="394"/>
+        <location filename="../work/main/app/Session.cpp" line="416"/>
         <source>Сохранение файла конфигурации...</source>
         <translation>Saving the configuration file...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="387"/>
-        <location filename="../work/main/app/Session.cpp" line="409"/>
-        <location filename="../work/main/app/SessionCombs.cpp" line="285"/>
+        <location filename="../work/main/app/Session.cpp" line="397"/>
+        <location filename="../work/main/app/Session.cpp" line="419"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="313"/>
         <source>Ошибка записи в файл конфигурации!
 
 %1</source>
@@ -2101,23 +2101,23 @@ The program will be closed!</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/Session.cpp" line="317"/>
+        <location filename="../work/main/app/Session.cpp" line="327"/>
         <source>Комбинаций: %1</source>
         <translation>Combinations: %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="28"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="56"/>
         <source>Файлы комбинаций (*.lcv)</source>
         <translation>Combination files (*.lcv)</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="37"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="65"/>
         <source>Генерация возможных комбинаций...</source>
         <translation>Generating possible combinations...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="52"/>
-        <location filename="../work/main/app/SessionCombs.cpp" line="55"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="80"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="83"/>
         <source>Ошибка генерации файла комбинаций!
 
 %1</source>
@@ -2126,28 +2126,28 @@ The program will be closed!</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="55"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="83"/>
         <source>Недостаточно памяти</source>
         <translation>Not enough memory</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="70"/>
-        <location filename="../work/main/app/SessionCombs.cpp" line="435"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="98"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="505"/>
         <source>Создание файла отката...</source>
         <translation>Creating the undo file...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="87"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="115"/>
         <source>Отмена изменений...</source>
         <translation>Undoing changes...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="109"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="137"/>
         <source>Удаление из списка комбинаций %1 последних тиражей...</source>
         <translation>Removing the %1 latest draws from the combination list...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="115"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="143"/>
         <source>Удаление из списка комбинаций %1 последних тиражей ( завершено %2 % )...</source>
         <translation>Removing the %1 latest draws from the combination list ( %2 % done )...</translation>
     </message>
@@ -2156,22 +2156,22 @@ The program will be closed!</translation>
         <translation type="vanished">Latest draws</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="127"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="155"/>
         <source>Удаление выделенных комбинаций...</source>
         <translation>Deleting the selected combinations...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="130"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="158"/>
         <source>Выделенные комбинации</source>
         <translation>Selected combinations</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="138"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="166"/>
         <source>Фильтрация комбинаций...</source>
         <translation>Filtering combinations...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="182"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="210"/>
         <source>В выделенном диапазоне нет значений для фильтра!</source>
         <translation>The selected range has no values to filter by!</translation>
     </message>
@@ -2180,12 +2180,12 @@ The program will be closed!</translation>
         <translation type="vanished">Undo last operation</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="237"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="265"/>
         <source>Создание буфера комбинаций...</source>
         <translation>Creating the combination buffer...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="243"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="271"/>
         <source>Ошибка создания буфера комбинаций!
 
 %1</source>
@@ -2194,12 +2194,12 @@ The program will be closed!</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="253"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="281"/>
         <source>Загрузка буфера комбинаций...</source>
         <translation>Loading the combination buffer...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="261"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="289"/>
         <source>Ошибка загрузки буфера комбинаций!
 
 %1</source>
@@ -2208,9 +2208,9 @@ The program will be closed!</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="326"/>
-        <location filename="../work/main/app/SessionCombs.cpp" line="400"/>
-        <location filename="../work/main/app/SessionCombs.cpp" line="410"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="354"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="452"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="468"/>
         <location filename="../work/main/app/SessionFavorites.cpp" line="15"/>
         <location filename="../work/main/app/SessionFavorites.cpp" line="26"/>
         <location filename="../work/main/app/SessionFavorites.cpp" line="51"/>
@@ -2218,27 +2218,27 @@ The program will be closed!</translation>
         <translation>Please wait...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="329"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="357"/>
         <source>В текущем списке комбинаций содержится %1 уникальных номеров</source>
         <translation>The current combination list contains %1 unique numbers</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="338"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="366"/>
         <source>Поиск по архиву тиражей...</source>
         <translation>Searching the draw archive...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="342"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="370"/>
         <source>Выделенная комбинация не найдена архиве тиражей!</source>
         <translation>The selected combination was not found in the draw archive!</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="344"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="372"/>
         <source>Выделенная комбинация найдена в следующих тиражах:</source>
         <translation>The selected combination was found in the following draws:</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="353"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="381"/>
         <source>Ошибка чтения файла &quot;%1&quot;!
 
 %2</source>
@@ -2247,7 +2247,12 @@ The program will be closed!</translation>
 %2</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="362"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="406"/>
+        <source>Сохранение файла &quot;%1&quot; ( завершено %2 % )...</source>
+        <translation>Saving file &quot;%1&quot; ( %2 % done )...</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/SessionCombs.cpp" line="414"/>
         <source>Ошибка записи в файл &quot;%1&quot;!
 
 %2</source>
@@ -2256,14 +2261,20 @@ The program will be closed!</translation>
 %2</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="373"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="425"/>
         <source>Загрузка файла &quot;%1&quot;...</source>
         <translation>Loading the file &quot;%1&quot;...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionCombs.cpp" line="390"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="442"/>
         <source>Сохранение файла &quot;%1&quot;...</source>
         <translation>Saving the file &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/SessionCombs.cpp" line="458"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="482"/>
+        <source>Подождите пожалуйста ( завершено %1 % )...</source>
+        <translation>Please wait ( %1 % done )...</translation>
     </message>
     <message>
         <location filename="../work/main/app/SessionFavorites.cpp" line="49"/>
@@ -2354,7 +2365,7 @@ File name: %1
     <name>app::StakesController</name>
     <message>
         <location filename="../work/main/app/StakesController.cpp" line="18"/>
-        <location filename="../work/main/app/StakesController.cpp" line="429"/>
+        <location filename="../work/main/app/StakesController.cpp" line="452"/>
         <source>Создание ставок...</source>
         <translation>Creating stakes...</translation>
     </message>
@@ -2415,7 +2426,7 @@ File name: %1
         <location filename="../work/main/app/StakesController.cpp" line="164"/>
         <location filename="../work/main/app/StakesController.cpp" line="181"/>
         <location filename="../work/main/app/StakesController.cpp" line="213"/>
-        <location filename="../work/main/app/StakesController.cpp" line="444"/>
+        <location filename="../work/main/app/StakesController.cpp" line="467"/>
         <source>Ошибка добавления записи в файл ставок!</source>
         <translation>Error adding a record to the stake file!</translation>
     </message>
@@ -2441,54 +2452,59 @@ File name: %1
         <translation>Creating the stake...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/StakesController.cpp" line="241"/>
-        <location filename="../work/main/app/StakesController.cpp" line="319"/>
-        <location filename="../work/main/app/StakesController.cpp" line="514"/>
+        <location filename="../work/main/app/StakesController.cpp" line="249"/>
+        <source>Удаление ставок ( завершено %1 % )...</source>
+        <translation>Deleting stakes ( %1 % done )...</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/StakesController.cpp" line="262"/>
+        <location filename="../work/main/app/StakesController.cpp" line="340"/>
+        <location filename="../work/main/app/StakesController.cpp" line="537"/>
         <source>Ошибка удаления записи из файла ставок!</source>
         <translation>Error deleting a record from the stake file!</translation>
     </message>
     <message>
-        <location filename="../work/main/app/StakesController.cpp" line="302"/>
+        <location filename="../work/main/app/StakesController.cpp" line="323"/>
         <source>Ставок: %1</source>
         <translation>Stakes: %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/StakesController.cpp" line="342"/>
+        <location filename="../work/main/app/StakesController.cpp" line="365"/>
         <source>{-} Ставка на тираж %1 не добавлена, так как уже имеется в списке ставок: [%2]</source>
         <translation>{-} The stake on draw %1 was not added, as it is already in the stake list: [%2]</translation>
     </message>
     <message>
-        <location filename="../work/main/app/StakesController.cpp" line="348"/>
+        <location filename="../work/main/app/StakesController.cpp" line="371"/>
         <source>{+} Ставка на тираж %1 добавлена в список ставок: [%2]</source>
         <translation>{+} The stake on draw %1 was added to the stake list: [%2]</translation>
     </message>
     <message>
-        <location filename="../work/main/app/StakesController.cpp" line="366"/>
+        <location filename="../work/main/app/StakesController.cpp" line="389"/>
         <source>Ставка &quot;вручную&quot;</source>
         <translation>&quot;Manual&quot; stake</translation>
     </message>
     <message>
-        <location filename="../work/main/app/StakesController.cpp" line="462"/>
-        <location filename="../work/main/app/StakesController.cpp" line="506"/>
+        <location filename="../work/main/app/StakesController.cpp" line="485"/>
+        <location filename="../work/main/app/StakesController.cpp" line="529"/>
         <source>Удалить выделенную запись?</source>
         <translation>Delete the selected record?</translation>
     </message>
     <message>
-        <location filename="../work/main/app/StakesController.cpp" line="463"/>
-        <location filename="../work/main/app/StakesController.cpp" line="507"/>
+        <location filename="../work/main/app/StakesController.cpp" line="486"/>
+        <location filename="../work/main/app/StakesController.cpp" line="530"/>
         <source>Удалить все выделенные записи (всего будет удалено %1 записи(ей))?</source>
         <translation>Delete all selected records (%1 record(s) will be deleted)?</translation>
     </message>
     <message>
-        <location filename="../work/main/app/StakesController.cpp" line="464"/>
-        <location filename="../work/main/app/StakesController.cpp" line="508"/>
+        <location filename="../work/main/app/StakesController.cpp" line="487"/>
+        <location filename="../work/main/app/StakesController.cpp" line="531"/>
         <source>Предупреждение</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../work/main/app/StakesController.cpp" line="468"/>
-        <location filename="../work/main/app/StakesController.cpp" line="492"/>
-        <location filename="../work/main/app/StakesController.cpp" line="511"/>
+        <location filename="../work/main/app/StakesController.cpp" line="491"/>
+        <location filename="../work/main/app/StakesController.cpp" line="515"/>
+        <location filename="../work/main/app/StakesController.cpp" line="534"/>
         <source>Удаление ставок...</source>
         <translation>Deleting stakes...</translation>
     </message>
@@ -2868,12 +2884,12 @@ Please restart the program to complete the installation!</translation>
     </message>
     <message>
         <location filename="../work/main/app/ViewsController.cpp" line="255"/>
-        <location filename="../work/main/app/ViewsController.cpp" line="281"/>
+        <location filename="../work/main/app/ViewsController.cpp" line="278"/>
         <source>Идет сбор статистики....</source>
         <translation>Collecting statistics....</translation>
     </message>
     <message>
-        <location filename="../work/main/app/ViewsController.cpp" line="285"/>
+        <location filename="../work/main/app/ViewsController.cpp" line="282"/>
         <source>Распределение сумм тиражей и всех возможных комбинаций</source>
         <translation>Distribution of the sums of draws and of all possible combinations</translation>
     </message>
@@ -3283,7 +3299,7 @@ The update needs a working Internet connection.</translation>
     </message>
     <message>
         <location filename="../work/main/cli/CliExport.cpp" line="123"/>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="155"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="165"/>
         <source>Рейтинг</source>
         <translation>Rating</translation>
     </message>
@@ -4242,7 +4258,7 @@ The update needs a working Internet connection.</translation>
     </message>
     <message>
         <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="64"/>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="267"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="269"/>
         <source>Код сценария в каталоге.</source>
         <translation>Script ID in the catalog.</translation>
     </message>
@@ -4252,184 +4268,183 @@ The update needs a working Internet connection.</translation>
         <translation>Specify the script ID in the catalog.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="139"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="150"/>
         <source>Фильтр каталога 0..7 (по умолчанию как в окне программы).</source>
         <translation>Catalog filter 0..7 (default: same as in the program window).</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="142"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="152"/>
         <source>Online каталог сценариев.</source>
         <translation>Online script catalog.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="149"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="159"/>
         <source>Фильтр каталога - число от 0 до %1: %2</source>
         <translation>Catalog filter must be a number from 0 to %1: %2</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="154"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="164"/>
         <location filename="../work/main/cli/CliSystemsLibrary.cpp" line="64"/>
         <source>Код</source>
         <translation>Code</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="154"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="164"/>
         <location filename="../work/main/cli/CliSystemsLibrary.cpp" line="64"/>
         <source>Название</source>
         <translation>Title</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="154"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="164"/>
         <location filename="../work/main/cli/CliSystemsLibrary.cpp" line="64"/>
         <source>Автор</source>
         <translation>Author</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="154"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="164"/>
         <source>Тип</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="154"/>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="308"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="164"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="310"/>
         <source>Программа</source>
         <translation>Program</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="154"/>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="308"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="164"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="310"/>
         <source>Версия</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="156"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="166"/>
         <source>Доступ</source>
         <translation>Access</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="159"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="169"/>
         <source>публичный</source>
         <translation>public</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="159"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="169"/>
         <source>личный</source>
         <translation>private</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="161"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="171"/>
         <source>, для другой программы</source>
         <translation>, for another program</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="178"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="188"/>
         <source>Скачать сценарий из каталога в текущий сценарий.</source>
         <translation>Download a script from the catalog into the current script.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="182"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="192"/>
         <source>Сценарий #%1 предназначен для другой программы.</source>
         <translation>Script #%1 is intended for another program.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="188"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="198"/>
         <source>Загружен сценарий #%1, строк: %2</source>
         <translation>Downloaded script #%1, lines: %2</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="190"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="200"/>
         <source>Прежний сценарий: %1</source>
         <translation>Previous script: %1</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="200"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="210"/>
         <source>Опубликовать текущий сценарий в каталоге.</source>
         <translation>Publish the current script to the catalog.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="209"/>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="237"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="142"/>
         <source>Текущий сценарий не содержит ни одной строки.</source>
         <translation>The current script contains no lines.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="215"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="221"/>
         <source>Опубликован сценарий #%1</source>
         <translation>Published script #%1</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="226"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="232"/>
         <source>Заменить свой сценарий в каталоге текущим.</source>
         <translation>Replace your script in the catalog with the current one.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="230"/>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="255"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="236"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="257"/>
         <source>Сценарий #%1 не Ваш или предназначен для другой программы.</source>
         <translation>Script #%1 is not yours or is intended for another program.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="242"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="244"/>
         <source>Заменён сценарий #%1</source>
         <translation>Replaced script #%1</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="251"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="253"/>
         <source>Удалить свой сценарий из каталога.</source>
         <translation>Delete your script from the catalog.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="260"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="262"/>
         <source>Удалён сценарий #%1</source>
         <translation>Deleted script #%1</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="269"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="271"/>
         <source>Оценка 1..5; 0 удаляет Вашу оценку, hide скрывает сценарий из Вашего списка.</source>
         <translation>Rating 1..5; 0 removes your rating, hide hides the script from your list.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="271"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="273"/>
         <source>Комментарий к оценке 1..5.</source>
         <translation>Comment for a rating of 1..5.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="273"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="275"/>
         <source>Оценить сценарий каталога.</source>
         <translation>Rate a catalog script.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="278"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="280"/>
         <source>Укажите код сценария и оценку.</source>
         <translation>Specify the script ID and the rating.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="284"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="285"/>
         <source>Оценка - число от 0 до 5 или hide: %1</source>
         <translation>Rating must be a number from 0 to 5 or hide: %1</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="287"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="288"/>
         <source>Комментарий оставляют только к оценке 1..5.</source>
         <translation>A comment can only be given with a rating of 1..5.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="302"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="303"/>
         <source>Оценки сценария пользователями.</source>
         <translation>User ratings of the script.</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="308"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="310"/>
         <source>Имя</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="308"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="310"/>
         <source>Оценка</source>
         <translation>Rating</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="308"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="310"/>
         <source>Дата</source>
         <translation>Date</translation>
     </message>
@@ -4459,33 +4474,33 @@ The update needs a working Internet connection.</translation>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="155"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="165"/>
         <location filename="../work/main/cli/CliSystemsLibrary.cpp" line="65"/>
         <source>Загрузок</source>
         <translation>Downloads</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="155"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="164"/>
         <source>Язык</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="155"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="165"/>
         <source>Создан</source>
         <translation>Created</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="155"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="165"/>
         <source>Оценок</source>
         <translation>Ratings</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="155"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="165"/>
         <source>Ваша оценка</source>
         <translation>Your rating</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="156"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="165"/>
         <location filename="../work/main/cli/CliSystemsLibrary.cpp" line="65"/>
         <source>Последняя</source>
         <translation>Last</translation>
@@ -4496,8 +4511,8 @@ The update needs a working Internet connection.</translation>
         <translation>Own</translation>
     </message>
     <message>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="156"/>
-        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="308"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="166"/>
+        <location filename="../work/main/cli/CliScriptsLibrary.cpp" line="310"/>
         <location filename="../work/main/cli/CliSystemsLibrary.cpp" line="66"/>
         <source>Комментарии</source>
         <translation>Comments</translation>
@@ -5815,7 +5830,7 @@ Choose another comment.</translation>
         <translation>Record with index %1 not found in the data file!</translation>
     </message>
     <message>
-        <location filename="../work/main/stakes/StakesFile.cpp" line="456"/>
+        <location filename="../work/main/stakes/StakesFile.cpp" line="458"/>
         <source>Ошибка переименования / удаления временного файла ставок %1!
 
 %2</source>
@@ -6500,7 +6515,7 @@ Choose another comment.</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/stats/SumStats.cpp" line="181"/>
+        <location filename="../work/main/stats/SumStats.cpp" line="182"/>
         <source>Остальные</source>
         <translation>Others</translation>
     </message>
@@ -6540,7 +6555,7 @@ Choose another comment.</translation>
 <context>
     <name>ui::ConfigDialog</name>
     <message>
-        <location filename="../work/main/ui/ConfigDialog.cpp" line="158"/>
+        <location filename="../work/main/ui/ConfigDialog.cpp" line="164"/>
         <source>Некорректный адрес: &quot;%1&quot;
 
 Укажите адрес вида https://имя-сервера[:порт] или оставьте поле пустым.</source>
@@ -6549,32 +6564,32 @@ Choose another comment.</translation>
 Enter an address like https://server-name[:port] or leave the field empty.</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/ConfigDialog.cpp" line="176"/>
+        <location filename="../work/main/ui/ConfigDialog.cpp" line="182"/>
         <source>Имя не может содержать символы &lt; и &gt;.</source>
         <translation>The name must not contain the characters &lt; and &gt;.</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/ConfigDialog.cpp" line="177"/>
+        <location filename="../work/main/ui/ConfigDialog.cpp" line="183"/>
         <source>Некорректный адрес электронной почты: &quot;%1&quot;</source>
         <translation>Invalid e-mail address: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/ConfigDialog.cpp" line="185"/>
+        <location filename="../work/main/ui/ConfigDialog.cpp" line="191"/>
         <source>Файл сертификатов</source>
         <translation>Certificate file</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/ConfigDialog.cpp" line="186"/>
+        <location filename="../work/main/ui/ConfigDialog.cpp" line="192"/>
         <source>Сертификаты (*.pem *.crt);;Все файлы (*)</source>
         <translation>Certificates (*.pem *.crt);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/ConfigDialog.cpp" line="226"/>
+        <location filename="../work/main/ui/ConfigDialog.cpp" line="232"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/ConfigDialog.cpp" line="316"/>
+        <location filename="../work/main/ui/ConfigDialog.cpp" line="322"/>
         <source>Некорректное значение: %1!
 
 Укажите любое число от 1 до 9</source>
@@ -6668,8 +6683,8 @@ Enter any number from 1 to 9</translation>
         <translation>Save the export settings to a file</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/ExportDialog.cpp" line="213"/>
-        <location filename="../work/main/ui/ExportDialog.cpp" line="224"/>
+        <location filename="../work/main/ui/ExportDialog.cpp" line="216"/>
+        <location filename="../work/main/ui/ExportDialog.cpp" line="227"/>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
@@ -7234,7 +7249,7 @@ Choose another way to stop.</translation>
         <translation>Script</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/MainWindow.cpp" line="282"/>
+        <location filename="../work/main/ui/MainWindow.cpp" line="285"/>
         <source>Ошибка записи параметров программы!
 
 %1</source>
@@ -7243,17 +7258,17 @@ Choose another way to stop.</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/MainWindow.cpp" line="302"/>
+        <location filename="../work/main/ui/MainWindow.cpp" line="305"/>
         <source>Вертома 5x54</source>
         <translation>Vertoma 5x54</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/MainWindow.cpp" line="303"/>
+        <location filename="../work/main/ui/MainWindow.cpp" line="306"/>
         <source> версия </source>
         <translation> version </translation>
     </message>
     <message>
-        <location filename="../work/main/ui/MainWindow.cpp" line="305"/>
+        <location filename="../work/main/ui/MainWindow.cpp" line="308"/>
         <source> [демо]</source>
         <translation> [demo]</translation>
     </message>
@@ -8457,7 +8472,7 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
         <translation>Script filter</translation>
     </message>
     <message>
-        <location filename="../work/main/ui/ScriptPageLibrary.cpp" line="84"/>
+        <location filename="../work/main/ui/ScriptPageLibrary.cpp" line="85"/>
         <source>Фильтр:</source>
         <translation>Filter:</translation>
     </message>
@@ -8979,25 +8994,25 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 %2</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="150"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="158"/>
         <source>Лист</source>
         <translation>Sheet</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="332"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="357"/>
         <source>Отчет построен: %1.</source>
         <translation>Report made: %1.</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="347"/>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="364"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="372"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="389"/>
         <source>Ошибка экспорта данных в Microsoft Excel!
 %1</source>
         <translation>Error exporting data to Microsoft Excel!
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="358"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="383"/>
         <source>Не удалось переименовать &quot;%1&quot; в &quot;%2&quot;.</source>
         <translation>Could not rename &quot;%1&quot; to &quot;%2&quot;.</translation>
     </message>
@@ -9005,37 +9020,37 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
 <context>
     <name>xls::Writer</name>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="175"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="200"/>
         <source>Создание рабочей книги...</source>
         <translation>Creating the workbook...</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="178"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="203"/>
         <source>Не удалось создать рабочую книгу &quot;%1&quot;.</source>
         <translation>Could not create the workbook &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="190"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="215"/>
         <source>Создание листа...</source>
         <translation>Creating the sheet...</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="194"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="219"/>
         <source>Не удалось создать лист &quot;%1&quot;.</source>
         <translation>Could not create the sheet &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="205"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="230"/>
         <source>Передача данных в Microsoft Excel...</source>
         <translation>Transferring data to Microsoft Excel...</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="229"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="254"/>
         <source>Форматирование листа...</source>
         <translation>Formatting the sheet...</translation>
     </message>
     <message>
-        <location filename="../work/main/export/XlsxWriter.cpp" line="278"/>
+        <location filename="../work/main/export/XlsxWriter.cpp" line="303"/>
         <source>Подготовка данных для экспорта...</source>
         <translation>Preparing the data for export...</translation>
     </message>
