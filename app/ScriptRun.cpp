@@ -441,7 +441,7 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
                 m_cache->fullAscending = combos::IsStrictlyAscending(m_cache->full);
                 m_cache->hasFull = true;
                 if (m_cache->fullAscending)
-                    m_cache->positions = combos::CombSubset::All(m_cache->full.size());
+                    m_cache->positions.setAll(m_cache->full.size());
             }
         }
         if (pollStop()) {

@@ -76,9 +76,12 @@ bool VerdictFromRows(ScriptRunCache& cache, Session::FilterChoice& choice, Scrip
         std::memcpy(key.data() + sizeof(std::int32_t) + 1, &row.Key, sizeof row.Key);
         return key;
     };
+    std::vector<std::string> keys;
     std::size_t unknown = 0;
-    for (const core::TStatDrawRec& row : choice.Values)
-        unknown += cache.rowMatches.contains(rowKey(row)) ? 0 : 1;
+    for (const core::TStatDrawRec& row : choice.Values) {
+        keys.push_back(rowKey(row));
+        unknown += cache.rowMatches.contains(keys.back()) ? 0 : 1;
+    }
     if (unknown > kMostNewRows)
         return false;
     const core::TCombsArray& full = cache.full;
@@ -91,16 +94,17 @@ bool VerdictFromRows(ScriptRunCache& cache, Session::FilterChoice& choice, Scrip
     }
     // The parts stay where they are while others are added.
     std::vector<const combos::CombSubset*> parts;
-    for (const core::TStatDrawRec& row : choice.Values) {
-        std::string key = rowKey(row);
-        auto found = cache.rowMatches.find(key);
+    for (std::size_t r = 0; r < keys.size(); ++r) {
+        const core::TStatDrawRec& row = choice.Values[r];
+        auto found = cache.rowMatches.find(keys[r]);
         if (found == cache.rowMatches.end()) {
             cache.rowMatchBytes += bytes;
             choice.Stat->LoadDraws(-1, choice.Last, choice.Sorted);
-            found = cache.rowMatches
-                        .emplace(std::move(key), combos::CombSubset::Filtered(*choice.Stat, core::TStatDrawArray{row},
+            found =
+                cache.rowMatches
+                    .emplace(std::move(keys[r]), combos::CombSubset::Filtered(*choice.Stat, core::TStatDrawArray{row},
                                                                               false, choice.Sorted, choice.Last, full))
-                        .first;
+                    .first;
         }
         parts.push_back(&found->second);
     }

@@ -196,25 +196,18 @@ CombSubset CombSubset::filtered(stats::TCustomStat& stat, const core::TStatDrawA
 
 CombSubset CombSubset::operator&(const CombSubset& other) const
 {
-    CombSubset s;
-    s.m_size = m_size;
-    s.m_valid = m_valid && other.m_valid && m_size == other.m_size;
-    if (!s.m_valid)
-        return s;
-    s.m_words.resize(m_words.size());
-    for (std::size_t w = 0; w < m_words.size(); ++w)
-        s.m_words[w] = m_words[w] & other.m_words[w];
-    s.recount();
+    CombSubset s = *this;
+    s &= other;
     return s;
 }
 
 CombSubset CombSubset::without(const CombSubset& other) const
 {
     CombSubset s;
-    s.m_size = m_size;
-    s.m_valid = m_valid && other.m_valid && m_size == other.m_size;
-    if (!s.m_valid)
+    if (!combinable(other))
         return s;
+    s.m_size = m_size;
+    s.m_valid = true;
     s.m_words.resize(m_words.size());
     for (std::size_t w = 0; w < m_words.size(); ++w)
         s.m_words[w] = m_words[w] & ~other.m_words[w];
@@ -224,7 +217,7 @@ CombSubset CombSubset::without(const CombSubset& other) const
 
 CombSubset& CombSubset::operator&=(const CombSubset& other)
 {
-    if (!m_valid || !other.m_valid || m_size != other.m_size) {
+    if (!combinable(other)) {
         reset();
         return *this;
     }
@@ -236,21 +229,21 @@ CombSubset& CombSubset::operator&=(const CombSubset& other)
 
 std::size_t CombSubset::countAnd(const CombSubset& other) const
 {
-    if (!m_valid || !other.m_valid || m_size != other.m_size)
+    if (!combinable(other))
         return 0;
     return CountCommonBits(m_words.data(), other.m_words.data(), m_words.size(), false);
 }
 
 std::size_t CombSubset::countWithout(const CombSubset& other) const
 {
-    if (!m_valid || !other.m_valid || m_size != other.m_size)
+    if (!combinable(other))
         return 0;
     return CountCommonBits(m_words.data(), other.m_words.data(), m_words.size(), true);
 }
 
 CombSubset& CombSubset::operator|=(const CombSubset& other)
 {
-    if (!m_valid || !other.m_valid || m_size != other.m_size) {
+    if (!combinable(other)) {
         *this = CombSubset();
         return *this;
     }

@@ -77,6 +77,8 @@ public:
 
 private:
     void recount();
+    // Both are parts of bases of the same size.
+    bool combinable(const CombSubset& other) const { return m_valid && other.m_valid && m_size == other.m_size; }
 
     std::vector<std::uint64_t> m_words;
     std::size_t m_size = 0;
