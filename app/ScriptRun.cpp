@@ -290,8 +290,7 @@ void ScriptController::runAll()
         m_cache->excluded.clear();
         m_cache->chain.clear();
         m_cache->excludedPositions.clear();
-        m_cache->verdicts.clear();
-        m_cache->verdictBytes = 0;
+        m_cache->dropVerdicts();
     }
     m_savedCdl = m_session.config().CDL;
     for (int i = 0; i < m_lines.size(); ++i) {

@@ -9,6 +9,8 @@
 #include "stats/StatKey.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 
 #include <cstring>
 #include <string>
@@ -16,6 +18,84 @@
 namespace app {
 
 namespace {
+
+// The verdict of a statistic that matches row by row and whose combinations have few different
+// sets of values, looked up from each combination's set in a test over many analysis points.
+// False, with nothing changed, when the statistic has more sets or a row is in none of them.
+bool VerdictFromIndex(ScriptRunCache& cache, Session::FilterChoice& choice, ScriptRunCache::Verdict& v)
+{
+    constexpr std::size_t kIndexBytes = std::size_t{64} << 20;
+    if (!cache.longRun || !choice.Stat->MatchesRowByRow())
+        return false;
+    const core::TCombsArray& full = cache.full;
+    ScriptRunCache::ValueIndex& index = cache.valueIndexes[{choice.Method, choice.Sorted}];
+    if (!index.Tried && cache.valueIndexBytes + full.size() <= kIndexBytes) {
+        index.Tried = true;
+        std::vector<std::vector<core::TStatKey>> sets;
+        if (choice.Stat->ValuesOfEach(full, sets, index.Of)) {
+            for (std::size_t j = 0; j < sets.size(); ++j)
+                for (const core::TStatKey& k : sets[j])
+                    index.SetsOf[stats::KeyBits(k)][j / 64] |= std::uint64_t{1} << (j % 64);
+            cache.valueIndexBytes += index.Of.size();
+        }
+    }
+    if (index.SetsOf.empty())
+        return false;
+    std::array<std::uint64_t, 4> chosen{};
+    for (const core::TStatDrawRec& row : choice.Values) {
+        const auto found = index.SetsOf.find(stats::KeyBits(row.Key));
+        if (found == index.SetsOf.end())
+            return false;
+        for (std::size_t w = 0; w < chosen.size(); ++w)
+            chosen[w] |= found->second[w];
+    }
+    if (choice.Exclude)
+        for (std::uint64_t& w : chosen)
+            w = ~w;
+    v.Kept.setWhere(index.Of, chosen);
+    v.Asked.setAll(full.size());
+    return true;
+}
+
+// The verdict of a statistic whose test asks whether a combination has one of some numbers,
+// joined from the positions of those numbers in a test over many analysis points. False, with
+// nothing changed, when it asks more or too many numbers.
+bool VerdictFromNumbers(ScriptRunCache& cache, Session::FilterChoice& choice, ScriptRunCache::Verdict& v)
+{
+    // Joining more numbers than this costs about as much as one pass over the full list.
+    constexpr int kMostNumbers = 40;
+    std::uint64_t numbers = 0;
+    if (!cache.longRun || !choice.Stat->MatchingNumbers(stats::TSelection(choice.Values), numbers))
+        return false;
+    const int count = std::popcount(numbers);
+    if (count == 0 || count > kMostNumbers)
+        return false;
+    const core::TCombsArray& full = cache.full;
+    if (!cache.numberPositionsTried) {
+        cache.numberPositionsTried = true;
+        const std::size_t words = (full.size() + 63) / 64;
+        std::vector<std::vector<std::uint64_t>> bits(64, std::vector<std::uint64_t>(words, 0));
+        bool clean = true;
+        for (std::size_t i = 0; i < full.size() && clean; ++i) {
+            for (const std::uint8_t n : full[i].v) {
+                clean = clean && n < 64;
+                if (n < 64)
+                    bits[n][i / 64] |= std::uint64_t{1} << (i % 64);
+            }
+        }
+        if (clean)
+            for (std::vector<std::uint64_t>& b : bits)
+                cache.numberPositions.push_back(combos::CombSubset::OfWords(full.size(), std::move(b)));
+    }
+    if (cache.numberPositions.empty())
+        return false;
+    std::vector<const combos::CombSubset*> parts;
+    for (std::uint64_t rest = numbers; rest != 0; rest &= rest - 1)
+        parts.push_back(&cache.numberPositions[std::size_t(std::countr_zero(rest))]);
+    v.Kept.setUnion(parts, choice.Exclude);
+    v.Asked.setAll(full.size());
+    return true;
+}
 
 // The verdict of a statistic that matches row by row, joined from the positions of the values its
 // rows are, in a test over many analysis points. False, with nothing changed, when the statistic
@@ -53,7 +133,7 @@ bool VerdictFromValues(ScriptRunCache& cache, Session::FilterChoice& choice, Scr
             return false;
         parts.push_back(&found->second);
     }
-    v.Kept = combos::CombSubset::Union(parts, choice.Exclude);
+    v.Kept.setUnion(parts, choice.Exclude);
     v.Asked.setAll(full.size());
     return true;
 }
@@ -108,7 +188,7 @@ bool VerdictFromRows(ScriptRunCache& cache, Session::FilterChoice& choice, Scrip
         }
         parts.push_back(&found->second);
     }
-    v.Kept = combos::CombSubset::Union(parts, choice.Exclude);
+    v.Kept.setUnion(parts, choice.Exclude);
     v.Asked.setAll(full.size());
     return true;
 }
@@ -136,12 +216,13 @@ const combos::CombSubset& KeptPositions(ScriptRunCache& cache, Session::FilterCh
             cache.verdictBytes = 0;
         }
         cache.verdictBytes += bytes;
-        found = cache.verdicts.emplace(std::move(key), ScriptRunCache::Verdict()).first;
+        found = cache.verdicts.emplace(std::move(key), cache.spareVerdict()).first;
     }
     ScriptRunCache::Verdict& v = found->second;
     const std::size_t unaskedCount = v.Asked.valid() ? list.countWithout(v.Asked) : list.count();
     if (unaskedCount > 0) {
-        if (VerdictFromValues(cache, choice, v) || VerdictFromRows(cache, choice, v))
+        if (VerdictFromIndex(cache, choice, v) || VerdictFromNumbers(cache, choice, v) ||
+            VerdictFromValues(cache, choice, v) || VerdictFromRows(cache, choice, v))
             return v.Kept;
         const combos::CombSubset unasked = v.Asked.valid() ? list.without(v.Asked) : list;
         const core::TCombsArray& full = cache.full;
@@ -155,15 +236,38 @@ const combos::CombSubset& KeptPositions(ScriptRunCache& cache, Session::FilterCh
                                        cache.scratch);
             v.Asked |= unasked;
         } else {
-            v.Kept = combos::CombSubset::Filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted,
-                                                  choice.Last, full);
-            v.Asked = combos::CombSubset::All(full.size());
+            v.Kept.setFiltered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full);
+            v.Asked.setAll(full.size());
         }
     }
     return v.Kept;
 }
 
 } // namespace
+
+void ScriptRunCache::dropVerdicts()
+{
+    // Enough for the verdicts of one analysis point of a usual script.
+    constexpr std::size_t kMostSpare = 32;
+    for (auto& [key, verdict] : verdicts) {
+        if (m_spareVerdicts.size() == kMostSpare)
+            break;
+        verdict.Asked.reset();
+        verdict.Kept.reset();
+        m_spareVerdicts.push_back(std::move(verdict));
+    }
+    verdicts.clear();
+    verdictBytes = 0;
+}
+
+ScriptRunCache::Verdict ScriptRunCache::spareVerdict()
+{
+    if (m_spareVerdicts.empty())
+        return Verdict();
+    Verdict v = std::move(m_spareVerdicts.back());
+    m_spareVerdicts.pop_back();
+    return v;
+}
 
 void ScriptController::listMake()
 {

@@ -8,6 +8,7 @@
 #include "combos/Filters.h"
 #include "views/StatTable.h"
 
+#include <array>
 #include <map>
 #include <string>
 #include <tuple>
@@ -64,6 +65,10 @@ public:
     std::map<std::pair<int, int>, combos::CombSubset> excludedPositions;
     std::map<std::string, Verdict> verdicts;
     std::size_t verdictBytes = 0;
+    // Forgets the verdicts of the analysis point, keeping their storage for the next ones.
+    void dropVerdicts();
+    // A verdict with nothing asked yet, in storage kept from dropped ones when there is some.
+    Verdict spareVerdict();
     // For a statistic that matches row by row: the positions each row matches, per statistic,
     // sorted flag and row. They do not depend on the analysis point, so they are kept for the
     // whole run.
@@ -80,7 +85,27 @@ public:
     };
     std::map<std::pair<int, bool>, ValuePositions> valuePositions;
     std::size_t valuePositionBytes = 0;
+    // A statistic whose combinations have few different sets of values has each combination's
+    // set as a byte, per statistic and sorted flag, made once in a test over many analysis
+    // points: any selection's verdict is then one look-up per combination, whatever the number
+    // of rows.
+    struct ValueIndex
+    {
+        bool Tried = false;
+        // The sets each value is in, as a mask of set places.
+        std::unordered_map<std::uint64_t, std::array<std::uint64_t, 4>> SetsOf;
+        std::vector<std::uint8_t> Of;
+    };
+    std::map<std::pair<int, bool>, ValueIndex> valueIndexes;
+    std::size_t valueIndexBytes = 0;
+    // The positions of the combinations that have each number below 64, made once in a test over
+    // many analysis points; empty when a combination of the full list has a number past 63.
+    bool numberPositionsTried = false;
+    std::vector<combos::CombSubset> numberPositions;
     core::TCombsArray scratch;
+
+private:
+    std::vector<Verdict> m_spareVerdicts;
 };
 
 } // namespace app

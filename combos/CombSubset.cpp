@@ -1,10 +1,15 @@
 #include "combos/CombSubset.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <exception>
 #include <memory>
 #include <thread>
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <tmmintrin.h>
+#endif
 
 namespace combos {
 
@@ -49,6 +54,41 @@ CountCommonBits(const std::uint64_t* a, const std::uint64_t* b, std::size_t n, b
         count += std::size_t(std::popcount(a[w] & (b[w] ^ flip)));
     return count;
 }
+
+#if defined(__GNUC__) && defined(__x86_64__)
+// Words of 64 marks for values in the chosen set, sixteen values a step: the byte of the set a
+// value falls in is looked up from one of two 16-byte halves of the set, and its bit from a
+// table of the eight bit masks. The number of words made.
+__attribute__((target("ssse3"))) std::size_t MarkChosenSsse3(const std::uint8_t* values, std::size_t words,
+                                                               const std::array<std::uint64_t, 4>& chosen,
+                                                               std::uint64_t* out)
+{
+    std::uint8_t bytes[32];
+    std::memcpy(bytes, chosen.data(), sizeof bytes);
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16));
+    const __m128i bitOf = _mm_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
+    const __m128i fifteen = _mm_set1_epi8(15);
+    const __m128i zero = _mm_setzero_si128();
+    for (std::size_t w = 0; w < words; ++w) {
+        std::uint64_t word = 0;
+        for (int part = 0; part < 4; ++part) {
+            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(values + w * 64 + part * 16));
+            // The byte: bits 3..6 of the value pick it in a half, bit 7 picks the half.
+            const __m128i at = _mm_and_si128(_mm_srli_epi16(x, 3), fifteen);
+            const __m128i inHigh = _mm_cmplt_epi8(x, zero);
+            const __m128i byte = _mm_or_si128(_mm_and_si128(inHigh, _mm_shuffle_epi8(high, at)),
+                                              _mm_andnot_si128(inHigh, _mm_shuffle_epi8(low, at)));
+            const __m128i bit = _mm_shuffle_epi8(bitOf, _mm_and_si128(x, fifteen));
+            const __m128i unset = _mm_cmpeq_epi8(_mm_and_si128(byte, bit), zero);
+            const auto marks = std::uint64_t(~unsigned(_mm_movemask_epi8(unset)) & 0xFFFFu);
+            word |= marks << (16 * part);
+        }
+        out[w] = word;
+    }
+    return words;
+}
+#endif
 
 // The marks of every combination; a large list is shared between both cores, the second half
 // from a whole word on going to a twin instance of the statistic.
@@ -161,12 +201,19 @@ CombSubset CombSubset::Filtered(stats::TCustomStat& stat, const core::TStatDrawA
                                 int last, std::span<const core::TComb> base)
 {
     CombSubset s;
-    s.m_size = base.size();
-    s.m_words.assign(WordCount(base.size()), 0);
-    Mark(stat, stats::TSelection(values), exclude, sorted, last, base, s.m_words.data());
-    s.m_valid = true;
-    s.recount();
+    s.setFiltered(stat, values, exclude, sorted, last, base);
     return s;
+}
+
+void CombSubset::setFiltered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
+                             int last, std::span<const core::TComb> base)
+{
+    // Every word is written by the pass.
+    m_size = base.size();
+    m_words.resize(WordCount(base.size()));
+    Mark(stat, stats::TSelection(values), exclude, sorted, last, base, m_words.data());
+    m_valid = true;
+    recount();
 }
 
 CombSubset CombSubset::filtered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
@@ -256,34 +303,63 @@ CombSubset& CombSubset::operator|=(const CombSubset& other)
 CombSubset CombSubset::Union(std::span<const CombSubset* const> parts, bool invert)
 {
     CombSubset s;
-    if (parts.empty())
-        return s;
+    s.setUnion(parts, invert);
+    return s;
+}
+
+void CombSubset::setUnion(std::span<const CombSubset* const> parts, bool invert)
+{
+    const bool fit = !parts.empty() && std::all_of(parts.begin(), parts.end(), [&](const CombSubset* p) {
+        return p->m_valid && p->m_size == parts.front()->m_size;
+    });
+    if (!fit) {
+        reset();
+        return;
+    }
     const std::size_t size = parts.front()->m_size;
-    for (const CombSubset* p : parts)
-        if (!p->m_valid || p->m_size != size)
-            return s;
-    s.m_size = size;
-    s.m_valid = true;
-    s.m_words.assign(WordCount(size), 0);
+    m_size = size;
+    m_valid = true;
+    m_words.resize(WordCount(size));
     // A block at a time, so the words being joined stay in the cache while every part adds to them.
     constexpr std::size_t kBlock = 1024;
-    std::uint64_t* out = s.m_words.data();
-    for (std::size_t from = 0; from < s.m_words.size(); from += kBlock) {
-        const std::size_t to = std::min(s.m_words.size(), from + kBlock);
-        for (const CombSubset* p : parts) {
+    std::uint64_t* out = m_words.data();
+    for (std::size_t from = 0; from < m_words.size(); from += kBlock) {
+        const std::size_t to = std::min(m_words.size(), from + kBlock);
+        std::copy(parts.front()->m_words.data() + from, parts.front()->m_words.data() + to, out + from);
+        for (const CombSubset* p : parts.subspan(1)) {
             const std::uint64_t* in = p->m_words.data();
             for (std::size_t w = from; w < to; ++w)
                 out[w] |= in[w];
         }
     }
     if (invert) {
-        for (std::uint64_t& w : s.m_words)
+        for (std::uint64_t& w : m_words)
             w = ~w;
         if (size % 64 != 0)
-            s.m_words.back() &= (std::uint64_t{1} << (size % 64)) - 1;
+            m_words.back() &= (std::uint64_t{1} << (size % 64)) - 1;
     }
-    s.recount();
-    return s;
+    recount();
+}
+
+void CombSubset::setWhere(std::span<const std::uint8_t> values, const std::array<std::uint64_t, 4>& chosen)
+{
+    m_size = values.size();
+    m_valid = true;
+    m_words.resize(WordCount(m_size));
+    std::size_t w = 0;
+#if defined(__GNUC__) && defined(__x86_64__)
+    if (__builtin_cpu_supports("ssse3"))
+        w = MarkChosenSsse3(values.data(), m_size / 64, chosen, m_words.data());
+#endif
+    for (; w < m_words.size(); ++w) {
+        const std::size_t end = std::min<std::size_t>(64, m_size - w * 64);
+        const std::uint8_t* v = values.data() + w * 64;
+        std::uint64_t word = 0;
+        for (std::size_t j = 0; j < end; ++j)
+            word |= ((chosen[v[j] / 64] >> (v[j] % 64)) & 1) << j;
+        m_words[w] = word;
+    }
+    recount();
 }
 
 std::size_t CombSubset::nth(std::size_t k) const

@@ -8,6 +8,7 @@
 #include "core/GameTypes.h"
 #include "stats/CustomStat.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -33,6 +34,9 @@ public:
     // shared between both cores.
     static CombSubset Filtered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
                                int last, std::span<const core::TComb> base);
+    // The same in the storage this part has.
+    void setFiltered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted, int last,
+                     std::span<const core::TComb> base);
     // The same for the positions of this part only: the others are left out unasked.
     // scratch holds the combinations meanwhile; its storage is kept for the next call.
     CombSubset filtered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
@@ -64,8 +68,13 @@ public:
     void reset();
 
     // The positions in any of the parts (all of one size), counted once at the end; the parts
-    // in complement when invert is set (positions in none of them).
+    // in complement when invert is set (positions in none of them). The second one fills the
+    // storage this part has.
     static CombSubset Union(std::span<const CombSubset* const> parts, bool invert = false);
+    void setUnion(std::span<const CombSubset* const> parts, bool invert = false);
+    // The positions i of a base of values.size() whose value is chosen: bit values[i] % 64 of
+    // chosen[values[i] / 64] is set. In the storage the part has.
+    void setWhere(std::span<const std::uint8_t> values, const std::array<std::uint64_t, 4>& chosen);
 
     // The combinations of base at the positions of the part, in base order.
     void extract(std::span<const core::TComb> base, core::TCombsArray& out) const;

@@ -7,6 +7,9 @@
 #include "stats/Patterns.h"
 #include "stats/StatBatch.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace stats {
 
 namespace {
@@ -88,6 +91,47 @@ public:
             });
         } else {
             return tuples(v, [&](const TStatKey& k) { return s.hasExact(k); });
+        }
+    }
+
+    // For pairs in any order: neighbours that share their first four numbers (about ten in a row
+    // in a list in the order of the numbers) share the pairs among those four and the numbers
+    // those four pair with, so each combination asks one bit for its fifth number.
+    void markWords(std::span<const TComb> combs, const TSelection& s, std::uint64_t* bits) const
+        requires(W == Way::Mix && K == 2)
+    {
+        std::uint32_t head = 0;
+        bool known = false; // head holds the first four numbers of the last combination
+        bool fast = false;  // they are all below 64
+        bool headHit = false;
+        std::uint64_t partners = 0;
+        const std::size_t count = combs.size();
+        for (std::size_t w = 0; w * 64 < count; ++w) {
+            const std::size_t end = std::min<std::size_t>(64, count - w * 64);
+            std::uint64_t word = 0;
+            for (std::size_t j = 0; j < end; ++j) {
+                const std::uint8_t* v = combs[w * 64 + j].v;
+                std::uint32_t first = 0;
+                std::memcpy(&first, v, sizeof first);
+                if (!known || first != head) {
+                    known = true;
+                    head = first;
+                    fast = (v[0] | v[1] | v[2] | v[3]) < 64;
+                    if (fast) {
+                        std::uint64_t later = 0;
+                        std::uint64_t hit = 0;
+                        for (int p = CombSize - 2; p >= 0; --p) {
+                            hit |= m_table[v[p]] & later;
+                            later |= std::uint64_t{1} << v[p];
+                        }
+                        headHit = hit != 0;
+                        partners = m_table[v[0]] | m_table[v[1]] | m_table[v[2]] | m_table[v[3]];
+                    }
+                }
+                const bool match = fast && v[4] < 64 ? headHit || ((partners >> v[4]) & 1) != 0 : testComb(v, s);
+                word |= std::uint64_t(match) << j;
+            }
+            bits[w] = word;
         }
     }
 

@@ -94,6 +94,28 @@ public:
         (void)mostValues;
         return false;
     }
+    // Each combination's values, in the order the statistic gives them, as an index into sets
+    // (index[i] is the place of the values of combs[i]), at most 256 different ones. For a
+    // statistic that matches row by row, a row matches the combinations whose values include its
+    // key. False, with both lists empty, when the combinations have more different ones or the
+    // statistic has no values of its own for a combination.
+    virtual bool ValuesOfEach(std::span<const TComb> combs, std::vector<std::vector<core::TStatKey>>& sets,
+                              std::vector<std::uint8_t>& index)
+    {
+        sets.clear();
+        index.clear();
+        (void)combs;
+        return false;
+    }
+    // For a statistic whose test asks only whether a combination has one of some numbers: those
+    // numbers for the selection (bit n for number n), as the test asks them of a combination whose
+    // numbers are all below 64. False for a statistic whose test asks more.
+    virtual bool MatchingNumbers(const TSelection& selected, std::uint64_t& numbers) const
+    {
+        (void)selected;
+        numbers = 0;
+        return false;
+    }
     bool TestComb(const TComb& comb, const TStatDrawArray& selected, bool remove, bool sorted, int lastIndex);
     // matches[i] = TestComb(combs[i], ...) for every combination.
     virtual void TestCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,

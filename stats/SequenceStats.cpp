@@ -204,12 +204,14 @@ public:
 
     // A combination's own numbers are asked, whatever the draws: the test goes row by row.
     bool MatchesRowByRow() const override { return true; }
-    void prepareSelection(const TSelection& s)
+    void prepareSelection(const TSelection& s) { MatchingNumbers(s, m_selected); }
+    bool MatchingNumbers(const TSelection& s, std::uint64_t& numbers) const override
     {
-        m_selected = 0;
+        numbers = 0;
         for (std::uint16_t n = 0; n < 64; ++n)
             if (s.hasWord(1, n))
-                m_selected |= std::uint64_t{1} << n;
+                numbers |= std::uint64_t{1} << n;
+        return true;
     }
     bool testComb(const std::uint8_t* v, const TSelection& s) const
     {

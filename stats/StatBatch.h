@@ -11,7 +11,9 @@
 // and optionally void prepareTest(bool sorted, int lastIndex) and
 // void prepareSelection(const TSelection&), run once before a test pass, and
 // unsigned testPair(const std::uint8_t* v, const TSelection&), testComb of two neighbours at
-// once (bit 0 and bit 1) for the packing pass, which may read 3 bytes past the second.
+// once (bit 0 and bit 1) for the packing pass, which may read 3 bytes past the second, and
+// void markWords(std::span<const TComb>, const TSelection&, std::uint64_t* bits), testComb of
+// every combination as bits of words of 64 (bit j of word w for combination 64w + j).
 // A class whose draw values need more than the five numbers overrides drawValues instead of
 // supplying values(). (Do not name the sink "emit": Qt defines that word away.)
 
@@ -22,6 +24,52 @@
 #include <vector>
 
 namespace stats {
+
+// The different values met so far, each with its place in keys, in an open table twice the
+// size of the most allowed.
+class KeyIndex
+{
+public:
+    static constexpr std::size_t kFull = ~std::size_t{0};
+
+    KeyIndex(std::size_t mostValues, std::vector<core::TStatKey>& keys) : m_most(mostValues), m_keys(keys)
+    {
+        while (m_slotKey.size() < 2 * mostValues)
+            m_slotKey.resize(std::max<std::size_t>(1, 2 * m_slotKey.size()));
+        m_slotValue.assign(m_slotKey.size(), 0);
+    }
+    // The place of the value in keys, added when new; kFull when it is new and there are
+    // already the most values allowed.
+    [[gnu::always_inline]] std::size_t indexOf(const core::TStatKey& k)
+    {
+        const std::size_t mask = m_slotKey.size() - 1;
+        const std::uint64_t key = KeyBits(k);
+        for (std::size_t slot = std::size_t((key * 0x9E3779B97F4A7C15ull) >> 40) & mask;;
+             slot = (slot + 1) & mask) {
+            const std::uint32_t place = m_slotValue[slot];
+            if (place == 0)
+                return add(k, slot);
+            if (m_slotKey[slot] == key)
+                return place - 1;
+        }
+    }
+
+private:
+    [[gnu::noinline]] std::size_t add(const core::TStatKey& k, std::size_t slot)
+    {
+        if (m_keys.size() == m_most)
+            return kFull;
+        m_keys.push_back(k);
+        m_slotKey[slot] = KeyBits(k);
+        m_slotValue[slot] = std::uint32_t(m_keys.size());
+        return m_keys.size() - 1;
+    }
+
+    std::size_t m_most;
+    std::vector<core::TStatKey>& m_keys;
+    std::vector<std::uint64_t> m_slotKey;
+    std::vector<std::uint32_t> m_slotValue; // 0: empty, else the value's place + 1
+};
 
 template <class Self, class Base> class StatBatch : public Base
 {
@@ -81,6 +129,15 @@ public:
         const Self& s = self();
         const std::size_t count = combs.size();
         const std::uint64_t flip = keepMatching ? 0 : ~std::uint64_t{0};
+        // A class may mark whole words itself.
+        if constexpr (requires(const Self& x) { x.markWords(combs, selected, bits); }) {
+            s.markWords(combs, selected, bits);
+            for (std::size_t w = 0; w * 64 < count; ++w)
+                bits[w] ^= flip;
+            if (count % 64 != 0)
+                bits[count / 64] &= (std::uint64_t{1} << (count % 64)) - 1;
+            return;
+        }
         for (std::size_t w = 0; w * 64 < count; ++w) {
             const TComb* from = combs.data() + w * 64;
             const std::size_t end = std::min<std::size_t>(64, count - w * 64);
@@ -101,12 +158,7 @@ public:
         bits.clear();
         if (!(this->statClass().Kind & KindN) || mostValues == 0)
             return false;
-        // The values found so far in an open table twice the size of the most allowed.
-        std::size_t tableSize = 1;
-        while (tableSize < 2 * mostValues)
-            tableSize *= 2;
-        std::vector<std::uint64_t> slotKey(tableSize);
-        std::vector<std::uint32_t> slotValue(tableSize, 0); // 0: empty, else the value's index + 1
+        KeyIndex found(mostValues, keys);
         const std::size_t words = (combs.size() + 63) / 64;
         const Self& s = self();
         bool fits = true;
@@ -114,21 +166,14 @@ public:
             s.values(combs[i].v, [&](const TStatKey& k) {
                 if (!fits)
                     return;
-                const std::uint64_t key = KeyBits(k);
-                std::size_t slot = std::size_t((key * 0x9E3779B97F4A7C15ull) >> 40) & (tableSize - 1);
-                while (slotValue[slot] != 0 && slotKey[slot] != key)
-                    slot = (slot + 1) & (tableSize - 1);
-                if (slotValue[slot] == 0) {
-                    if (keys.size() == mostValues) {
-                        fits = false;
-                        return;
-                    }
-                    keys.push_back(k);
-                    bits.emplace_back(words, 0);
-                    slotKey[slot] = key;
-                    slotValue[slot] = std::uint32_t(keys.size());
+                const std::size_t j = found.indexOf(k);
+                if (j == KeyIndex::kFull) {
+                    fits = false;
+                    return;
                 }
-                bits[slotValue[slot] - 1][i / 64] |= std::uint64_t{1} << (i % 64);
+                if (j == bits.size())
+                    bits.emplace_back(words, 0);
+                bits[j][i / 64] |= std::uint64_t{1} << (i % 64);
             });
         }
         if (!fits) {
@@ -136,6 +181,55 @@ public:
             bits.clear();
         }
         return fits;
+    }
+
+    bool ValuesOfEach(std::span<const TComb> combs, std::vector<std::vector<core::TStatKey>>& sets,
+                      std::vector<std::uint8_t>& index) override
+    {
+        sets.clear();
+        index.clear();
+        if (!(this->statClass().Kind & KindN))
+            return false;
+        // The different sets met so far in an open table keyed by a hash of the values.
+        constexpr std::size_t kMostSets = 256;
+        constexpr std::size_t kMostValues = 16;
+        constexpr std::size_t kSlots = 2 * kMostSets;
+        std::vector<std::uint64_t> slotHash(kSlots);
+        std::vector<std::uint16_t> slotSet(kSlots, 0); // 0: empty, else the set's place + 1
+        index.resize(combs.size());
+        const Self& s = self();
+        core::TStatKey values[kMostValues];
+        for (std::size_t i = 0; i < combs.size(); ++i) {
+            std::size_t n = 0;
+            std::uint64_t hash = 0;
+            s.values(combs[i].v, [&](const TStatKey& k) {
+                if (n < kMostValues)
+                    values[n] = k;
+                ++n;
+                hash = (hash ^ KeyBits(k)) * 0x9E3779B97F4A7C15ull;
+            });
+            const auto same = [&](std::size_t place) {
+                return sets[place].size() == n && std::equal(sets[place].begin(), sets[place].end(), values,
+                                                             [](const TStatKey& a, const TStatKey& b) {
+                                                                 return KeyBits(a) == KeyBits(b);
+                                                             });
+            };
+            std::size_t slot = std::size_t(hash >> 40) & (kSlots - 1);
+            while (slotSet[slot] != 0 && (slotHash[slot] != hash || !same(slotSet[slot] - 1U)))
+                slot = (slot + 1) & (kSlots - 1);
+            if (slotSet[slot] == 0) {
+                if (n > kMostValues || sets.size() == kMostSets) {
+                    sets.clear();
+                    index.clear();
+                    return false;
+                }
+                sets.emplace_back(values, values + n);
+                slotHash[slot] = hash;
+                slotSet[slot] = std::uint16_t(sets.size());
+            }
+            index[i] = std::uint8_t(slotSet[slot] - 1U);
+        }
+        return true;
     }
 
     // The defaults a concrete class hides with its own.
@@ -152,6 +246,7 @@ protected:
 
 private:
     Self& self() { return static_cast<Self&>(*this); }
+
 
     // Every combination is written and the count moves on only for those that stay: no branch
     // to mispredict when about half stays. All but the last are moved as eight bytes (the three

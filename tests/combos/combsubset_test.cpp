@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 using namespace stattest;
@@ -133,6 +134,18 @@ TEST(CombSubset, IntersectionDifferenceAndUnionMatchTheLists)
     const CombSubset* mixed[] = {&a, &seventy};
     EXPECT_FALSE(CombSubset::Union(mixed).valid()) << "parts of different sizes";
     EXPECT_EQ(CombSubset::Union(std::span<const CombSubset* const>(parts, 1), true).count(), all.size() - a.count());
+    // The same into a part that had other storage, larger and smaller.
+    CombSubset into = CombSubset::All(all.size() * 2);
+    into.setUnion(parts);
+    EXPECT_EQ(into.size(), all.size());
+    EXPECT_EQ(into.countAnd(united), united.count());
+    EXPECT_EQ(into.count(), united.count());
+    into = CombSubset::All(5);
+    into.setUnion(parts, true);
+    EXPECT_EQ(into.count(), none.count());
+    EXPECT_EQ(into.countAnd(none), none.count());
+    into.setUnion(mixed);
+    EXPECT_FALSE(into.valid());
 
     // The k-th position, and a part reset and filled again.
     for (const std::size_t k : {std::size_t{0}, std::size_t{1}, both.size() / 2, both.size() - 1})
@@ -211,3 +224,38 @@ TEST(CombSubset, DrawnPositionsAreTheCombinationsTheExclusionTakesOut)
 }
 
 } // namespace
+
+// The positions whose byte value is chosen, against the value asked one by one: every value,
+// sizes around a word and around the sixteen bytes the wide pass takes at once, storage reused.
+TEST(CombSubset, PositionsOfChosenValues)
+{
+    std::mt19937 random(29);
+    CombSubset part = CombSubset::All(100000);
+    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{15}, std::size_t{16},
+                                   std::size_t{63}, std::size_t{64}, std::size_t{65}, std::size_t{1000},
+                                   std::size_t{4099}}) {
+        std::vector<std::uint8_t> values(size);
+        for (std::size_t i = 0; i < size; ++i)
+            values[i] = i < 256 ? std::uint8_t(i) : std::uint8_t(random());
+        for (int round = 0; round < 4; ++round) {
+            std::array<std::uint64_t, 4> chosen{};
+            if (round == 1)
+                chosen.fill(~std::uint64_t{0});
+            if (round >= 2)
+                for (std::uint64_t& w : chosen)
+                    w = std::uint64_t(random()) << 32 | std::uint64_t(random());
+            if (round == 3)
+                chosen = {0, 0, 0, std::uint64_t{1} << 63}; // value 255 only
+            part.setWhere(values, chosen);
+            ASSERT_TRUE(part.valid());
+            ASSERT_EQ(part.size(), size);
+            std::size_t expected = 0;
+            for (std::size_t i = 0; i < size; ++i) {
+                const bool in = ((chosen[values[i] / 64] >> (values[i] % 64)) & 1) != 0;
+                expected += in ? 1 : 0;
+                ASSERT_EQ(part.contains(i), in) << "size " << size << " round " << round << " at " << i;
+            }
+            ASSERT_EQ(part.count(), expected) << "size " << size << " round " << round;
+        }
+    }
+}

@@ -186,10 +186,16 @@ TEST_F(CombValueStats, BatchTestsAgreeWithSingleTests)
 TEST_F(CombValueStats, PairsInAnyOrderAndPastSixtyThree)
 {
     std::mt19937 random(3);
-    std::vector<TComb> combs(3000);
-    for (TComb& c : combs)
-        for (std::uint8_t& n : c.v)
-            n = std::uint8_t(random() % 9 == 0 ? 60 + random() % 140 : 1 + random() % 54);
+    // Runs of neighbours that share their first four numbers, as in a list in the order of the
+    // numbers, with damaged numbers in either part; 3001 so the last word is a part one.
+    std::vector<TComb> combs(3001);
+    for (std::size_t i = 0; i < combs.size(); ++i) {
+        TComb& c = combs[i];
+        const bool sameHead = i > 0 && random() % 4 != 0;
+        for (int p = 0; p < 5; ++p)
+            c.v[p] = sameHead && p < 4 ? combs[i - 1].v[p]
+                                       : std::uint8_t(random() % 9 == 0 ? 60 + random() % 140 : 1 + random() % 54);
+    }
     auto mix = Make("TstCombValMix2", env);
     for (int round = 0; round < 20; ++round) {
         TStatDrawArray rows(std::size_t(1 + random() % 300));
@@ -199,6 +205,11 @@ TEST_F(CombValueStats, PairsInAnyOrderAndPastSixtyThree)
         }
         std::vector<std::uint64_t> bits((combs.size() + 63) / 64);
         mix->MarkCombs(combs, stats::TSelection(rows), false, false, 1, true, bits.data());
+        std::vector<std::uint64_t> others((combs.size() + 63) / 64);
+        mix->MarkCombs(combs, stats::TSelection(rows), false, false, 1, false, others.data());
+        const std::uint64_t lastWord = (std::uint64_t{1} << (combs.size() % 64)) - 1;
+        for (std::size_t w = 0; w < bits.size(); ++w)
+            ASSERT_EQ(others[w], ~bits[w] & (w + 1 < bits.size() ? ~std::uint64_t{0} : lastWord)) << "word " << w;
         for (std::size_t i = 0; i < combs.size(); ++i) {
             const TComb& c = combs[i];
             bool expected = false;

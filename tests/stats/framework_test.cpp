@@ -374,6 +374,7 @@ TEST(Framework, RowByRowMatchesJoinToTheSelectionsMatches)
     std::mt19937 random(17);
     QStringList tested;
     QStringList split;
+    QStringList indexed;
     for (const stats::StatClass* cls : stats::Registry()) {
         if (!cls->IsAvailable())
             continue;
@@ -400,6 +401,37 @@ TEST(Framework, RowByRowMatchesJoinToTheSelectionsMatches)
             }
         } else {
             EXPECT_TRUE(keys.empty() && bits.empty()) << cls->ClassName;
+        }
+        // Indexed by the set of values, a row matches the combinations whose set has its key.
+        std::vector<std::vector<core::TStatKey>> sets;
+        std::vector<std::uint8_t> index;
+        if (stat->ValuesOfEach(base, sets, index)) {
+            indexed << QString::fromLatin1(cls->ClassName);
+            ASSERT_EQ(index.size(), base.size());
+            ASSERT_LE(sets.size(), 256u);
+            std::vector<core::TStatKey> keysOfSets;
+            for (const auto& set : sets)
+                for (const core::TStatKey& k : set)
+                    if (std::none_of(keysOfSets.begin(), keysOfSets.end(),
+                                     [&](const core::TStatKey& x) { return stats::KeyBits(x) == stats::KeyBits(k); }))
+                        keysOfSets.push_back(k);
+            std::vector<std::uint64_t> marks(words);
+            for (std::size_t j = 0; j < keysOfSets.size(); j += 1 + keysOfSets.size() / 8) {
+                TStatDrawRec row;
+                row.Key = keysOfSets[j];
+                stat->LoadDraws(-1, last, false);
+                stat->MarkCombs(base, stats::TSelection(TStatDrawArray{row}), false, false, last, true, marks.data());
+                for (std::size_t i = 0; i < base.size(); ++i) {
+                    const auto& set = sets[index[i]];
+                    const bool has = std::any_of(set.begin(), set.end(), [&](const core::TStatKey& k) {
+                        return stats::KeyBits(k) == stats::KeyBits(row.Key);
+                    });
+                    ASSERT_EQ(((marks[i / 64] >> (i % 64)) & 1) != 0, has)
+                        << cls->ClassName << " " << stat->ValueToText(row).toStdString() << " at " << i;
+                }
+            }
+        } else {
+            EXPECT_TRUE(sets.empty() && index.empty()) << cls->ClassName;
         }
         TStatDrawArray values;
         stat->InitValues(last, values);
@@ -436,4 +468,71 @@ TEST(Framework, RowByRowMatchesJoinToTheSelectionsMatches)
         EXPECT_TRUE(split.contains(QString::fromLatin1(name))) << name;
     for (const char* name : {"TstSumValues", "TstCombValMix2"})
         EXPECT_FALSE(split.contains(QString::fromLatin1(name))) << name;
+    // Few sets of values index (sums have one value each); the numbers and pairs do not.
+    for (const char* name : {"TstSumValues", "TstEvenCount"})
+        EXPECT_TRUE(indexed.contains(QString::fromLatin1(name))) << name;
+    for (const char* name : {"TstValues", "TstCombValMix2"})
+        EXPECT_FALSE(indexed.contains(QString::fromLatin1(name))) << name;
+}
+
+// A class that says its test asks only whether a combination has one of some numbers does: its
+// verdict on every combination is whether the combination has one of the numbers it names, at
+// analysis points across the archive.
+TEST(Framework, MatchingNumbersAreWhatTheTestAsks)
+{
+    core::TDrawsArray draws;
+    ASSERT_TRUE(core::LoadDrawsFile(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), draws));
+    const stats::StatEnv env = Env(&draws);
+    std::vector<core::TComb> base;
+    std::mt19937 random(41);
+    for (int i = 0; i < 20000; ++i) {
+        std::vector<int> numbers;
+        while (numbers.size() < 5) {
+            const int n = 1 + int(random() % 54);
+            if (std::find(numbers.begin(), numbers.end(), n) == numbers.end())
+                numbers.push_back(n);
+        }
+        std::sort(numbers.begin(), numbers.end());
+        base.push_back(Comb({numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]}));
+    }
+    const std::size_t words = (base.size() + 63) / 64;
+    QStringList named;
+    for (const stats::StatClass* cls : stats::Registry()) {
+        if (!cls->IsAvailable())
+            continue;
+        const auto [low, high] = cls->GetParamRange(env);
+        if (high < low)
+            continue;
+        std::unique_ptr<stats::TCustomStat> stat = cls->Create(*cls, env, high);
+        std::uint64_t numbers = 0;
+        if (!stat->MatchingNumbers(stats::TSelection(), numbers))
+            continue;
+        named << QString::fromLatin1(cls->ClassName);
+        for (int round = 0; round < 4; ++round) {
+            const int last = int(draws.size()) - 1 - round * 150;
+            TStatDrawArray values;
+            stat->InitValues(last, values);
+            stats::TWorkArea work{};
+            core::TLastValueArray lastValues;
+            for (int i = last - 80; i <= last; ++i)
+                stat->CalcDraw(i, last, false, values, work, lastValues);
+            ASSERT_FALSE(values.empty()) << cls->ClassName;
+            TStatDrawArray rows;
+            for (int r = 0; r < 1 + round * 2; ++r)
+                rows.push_back(values[random() % values.size()]);
+            const stats::TSelection selection(rows);
+            ASSERT_TRUE(stat->MatchingNumbers(selection, numbers));
+            EXPECT_NE(numbers, 0u) << cls->ClassName << " round " << round;
+            std::vector<std::uint64_t> marks(words);
+            stat->LoadDraws(-1, last, false);
+            stat->MarkCombs(base, selection, false, false, last, true, marks.data());
+            for (std::size_t i = 0; i < base.size(); ++i) {
+                bool has = false;
+                for (const std::uint8_t n : base[i].v)
+                    has = has || ((numbers >> n) & 1) != 0;
+                ASSERT_EQ(((marks[i / 64] >> (i % 64)) & 1) != 0, has) << cls->ClassName << " at " << i;
+            }
+        }
+    }
+    EXPECT_TRUE(named.contains(u"TstRepValues2over1"_s)) << named.join(u' ').toStdString();
 }
