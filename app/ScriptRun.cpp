@@ -438,6 +438,10 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
             if (m_caching && m_cache) {
                 m_cache->full = m_session.combs();
                 m_cache->fullAscending = combos::IsStrictlyAscending(m_cache->full);
+                // Strictly ascending and as many as there are: every combination, in order.
+                m_cache->fullWhole =
+                    m_cache->fullAscending &&
+                    std::int64_t(m_cache->full.size()) == core::Binomial(core::NumberCount, core::CombSize);
                 m_cache->hasFull = true;
                 if (m_cache->fullAscending)
                     m_cache->positions.setAll(m_cache->full.size());

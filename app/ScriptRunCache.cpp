@@ -57,20 +57,28 @@ bool VerdictFromIndex(ScriptRunCache& cache, Session::FilterChoice& choice, Scri
     return true;
 }
 
-// The verdict of a statistic whose test asks whether a combination has one of some numbers,
-// joined from the positions of those numbers in a test over many analysis points. False, with
-// nothing changed, when it asks more or too many numbers.
+// The verdict of a statistic whose test asks whether a combination has one of some numbers: made
+// from the numbers alone when the full list is the whole set in order, else joined from the
+// positions of those numbers in a test over many analysis points. False, with nothing changed,
+// when it asks more or too many numbers.
 bool VerdictFromNumbers(ScriptRunCache& cache, Session::FilterChoice& choice, ScriptRunCache::Verdict& v)
 {
     // Joining more numbers than this costs about as much as one pass over the full list.
     constexpr int kMostNumbers = 40;
     std::uint64_t numbers = 0;
-    if (!cache.longRun || !choice.Stat->MatchingNumbers(stats::TSelection(choice.Values), numbers))
-        return false;
-    const int count = std::popcount(numbers);
-    if (count == 0 || count > kMostNumbers)
+    if (!choice.Stat->MatchingNumbers(stats::TSelection(choice.Values), numbers))
         return false;
     const core::TCombsArray& full = cache.full;
+    if (cache.fullWhole) {
+        v.Kept.setWithAnyNumber(numbers, choice.Exclude);
+        v.Asked.setAll(full.size());
+        return true;
+    }
+    const int count = std::popcount(numbers);
+    if (!cache.longRun)
+        return false;
+    if (count == 0 || count > kMostNumbers)
+        return false;
     if (!cache.numberPositionsTried) {
         cache.numberPositionsTried = true;
         const std::size_t words = (full.size() + 63) / 64;
@@ -221,7 +229,7 @@ const combos::CombSubset& KeptPositions(ScriptRunCache& cache, Session::FilterCh
     ScriptRunCache::Verdict& v = found->second;
     const std::size_t unaskedCount = v.Asked.valid() ? list.countWithout(v.Asked) : list.count();
     if (unaskedCount > 0) {
-        if (VerdictFromIndex(cache, choice, v) || VerdictFromNumbers(cache, choice, v) ||
+        if (VerdictFromNumbers(cache, choice, v) || VerdictFromIndex(cache, choice, v) ||
             VerdictFromValues(cache, choice, v) || VerdictFromRows(cache, choice, v))
             return v.Kept;
         const combos::CombSubset unasked = v.Asked.valid() ? list.without(v.Asked) : list;

@@ -31,8 +31,10 @@ class ScriptRunCache
 public:
     bool hasFull = false;
     core::TCombsArray full;
-    // The generated list is strictly ascending (it is unless loaded from a file).
+    // The generated list is strictly ascending (it is unless loaded from a file), and it is the
+    // whole set of combinations in that order (generated with no conditions).
     bool fullAscending = false;
+    bool fullWhole = false;
     // The list after excluding the last n draws, per (analysis offset, n).
     std::map<std::pair<int, int>, core::TCombsArray> excluded;
     std::map<TableKey, std::vector<views::StatTableRow>> tables;

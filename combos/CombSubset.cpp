@@ -1,5 +1,7 @@
 #include "combos/CombSubset.h"
 
+#include "core/GameMath.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -337,6 +339,104 @@ void CombSubset::setUnion(std::span<const CombSubset* const> parts, bool invert)
             w = ~w;
         if (size % 64 != 0)
             m_words.back() &= (std::uint64_t{1} << (size % 64)) - 1;
+    }
+    recount();
+}
+
+namespace {
+
+// Bits written one after another into zeroed words.
+class BitAppender
+{
+public:
+    explicit BitAppender(std::uint64_t* out) : m_out(out) {}
+    std::size_t position() const { return m_pos; }
+    void ones(std::size_t n)
+    {
+        for (; n >= 64; n -= 64)
+            word(~std::uint64_t{0}, 64);
+        if (n > 0)
+            word((std::uint64_t{1} << n) - 1, n);
+    }
+    void zeros(std::size_t n) { m_pos += n; }
+    void bits(const std::vector<std::uint64_t>& from, std::size_t n)
+    {
+        for (std::size_t w = 0; n > 0; ++w) {
+            const std::size_t take = std::min<std::size_t>(n, 64);
+            word(take == 64 ? from[w] : from[w] & ((std::uint64_t{1} << take) - 1), take);
+            n -= take;
+        }
+    }
+
+private:
+    // Appends the low n bits of w (the others are clear).
+    void word(std::uint64_t w, std::size_t n)
+    {
+        const std::size_t shift = m_pos % 64;
+        m_out[m_pos / 64] |= w << shift;
+        if (shift != 0 && shift + n > 64)
+            m_out[m_pos / 64 + 1] |= w >> (64 - shift);
+        m_pos += n;
+    }
+
+    std::uint64_t* m_out;
+    std::size_t m_pos = 0;
+};
+
+struct Bits
+{
+    std::vector<std::uint64_t> Words;
+    std::size_t Size = 0;
+};
+
+} // namespace
+
+void CombSubset::setWithAnyNumber(std::uint64_t numbers, bool invert)
+{
+    constexpr int N = core::NumberCount;
+    static_assert(core::CombSize == 5 && N < 64);
+    const auto has = [numbers](int n) { return ((numbers >> n) & 1) != 0; };
+    // Below a combination's first numbers, the rest run over the numbers after the last of them
+    // in the same order whatever those first numbers are: tail[k][x] holds, for the k numbers
+    // after x, which of their runs has one of the numbers, and a run after a number that is one
+    // of them is whole.
+    std::array<std::vector<Bits>, 4> tail;
+    for (int k = 1; k <= 3; ++k) {
+        tail[std::size_t(k)].resize(N + 1);
+        for (int x = 1; x + k <= N; ++x) {
+            Bits& b = tail[std::size_t(k)][std::size_t(x)];
+            b.Size = std::size_t(core::Binomial(N - x, k));
+            b.Words.assign(WordCount(b.Size), 0);
+            BitAppender add(b.Words.data());
+            for (int y = x + 1; y + k - 1 <= N; ++y) {
+                if (has(y))
+                    add.ones(std::size_t(core::Binomial(N - y, k - 1)));
+                else if (k == 1)
+                    add.zeros(1);
+                else
+                    add.bits(tail[std::size_t(k - 1)][std::size_t(y)].Words,
+                             tail[std::size_t(k - 1)][std::size_t(y)].Size);
+            }
+        }
+    }
+    m_size = std::size_t(core::Binomial(N, core::CombSize));
+    m_valid = true;
+    m_words.assign(WordCount(m_size), 0);
+    BitAppender add(m_words.data());
+    for (int a = 1; a + 4 <= N; ++a) {
+        for (int b = a + 1; b + 3 <= N; ++b) {
+            const Bits& rest = tail[3][std::size_t(b)];
+            if (has(a) || has(b))
+                add.ones(rest.Size);
+            else
+                add.bits(rest.Words, rest.Size);
+        }
+    }
+    if (invert) {
+        for (std::uint64_t& w : m_words)
+            w = ~w;
+        if (m_size % 64 != 0)
+            m_words.back() &= (std::uint64_t{1} << (m_size % 64)) - 1;
     }
     recount();
 }

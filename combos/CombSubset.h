@@ -72,6 +72,10 @@ public:
     // storage this part has.
     static CombSubset Union(std::span<const CombSubset* const> parts, bool invert = false);
     void setUnion(std::span<const CombSubset* const> parts, bool invert = false);
+    // The positions of the combinations that have one of the numbers (bit n for number n) in the
+    // whole set of combinations in the order of their numbers, as the list generated with no
+    // conditions holds them; in complement when invert is set. In the storage the part has.
+    void setWithAnyNumber(std::uint64_t numbers, bool invert = false);
     // The positions i of a base of values.size() whose value is chosen: bit values[i] % 64 of
     // chosen[values[i] / 64] is set. In the storage the part has.
     void setWhere(std::span<const std::uint8_t> values, const std::array<std::uint64_t, 4>& chosen);

@@ -60,6 +60,14 @@ public:
                 row[b] = first | single[b];
         }
     }
+    bool MatchingNumbers(const TSelection& s, std::uint64_t& numbers) const override
+    {
+        numbers = 0;
+        for (std::uint16_t n = 0; n < 64; ++n)
+            if (s.hasExact(n, 0, 0, 0))
+                numbers |= std::uint64_t{1} << n;
+        return true;
+    }
     bool testComb(const std::uint8_t* v, const TSelection&) const
     {
         // All five without a branch: the answer is unpredictable on a large list.

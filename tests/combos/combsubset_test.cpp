@@ -259,3 +259,35 @@ TEST(CombSubset, PositionsOfChosenValues)
         }
     }
 }
+
+// The combinations of the whole set that have one of some numbers, against the generated list
+// asked one by one: none, all, the first and last number, and random sets; and the complement.
+TEST(CombSubset, WholeSetWithAnyOfSomeNumbers)
+{
+    core::TCombsArray all;
+    GenerateCombs(0, QString(), all);
+    ASSERT_EQ(all.size(), 3162510u);
+    std::mt19937_64 random(5);
+    const std::uint64_t everyNumber = ((std::uint64_t{1} << 55) - 1) & ~std::uint64_t{1};
+    std::vector<std::uint64_t> sets = {0, everyNumber, std::uint64_t{1} << 1, std::uint64_t{1} << 54,
+                                       (std::uint64_t{1} << 1) | (std::uint64_t{1} << 54)};
+    for (int i = 0; i < 4; ++i)
+        sets.push_back(random() & random() & everyNumber);
+    CombSubset part = CombSubset::All(10);
+    for (const std::uint64_t numbers : sets) {
+        for (const bool invert : {false, true}) {
+            part.setWithAnyNumber(numbers, invert);
+            ASSERT_TRUE(part.valid());
+            ASSERT_EQ(part.size(), all.size());
+            std::size_t expected = 0;
+            for (std::size_t i = 0; i < all.size(); ++i) {
+                bool has = false;
+                for (const std::uint8_t n : all[i].v)
+                    has = has || ((numbers >> n) & 1) != 0;
+                expected += has != invert ? 1 : 0;
+                ASSERT_EQ(part.contains(i), has != invert) << std::hex << numbers << std::dec << " at " << i;
+            }
+            ASSERT_EQ(part.count(), expected) << std::hex << numbers;
+        }
+    }
+}
