@@ -14,6 +14,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace app {
 
@@ -232,20 +233,26 @@ const combos::CombSubset& KeptPositions(ScriptRunCache& cache, Session::FilterCh
         if (VerdictFromNumbers(cache, choice, v) || VerdictFromIndex(cache, choice, v) ||
             VerdictFromValues(cache, choice, v) || VerdictFromRows(cache, choice, v))
             return v.Kept;
-        const combos::CombSubset unasked = v.Asked.valid() ? list.without(v.Asked) : list;
         const core::TCombsArray& full = cache.full;
         choice.Stat->LoadDraws(-1, choice.Last, choice.Sorted);
-        if (!v.Asked.valid() && 8 * unasked.count() < full.size()) {
-            v.Kept = unasked.filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full,
-                                      cache.scratch);
-            v.Asked = unasked;
-        } else if (8 * unasked.count() < full.size()) {
+        // Made aside: a verdict asked over some positions before keeps them if there is no such pass.
+        if (cache.fullWhole && cache.wholeMarks.setFilteredWhole(*choice.Stat, choice.Values, choice.Exclude)) {
+            std::swap(v.Kept, cache.wholeMarks);
+            v.Asked.setAll(full.size());
+            return v.Kept;
+        }
+        if (8 * unaskedCount >= full.size()) {
+            v.Kept.setFiltered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full);
+            v.Asked.setAll(full.size());
+        } else if (!v.Asked.valid()) {
+            v.Kept = list.filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full,
+                                   cache.scratch);
+            v.Asked = list;
+        } else {
+            const combos::CombSubset unasked = list.without(v.Asked);
             v.Kept |= unasked.filtered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full,
                                        cache.scratch);
             v.Asked |= unasked;
-        } else {
-            v.Kept.setFiltered(*choice.Stat, choice.Values, choice.Exclude, choice.Sorted, choice.Last, full);
-            v.Asked.setAll(full.size());
         }
     }
     return v.Kept;

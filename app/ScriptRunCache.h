@@ -105,6 +105,7 @@ public:
     bool numberPositionsTried = false;
     std::vector<combos::CombSubset> numberPositions;
     core::TCombsArray scratch;
+    combos::CombSubset wholeMarks;
 
 private:
     std::vector<Verdict> m_spareVerdicts;

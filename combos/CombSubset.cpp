@@ -1,5 +1,6 @@
 #include "combos/CombSubset.h"
 
+#include "core/BitAppender.h"
 #include "core/GameMath.h"
 
 #include <algorithm>
@@ -207,6 +208,19 @@ CombSubset CombSubset::Filtered(stats::TCustomStat& stat, const core::TStatDrawA
     return s;
 }
 
+bool CombSubset::setFilteredWhole(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude)
+{
+    m_size = std::size_t(core::Binomial(core::NumberCount, core::CombSize));
+    m_words.resize(WordCount(m_size));
+    m_valid = stat.MarkWholeSet(stats::TSelection(values), !exclude, m_words.data());
+    if (!m_valid) {
+        reset();
+        return false;
+    }
+    recount();
+    return true;
+}
+
 void CombSubset::setFiltered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
                              int last, std::span<const core::TComb> base)
 {
@@ -345,44 +359,6 @@ void CombSubset::setUnion(std::span<const CombSubset* const> parts, bool invert)
 
 namespace {
 
-// Bits written one after another into zeroed words.
-class BitAppender
-{
-public:
-    explicit BitAppender(std::uint64_t* out) : m_out(out) {}
-    std::size_t position() const { return m_pos; }
-    void ones(std::size_t n)
-    {
-        for (; n >= 64; n -= 64)
-            word(~std::uint64_t{0}, 64);
-        if (n > 0)
-            word((std::uint64_t{1} << n) - 1, n);
-    }
-    void zeros(std::size_t n) { m_pos += n; }
-    void bits(const std::vector<std::uint64_t>& from, std::size_t n)
-    {
-        for (std::size_t w = 0; n > 0; ++w) {
-            const std::size_t take = std::min<std::size_t>(n, 64);
-            word(take == 64 ? from[w] : from[w] & ((std::uint64_t{1} << take) - 1), take);
-            n -= take;
-        }
-    }
-
-private:
-    // Appends the low n bits of w (the others are clear).
-    void word(std::uint64_t w, std::size_t n)
-    {
-        const std::size_t shift = m_pos % 64;
-        m_out[m_pos / 64] |= w << shift;
-        if (shift != 0 && shift + n > 64)
-            m_out[m_pos / 64 + 1] |= w >> (64 - shift);
-        m_pos += n;
-    }
-
-    std::uint64_t* m_out;
-    std::size_t m_pos = 0;
-};
-
 struct Bits
 {
     std::vector<std::uint64_t> Words;
@@ -407,14 +383,14 @@ void CombSubset::setWithAnyNumber(std::uint64_t numbers, bool invert)
             Bits& b = tail[std::size_t(k)][std::size_t(x)];
             b.Size = std::size_t(core::Binomial(N - x, k));
             b.Words.assign(WordCount(b.Size), 0);
-            BitAppender add(b.Words.data());
+            core::BitAppender add(b.Words.data());
             for (int y = x + 1; y + k - 1 <= N; ++y) {
                 if (has(y))
                     add.ones(std::size_t(core::Binomial(N - y, k - 1)));
                 else if (k == 1)
                     add.zeros(1);
                 else
-                    add.bits(tail[std::size_t(k - 1)][std::size_t(y)].Words,
+                    add.bits(tail[std::size_t(k - 1)][std::size_t(y)].Words.data(),
                              tail[std::size_t(k - 1)][std::size_t(y)].Size);
             }
         }
@@ -422,14 +398,14 @@ void CombSubset::setWithAnyNumber(std::uint64_t numbers, bool invert)
     m_size = std::size_t(core::Binomial(N, core::CombSize));
     m_valid = true;
     m_words.assign(WordCount(m_size), 0);
-    BitAppender add(m_words.data());
+    core::BitAppender add(m_words.data());
     for (int a = 1; a + 4 <= N; ++a) {
         for (int b = a + 1; b + 3 <= N; ++b) {
             const Bits& rest = tail[3][std::size_t(b)];
             if (has(a) || has(b))
                 add.ones(rest.Size);
             else
-                add.bits(rest.Words, rest.Size);
+                add.bits(rest.Words.data(), rest.Size);
         }
     }
     if (invert) {

@@ -34,6 +34,9 @@ public:
     // shared between both cores.
     static CombSubset Filtered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted,
                                int last, std::span<const core::TComb> base);
+    // The same for the whole set of combinations in the order of their numbers, when the
+    // statistic has a pass made for that order; false, with valid() false, when it has not.
+    bool setFilteredWhole(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude);
     // The same in the storage this part has.
     void setFiltered(stats::TCustomStat& stat, const core::TStatDrawArray& values, bool exclude, bool sorted, int last,
                      std::span<const core::TComb> base);

@@ -7,6 +7,9 @@
 #include "stats/Patterns.h"
 #include "stats/StatBatch.h"
 
+#include "core/BitAppender.h"
+#include "core/GameMath.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -132,6 +135,53 @@ public:
                 word |= std::uint64_t(match) << j;
             }
             bits[w] = word;
+        }
+    }
+
+    // For pairs in any order over the whole set: below the first three numbers the combinations
+    // run over every later pair; when a pair among the three is selected the whole run matches,
+    // else each fourth number's row of fifth numbers is one word of the table.
+    bool MarkWholeSet(const TSelection& s, bool keepMatching, std::uint64_t* bits) override
+    {
+        if constexpr (W != Way::Mix || K != 2) {
+            return Batch::MarkWholeSet(s, keepMatching, bits);
+        } else {
+            constexpr int N = core::NumberCount;
+            static_assert(CombSize == 5 && N < 64);
+            prepareSelection(s);
+            const auto size = std::size_t(core::Binomial(N, CombSize));
+            const std::size_t words = (size + 63) / 64;
+            std::fill(bits, bits + words, 0);
+            core::BitAppender add(bits);
+            const auto selected = [this](int x, int y) { return ((m_table[std::size_t(x)] >> y) & 1) != 0; };
+            for (int a = 1; a + 4 <= N; ++a) {
+                for (int b = a + 1; b + 3 <= N; ++b) {
+                    for (int c = b + 1; c + 2 <= N; ++c) {
+                        if (selected(a, b) || selected(a, c) || selected(b, c)) {
+                            add.ones(std::size_t((N - c) * (N - c - 1) / 2));
+                            continue;
+                        }
+                        const std::uint64_t partners = m_table[std::size_t(a)] | m_table[std::size_t(b)] |
+                                                       m_table[std::size_t(c)];
+                        for (int d = c + 1; d < N; ++d) {
+                            const auto length = std::size_t(N - d);
+                            if ((partners >> d) & 1)
+                                add.ones(length);
+                            else
+                                add.word(((partners | m_table[std::size_t(d)]) >> (d + 1)) &
+                                             ((std::uint64_t{1} << length) - 1),
+                                         length);
+                        }
+                    }
+                }
+            }
+            if (!keepMatching) {
+                for (std::size_t w = 0; w < words; ++w)
+                    bits[w] = ~bits[w];
+                if (size % 64 != 0)
+                    bits[words - 1] &= (std::uint64_t{1} << (size % 64)) - 1;
+            }
+            return true;
         }
     }
 

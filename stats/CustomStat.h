@@ -116,6 +116,17 @@ public:
         numbers = 0;
         return false;
     }
+    // MarkCombs over the whole set of combinations in the order of their numbers (the list
+    // generated with no conditions), made from the runs that order has rather than combination by
+    // combination; bits has room for the whole set. False, with nothing written, for a class
+    // without such a pass.
+    virtual bool MarkWholeSet(const TSelection& selected, bool keepMatching, std::uint64_t* bits)
+    {
+        (void)selected;
+        (void)keepMatching;
+        (void)bits;
+        return false;
+    }
     bool TestComb(const TComb& comb, const TStatDrawArray& selected, bool remove, bool sorted, int lastIndex);
     // matches[i] = TestComb(combs[i], ...) for every combination.
     virtual void TestCombs(std::span<const TComb> combs, const TSelection& selected, bool remove, bool sorted,

@@ -223,6 +223,46 @@ TEST_F(CombValueStats, PairsInAnyOrderAndPastSixtyThree)
     }
 }
 
+// The pass over the whole set in order marks what the pass combination by combination marks:
+// no pair, every pair, pairs given high number first, pairs past the numbers, and random ones.
+TEST_F(CombValueStats, PairsOverTheWholeSetInOrder)
+{
+    core::TCombsArray all;
+    for (int a = 1; a <= 54; ++a)
+        for (int b = a + 1; b <= 54; ++b)
+            for (int c = b + 1; c <= 54; ++c)
+                for (int d = c + 1; d <= 54; ++d)
+                    for (int e = d + 1; e <= 54; ++e)
+                        all.push_back(Comb({a, b, c, d, e}));
+    ASSERT_EQ(all.size(), 3162510u);
+    const auto Row = [](int a, int b) { return Tuples({{a, b}}).front(); };
+    const std::size_t words = (all.size() + 63) / 64;
+    std::mt19937 random(8);
+    auto mix = Make("TstCombValMix2", env);
+    std::vector<TStatDrawArray> selections(6);
+    for (int a = 1; a <= 54; ++a)
+        for (int b = a + 1; b <= 54; ++b)
+            selections[1].push_back(Row(a, b));
+    selections[2] = {Row(54, 1), Row(30, 2), Row(70, 80)};
+    for (std::size_t k = 3; k < selections.size(); ++k)
+        for (int r = 0; r < int(k * k * 20); ++r) {
+            const int a = 1 + int(random() % 54);
+            selections[k].push_back(Row(a, a + 1 + int(random() % 20)));
+        }
+    std::vector<std::uint64_t> whole(words);
+    std::vector<std::uint64_t> each(words);
+    for (std::size_t k = 0; k < selections.size(); ++k) {
+        const stats::TSelection selection(selections[k]);
+        for (const bool keep : {true, false}) {
+            ASSERT_TRUE(mix->MarkWholeSet(selection, keep, whole.data()));
+            mix->MarkCombs(all, selection, false, false, 1, keep, each.data());
+            ASSERT_TRUE(whole == each) << "selection " << k << " keep " << keep;
+        }
+    }
+    auto seq = Make("TstCombValSeq2", env);
+    EXPECT_FALSE(seq->MarkWholeSet(stats::TSelection(selections[1]), true, whole.data()));
+}
+
 TEST(CombValueArchive, PairCountsOverAWindow)
 {
     TDrawsArray draws;
