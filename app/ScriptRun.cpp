@@ -56,20 +56,25 @@ public:
     void requestStop() override { m_c.m_stop = true; }
     void progress(const QString& text) override { m_c.m_session.showStatus(text); }
     const core::TCdlData* savedCdl() override { return &m_c.m_savedCdl; }
-    std::vector<views::StatTableRow>
-    tableRows(int method, const views::StatTableParams& params,
+    std::shared_ptr<const std::vector<views::StatTableRow>>
+    tableRows(int method, const views::StatTableParams& params, int sortColumn,
               const std::function<std::vector<views::StatTableRow>()>& compute) override
     {
         if (!m_c.m_caching || !m_c.m_cache)
-            return compute();
-        auto& tables = m_c.m_cache->tables;
+            return FilterRunHooks::tableRows(method, params, sortColumn, compute);
+        // Each order is made from the rows as computed: sorting keeps the order of equal rows.
+        ScriptRunCache& cache = *m_c.m_cache;
         const TableKey key = tableKey(method, params);
-        const auto found = tables.find(key);
-        if (found != tables.end())
-            return found->second;
-        std::vector<views::StatTableRow> rows = compute();
-        tables.emplace(key, rows);
-        return rows;
+        std::shared_ptr<const std::vector<views::StatTableRow>>& sorted = cache.sortedTables[{key, sortColumn}];
+        if (!sorted) {
+            auto found = cache.tables.find(key);
+            if (found == cache.tables.end())
+                found = cache.tables.emplace(key, compute()).first;
+            std::vector<views::StatTableRow> rows = found->second;
+            views::SortStatRows(rows, sortColumn, true);
+            sorted = std::make_shared<const std::vector<views::StatTableRow>>(std::move(rows));
+        }
+        return sorted;
     }
 
     // Log lines written meanwhile are also kept in the list given.
@@ -291,6 +296,9 @@ void ScriptController::runAll()
         m_cache->chain.clear();
         m_cache->excludedPositions.clear();
         m_cache->dropVerdicts();
+        // The tables are those of one analysis point: a test's next run has the next one.
+        m_cache->tables.clear();
+        m_cache->sortedTables.clear();
     }
     m_savedCdl = m_session.config().CDL;
     for (int i = 0; i < m_lines.size(); ++i) {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <unordered_map>
@@ -37,7 +38,9 @@ public:
     bool fullWhole = false;
     // The list after excluding the last n draws, per (analysis offset, n).
     std::map<std::pair<int, int>, core::TCombsArray> excluded;
+    // The tables as computed, and in the order of a column.
     std::map<TableKey, std::vector<views::StatTableRow>> tables;
+    std::map<std::pair<TableKey, int>, std::shared_ptr<const std::vector<views::StatTableRow>>> sortedTables;
 
     // The lists after the leading filters that the next variant of the line shares.
     struct Step

@@ -19,13 +19,13 @@ void Session::filterApply(const combos::TFilterPart& part)
 struct Session::FilterTable
 {
     int Method = -1;
-    std::vector<views::StatTableRow> Rows;
+    std::shared_ptr<const std::vector<views::StatTableRow>> Rows;
     std::unique_ptr<stats::TCustomStat> Stat;
     QString Name;
 
     views::TStatValues values(int index) const
     {
-        views::TStatValues v = views::StatRowText(Rows[std::size_t(index)]);
+        views::TStatValues v = views::StatRowText((*Rows)[std::size_t(index)]);
         v.Value = Stat->ListValue(v.ValueText);
         return v;
     }
@@ -54,7 +54,7 @@ std::optional<Session::FilterTable> Session::filterTable(const combos::TFilterPa
     views::StatTableParams params = statParams(p.DrawsCount);
     const core::TCdlData* saved = hooks.savedCdl();
     params.Cdl = p.CdlOverride ? p.Cdl : (saved ? *saved : config().CDL);
-    t.Rows = hooks.tableRows(method, params, [&] {
+    t.Rows = hooks.tableRows(method, params, p.SortColumn, [&] {
         showStatus(tr("Анализ тиражей и расчет статистики..."));
         const auto tableStat = m_statList.CreateStat(method);
         views::FullSetCounts counts;
@@ -65,12 +65,11 @@ std::optional<Session::FilterTable> Session::filterTable(const combos::TFilterPa
         showStatus(QString());
         return computed;
     });
-    views::SortStatRows(t.Rows, p.SortColumn, true);
 
     if (hooks.stopRequested())
         return std::nullopt;
     if (hooks.logging())
-        for (const views::StatTableRow& row : t.Rows)
+        for (const views::StatTableRow& row : *t.Rows)
             hooks.log(combos::FilterRowLogText(views::StatRowText(row)));
     t.Stat = m_statList.CreateStat(method);
     return t;
@@ -82,7 +81,7 @@ std::optional<Session::FilterChoice> Session::filterChoose(const combos::TFilter
     if (!t)
         return std::nullopt;
     // Every visited row counts as a step; the list is narrowed once by all selected rows.
-    const int count = int(t->Rows.size());
+    const int count = int(t->Rows->size());
     std::vector<bool> selected(std::size_t(count), false);
     int steps = 0;
     for (int k = 0; k < count; ++k) {
@@ -103,8 +102,8 @@ std::optional<Session::FilterChoice> Session::filterChoose(const combos::TFilter
     FilterChoice choice;
     for (int i = 0; i < count; ++i) {
         if (selected[std::size_t(i)]) {
-            choice.Values.push_back(t->Rows[std::size_t(i)].Rec);
-            choice.Texts << t->Rows[std::size_t(i)].Cells[views::ColValue];
+            choice.Values.push_back((*t->Rows)[std::size_t(i)].Rec);
+            choice.Texts << (*t->Rows)[std::size_t(i)].Cells[views::ColValue];
         }
     }
     choice.Method = t->Method;
@@ -147,7 +146,7 @@ void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& 
     if (!t)
         return;
     // Row by row: one step per matching row; only the steps that leave combinations count.
-    const int count = int(t->Rows.size());
+    const int count = int(t->Rows->size());
     int steps = 0;
     for (int k = 0; k < count; ++k) {
         if (hooks.stopRequested())
@@ -161,7 +160,7 @@ void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& 
         if (!combos::RowConditionTest(p, v))
             continue;
         log(combos::FilterStepLogText(steps + 1, v));
-        const views::StatTableRow& row = t->Rows[std::size_t(index)];
+        const views::StatTableRow& row = (*t->Rows)[std::size_t(index)];
         if (narrow(*t->Stat, t->Name, core::TStatDrawArray{row.Rec}, QStringList{row.Cells[views::ColValue]})) {
             if (p.StopMode == combos::StopUntilEmpty)
                 break;

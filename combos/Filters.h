@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <functional>
 #include <list>
+#include <memory>
 #include <vector>
 
 namespace stats {
@@ -172,15 +173,19 @@ public:
     // The coefficients saved when the run started, which a filter without coefficients of its
     // own computes the weight with; nullptr: the configuration's current ones.
     virtual const core::TCdlData* savedCdl() { return nullptr; }
-    // The rows of a method's table for these parameters, in table order, as compute makes them.
-    // A run may hand out the rows it computed before for the same method and parameters: the
-    // draws and the settings do not change while it runs.
-    virtual std::vector<views::StatTableRow> tableRows(int method, const views::StatTableParams& params,
-                                                       const std::function<std::vector<views::StatTableRow>()>& compute)
+    // The rows of a method's table for these parameters, as compute makes them, in the order of
+    // the column (views::SortStatRows ascending). A run may hand out the rows it made before for
+    // the same method, parameters and column: the draws and the settings do not change while it
+    // runs.
+    virtual std::shared_ptr<const std::vector<views::StatTableRow>>
+    tableRows(int method, const views::StatTableParams& params, int sortColumn,
+              const std::function<std::vector<views::StatTableRow>()>& compute)
     {
         (void)method;
         (void)params;
-        return compute();
+        std::vector<views::StatTableRow> rows = compute();
+        views::SortStatRows(rows, sortColumn, true);
+        return std::make_shared<const std::vector<views::StatTableRow>>(std::move(rows));
     }
 };
 
