@@ -419,7 +419,7 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
         core::TCombsArray combs;
         std::vector<combos::FilterHistoryRow> history;
     };
-    const auto runWith = [&](bool caching) {
+    const auto runWith = [&](bool caching, int count = 4) {
         QTemporaryDir dir;
         const QString archive = dir.filePath(u"Vertoma_5x54.ldr"_s);
         EXPECT_TRUE(QFile::copy(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), archive));
@@ -432,7 +432,7 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
         s.script().setCaching(caching);
         s.script().seedRandom(11);
         s.script().setLogEnabledForRun(true);
-        EXPECT_TRUE(s.script().testWith(4));
+        EXPECT_TRUE(s.script().testWith(count));
         Outcome o{ReadFile(dir.filePath(u"Vertoma_5x54.lsk"_s)), ReadFile(dir.filePath(u"Vertoma_5x54.lrt"_s)), {},
                   s.combs(), s.filterHistory()};
         for (const QString& line : cp1251::decode(ReadFile(s.script().lastLogPath())).split(u"\r\n"_s))
@@ -440,6 +440,14 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
         s.shutdown();
         return o;
     };
+    // One analysis point alone takes the paths of a single run.
+    const Outcome cachedOnce = runWith(true, 1);
+    const Outcome plainOnce = runWith(false, 1);
+    EXPECT_GT(cachedOnce.stakes.size(), 5 * stakes::StakeRecSize);
+    EXPECT_EQ(cachedOnce.stakes, plainOnce.stakes);
+    EXPECT_EQ(cachedOnce.ratings, plainOnce.ratings);
+    EXPECT_EQ(cachedOnce.log, plainOnce.log);
+    EXPECT_EQ(cachedOnce.combs, plainOnce.combs);
     const Outcome cached = runWith(true);
     const Outcome plain = runWith(false);
     // The clear flag leaves the last cycle's stakes; the rating holds every cycle's.
