@@ -203,9 +203,11 @@ bool VerdictFromRows(ScriptRunCache& cache, Session::FilterChoice& choice, Scrip
 }
 
 // The positions of the list that a filter keeps. Its verdict on each position is worked out once
-// per selection and kept: over the positions not asked before when they are under an eighth of
-// the full list (gathering them costs more per combination than most tests), else over the whole
-// full list on both cores.
+// per selection and kept. Cheapest first: from the numbers the test asks, from each combination's
+// set of values, from the parts of the full list per value or per row, from a pass the statistic
+// has for the whole set in order; else over the positions not asked before when they are under an
+// eighth of the full list (gathering them costs more per combination than most tests), else over
+// the whole full list on both cores.
 const combos::CombSubset& KeptPositions(ScriptRunCache& cache, Session::FilterChoice& choice,
                                         const combos::CombSubset& list)
 {

@@ -348,12 +348,8 @@ void CombSubset::setUnion(std::span<const CombSubset* const> parts, bool invert)
                 out[w] |= in[w];
         }
     }
-    if (invert) {
-        for (std::uint64_t& w : m_words)
-            w = ~w;
-        if (size % 64 != 0)
-            m_words.back() &= (std::uint64_t{1} << (size % 64)) - 1;
-    }
+    if (invert)
+        complement();
     recount();
 }
 
@@ -408,13 +404,17 @@ void CombSubset::setWithAnyNumber(std::uint64_t numbers, bool invert)
                 add.bits(rest.Words.data(), rest.Size);
         }
     }
-    if (invert) {
-        for (std::uint64_t& w : m_words)
-            w = ~w;
-        if (m_size % 64 != 0)
-            m_words.back() &= (std::uint64_t{1} << (m_size % 64)) - 1;
-    }
+    if (invert)
+        complement();
     recount();
+}
+
+void CombSubset::complement()
+{
+    for (std::uint64_t& w : m_words)
+        w = ~w;
+    if (m_size % 64 != 0)
+        m_words.back() &= (std::uint64_t{1} << (m_size % 64)) - 1;
 }
 
 void CombSubset::setWhere(std::span<const std::uint8_t> values, const std::array<std::uint64_t, 4>& chosen)

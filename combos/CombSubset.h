@@ -93,6 +93,8 @@ public:
 
 private:
     void recount();
+    // Every position of the base not in the part, and none that is; the count is left as it was.
+    void complement();
     // Both are parts of bases of the same size.
     bool combinable(const CombSubset& other) const { return m_valid && other.m_valid && m_size == other.m_size; }
 

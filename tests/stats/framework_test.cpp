@@ -352,6 +352,23 @@ TEST(Framework, FindNextManyAnswersAsFindNextForEveryClass)
     EXPECT_GT(compared, 1000) << "most values come again within the draws after the window";
 }
 
+namespace {
+
+// A statistic of every available class that takes a parameter in the settings, with the highest
+// parameter.
+std::vector<std::unique_ptr<stats::TCustomStat>> HighestOfEachClass(const stats::StatEnv& env)
+{
+    std::vector<std::unique_ptr<stats::TCustomStat>> stats;
+    for (const stats::StatClass* cls : stats::Registry()) {
+        const auto [low, high] = cls->GetParamRange(env);
+        if (cls->IsAvailable() && high >= low)
+            stats.push_back(cls->Create(*cls, env, high));
+    }
+    return stats;
+}
+
+} // namespace
+
 // A class that says it matches row by row does: the matches of a selection are those of its
 // rows together, whatever the analysis point each was asked at.
 TEST(Framework, RowByRowMatchesJoinToTheSelectionsMatches)
@@ -375,13 +392,8 @@ TEST(Framework, RowByRowMatchesJoinToTheSelectionsMatches)
     QStringList tested;
     QStringList split;
     QStringList indexed;
-    for (const stats::StatClass* cls : stats::Registry()) {
-        if (!cls->IsAvailable())
-            continue;
-        const auto [low, high] = cls->GetParamRange(env);
-        if (high < low)
-            continue;
-        std::unique_ptr<stats::TCustomStat> stat = cls->Create(*cls, env, high);
+    for (const std::unique_ptr<stats::TCustomStat>& stat : HighestOfEachClass(env)) {
+        const stats::StatClass* cls = &stat->statClass();
         if (!stat->MatchesRowByRow())
             continue;
         tested << QString::fromLatin1(cls->ClassName);
@@ -497,13 +509,8 @@ TEST(Framework, MatchingNumbersAreWhatTheTestAsks)
     }
     const std::size_t words = (base.size() + 63) / 64;
     QStringList named;
-    for (const stats::StatClass* cls : stats::Registry()) {
-        if (!cls->IsAvailable())
-            continue;
-        const auto [low, high] = cls->GetParamRange(env);
-        if (high < low)
-            continue;
-        std::unique_ptr<stats::TCustomStat> stat = cls->Create(*cls, env, high);
+    for (const std::unique_ptr<stats::TCustomStat>& stat : HighestOfEachClass(env)) {
+        const stats::StatClass* cls = &stat->statClass();
         std::uint64_t numbers = 0;
         if (!stat->MatchingNumbers(stats::TSelection(), numbers))
             continue;
