@@ -367,6 +367,18 @@ std::vector<std::unique_ptr<stats::TCustomStat>> HighestOfEachClass(const stats:
     return stats;
 }
 
+// The table values of the 81 draws up to last, unsorted.
+TStatDrawArray WindowValues(stats::TCustomStat& stat, int last)
+{
+    TStatDrawArray values;
+    stat.InitValues(last, values);
+    stats::TWorkArea work{};
+    core::TLastValueArray lastValues;
+    for (int i = last - 80; i <= last; ++i)
+        stat.CalcDraw(i, last, false, values, work, lastValues);
+    return values;
+}
+
 } // namespace
 
 // A class that says it matches row by row does: the matches of a selection are those of its
@@ -445,12 +457,7 @@ TEST(Framework, RowByRowMatchesJoinToTheSelectionsMatches)
         } else {
             EXPECT_TRUE(sets.empty() && index.empty()) << cls->ClassName;
         }
-        TStatDrawArray values;
-        stat->InitValues(last, values);
-        stats::TWorkArea work{};
-        core::TLastValueArray lastValues;
-        for (int i = last - 80; i <= last; ++i)
-            stat->CalcDraw(i, last, false, values, work, lastValues);
+        const TStatDrawArray values = WindowValues(*stat, last);
         ASSERT_FALSE(values.empty()) << cls->ClassName;
         for (int round = 0; round < 3; ++round) {
             TStatDrawArray rows;
@@ -517,12 +524,7 @@ TEST(Framework, MatchingNumbersAreWhatTheTestAsks)
         named << QString::fromLatin1(cls->ClassName);
         for (int round = 0; round < 4; ++round) {
             const int last = int(draws.size()) - 1 - round * 150;
-            TStatDrawArray values;
-            stat->InitValues(last, values);
-            stats::TWorkArea work{};
-            core::TLastValueArray lastValues;
-            for (int i = last - 80; i <= last; ++i)
-                stat->CalcDraw(i, last, false, values, work, lastValues);
+            const TStatDrawArray values = WindowValues(*stat, last);
             ASSERT_FALSE(values.empty()) << cls->ClassName;
             TStatDrawArray rows;
             for (int r = 0; r < 1 + round * 2; ++r)
