@@ -76,9 +76,7 @@ bool VerdictFromNumbers(ScriptRunCache& cache, Session::FilterChoice& choice, Sc
         return true;
     }
     const int count = std::popcount(numbers);
-    if (!cache.longRun)
-        return false;
-    if (count == 0 || count > kMostNumbers)
+    if (!cache.longRun || count == 0 || count > kMostNumbers)
         return false;
     if (!cache.numberPositionsTried) {
         cache.numberPositionsTried = true;
