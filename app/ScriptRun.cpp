@@ -62,19 +62,7 @@ public:
     {
         if (!m_c.m_caching || !m_c.m_cache)
             return FilterRunHooks::tableRows(method, params, sortColumn, compute);
-        // Each order is made from the rows as computed: sorting keeps the order of equal rows.
-        ScriptRunCache& cache = *m_c.m_cache;
-        const TableKey key = tableKey(method, params);
-        std::shared_ptr<const std::vector<views::StatTableRow>>& sorted = cache.sortedTables[{key, sortColumn}];
-        if (!sorted) {
-            auto found = cache.tables.find(key);
-            if (found == cache.tables.end())
-                found = cache.tables.emplace(key, compute()).first;
-            std::vector<views::StatTableRow> rows = found->second;
-            views::SortStatRows(rows, sortColumn, true);
-            sorted = std::make_shared<const std::vector<views::StatTableRow>>(std::move(rows));
-        }
-        return sorted;
+        return m_c.m_cache->sortedTable(method, params, sortColumn, compute);
     }
 
     // Log lines written meanwhile are also kept in the list given.
@@ -291,15 +279,8 @@ void ScriptController::runAll()
 {
     m_session.stakes().scriptStakesBegin();
     m_session.combsBufferReset();
-    if (m_cache) {
-        m_cache->excluded.clear();
-        m_cache->chain.clear();
-        m_cache->excludedPositions.clear();
-        m_cache->dropVerdicts();
-        // The tables are those of one analysis point: a test's next run has the next one.
-        m_cache->tables.clear();
-        m_cache->sortedTables.clear();
-    }
+    if (m_cache)
+        m_cache->beginAnalysisPoint();
     m_savedCdl = m_session.config().CDL;
     for (int i = 0; i < m_lines.size(); ++i) {
         if (m_stop)

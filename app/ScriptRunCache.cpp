@@ -260,6 +260,33 @@ const combos::CombSubset& KeptPositions(ScriptRunCache& cache, Session::FilterCh
 
 } // namespace
 
+void ScriptRunCache::beginAnalysisPoint()
+{
+    excluded.clear();
+    chain.clear();
+    excludedPositions.clear();
+    dropVerdicts();
+    m_tables.clear();
+    m_sortedTables.clear();
+}
+
+std::shared_ptr<const std::vector<views::StatTableRow>>
+ScriptRunCache::sortedTable(int method, const views::StatTableParams& params, int sortColumn,
+                            const std::function<std::vector<views::StatTableRow>()>& compute)
+{
+    const TableKey key = tableKey(method, params);
+    std::shared_ptr<const std::vector<views::StatTableRow>>& sorted = m_sortedTables[{key, sortColumn}];
+    if (!sorted) {
+        auto found = m_tables.find(key);
+        if (found == m_tables.end())
+            found = m_tables.emplace(key, compute()).first;
+        std::vector<views::StatTableRow> rows = found->second;
+        views::SortStatRows(rows, sortColumn, true);
+        sorted = std::make_shared<const std::vector<views::StatTableRow>>(std::move(rows));
+    }
+    return sorted;
+}
+
 void ScriptRunCache::dropVerdicts()
 {
     // Enough for the verdicts of one analysis point of a usual script.

@@ -9,6 +9,7 @@
 #include "views/StatTable.h"
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -38,9 +39,17 @@ public:
     bool fullWhole = false;
     // The list after excluding the last n draws, per (analysis offset, n).
     std::map<std::pair<int, int>, core::TCombsArray> excluded;
-    // The tables as computed, and in the order of a column.
-    std::map<TableKey, std::vector<views::StatTableRow>> tables;
-    std::map<std::pair<TableKey, int>, std::shared_ptr<const std::vector<views::StatTableRow>>> sortedTables;
+
+    // Forgets what holds for one analysis point only (the excluded lists, the shared leading
+    // filters, the verdicts, the tables), keeping storage for the next one.
+    void beginAnalysisPoint();
+
+    // A method's table for the parameters in the order of the column, compute making the rows
+    // the first time; each order is sorted from the rows as computed, since sorting keeps the
+    // order of equal rows.
+    std::shared_ptr<const std::vector<views::StatTableRow>>
+    sortedTable(int method, const views::StatTableParams& params, int sortColumn,
+                const std::function<std::vector<views::StatTableRow>()>& compute);
 
     // The lists after the leading filters that the next variant of the line shares.
     struct Step
@@ -70,8 +79,6 @@ public:
     std::map<std::pair<int, int>, combos::CombSubset> excludedPositions;
     std::map<std::string, Verdict> verdicts;
     std::size_t verdictBytes = 0;
-    // Forgets the verdicts of the analysis point, keeping their storage for the next ones.
-    void dropVerdicts();
     // A verdict with nothing asked yet, in storage kept from dropped ones when there is some.
     Verdict spareVerdict();
     // For a statistic that matches row by row: the positions each row matches, per statistic,
@@ -111,7 +118,12 @@ public:
     combos::CombSubset wholeMarks;
 
 private:
+    // Forgets the verdicts of the analysis point, keeping their storage for the next ones.
+    void dropVerdicts();
+
     std::vector<Verdict> m_spareVerdicts;
+    std::map<TableKey, std::vector<views::StatTableRow>> m_tables;
+    std::map<std::pair<TableKey, int>, std::shared_ptr<const std::vector<views::StatTableRow>>> m_sortedTables;
 };
 
 } // namespace app
