@@ -10,6 +10,7 @@
 #include "core/TextForms.h"
 #include "stakes/StakeRecord.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 
 namespace app {
@@ -91,7 +92,7 @@ bool RatingsController::save()
     return saved;
 }
 
-void RatingsController::sort(int column, bool descending)
+bool RatingsController::sort(int column, bool descending)
 {
     m_sortColumn = column;
     m_sortDescending = descending;
@@ -100,12 +101,26 @@ void RatingsController::sort(int column, bool descending)
         if (column >= 0 && m_table.size() >= 2)
             m_table.sort(column, descending);
     }
-    save();
+    return save();
 }
 
 void RatingsController::addStake(const stakes::TStakeRec& rec)
 {
     m_table.addStored(reinterpret_cast<const char*>(rec.Comment + 1), rec.Comment[0], rec.Matches.Count, rec.Profit);
+}
+
+QByteArray RatingsController::fileBytes() const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    scripts::RatingsWrite(buffer, m_table.rows(), nullptr);
+    return buffer.data();
+}
+
+void RatingsController::reload()
+{
+    m_table.clear();
+    load();
 }
 
 bool RatingsController::refresh()
@@ -133,8 +148,7 @@ bool RatingsController::refresh()
     }
     if (!ok)
         m_session.showError(tr("Ошибка обновления рейтинга!") + QStringLiteral("\n\n") + error);
-    sort(m_sortColumn, m_sortDescending);
-    return true;
+    return sort(m_sortColumn, m_sortDescending) && ok;
 }
 
 bool RatingsController::exportCsv()

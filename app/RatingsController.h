@@ -43,12 +43,16 @@ public:
     // Rewrites the file with every row; false (shown) when that failed.
     bool save();
     // Sorts by the column (when not negative) and saves: the list's header click, and the end
-    // of every check that marked stakes.
-    void sort(int column, bool descending);
+    // of every check that marked stakes. False (shown) when saving failed.
+    bool sort(int column, bool descending);
     // Counts one checked stake under its comment.
     void addStake(const stakes::TStakeRec& rec);
+    // What the file holds once the rows in memory are saved.
+    QByteArray fileBytes() const;
+    // Reads the file again, an empty rating when there is none.
+    void reload();
     // Recomputes the rating from the stakes file after asking when it is not empty. False when
-    // the person said No.
+    // the person said No or the rating could not be read or stored (shown).
     bool refresh();
     // Picks a file and writes the CSV text.
     bool exportCsv();

@@ -172,6 +172,7 @@ private:
     void progress(int line, int variant, const QString& text, int total);
     bool pollStop();
     void checkStakes();
+    void stopIfNotStored();
 
     // The run log.
     void logStart();

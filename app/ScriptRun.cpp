@@ -273,6 +273,17 @@ void ScriptController::checkStakes()
 {
     m_session.stakes().checkAndSave();
     m_session.stakes().refresh(true, false);
+    stopIfNotStored();
+}
+
+void ScriptController::stopIfNotStored()
+{
+    // What the run makes must be stored: a run that goes on past a failed write (a full disk)
+    // would only pile up messages and stakes that never reach the file.
+    if (m_session.stakes().failed()) {
+        m_stop = true;
+        m_lastEnd = RunEnd::Failed;
+    }
 }
 
 void ScriptController::runAll()
@@ -542,6 +553,7 @@ void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts
 void ScriptController::stake(const core::TComb& comb, const QString& comment, bool newOnly, bool bulk)
 {
     m_session.stakes().scriptStakeAdd(core::ValueSetFromComb(comb), comment, newOnly, bulk, listCount());
+    stopIfNotStored();
 }
 
 void ScriptController::makeStakes(const scripts::TScriptHeader& header, int line, const QString& filtersText,

@@ -56,7 +56,24 @@ void StakesController::setCheckOnLine(bool on)
 
 void StakesController::showFileError(const QString& operation, const QString& error)
 {
+    m_failed = true;
     m_session.showError(operation + QStringLiteral("\n\n") + error);
+}
+
+bool StakesController::flush()
+{
+    QString error;
+    if (m_file.flush(&error))
+        return true;
+    showFileError(tr("Ошибка добавления записи в файл ставок!"), error);
+    return false;
+}
+
+void StakesController::resetRunCounter()
+{
+    m_runStakes = 0;
+    m_runDroppedBase = m_file.droppedStakes();
+    m_failed = false;
 }
 
 bool StakesController::load()
@@ -67,6 +84,9 @@ bool StakesController::load()
         QString error;
         if (!m_file.open(&error)) {
             showFileError(tr("Ошибка чтения файла ставок!"), error);
+            result = false;
+        } else if (!finishInterruptedCheck()) {
+            m_file.close(nullptr);
             result = false;
         } else {
             const stakes::FileState state = m_file.inspect(&error);
@@ -207,12 +227,7 @@ bool StakesController::create(const stakes::TStakeRec& rec, int copies)
     bool added = false;
     {
         BusyScope busy(m_session, tr("Создание ставки..."));
-        QString error;
-        added = append(rec, copies);
-        if (added && !m_file.flush(&error)) {
-            showFileError(tr("Ошибка добавления записи в файл ставок!"), error);
-            added = false;
-        }
+        added = append(rec, copies) && flush();
         if (added)
             checkAndSave();
     }
@@ -462,11 +477,8 @@ bool StakesController::addAll(const core::TCombsArray& combs, std::int32_t drawN
                 break;
             }
         }
-        QString error;
-        if (ok && !m_file.flush(&error)) {
-            showFileError(tr("Ошибка добавления записи в файл ставок!"), error);
+        if (ok && !flush())
             ok = false;
-        }
         if (ok) {
             checkAndSave();
             refresh(true, true);

@@ -66,6 +66,8 @@ public:
     bool create(const stakes::TStakeRec& rec, int copies);
     // One stake of a batch: appended and shown as the scroll switch says; checked by the caller.
     bool createInBatch(const stakes::TStakeRec& rec, int copies, bool bulk);
+    // Writes the gathered stakes; false (shown) when they could not be stored.
+    bool flush();
     // Grid rows top..bottom show records top-1..bottom-1.
     bool deleteRows(qint64 top, qint64 bottom);
     // Removes every stake (separators stay) whose matches satisfy op 0..4 against value; an
@@ -85,8 +87,12 @@ public:
                         std::size_t sampleSize);
     // Where script stakes report: the run's log (off when empty) and its stake counter.
     void setScriptLog(std::function<void(const QString&)> log) { m_scriptLog = std::move(log); }
-    void resetRunCounter() { m_runStakes = 0; }
-    int runStakes() const { return m_runStakes; }
+    // The run's counter and its failure flag start again.
+    void resetRunCounter();
+    // The stakes of the run that are stored: those a failed write dropped do not count.
+    int runStakes() const { return m_runStakes - int(m_file.droppedStakes() - m_runDroppedBase); }
+    // Reading or storing the stakes or their rating failed since the counter was reset.
+    bool failed() const { return m_failed; }
 
     // ---- checking
     bool check();
@@ -94,6 +100,9 @@ public:
     // How many stakes the last check marked.
     int lastChecked() const { return m_lastChecked; }
     bool seekRecentDraws(int limit, stakes::RecentDraws& result);
+    // Finishes what a check that was interrupted left in its journal, or moves a damaged journal
+    // aside with a warning. False (shown) when a sound journal could not be carried out.
+    bool finishInterruptedCheck();
 
     // ---- the person's commands; rows of the combination list
     bool stakeAdd(int combRow);
@@ -144,6 +153,8 @@ private:
     qint64 m_panelCount = 0;
     std::function<void(const QString&)> m_scriptLog;
     int m_runStakes = 0;
+    qint64 m_runDroppedBase = 0;
+    bool m_failed = false;
     int m_lastChecked = 0;
     // The status of batches, translated once: it is asked for with every stake.
     QString m_creatingText;

@@ -5,8 +5,10 @@
 #include "app/StakesController.h"
 #include "core/FileOps.h"
 #include "core/TextForms.h"
+#include "stakes/CheckJournal.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace app {
 
@@ -18,22 +20,59 @@ bool StakesController::check()
     {
         BusyScope busy(m_session, tr("Проверка результатов ставок..."));
         stakes::CheckHooks hooks;
-        hooks.checked = [this](const stakes::TStakeRec& rec) {
-            m_ratings.addStake(rec);
-            writeLog(rec);
-        };
+        hooks.checked = [this](const stakes::TStakeRec& rec) { writeLog(rec); };
         hooks.progress = [this](double percent) {
             m_session.showStatus(
                 tr("Проверка результатов ставок ( завершено %1 % )...").arg(QString::number(percent, 'f', 0)));
         };
+        hooks.counter.path = m_ratings.path();
+        hooks.counter.count = [this](std::span<const stakes::TStakeRec> records) {
+            for (const stakes::TStakeRec& rec : records)
+                m_ratings.addStake(rec);
+        };
+        hooks.counter.content = [this] { return m_ratings.fileBytes(); };
         ok = stakes::StakesCheck(m_file, m_session.draws(), m_session.config(), hooks, checked, &error);
     }
     m_lastChecked = checked;
-    if (!ok)
+    if (!ok) {
         showFileError(tr("Ошибка проверки ставок!"), error);
+        // The rating in memory may hold a block that did not reach the disk: the files decide.
+        // When the journal of that block cannot be finished now, the next start finishes it.
+        if (finishInterruptedCheck())
+            m_ratings.reload();
+    }
     if (checked > 0)
         emit m_ratings.changed();
     return checked > 0;
+}
+
+bool StakesController::finishInterruptedCheck()
+{
+    const QString journal = stakes::CheckJournalPath(m_file.path());
+    QString error;
+    switch (stakes::CheckJournalReplay(m_file, m_ratings.path(), &error)) {
+    case stakes::JournalReplay::None:
+    case stakes::JournalReplay::Done:
+        return true;
+    case stakes::JournalReplay::Failed:
+        // A sound journal that could not be carried out (a full disk) stays for the next try.
+        showFileError(tr("Не удалось завершить прерванную проверку ставок (журнал \"%1\")!").arg(journal), error);
+        return false;
+    case stakes::JournalReplay::Damaged:
+        break;
+    }
+    // The check that left a damaged journal marked stakes that its rating may lack.
+    const QString aside = journal + QStringLiteral(".bad");
+    QFile::remove(aside);
+    if (!QFile::rename(journal, aside)) {
+        showFileError(tr("Не удалось завершить прерванную проверку ставок (журнал \"%1\")!").arg(journal), error);
+        return false;
+    }
+    m_session.showWarning(tr("Журнал прерванной проверки ставок поврежден и перенесен в файл \"%1\": рейтинг может не "
+                             "учитывать часть проверенных тогда ставок (\"Обновить рейтинг\" пересчитает его).")
+                              .arg(aside) +
+                          QStringLiteral("\n\n") + error);
+    return true;
 }
 
 bool StakesController::checkAndSave()
@@ -41,7 +80,8 @@ bool StakesController::checkAndSave()
     if (!check())
         return false;
     reopen();
-    m_ratings.sort(m_ratings.sortColumn(), m_ratings.sortDescending());
+    if (!m_ratings.sort(m_ratings.sortColumn(), m_ratings.sortDescending()))
+        m_failed = true;
     return true;
 }
 

@@ -498,11 +498,8 @@ bool SystemsController::play(bool filtered, std::int32_t drawNum, int copies, co
             }
             ++made;
         }
-        QString error;
-        if (ok && !book.file().flush(&error)) {
-            m_session.showError(tr("Ошибка добавления записи в файл ставок!") + QStringLiteral("\n\n") + error);
+        if (ok && !book.flush())
             ok = false;
-        }
         if (ok && made > 0)
             book.checkAndSave();
     }

@@ -297,7 +297,9 @@ bool TablesController::stakeTestWith(const std::vector<int>& chosen, int count)
                         ok = false;
                         break;
                     }
-                    if (!stakes.createInBatch(stakeFor(next, offset), 1, true)) {
+                    // Each stake is written at once: the rules file is saved afterwards, and a
+                    // stake lost from the buffer later would leave a rule one step ahead of it.
+                    if (!stakes.createInBatch(stakeFor(next, offset), 1, true) || !stakes.flush()) {
                         created = false;
                         ok = false;
                         break;
@@ -315,15 +317,8 @@ bool TablesController::stakeTestWith(const std::vector<int>& chosen, int count)
         m_session.setDrawsOffset(remembered);
         if (!save())
             ok = false;
-        if (created) {
-            QString error;
-            if (stakes.file().flush(&error)) {
-                stakes.checkAndSave();
-            } else {
-                m_session.showError(tr("Ошибка добавления записи в файл ставок!") + QStringLiteral("\n\n") + error);
-                ok = false;
-            }
-        }
+        if (created)
+            stakes.checkAndSave();
         stakes.refresh(true, true);
         m_session.setBatchMode(batch);
     }

@@ -280,6 +280,9 @@ bool WebController::importFile(const QString& path, ImportCount* count)
         if (!imported.added.empty())
             saved = m_session.drawsAppend(imported.added);
     }
+    // The archive could not be saved (shown): nothing was added.
+    if (!saved)
+        return false;
     if (count)
         *count = {imported.taken, imported.skipped};
     m_session.showInformation(tr("Импорт тиражей завершён.\n\nДобавлено тиражей: %1\nПропущено строк: %2")

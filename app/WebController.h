@@ -80,6 +80,7 @@ public:
     {
         bool notFound = false;
         bool proxyFailed = false;
+        bool notStored = false; // the archive could not be saved (shown)
         QString message;
     };
     int fetchDraws(std::int32_t fromYmd, std::int32_t toYmd, FetchFailure& failure);

@@ -71,8 +71,8 @@ int WebController::drawsDownloadRun(bool* completed)
         if (n >= 0) {
             proxySaveIfChanged();
             total += n;
-        } else if (failure.proxyFailed) {
-            // The reason was shown; without a proxy every further week would fail the same way.
+        } else if (failure.proxyFailed || failure.notStored) {
+            // The reason was shown; every further week would fail the same way.
             stopped = true;
             break;
         } else if (!failure.notFound) {
@@ -120,7 +120,10 @@ int WebController::fetchDraws(std::int32_t fromYmd, std::int32_t toYmd, FetchFai
         return 0;
     m_session.showStatus(tr("Сохранение файла тиражей..."));
     // The draws go in from the last on the page to the first.
-    m_session.drawsAppend(core::TDrawsArray(draws.rbegin(), draws.rend()));
+    if (!m_session.drawsAppend(core::TDrawsArray(draws.rbegin(), draws.rend()))) {
+        failure.notStored = true;
+        return -1;
+    }
     return static_cast<int>(draws.size());
 }
 

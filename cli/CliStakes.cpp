@@ -278,7 +278,8 @@ int refreshRatings(app::Session& session, const QStringList& args)
     if (!openBook(session))
         return kFailed;
     static_cast<CliUserIo&>(session.io()).setAnswers({true});
-    session.ratings().refresh();
+    if (!session.ratings().refresh())
+        return kFailed;
     printLine(QString::number(session.ratings().table().size()));
     return 0;
 }

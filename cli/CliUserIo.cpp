@@ -13,8 +13,10 @@ void printError(const QString& text)
     std::fputc('\n', stderr);
 }
 
-void CliUserIo::showMessage(app::MessageKind, const QString& text)
+void CliUserIo::showMessage(app::MessageKind kind, const QString& text)
 {
+    if (kind == app::MessageKind::Error)
+        ++m_errors;
     printError(text);
 }
 

@@ -15,6 +15,8 @@ public:
     // A word that means "yes" to its own questions gives the answers in turn; questions past
     // them are answered No.
     void setAnswers(QList<bool> answers) { m_answers = std::move(answers); }
+    // Error boxes shown so far: a word that showed one did not do all it was asked.
+    int errorsShown() const { return m_errors; }
 
     void showStatus(const QString&) override {}
     void busyChanged(bool) override {}
@@ -68,6 +70,7 @@ public:
 
 private:
     QList<bool> m_answers;
+    int m_errors = 0;
 };
 
 // Writes one line of UTF-8 text to stderr.

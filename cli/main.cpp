@@ -60,5 +60,7 @@ int main(int argc, char* argv[])
     cli::CliUserIo io;
     app::Session session(
         io, core::DataFolder(place.Dir, QStringLiteral("Vertoma_5x54"), QCoreApplication::applicationDirPath()));
-    return word->run(session, args.mid(1));
+    const int result = word->run(session, args.mid(1));
+    // An error box means something was not done or not stored, whatever the word printed.
+    return result == 0 && io.errorsShown() > 0 ? 1 : result;
 }

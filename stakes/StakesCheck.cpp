@@ -105,7 +105,7 @@ bool StakesCheck(StakesFile& file, const core::TDrawsArray& draws, const core::T
             if (hooks.checked)
                 hooks.checked(rec);
         },
-        error);
+        error, hooks.counter.path.isEmpty() ? nullptr : &hooks.counter);
 }
 
 QString StakeLogLine(const TStakeRec& rec, const QDateTime& now, const QString& decimalPoint)

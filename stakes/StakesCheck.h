@@ -21,11 +21,15 @@ struct CheckHooks
     std::function<void(const TStakeRec&)> checked;
     // The completed share in per cent, about a hundred times per check.
     std::function<void(double)> progress;
+    // The file that counts the checked stakes (the rating), kept in step with the stakes file.
+    // Empty path: none.
+    StakesFile::Companion counter;
 };
 
 // Checks every unchecked stake of five or more numbers whose draw is in the archive (the whole
 // archive, whatever the analysis offset). Gives the number of stakes checked; on an error the
-// stakes checked before it stay checked and were reported.
+// stakes checked before it stay checked and were reported. With a counter, a journal is left
+// behind when the check stops half-way through a block: CheckJournalReplay finishes it.
 bool StakesCheck(StakesFile& file, const core::TDrawsArray& draws, const core::TConfigData& config,
                  const CheckHooks& hooks, int& checked, QString* error);
 

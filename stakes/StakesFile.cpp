@@ -1,5 +1,7 @@
 #include "stakes/StakesFile.h"
 
+#include "stakes/CheckJournal.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -323,6 +325,23 @@ bool StakesFile::append(const TStakeRec& rec, QString* error)
     return m_pending.size() < PendingLimit || flush(error);
 }
 
+bool StakesFile::sync(QString* error)
+{
+    if (!isOpen()) {
+        if (error)
+            *error = notOpen();
+        return false;
+    }
+    if (!flush(error))
+        return false;
+    if (::fsync(m_file.handle()) != 0) {
+        if (error)
+            *error = systemError();
+        return false;
+    }
+    return true;
+}
+
 bool StakesFile::flush(QString* error)
 {
     if (m_pending.empty())
@@ -342,6 +361,12 @@ bool StakesFile::flush(QString* error)
     if (!m_file.resize(start + whole * StakeRecSize))
         failure += u' ' + m_file.errorString();
     m_fileRecords += whole;
+    for (qint64 i = whole; i < records; ++i) {
+        std::int32_t drawNum = 0;
+        std::memcpy(&drawNum, m_pending.data() + i * StakeRecSize + offsetof(TStakeRec, DrawNum), sizeof drawNum);
+        if (drawNum > 0)
+            ++m_droppedStakes;
+    }
     m_pending.clear();
     dropCache();
     // The records that never reached the file are still in the index.
@@ -475,7 +500,7 @@ bool StakesFile::rewrite(const std::function<bool(qint64, const TStakeRec&)>& ke
     return true;
 }
 
-bool StakesFile::update(const BlockChange& change, const std::function<void(const TStakeRec&)>& done, QString* error)
+bool StakesFile::overwrite(std::span<const JournalRecord> records, QString* error)
 {
     if (!isOpen()) {
         if (error)
@@ -485,8 +510,59 @@ bool StakesFile::update(const BlockChange& change, const std::function<void(cons
     if (!flush(error))
         return false;
     dropCache();
+    // Overwriting may change the key of a record; the index is built again when next asked.
+    m_indexReady = false;
+    std::vector<char> run;
+    for (std::size_t i = 0; i < records.size();) {
+        std::size_t end = i + 1;
+        while (end < records.size() && records[end].Index == records[end - 1].Index + 1)
+            ++end;
+        if (records[i].Index < 0 || records[end - 1].Index >= m_fileRecords) {
+            if (error)
+                *error = tr("Запись со индексом %1 в файле данных не найдена!").arg(records[i].Index);
+            return false;
+        }
+        run.resize((end - i) * StakeRecSize);
+        for (std::size_t k = i; k < end; ++k)
+            StakeToBytes(records[k].Rec, run.data() + (k - i) * StakeRecSize);
+        if (!writeAt(records[i].Index * StakeRecSize, run.data(), qint64(run.size()), error))
+            return false;
+        i = end;
+    }
+    return true;
+}
+
+bool StakesFile::update(const BlockChange& change, const std::function<void(const TStakeRec&)>& done, QString* error,
+                        const Companion* companion)
+{
+    if (!isOpen()) {
+        if (error)
+            *error = notOpen();
+        return false;
+    }
+    if (!flush(error))
+        return false;
+    dropCache();
+    // With a companion, what a journal carries: about 20 MiB of records, so that its syncs stay
+    // few even when millions of stakes change.
+    constexpr std::size_t JournalRecords = 65536;
+    CheckJournal journal;
+    const QString journalPath = CheckJournalPath(m_path);
+    const auto commit = [&] {
+        if (journal.Records.empty())
+            return true;
+        journal.Companion = companion->content();
+        if (!CheckJournalWrite(journalPath, journal, error) || !overwrite(journal.Records, error) ||
+            !CheckJournalFinish(*this, journal.Companion, journalPath, companion->path, error))
+            return false;
+        for (const JournalRecord& r : journal.Records)
+            done(r.Rec);
+        journal.Records.clear();
+        return true;
+    };
     std::vector<TStakeRec> block(std::size_t(std::min(BlockRecords, m_fileRecords)));
     std::vector<std::uint8_t> altered;
+    std::vector<TStakeRec> counted;
     for (qint64 first = 0; first < m_fileRecords; first += BlockRecords) {
         const auto n = std::size_t(std::min(BlockRecords, m_fileRecords - first));
         char* bytes = reinterpret_cast<char*>(block.data());
@@ -494,6 +570,18 @@ bool StakesFile::update(const BlockChange& change, const std::function<void(cons
             return false;
         altered.assign(n, 0);
         change(first, std::span<TStakeRec>(block.data(), n), altered);
+        if (companion) {
+            counted.clear();
+            for (std::size_t i = 0; i < n; ++i)
+                if (altered[i]) {
+                    journal.Records.push_back({first + qint64(i), block[i]});
+                    counted.push_back(block[i]);
+                }
+            companion->count(counted);
+            if (journal.Records.size() >= JournalRecords && !commit())
+                return false;
+            continue;
+        }
         // Records altered next to each other are written back together, and each run is
         // reported only once it is on disk, so a failed write reports nothing twice.
         for (std::size_t i = 0; i < n;) {
@@ -511,7 +599,7 @@ bool StakesFile::update(const BlockChange& change, const std::function<void(cons
                 done(block[i]);
         }
     }
-    return true;
+    return !companion || commit();
 }
 
 } // namespace stakes

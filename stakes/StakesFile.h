@@ -7,6 +7,7 @@
 // over the old one in one step. One record read last is cached, and an in-memory index answers
 // whether a combination is already staked for a draw.
 
+#include "stakes/CheckJournal.h"
 #include "stakes/StakeIndex.h"
 #include "stakes/StakeRecord.h"
 
@@ -68,6 +69,10 @@ public:
     // by flush. False when gathering made a write that failed.
     bool append(const TStakeRec& rec, QString* error);
     bool flush(QString* error);
+    // Stakes (not separators) that were gathered but never reached the file, since it was made.
+    qint64 droppedStakes() const { return m_droppedStakes; }
+    // Writes what is gathered and makes the file's content durable.
+    bool sync(QString* error);
 
     // A record for this draw with these numbers exists.
     bool contains(std::int32_t drawNum, const core::TValueSet& numbers, QString* error);
@@ -77,12 +82,26 @@ public:
     // Keeps the records for which keep is true: they go to the temporary file, which then
     // replaces the stakes file in one rename. On failure the old file stays as it was.
     bool rewrite(const std::function<bool(qint64, const TStakeRec&)>& keep, QString* error);
+    // Overwrites records at their places (ascending), neighbours in one write.
+    bool overwrite(std::span<const JournalRecord> records, QString* error);
     // Walks the records block by block: change gets the index of a block's first record and
     // its records, alters some of them in place and sets their flags. The altered records are
     // written back over themselves, and done is called for each of them in file order once it
     // is on disk.
     using BlockChange = std::function<void(qint64 first, std::span<TStakeRec> records, std::vector<std::uint8_t>& altered)>;
-    bool update(const BlockChange& change, const std::function<void(const TStakeRec&)>& done, QString* error);
+    // A file that changes with the altered records (the rating of a check): count takes each
+    // block's altered records, content gives the file's whole content with all counted so far.
+    // Altered records are gathered over several blocks and go to disk together with the
+    // companion through a journal (CheckJournal.h), so the two files agree whenever the update
+    // stops; done follows once both are stored.
+    struct Companion
+    {
+        QString path;
+        std::function<void(std::span<const TStakeRec> altered)> count;
+        std::function<QByteArray()> content;
+    };
+    bool update(const BlockChange& change, const std::function<void(const TStakeRec&)>& done, QString* error,
+                const Companion* companion = nullptr);
 
 private:
     bool readAt(qint64 pos, char* data, qint64 size, QString* error);
@@ -94,6 +113,7 @@ private:
     QFile m_file;
     qint64 m_fileRecords = 0;
     std::vector<char> m_pending; // whole records waiting to be appended
+    qint64 m_droppedStakes = 0;
 
     bool m_cacheValid = false;
     qint64 m_cacheIndex = 0;

@@ -19,6 +19,8 @@ core::TDrawRec MakeDraw(int num, std::initializer_list<int> values, int extra = 
 
 // The whole file, or an empty array when it cannot be read.
 QByteArray ReadFile(const QString& path);
+// Replaces the file's content, making its folder first; false when it could not be written whole.
+bool WriteFile(const QString& path, const QByteArray& bytes);
 
 // Limits the size of files this process writes for one scope. Writes past the limit fail as on
 // a full disk, and the limit binds root too, so it stands in for a folder we may not write to.

@@ -3,6 +3,8 @@
 // Update packages as a release makes them: an executable shell script that unpacks the gzip'd
 // tar appended to it into the folder it runs in. Header-only.
 
+#include "TestHelpers.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -49,22 +51,6 @@ inline QByteArray MakeUpdatePackage(const std::vector<PackageFile>& files, int e
     QByteArray head = "#!/bin/sh\n" + body;
     head.replace("__________", QByteArray::number(head.size() + 1).rightJustified(10, '0'));
     return head + archive;
-}
-
-inline void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-}
-
-inline QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 } // namespace testsupport

@@ -1,0 +1,202 @@
+#include "stakes/CheckJournal.h"
+
+#include "core/SafeWrite.h"
+#include "stakes/StakesFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+
+#include <algorithm>
+#include <cstring>
+
+#include <zlib.h>
+
+namespace stakes {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("stakes", text);
+}
+
+// "VJNL", a version, the companion's size and bytes, the count of records, each record as its
+// index and its 312 bytes, and the CRC-32 of everything before it.
+constexpr char Magic[4] = {'V', 'J', 'N', 'L'};
+constexpr quint32 Version = 1;
+constexpr int HashSize = 4;
+constexpr qint64 EntrySize = 8 + StakeRecSize;
+
+void putU32(QByteArray& out, quint32 v)
+{
+    for (int i = 0; i < 4; ++i)
+        out.append(char((v >> (8 * i)) & 0xFF));
+}
+
+void putI64(QByteArray& out, qint64 v)
+{
+    const auto u = quint64(v);
+    for (int i = 0; i < 8; ++i)
+        out.append(char((u >> (8 * i)) & 0xFF));
+}
+
+quint64 getU(const char* p, int bytes)
+{
+    quint64 v = 0;
+    for (int i = 0; i < bytes; ++i)
+        v |= quint64(quint8(p[i])) << (8 * i);
+    return v;
+}
+
+quint32 crcOf(const char* data, qint64 size)
+{
+    uLong crc = crc32(0L, Z_NULL, 0);
+    // zlib takes at most 4 GiB a call.
+    for (qint64 done = 0; done < size;) {
+        const auto n = uInt(std::min<qint64>(size - done, qint64(1) << 30));
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(data + done), n);
+        done += n;
+    }
+    return quint32(crc);
+}
+
+} // namespace
+
+QString CheckJournalPath(const QString& stakesPath)
+{
+    const QFileInfo info(stakesPath);
+    return info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".~jnl"));
+}
+
+QByteArray CheckJournalBytes(const CheckJournal& journal)
+{
+    QByteArray out;
+    out.reserve(qsizetype(4 + 4 + 4 + journal.Companion.size() + 4 + qint64(journal.Records.size()) * EntrySize +
+                          HashSize));
+    out.append(Magic, 4);
+    putU32(out, Version);
+    putU32(out, quint32(journal.Companion.size()));
+    out.append(journal.Companion);
+    putU32(out, quint32(journal.Records.size()));
+    char bytes[StakeRecSize];
+    for (const JournalRecord& r : journal.Records) {
+        putI64(out, r.Index);
+        StakeToBytes(r.Rec, bytes);
+        out.append(bytes, StakeRecSize);
+    }
+    putU32(out, crcOf(out.constData(), out.size()));
+    return out;
+}
+
+bool CheckJournalParse(const QByteArray& bytes, CheckJournal& journal, QString* error)
+{
+    const auto fail = [error](const QString& why) {
+        if (error)
+            *error = tr("Журнал проверки ставок поврежден: %1").arg(why);
+        return false;
+    };
+    journal = CheckJournal();
+    const qint64 size = bytes.size();
+    const char* p = bytes.constData();
+    if (size < 16 + HashSize || std::memcmp(p, Magic, 4) != 0)
+        return fail(tr("неизвестный формат"));
+    if (getU(p + 4, 4) != Version)
+        return fail(tr("неизвестная версия %1").arg(getU(p + 4, 4)));
+    if (crcOf(p, size - HashSize) != getU(p + size - HashSize, HashSize))
+        return fail(tr("контрольная сумма не совпадает"));
+    const qint64 body = size - HashSize;
+    const auto companionSize = qint64(getU(p + 8, 4));
+    if (12 + companionSize + 4 > body)
+        return fail(tr("неверная длина"));
+    const auto count = qint64(getU(p + 12 + companionSize, 4));
+    const qint64 recordsAt = 12 + companionSize + 4;
+    if (count > (body - recordsAt) / EntrySize || recordsAt + count * EntrySize != body)
+        return fail(tr("неверная длина"));
+    journal.Companion = bytes.mid(12, companionSize);
+    journal.Records.resize(std::size_t(count));
+    for (qint64 i = 0; i < count; ++i) {
+        const char* entry = p + recordsAt + i * EntrySize;
+        journal.Records[std::size_t(i)].Index = qint64(getU(entry, 8));
+        journal.Records[std::size_t(i)].Rec = StakeFromBytes(entry + 8);
+    }
+    return true;
+}
+
+bool CheckJournalWrite(const QString& path, const CheckJournal& journal, QString* error)
+{
+    const QByteArray bytes = CheckJournalBytes(journal);
+    return core::WriteFileSafely(
+        path,
+        [&bytes](QIODevice& device, QString* why) {
+            if (device.write(bytes) == bytes.size())
+                return true;
+            if (why)
+                *why = device.errorString();
+            return false;
+        },
+        error, true);
+}
+
+bool CheckJournalFinish(StakesFile& file, const QByteArray& companion, const QString& journalPath,
+                        const QString& companionPath, QString* error)
+{
+    if (!file.sync(error) || !core::WriteFileSafely(
+                                 companionPath,
+                                 [&companion](QIODevice& device, QString* why) {
+                                     if (device.write(companion) == companion.size())
+                                         return true;
+                                     if (why)
+                                         *why = device.errorString();
+                                     return false;
+                                 },
+                                 error, true))
+        return false;
+    QFile done(journalPath);
+    if (!done.remove()) {
+        if (error)
+            *error = done.errorString();
+        return false;
+    }
+    return true;
+}
+
+JournalReplay CheckJournalReplay(StakesFile& file, const QString& companionPath, QString* error)
+{
+    const QString path = CheckJournalPath(file.path());
+    QFile in(path);
+    if (!in.exists())
+        return JournalReplay::None;
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = in.errorString();
+        return JournalReplay::Failed;
+    }
+    // A journal holds one block of records and the rating: a few megabytes at most.
+    constexpr qint64 Largest = qint64(1) << 30;
+    CheckJournal journal;
+    if (in.size() > Largest) {
+        if (error)
+            *error = tr("Журнал проверки ставок поврежден: %1").arg(tr("неверная длина"));
+        return JournalReplay::Damaged;
+    }
+    if (!CheckJournalParse(in.readAll(), journal, error))
+        return JournalReplay::Damaged;
+    in.close();
+    for (const JournalRecord& r : journal.Records) {
+        if (r.Index < 0 || r.Index >= file.count()) {
+            if (error)
+                *error = tr("Журнал проверки ставок поврежден: %1")
+                             .arg(tr("записи %1 нет в файле ставок").arg(r.Index + 1));
+            return JournalReplay::Damaged;
+        }
+    }
+    if (!file.overwrite(journal.Records, error))
+        return JournalReplay::Failed;
+    return CheckJournalFinish(file, journal.Companion, path, companionPath, error) ? JournalReplay::Done
+                                                                                   : JournalReplay::Failed;
+}
+
+} // namespace stakes
