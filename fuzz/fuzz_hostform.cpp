@@ -25,7 +25,7 @@ void restart()
     if (!g_db->open(QStringLiteral(":memory:"), &error))
         std::abort();
     g_handler = std::make_unique<host::RequestHandler>(*g_db);
-    g_handler->setClock([] { return QDateTime(QDate(2024, 5, 1), QTime(12, 0), QTimeZone::UTC); });
+    g_handler->setClock([] { return QDateTime(QDate(2024, 5, 1), QTime(12, 0), QTimeZone::utc()); });
 }
 
 } // namespace
