@@ -74,6 +74,11 @@ bool PlacementRead(const IniFile& ini, const QString& section, int screenW, int 
         found = true;
         parsePos(norm, {&out.Left, &out.Top, &out.Right, &out.Bottom});
     }
+    // A damaged or crafted file may hold coordinates whose differences, the window's width and
+    // height, do not fit an int; no screen has them, so such a position is no position.
+    for (const int v : {out.MinX, out.MinY, out.MaxX, out.MaxY, out.Left, out.Top, out.Right, out.Bottom})
+        if (v < -kMaxCoordinate || v > kMaxCoordinate)
+            return false;
     // Positions taken at another density would put the window at the wrong size and place.
     return found && out.PixelsPerInch == current.PixelsPerInch;
 }

@@ -22,6 +22,10 @@ struct TPlacement
     friend bool operator==(const TPlacement&, const TPlacement&) = default;
 };
 
+// The largest window coordinate taken from a file, the largest size a window can have, so that
+// the differences of two coordinates always fit an int.
+inline constexpr int kMaxCoordinate = (1 << 24) - 1;
+
 enum class WindowShowState { Normal, Minimized, Maximized };
 
 // Show commands 1, 5, 9 are normal, 2, 6, 7 minimised, 3 maximised; anything else is normal.
@@ -29,8 +33,8 @@ WindowShowState ShowStateFromCmd(int showCmd);
 
 // Fills out from the section, starting from current for whatever is missing. Returns true only
 // when a stored position was found and it was taken at current.PixelsPerInch (a file without
-// "PixelsPerInch" counts as taken at the current density); otherwise the caller keeps its
-// own geometry.
+// "PixelsPerInch" counts as taken at the current density) and every coordinate lies within
+// ±kMaxCoordinate; otherwise the caller keeps its own geometry.
 bool PlacementRead(const IniFile& ini, const QString& section, int screenW, int screenH, const TPlacement& current,
                    TPlacement& out);
 // Writes every placement key, the positions both with and without the screen size.

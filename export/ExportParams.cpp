@@ -145,12 +145,11 @@ QString AlignmentText(int align)
 
 QString FieldEntry(const TExportField& field)
 {
+    // One pass over all six: a later arg() would also replace a "%1" inside a caption.
     return QStringLiteral("%1;%2;%3;%4;%5;%6")
-        .arg(field.PhysicalIndex)
-        .arg(entryWord(field.PhysicalName), entryWord(field.Caption),
-             field.Checked ? QStringLiteral("-1") : QStringLiteral("0"))
-        .arg(field.Align)
-        .arg(entryWord(field.WidthText));
+        .arg(QString::number(field.PhysicalIndex), entryWord(field.PhysicalName), entryWord(field.Caption),
+             field.Checked ? QStringLiteral("-1") : QStringLiteral("0"), QString::number(field.Align),
+             entryWord(field.WidthText));
 }
 
 LoadResult LoadParams(core::IniFile& ini, const QString& section, LoadMode mode, TExportParams& params)

@@ -64,8 +64,10 @@ std::optional<SystemLine> parseLine(const QStringList& words, int nums, QString*
 
 std::optional<SystemFileKey> ParseSystemFileName(const QString& fileName)
 {
-    static const QRegularExpression re(QStringLiteral("^5-(\\d{2})-(\\d)_(\\d{4,9})\\.dat$"),
-                                       QRegularExpression::CaseInsensitiveOption);
+    // Anchored as a whole: "$" alone would also take a name that ends with a line break.
+    static const QRegularExpression re(
+        QRegularExpression::anchoredPattern(QStringLiteral("5-([0-9]{2})-([0-9])_([0-9]{4,9})\\.dat")),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = re.match(fileName);
     if (!m.hasMatch())
         return std::nullopt;

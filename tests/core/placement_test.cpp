@@ -75,6 +75,18 @@ TEST(PlacementTest, MissingNumbersTakeCurrent)
     EXPECT_EQ(out, expected);
 }
 
+TEST(PlacementTest, CoordinatesBeyondAnyScreenAreNoPosition)
+{
+    // The window's width would be Right - Left, past what an int holds.
+    IniFile ini;
+    ini.parse("[TFormMain]\nNormPos=-2000000000,0,2000000000,400\n[TFormOptions]\nMinMaxPos=0,0,0,16777216\n"
+              "[TFormEdge]\nNormPos=-16777215,-32000,16777215,700\n");
+    TPlacement out;
+    EXPECT_FALSE(PlacementRead(ini, Section, 1920, 1080, Current, out));
+    EXPECT_FALSE(PlacementRead(ini, u"TFormOptions"_s, 1920, 1080, Current, out));
+    EXPECT_TRUE(PlacementRead(ini, u"TFormEdge"_s, 1920, 1080, Current, out));
+}
+
 TEST(PlacementTest, ShowCmdMapsToState)
 {
     using S = WindowShowState;

@@ -208,6 +208,26 @@ TEST(ExportParamsStore, SaveAndLoadKeepOrderCaptionsChecksAndWidths)
     EXPECT_EQ(loaded.Fields[2].WidthText, QStringLiteral("300.00"));
 }
 
+TEST(ExportParamsStore, PlaceholdersInCaptionsAndWidthsAreStoredAsTyped)
+{
+    const TableSource source = makeSource();
+    TExportParams saved = DefaultParams(source, QStringLiteral("Отчет"), QStringLiteral("Лист"));
+    saved.Fields[0].Caption = QStringLiteral("%1 из %2");
+    saved.Fields[1].WidthText = QStringLiteral("%1");
+    core::IniFile ini;
+    const QString section = SectionName(source.ownerName(), source.controlName());
+    SaveParams(ini, section, saved, false);
+    EXPECT_EQ(ini.readString(section, QStringLiteral("Item_0")), QStringLiteral("0;№ п.п.;%1 из %2;-1;1;6.00"));
+
+    TExportParams loaded = DefaultParams(source, QString(), QString());
+    EXPECT_TRUE(LoadParams(ini, section, LoadMode::File, loaded).RemovedItems.isEmpty());
+    ASSERT_EQ(loaded.Fields.size(), 3);
+    EXPECT_EQ(loaded.Fields[0].Caption, QStringLiteral("%1 из %2"));
+    EXPECT_EQ(loaded.Fields[0].Align, AlignRight);
+    EXPECT_EQ(loaded.Fields[0].WidthText, QStringLiteral("6.00"));
+    EXPECT_EQ(loaded.Fields[1].WidthText, QStringLiteral("%1"));
+}
+
 TEST(ExportParamsStore, RestoreModeHonoursTheSwitchAndKeepsAGivenTitle)
 {
     const TableSource source = makeSource();

@@ -46,7 +46,9 @@ TEST(SystemFileTest, NamesCarryCountBlockAndId)
     EXPECT_EQ(key->id, 42);
     EXPECT_TRUE(ParseSystemFileName(u"5-54-0_123456.dat"_s));
     for (const QString& bad : {u"5-12-3_42.dat"_s, u"5-05-3_0042.dat"_s, u"5-55-3_0042.dat"_s, u"5-12-5_0042.dat"_s,
-                               u"6-12-3_0042.dat"_s, u"5-12-3_0042.txt"_s, u"notes.dat"_s})
+                               u"6-12-3_0042.dat"_s, u"5-12-3_0042.txt"_s, u"notes.dat"_s,
+                               // A line break at the end is part of the name, not its end.
+                               u"5-12-3_0042.dat\n"_s})
         EXPECT_FALSE(ParseSystemFileName(bad)) << bad.toStdString();
 }
 

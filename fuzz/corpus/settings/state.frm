@@ -1,0 +1,9 @@
+[TFormMain]
+Flags=0
+ShowCmd=3
+PixelsPerInch=96
+MinMaxPos=-1,-1,-8,-8
+NormPos=100,80,1380,900
+NormPos_1920x1080=10,20,1290,840
+[TFormStakes]
+NormPos=5,5,600
