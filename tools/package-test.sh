@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it with its dependencies into a clean Debian 12 root (a
-# minimal debootstrap, kept between runs as a base copy) and starts both programs from there:
+# Builds the Debian package, checks it with lintian (any error or warning fails), installs it with
+# its dependencies into a clean Debian 12 root (a minimal debootstrap, kept between runs as a base
+# copy) and starts both programs from there:
 # the command-line tool with --version and real words on the real draw history, the window
 # offscreen until it holds its data folder. Needs root, debootstrap and the Debian mirror.
 #
@@ -20,13 +21,14 @@ fail() { printf 'package test: %s\n' "$*" >&2; exit 1; }
 [ "$(id -u)" -eq 0 ] || fail "needs root (chroot)"
 command -v debootstrap >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap
 command -v appstreamcli >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq appstream
+command -v lintian >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq lintian
 [ -f "$csv" ] || fail "no draw history at $csv"
 
 step "build and package"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTOMA_WERROR=ON "${launcher[@]}" >/dev/null
-ninja -C "$build" Vertoma_5x54 vertoma-cli vertoma-host language_modules
+ninja -C "$build" Vertoma_5x54 vertoma-cli vertoma-host language_modules package_docs
 rm -f "$build"/vertoma-5x54_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/vertoma-5x54_*.deb)
@@ -40,7 +42,10 @@ for path in ./usr/bin/Vertoma_5x54 ./usr/bin/vertoma-cli ./usr/bin/vertoma-host 
             ./usr/share/applications/org.vertoma.Vertoma_5x54.desktop \
             ./usr/share/metainfo/org.vertoma.Vertoma_5x54.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/org.vertoma.Vertoma_5x54.svg \
-            ./usr/share/icons/hicolor/48x48/apps/org.vertoma.Vertoma_5x54.png; do
+            ./usr/share/icons/hicolor/48x48/apps/org.vertoma.Vertoma_5x54.png \
+            ./usr/share/man/man1/Vertoma_5x54.1.gz ./usr/share/man/man1/vertoma-cli.1.gz \
+            ./usr/share/man/man1/vertoma-host.1.gz \
+            ./usr/share/doc/vertoma-5x54/copyright ./usr/share/doc/vertoma-5x54/changelog.gz; do
     grep -qx -- "$path" <<<"$listing" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -51,7 +56,16 @@ done
 unpacked=$(mktemp -d)
 dpkg-deb -x "$deb" "$unpacked"
 appstreamcli validate --no-net "$unpacked/usr/share/metainfo/org.vertoma.Vertoma_5x54.metainfo.xml"
+# The tool's page is made from its --help, so it lists the tool's words.
+page=$(zcat "$unpacked/usr/share/man/man1/vertoma-cli.1.gz")
+for word in draws stakes ratings script export update; do
+    grep -qF -- "\\-\\-data\\-dir DIR] $word" <<<"$page" || fail "the manual page of vertoma-cli lacks the word $word"
+done
 rm -rf "$unpacked"
+
+step "lintian"
+# Info and pedantic notes are shown; an error or a warning fails the test.
+lintian --display-info --pedantic --fail-on error,warning "$deb" || fail "lintian finds fault with the package"
 
 step "clean root"
 if [ ! -x "$base/usr/bin/apt-get" ]; then
