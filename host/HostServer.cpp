@@ -9,6 +9,7 @@
 #include <QHostInfo>
 
 #include <httplib.h>
+#include <openssl/ssl.h>
 
 namespace host {
 
@@ -20,6 +21,36 @@ QString tr(const char* text)
 }
 
 const char* const kReplyType = "text/xml; charset=utf-8";
+
+// TLS 1.2 only with forward secrecy and authenticated encryption, as the usual "intermediate"
+// server configuration; TLS 1.3 keeps its own (all AEAD) suites.
+const char* const kTls12Ciphers = "ECDHE-ECDSA-AES128-GCM-SHA256:ECDHE-RSA-AES128-GCM-SHA256:"
+                                  "ECDHE-ECDSA-AES256-GCM-SHA384:ECDHE-RSA-AES256-GCM-SHA384:"
+                                  "ECDHE-ECDSA-CHACHA20-POLY1305:ECDHE-RSA-CHACHA20-POLY1305";
+
+bool restrictTls(SSL_CTX* ctx)
+{
+    return ctx && SSL_CTX_set_min_proto_version(ctx, TLS1_2_VERSION) == 1 &&
+           SSL_CTX_set_cipher_list(ctx, kTls12Ciphers) == 1;
+}
+
+// The status for a path under "/files/" that must not be served, 0 when it may be. The path
+// is already decoded: a "%00" became a NUL the file system would cut the name at, and a link
+// may lead out of the folder, which only the resolved path shows.
+int refusedFile(const std::string& path, const QString& filesDir)
+{
+    if (path.find('\0') != std::string::npos)
+        return 400;
+    const QString relative = QString::fromUtf8(path).mid(QStringLiteral("/files/").size());
+    const QFileInfo target(QDir(filesDir).filePath(relative));
+    if (!target.exists())
+        return 0; // the server's own answer (404) follows
+    const QString root = QFileInfo(filesDir).canonicalFilePath();
+    const QString real = target.canonicalFilePath();
+    if (root.isEmpty() || real.isEmpty() || (real != root && !real.startsWith(root + u'/')))
+        return 403;
+    return 0;
+}
 
 } // namespace
 
@@ -68,17 +99,24 @@ bool HostServer::start(const HostOptions& options, QString* error)
         return false;
     m_handler = std::make_unique<RequestHandler>(m_db);
 
-    m_server = std::make_unique<httplib::SSLServer>(m_certFile.toLocal8Bit().constData(),
-                                                    keyFile.toLocal8Bit().constData());
-    if (!m_server->is_valid()) {
+    m_server = std::make_unique<GuardedServer>(m_certFile.toLocal8Bit().constData(),
+                                               keyFile.toLocal8Bit().constData(), options.connections);
+    if (!m_server->is_valid() || !restrictTls(m_server->ssl_context())) {
         if (error)
             *error = tr("Не удалось загрузить сертификат \"%1\" и ключ \"%2\"").arg(m_certFile, keyFile);
         m_server.reset();
         return false;
     }
     m_server->set_payload_max_length(options.maxBodyBytes);
-    m_server->set_read_timeout(15, 0);
-    m_server->set_write_timeout(15, 0);
+    m_server->set_pre_routing_handler([files](const httplib::Request& req, httplib::Response& res) {
+        if (req.path.rfind("/files/", 0) != 0)
+            return httplib::Server::HandlerResponse::Unhandled;
+        const int refused = refusedFile(req.path, files);
+        if (refused == 0)
+            return httplib::Server::HandlerResponse::Unhandled;
+        res.status = refused;
+        return httplib::Server::HandlerResponse::Handled;
+    });
     // The body is read here rather than by the server, whose own form reader stops at 8 KiB.
     m_server->Post(R"(/scripts/[A-Za-z_]+\.php)",
                    [this, maxBody](const httplib::Request& req, httplib::Response& res,
@@ -104,6 +142,12 @@ bool HostServer::start(const HostOptions& options, QString* error)
         case 404:
             message = tr("Не найдено: %1").arg(QString::fromStdString(req.path));
             break;
+        case 403:
+            message = tr("Файл вне папки files не выдается: %1").arg(QString::fromStdString(req.path));
+            break;
+        case 400:
+            message = tr("Некорректный запрос: %1").arg(QString::fromUtf8(QByteArray::fromStdString(req.path).toPercentEncoding("/")));
+            break;
         default:
             message = tr("Запрос отклонен (код %1)").arg(res.status);
             break;
@@ -124,6 +168,7 @@ bool HostServer::start(const HostOptions& options, QString* error)
         m_server.reset();
         return false;
     }
+    m_server->widenBacklog();
     return true;
 }
 

@@ -2,9 +2,11 @@
 
 // The stand-in service host over HTTPS: the library paths answered by the request handler, the
 // update files served from the folder "files" of the data folder, bounded request bodies, and
-// an error row for every refused request.
+// an error row for every refused request. Only the files inside "files" are served, never
+// through a link that leads out of it, and only over TLS 1.2 with AEAD suites or TLS 1.3.
 
 #include "host/Database.h"
+#include "host/GuardedServer.h"
 #include "host/RequestHandler.h"
 
 #include <QString>
@@ -12,10 +14,6 @@
 
 #include <cstddef>
 #include <memory>
-
-namespace httplib {
-class SSLServer;
-}
 
 namespace host {
 
@@ -30,6 +28,7 @@ struct HostOptions
     // Names the made certificate is valid for, besides localhost and 127.0.0.1.
     QStringList names;
     std::size_t maxBodyBytes = 8u << 20;
+    ConnectionLimits connections;
 };
 
 class HostServer
@@ -52,7 +51,7 @@ public:
 private:
     Database m_db;
     std::unique_ptr<RequestHandler> m_handler;
-    std::unique_ptr<httplib::SSLServer> m_server;
+    std::unique_ptr<GuardedServer> m_server;
     QString m_certFile;
     int m_port = 0;
 };

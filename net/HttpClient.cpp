@@ -93,6 +93,7 @@ struct HttpClient::Impl
         bool tooLarge = false;
         bool outputFailed = false;
         QString statusLine;
+        QByteArray location; // of the last response that had one
         Clock::time_point lastActivity;
         curl_off_t lastDown = 0;
         curl_off_t lastUp = 0;
@@ -180,6 +181,8 @@ struct HttpClient::Impl
         // Every response of a redirect chain starts with its own status line; the last one counts.
         if (line.startsWith("HTTP/"))
             t.statusLine = QString::fromLatin1(line);
+        else if (line.size() > 9 && line.left(9).toLower() == "location:")
+            t.location = line.mid(9).trimmed();
         return size * count;
     }
 
@@ -209,6 +212,7 @@ struct HttpClient::Impl
 
     HttpResponse perform(const QString& address, Transfer& t, const QByteArray* postBody);
     void classify(HttpResponse& r, CURLcode rc, const Transfer& t, const QUrl& url, bool readTimeout, bool tooLong);
+    static QString refusedRedirect(CURL* easy, const Transfer& t, const QUrl& from);
 };
 
 HttpClient::HttpClient(bool cookies) : m(std::make_unique<Impl>())
@@ -359,7 +363,10 @@ HttpResponse HttpClient::Impl::perform(const QString& address, Transfer& t, cons
     set(CURLOPT_URL, encoded.constData());
     set(CURLOPT_NOSIGNAL, 1L);
     set(CURLOPT_PROTOCOLS_STR, "http,https");
-    set(CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    // What began as verified TLS stays so: a redirect to plain http would hand the reply (and a
+    // package that is then run) to anyone on the way.
+    const bool secure = scheme == u"https";
+    set(CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
     set(CURLOPT_FOLLOWLOCATION, follow ? 1L : 0L);
     set(CURLOPT_MAXREDIRS, kMaxRedirects);
     set(CURLOPT_USERAGENT, userAgent());
@@ -438,6 +445,9 @@ HttpResponse HttpClient::Impl::perform(const QString& address, Transfer& t, cons
     curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
     char* effective = nullptr;
     curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective);
+    const QUrl where = effective ? QUrl(QString::fromUtf8(effective)) : url;
+    const QString refused =
+        secure && rc == CURLE_UNSUPPORTED_PROTOCOL ? refusedRedirect(easy, t, where) : QString();
     // Taking the handle out ends a transfer that was cut short and drops its connection.
     curl_multi_remove_handle(multi, easy);
     curl_multi_cleanup(multi);
@@ -448,9 +458,28 @@ HttpResponse HttpClient::Impl::perform(const QString& address, Transfer& t, cons
 
     r.status = static_cast<int>(status);
     r.statusLine = t.statusLine;
-    const QUrl where = effective ? QUrl(QString::fromUtf8(effective)) : url;
     classify(r, rc, t, where.host().isEmpty() ? url : where, readTimeout, tooLong);
+    if (!refused.isEmpty()) {
+        r.error = HttpError::Redirect;
+        r.message = tr("Сервер %1 перенаправил запрос на незащищённый адрес \"%2\": переход отклонён, "
+                       "данные принимаются только по протоколу https.")
+                        .arg(hostOf(where.host().isEmpty() ? url : where), refused);
+    }
     return r;
+}
+
+// The address a refused redirect pointed to, or empty when the failure was no redirect.
+QString HttpClient::Impl::refusedRedirect(CURL* easy, const Transfer& t, const QUrl& from)
+{
+    char* next = nullptr;
+    QUrl target;
+    if (curl_easy_getinfo(easy, CURLINFO_REDIRECT_URL, &next) == CURLE_OK && next && *next)
+        target = QUrl(QString::fromUtf8(next));
+    else if (!t.location.isEmpty())
+        target = from.resolved(QUrl(QString::fromUtf8(t.location), QUrl::TolerantMode));
+    if (!target.isValid() || target.scheme().compare(u"https", Qt::CaseInsensitive) == 0)
+        return {};
+    return target.toString();
 }
 
 void HttpClient::Impl::classify(HttpResponse& r, CURLcode rc, const Transfer& t, const QUrl& url, bool readTimeout,

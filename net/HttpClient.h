@@ -1,7 +1,8 @@
 #pragma once
 
 // One HTTP/HTTPS client on libcurl. Every request carries the browser-like headers the
-// operator's site and the services expect, follows redirects when asked, decodes gzip and
+// operator's site and the services expect, follows redirects when asked (from an https address
+// only to https ones, so a verified download never goes on in plain text), decodes gzip and
 // deflate bodies, and verifies TLS 1.2 or newer against the system's certificates plus an
 // optional extra bundle. A request runs in a loop that hands control to a keep-alive callback
 // about twenty times a second, so a window on the same thread stays alive while it waits; the
@@ -32,6 +33,7 @@ enum class HttpError {
     TooLong,  // the exchange did not end within its bound
     Setup,    // the request could not be made (bad address, unreadable certificate file)
     Output,   // the body could not be written where it was going
+    Redirect, // an https request was sent on to an address without TLS
 };
 
 struct HttpResponse

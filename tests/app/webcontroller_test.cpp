@@ -619,3 +619,35 @@ TEST_F(WebControllerTest, TheFirstDrawsCanComeFromTheResultsSite)
     EXPECT_TRUE(m_io.pickerFilters.isEmpty());
     EXPECT_EQ(m_site.askedDates().size(), asked);
 }
+
+TEST_F(WebControllerTest, NeitherTheDrawsNorTheProxyListFollowARedirectToPlainHttp)
+{
+    writeArchive({MakeDraw(1, {1, 2, 3, 4, 5}, 1, "07/01/2024")});
+    const testsupport::DowngradeRedirect trap;
+    const QString ca = testsupport::TestCaFile();
+    // The results site itself redirects; then the site is sound but the proxy list redirects.
+    const QStringList configs = {
+        QStringLiteral("[NETWORK]\r\nOperatorUrl=%1\r\nCaFile=%2\r\n").arg(trap.url(), ca),
+        QStringLiteral("[NETWORK]\r\nOperatorUrl=%1\r\nCaFile=%2\r\nProxyListUrl=%3\r\n[PROXY]\r\nProxyMode=1\r\n")
+            .arg(m_site.url(), ca, trap.url()),
+    };
+    for (const QString& config : configs) {
+        SCOPED_TRACE(config.toStdString());
+        QFile ini(folder().configFile());
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(config.toUtf8());
+        ini.close();
+        m_io.questions.clear();
+        m_io.messages.clear();
+        auto session = start();
+        session->web().setToday([] { return ymd(2024, 1, 14); });
+        EXPECT_FALSE(session->web().drawsDownload());
+        EXPECT_EQ(trap.plainRequests(), 0u) << "the request went on in plain text";
+        QStringList shown = m_io.messageTexts(app::MessageKind::Error);
+        for (const auto& question : m_io.questions)
+            shown << question.text;
+        EXPECT_EQ(shown.filter(trap.plainUrl()).size(), 1) << shown.join(u'|').toStdString();
+        EXPECT_EQ(onDisk().size(), 1u);
+    }
+    EXPECT_TRUE(m_site.askedDates().empty());
+}

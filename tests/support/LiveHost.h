@@ -20,13 +20,14 @@ namespace testsupport {
 class LiveHost
 {
 public:
-    explicit LiveHost(std::size_t maxBody = 8u << 20)
+    explicit LiveHost(std::size_t maxBody = 8u << 20, const host::ConnectionLimits& connections = {})
     {
         host::HostOptions options;
         options.dataDir = m_dir.path();
         options.certFile = QStringLiteral(VERTOMA_TEST_DATA_DIR "/net/server.pem");
         options.keyFile = QStringLiteral(VERTOMA_TEST_DATA_DIR "/net/server.key");
         options.maxBodyBytes = maxBody;
+        options.connections = connections;
         QString error;
         m_started = m_server.start(options, &error);
         EXPECT_TRUE(m_started) << error.toStdString();
@@ -43,6 +44,7 @@ public:
     LiveHost& operator=(const LiveHost&) = delete;
 
     QString url() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_server.port()); }
+    int port() const { return m_server.port(); }
     QString dataDir() const { return m_dir.path(); }
     host::HostServer& server() { return m_server; }
     online::ServiceAddress address() const { return {url(), TestCaFile(), {}, {}}; }

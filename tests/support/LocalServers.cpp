@@ -306,6 +306,23 @@ void LocalProxy::handle(int socket, const RawTcpServer& self)
 
 // ---- OperatorSite
 
+DowngradeRedirect::DowngradeRedirect()
+{
+    const auto answer = [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("served in plain text", "text/plain");
+    };
+    m_plain.http().Get(".*", answer);
+    m_plain.http().Post(".*", answer);
+    m_plain.start();
+    const std::string plain = m_plain.url().toStdString();
+    const auto redirect = [plain](const httplib::Request& req, httplib::Response& res) {
+        res.set_redirect(plain + req.target, 307);
+    };
+    m_secure.http().Get(".*", redirect);
+    m_secure.http().Post(".*", redirect);
+    m_secure.start();
+}
+
 OperatorSite::OperatorSite(LocalHttpServer::Tls tls) : m_server(tls)
 {
     m_server.http().Get("/en/buscador", [this](const httplib::Request& req, httplib::Response& res) {

@@ -69,6 +69,23 @@ private:
     std::vector<SeenRequest> m_requests;
 };
 
+// A trusted HTTPS server that answers every request with a redirect to the same path on a plain
+// HTTP server beside it, which answers anything it is asked: the downgrade an attacker on the
+// way would try. Both are started.
+class DowngradeRedirect
+{
+public:
+    DowngradeRedirect();
+    QString url() const { return m_secure.url(); }
+    QString plainUrl() const { return m_plain.url(); }
+    // How many requests reached the plain server.
+    std::size_t plainRequests() const { return m_plain.requests().size(); }
+
+private:
+    LocalHttpServer m_plain{LocalHttpServer::Tls::None};
+    LocalHttpServer m_secure{LocalHttpServer::Tls::Trusted};
+};
+
 // Accepts connections on 127.0.0.1 and hands each socket to the handler on a thread of its own.
 // The handler should return soon after stopping() turns true.
 class RawTcpServer
