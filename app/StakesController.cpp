@@ -76,6 +76,18 @@ void StakesController::resetRunCounter()
     m_failed = false;
 }
 
+QString StakesController::outdatedWarning(const QString& copyText)
+{
+    return tr("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!") +
+           QStringLiteral("\n\n") + copyText;
+}
+
+QString StakesController::outdatedListingWarning(const stakes::StakesFile& file)
+{
+    return outdatedWarning(
+        tr("Копия прежнего файла будет сохранена: %1").arg(file.asidePath(QStringLiteral(".lsk.bak"))));
+}
+
 bool StakesController::load()
 {
     bool result = true;
@@ -93,7 +105,7 @@ bool StakesController::load()
             if (!error.isEmpty()) {
                 showFileError(tr("Ошибка чтения файла ставок!"), error);
                 result = false;
-            } else if (state != stakes::FileState::Current) {
+            } else if (state == stakes::FileState::Outdated) {
                 // Nothing of the old file is dropped before a copy of it is safe.
                 QString copy;
                 if (!m_file.copyAside(&copy, &error)) {
@@ -101,19 +113,29 @@ bool StakesController::load()
                                   tr("Не удалось сохранить копию файла ставок перед его исправлением: %1").arg(error));
                     m_file.close(nullptr);
                     result = false;
-                } else if (state == stakes::FileState::Outdated) {
-                    m_session.showWarning(
-                        tr("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!") +
-                        QStringLiteral("\n\n") + tr("Копия прежнего файла сохранена: %1").arg(copy));
+                } else {
+                    m_session.showWarning(outdatedWarning(tr("Копия прежнего файла сохранена: %1").arg(copy)));
                     if (!m_file.truncate(&error)) {
                         showFileError(tr("Ошибка чтения файла ставок!"), error);
                         result = false;
                     }
+                }
+            } else if (state == stakes::FileState::TornTail) {
+                // Only the torn tail is dropped, so only its bytes are kept: a copy of the whole
+                // file would double a file of millions of stakes on disk.
+                const qint64 tail = m_file.tailBytes();
+                QString kept;
+                if (!m_file.copyTailAside(&kept, &error)) {
+                    showFileError(tr("Ошибка чтения файла ставок!"),
+                                  tr("Не удалось сохранить копию файла ставок перед его исправлением: %1").arg(error));
+                    m_file.close(nullptr);
+                    result = false;
                 } else {
                     m_session.showWarning(tr("Файл ставок оканчивается неполной записью (%1 байт): она будет удалена, "
                                              "все целые записи сохранены.")
-                                              .arg(m_file.tailBytes()) +
-                                          QStringLiteral("\n\n") + tr("Копия прежнего файла сохранена: %1").arg(copy));
+                                              .arg(tail) +
+                                          QStringLiteral("\n\n") +
+                                          tr("Байты неполной записи сохранены в файле: %1").arg(kept));
                     if (!m_file.cutTail(&error)) {
                         showFileError(tr("Ошибка чтения файла ставок!"), error);
                         result = false;

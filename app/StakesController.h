@@ -46,6 +46,9 @@ public:
     // Start-up: opens the file, copies an outdated or torn one aside before it is mended, and
     // shows the grid. False when the file cannot be opened.
     bool load();
+    // What a reader shows for an outdated file that it leaves as it is: the warning the start-up
+    // gives, naming where the copy will be kept when the file is emptied.
+    static QString outdatedListingWarning(const stakes::StakesFile& file);
     // Shutdown: the records are on disk already; the file is closed.
     void save();
     bool open();
@@ -135,6 +138,7 @@ signals:
     void runStakesCounted(int count);
 
 private:
+    static QString outdatedWarning(const QString& copyText);
     bool deleteWith(const std::function<bool(qint64, const stakes::TStakeRec&)>& keep);
     void writeLog(const stakes::TStakeRec& rec);
     void showGraph(const std::function<std::optional<core::GraphData>(QString*)>& build);

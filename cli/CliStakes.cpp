@@ -92,6 +92,12 @@ int listStakes(app::Session& session, const QStringList& args)
         printError(tr("Ошибка чтения файла ставок!") + QStringLiteral("\n\n") + error);
         return kFailed;
     }
+    // An outdated file holds no stakes: its records are not listed as if they were, and the
+    // person learns what the first writing word will do with it.
+    if (file.isOutdated()) {
+        printError(app::StakesController::outdatedListingWarning(file));
+        return 0;
+    }
     const QString dp = core::SystemDecimalPoint();
     const bool read = file.scan(
         from,

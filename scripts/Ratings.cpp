@@ -33,6 +33,37 @@ constexpr int OffSum = 260;
 constexpr int OffHits = 264;
 constexpr int OffTotal = 288;
 
+// The count of a row whose sums could not be added up: shown as damaged, as a damaged row of
+// the file is.
+constexpr std::int32_t DamagedCount = -1;
+
+// Adds one checked stake to a row with checked sums.
+bool addStake(core::TRatingRec& row, int matches, std::int64_t profit)
+{
+    if (matches < 0)
+        return true;
+    // A row that is damaged stays so; it takes nothing more.
+    if (row.Count < 0)
+        return false;
+    std::int32_t count = 0, sum = 0, hits = 0;
+    std::int64_t total = 0;
+    const bool overflow = __builtin_add_overflow(row.Count, 1, &count) ||
+                          __builtin_add_overflow(row.Sum, matches, &sum) ||
+                          __builtin_add_overflow(row.Total, profit, &total) ||
+                          (matches <= 5 && __builtin_add_overflow(row.Hits[matches], 1, &hits));
+    if (overflow) {
+        // Sums past what the record holds are never wrapped: the row is shown as damaged.
+        row.Count = DamagedCount;
+        return false;
+    }
+    row.Count = count;
+    row.Sum = sum;
+    row.Total = total;
+    if (matches <= 5)
+        row.Hits[matches] = hits;
+    return true;
+}
+
 } // namespace
 
 QStringList RatingColumnCaptions()
@@ -94,32 +125,22 @@ int RatingsTable::rowOf(const QString& comment)
     return index;
 }
 
-void RatingsTable::add(const QString& comment, int matches, std::int64_t profit)
+bool RatingsTable::add(const QString& comment, int matches, std::int64_t profit)
 {
     if (matches < 0)
-        return;
-    core::TRatingRec& row = m_rows[std::size_t(rowOf(comment))];
-    ++row.Count;
-    row.Sum += matches;
-    row.Total += profit;
-    if (matches <= 5)
-        ++row.Hits[matches];
+        return true;
+    return addStake(m_rows[std::size_t(rowOf(comment))], matches, profit);
 }
 
-void RatingsTable::addStored(const char* comment, int length, int matches, std::int64_t profit)
+bool RatingsTable::addStored(const char* comment, int length, int matches, std::int64_t profit)
 {
     if (matches < 0)
-        return;
+        return true;
     if (m_lastRow < 0 || m_lastStored.size() != length || std::memcmp(m_lastStored.constData(), comment, std::size_t(length)) != 0) {
         m_lastRow = rowOf(cp1251::decode(comment, length));
         m_lastStored = QByteArray(comment, length);
     }
-    core::TRatingRec& row = m_rows[std::size_t(m_lastRow)];
-    ++row.Count;
-    row.Sum += matches;
-    row.Total += profit;
-    if (matches <= 5)
-        ++row.Hits[matches];
+    return addStake(m_rows[std::size_t(m_lastRow)], matches, profit);
 }
 
 void RatingsTable::sort(int column, bool descending)

@@ -50,11 +50,13 @@ public:
     void clear();
 
     // Counts one checked stake under its comment: the row whose name equals it without regard to
-    // letter case, or a new row at the end. Negative matches (not checked) count nothing.
-    void add(const QString& comment, int matches, std::int64_t profit);
+    // letter case, or a new row at the end. Negative matches (not checked) count nothing. False
+    // when the row is damaged (a negative count), or becomes so because a count or a sum would
+    // pass what the record holds: such sums are never wrapped.
+    bool add(const QString& comment, int matches, std::int64_t profit);
     // The same for a comment as stored in a stake (code page 1251); stakes of one batch share
     // their comment, so the row of the last one is found without decoding.
-    void addStored(const char* comment, int length, int matches, std::int64_t profit);
+    bool addStored(const char* comment, int length, int matches, std::int64_t profit);
 
     // Sorts by a column as the list does (not stable; rows with no stakes compare equal to all).
     void sort(int column, bool descending);

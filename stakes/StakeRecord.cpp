@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <limits>
 
 namespace stakes {
 
@@ -62,19 +64,32 @@ TStakeRec NewStake(std::uint8_t kind, std::int32_t drawNum, const core::TValueSe
     return rec;
 }
 
-std::int64_t StakeProfit(const core::TConfigData& config, int count, int matches)
+std::optional<std::int64_t> CheckedStakeProfit(const core::TConfigData& config, int count, int matches)
 {
-    const std::int64_t cost = core::Binomial(count, core::CombSize) * config.Cost;
-    std::int64_t p = -cost;
+    if (count < 0 || count > int(std::size(core::TValueSet().Values)))
+        return std::nullopt;
+    std::int64_t cost = 0;
+    std::int64_t p = 0;
+    if (__builtin_mul_overflow(core::Binomial(count, core::CombSize), config.Cost, &cost) ||
+        __builtin_sub_overflow(std::int64_t(0), cost, &p))
+        return std::nullopt;
     if (matches >= 0) {
         // The first row for this number of matches pays; later rows for it never do.
         for (const core::TProfitRec& row : config.Profits)
             if (row.Overlap == matches) {
-                p += row.Profit;
+                if (__builtin_add_overflow(p, row.Profit, &p))
+                    return std::nullopt;
                 break;
             }
     }
     return p;
+}
+
+std::int64_t StakeProfit(const core::TConfigData& config, int count, int matches)
+{
+    if (const auto p = CheckedStakeProfit(config, count, matches))
+        return *p;
+    return config.Cost >= 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace stakes {
 
@@ -72,7 +73,12 @@ TStakeRec NewStake(std::uint8_t kind, std::int32_t drawNum, const core::TValueSe
 
 // Profit of a stake of count numbers with matches matched numbers; -1 matches: unchecked, minus
 // the cost. A stake of more than five numbers costs as many single stakes as it holds
-// five-number combinations and is paid one prize for its total matches.
+// five-number combinations and is paid one prize for its total matches. Nothing when the count
+// is more than a record holds or the cost or the sum cannot be held in money: a record with
+// such values is damaged, and its sums are never wrapped.
+std::optional<std::int64_t> CheckedStakeProfit(const core::TConfigData& config, int count, int matches);
+// The same for a stake the program makes: a cost past what money holds gives the lowest
+// profit money holds (the highest for a negative cost).
 std::int64_t StakeProfit(const core::TConfigData& config, int count, int matches);
 
 // ---- the text of the stake dialog: numbers separated by "," or ";"

@@ -37,13 +37,18 @@ bool isCheckedStake(const TStakeRec& rec)
 
 } // namespace
 
-bool CheckStake(TStakeRec& rec, const core::TDrawRec& draw, const core::TConfigData& config)
+QString DamagedStakeText(qint64 index)
 {
+    return tr("Запись %1 в файле ставок повреждена: ее значения выходят за допустимые пределы.").arg(index + 1);
+}
+
+bool CheckStake(TStakeRec& rec, const core::TDrawRec& draw, const core::TConfigData& config, bool* damaged)
+{
+    if (damaged)
+        *damaged = false;
     if (!isCandidate(rec))
         return false;
-    rec.Checked = 1;
-    std::copy(std::begin(draw.Values), std::end(draw.Values), rec.DrawValues);
-    // The drawn numbers that were played, ascending; the key number is never compared.
+    // The matches are at most the five drawn numbers; the cost and the prize decide.
     std::uint64_t played[4] = {};
     for (int i = 0; i < std::min(rec.Numbers.Count, 8); ++i)
         played[rec.Numbers.Values[i] >> 6] |= std::uint64_t(1) << (rec.Numbers.Values[i] & 63);
@@ -51,9 +56,18 @@ bool CheckStake(TStakeRec& rec, const core::TDrawRec& draw, const core::TConfigD
     for (std::uint8_t v : draw.Values)
         if ((played[v >> 6] >> (v & 63)) & 1)
             matches.Values[matches.Count++] = v;
+    const std::optional<std::int64_t> profit = CheckedStakeProfit(config, rec.Numbers.Count, matches.Count);
+    if (!profit) {
+        if (damaged)
+            *damaged = true;
+        return false;
+    }
+    rec.Checked = 1;
+    std::copy(std::begin(draw.Values), std::end(draw.Values), rec.DrawValues);
+    // The drawn numbers that were played, ascending; the key number is never compared.
     core::SortValueSet(matches);
     rec.Matches = matches;
-    rec.Profit = StakeProfit(config, rec.Numbers.Count, rec.Matches.Count);
+    rec.Profit = *profit;
     return true;
 }
 
@@ -70,6 +84,7 @@ bool StakesCheck(StakesFile& file, const core::TDrawsArray& draws, const core::T
     // Stakes of one batch share their draw; the last lookup is kept.
     std::int32_t lastNum = 0;
     int lastIndex = -1;
+    qint64 firstDamaged = -1;
     const auto change = [&](qint64 start, std::span<TStakeRec> records, std::vector<std::uint8_t>& altered) {
         for (std::size_t i = 0; i < records.size(); ++i) {
             TStakeRec& rec = records[i];
@@ -94,11 +109,14 @@ bool StakesCheck(StakesFile& file, const core::TDrawsArray& draws, const core::T
                 lastNum = rec.DrawNum;
                 lastIndex = core::FindDrawIndex(draws, rec.DrawNum);
             }
-            if (lastIndex >= 0 && CheckStake(rec, draws[std::size_t(lastIndex)], config))
+            bool damaged = false;
+            if (lastIndex >= 0 && CheckStake(rec, draws[std::size_t(lastIndex)], config, &damaged))
                 altered[i] = 1;
+            if (damaged && firstDamaged < 0)
+                firstDamaged = index;
         }
     };
-    return file.update(
+    const bool done = file.update(
         change,
         [&](const TStakeRec& rec) {
             ++checked;
@@ -106,6 +124,14 @@ bool StakesCheck(StakesFile& file, const core::TDrawsArray& draws, const core::T
                 hooks.checked(rec);
         },
         error, hooks.counter.path.isEmpty() ? nullptr : &hooks.counter);
+    // A damaged stake stays unchecked and the others are checked all the same; the damage is
+    // the check's failure, so it is reported.
+    if (done && firstDamaged >= 0) {
+        if (error)
+            *error = DamagedStakeText(firstDamaged);
+        return false;
+    }
+    return done;
 }
 
 QString StakeLogLine(const TStakeRec& rec, const QDateTime& now, const QString& decimalPoint)
@@ -193,9 +219,10 @@ std::optional<core::GraphData> ProfitByDrawGraph(StakesFile& file, const QString
     core::TProfitDrawArray sums;
     // Draw numbers of one stretch repeat; the element of the last one is kept at hand.
     std::size_t last = 0;
+    qint64 damaged = -1;
     const bool read = file.scan(
         0,
-        [&](qint64, const TStakeRec& rec) {
+        [&](qint64 index, const TStakeRec& rec) {
             if (rec.DrawNum < 0)
                 return true;
             if (last >= sums.size() || sums[last].Draw != rec.DrawNum) {
@@ -205,12 +232,20 @@ std::optional<core::GraphData> ProfitByDrawGraph(StakesFile& file, const QString
                 if (last == sums.size())
                     sums.push_back({rec.DrawNum, 0});
             }
-            sums[last].Profit += rec.Profit;
+            if (__builtin_add_overflow(sums[last].Profit, rec.Profit, &sums[last].Profit)) {
+                damaged = index;
+                return false;
+            }
             return true;
         },
         error);
     if (!read)
         return std::nullopt;
+    if (damaged >= 0) {
+        if (error)
+            *error = DamagedStakeText(damaged);
+        return std::nullopt;
+    }
     if (sums.empty()) {
         if (error)
             *error = GraphTooFewDrawsText();
@@ -219,7 +254,11 @@ std::optional<core::GraphData> ProfitByDrawGraph(StakesFile& file, const QString
     std::int64_t total = 0;
     core::TProfitDrawArray cumulative;
     for (const core::TProfitDrawRec& e : sums) {
-        total += e.Profit;
+        if (__builtin_add_overflow(total, e.Profit, &total)) {
+            if (error)
+                *error = tr("Сумма профита ставок по тиражам выходит за допустимые пределы: файл ставок поврежден.");
+            return std::nullopt;
+        }
         cumulative.push_back({e.Draw, total});
     }
     core::GraphData graph(title);

@@ -28,14 +28,18 @@ struct CheckHooks
 
 // Checks every unchecked stake of five or more numbers whose draw is in the archive (the whole
 // archive, whatever the analysis offset). Gives the number of stakes checked; on an error the
-// stakes checked before it stay checked and were reported. With a counter, a journal is left
-// behind when the check stops half-way through a block: CheckJournalReplay finishes it.
+// stakes checked before it stay checked and were reported. A damaged stake (CheckStake) stays
+// unchecked, the rest are checked, and the check then fails naming the first damaged record.
+// With a counter, a journal is left behind when the check stops half-way through: it is carried
+// out by CheckJournalReplay.
 bool StakesCheck(StakesFile& file, const core::TDrawsArray& draws, const core::TConfigData& config,
                  const CheckHooks& hooks, int& checked, QString* error);
 
 // Fills a candidate's draw values, matches and profit from its draw. False (nothing changed)
-// when the record is no candidate.
-bool CheckStake(TStakeRec& rec, const core::TDrawRec& draw, const core::TConfigData& config);
+// when the record is no candidate, or is damaged (damaged set): its profit cannot be held.
+bool CheckStake(TStakeRec& rec, const core::TDrawRec& draw, const core::TConfigData& config, bool* damaged = nullptr);
+// How a record whose values cannot be added up is reported; index counts from 0.
+QString DamagedStakeText(qint64 index);
 
 // ---- stakes logs: one per number of matches, "<base>-<matches>.log"
 inline constexpr qint64 StakeLogLimit = 268435456; // a log above 256 MiB starts again

@@ -75,7 +75,21 @@ bool StakesFile::open(QString* error)
             *error = m_file.errorString();
         return false;
     }
-    m_fileRecords = m_file.size() / StakeRecSize;
+    // A file that does not start with a current record is not read as stakes: its records
+    // mean something else, and showing them would pass them off as stakes.
+    const qint64 size = m_file.size();
+    m_outdated = false;
+    if (size > 0 && size < StakeRecSize) {
+        m_outdated = true;
+    } else if (size > 0) {
+        char first[StakeRecSize];
+        if (!readAt(0, first, StakeRecSize, error)) {
+            m_file.close();
+            return false;
+        }
+        m_outdated = StakeFromBytes(first).Version != StakeVersion;
+    }
+    m_fileRecords = m_outdated ? 0 : size / StakeRecSize;
     return true;
 }
 
@@ -86,6 +100,7 @@ bool StakesFile::close(QString* error)
     const bool flushed = flush(error);
     m_file.close();
     m_fileRecords = 0;
+    m_outdated = false;
     m_pending.clear();
     dropCache();
     m_indexReady = false;
@@ -105,38 +120,53 @@ FileState StakesFile::inspect(QString* error)
             *error = notOpen();
         return FileState::Current;
     }
-    const qint64 size = m_file.size();
-    if (size == 0)
-        return FileState::Current;
-    if (size < StakeRecSize)
+    if (m_outdated)
         return FileState::Outdated;
-    char first[StakeRecSize];
-    if (!readAt(0, first, StakeRecSize, error))
-        return FileState::Current;
-    if (StakeFromBytes(first).Version != StakeVersion)
-        return FileState::Outdated;
-    return size % StakeRecSize == 0 ? FileState::Current : FileState::TornTail;
+    return m_file.size() % StakeRecSize == 0 ? FileState::Current : FileState::TornTail;
 }
 
-bool StakesFile::copyAside(QString* copyPath, QString* error)
+bool StakesFile::writable(QString* error) const
 {
-    if (!flush(error))
+    if (!isOpen()) {
+        if (error)
+            *error = notOpen();
         return false;
+    }
+    if (m_outdated) {
+        if (error)
+            *error = tr("Файл ставок устаревшей версии: запись в него возможна только после его очистки.");
+        return false;
+    }
+    return true;
+}
+
+QString StakesFile::asidePath(const QString& extension) const
+{
     const QFileInfo info(m_path);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    QString target = info.absoluteDir().filePath(info.completeBaseName() + u'-' + stamp + QStringLiteral(".lsk.bak"));
+    // The time of the last write names the file's state, so a listing can tell where the copy
+    // of that state will be before a write makes it.
+    QDateTime written = info.lastModified();
+    if (!written.isValid())
+        written = QDateTime::currentDateTime();
+    const QString base = info.absoluteDir().filePath(info.completeBaseName() + u'-' +
+                                                     written.toString(QStringLiteral("yyyyMMdd-hhmmss")));
+    QString target = base + extension;
     for (int n = 2; QFileInfo::exists(target); ++n)
-        target = info.absoluteDir().filePath(info.completeBaseName() + u'-' + stamp + u'-' + QString::number(n) +
-                                             QStringLiteral(".lsk.bak"));
+        target = base + u'-' + QString::number(n) + extension;
+    return target;
+}
+
+bool StakesFile::copyRange(qint64 from, const QString& target, QString* error)
+{
     QFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
+    if (!out.open(QIODevice::NewOnly)) {
         if (error)
             *error = out.errorString();
         return false;
     }
-    std::vector<char> buffer(PendingLimit);
+    std::vector<char> buffer(std::size_t(std::clamp<qint64>(m_file.size() - from, 1, qint64(PendingLimit))));
     const qint64 size = m_file.size();
-    for (qint64 pos = 0; pos < size;) {
+    for (qint64 pos = from; pos < size;) {
         const qint64 n = std::min<qint64>(qint64(buffer.size()), size - pos);
         if (!readAt(pos, buffer.data(), n, error)) {
             out.remove();
@@ -157,18 +187,43 @@ bool StakesFile::copyAside(QString* copyPath, QString* error)
         return false;
     }
     out.close();
-    if (copyPath)
-        *copyPath = target;
+    syncFolderOf(target);
     return true;
 }
 
-bool StakesFile::cutTail(QString* error)
+bool StakesFile::copyAside(QString* copyPath, QString* error)
 {
     if (!isOpen()) {
         if (error)
             *error = notOpen();
         return false;
     }
+    if (!flush(error))
+        return false;
+    const QString target = asidePath(QStringLiteral(".lsk.bak"));
+    if (!copyRange(0, target, error))
+        return false;
+    if (copyPath)
+        *copyPath = target;
+    return true;
+}
+
+bool StakesFile::copyTailAside(QString* tailPath, QString* error)
+{
+    if (!writable(error) || !flush(error))
+        return false;
+    const QString target = asidePath(QStringLiteral(".lsk.tail"));
+    if (!copyRange(m_fileRecords * StakeRecSize, target, error))
+        return false;
+    if (tailPath)
+        *tailPath = target;
+    return true;
+}
+
+bool StakesFile::cutTail(QString* error)
+{
+    if (!writable(error))
+        return false;
     dropCache();
     if (!m_file.resize(m_fileRecords * StakeRecSize)) {
         if (error)
@@ -195,6 +250,7 @@ bool StakesFile::truncate(QString* error)
         return false;
     }
     m_fileRecords = 0;
+    m_outdated = false;
     m_index.clear();
     m_indexReady = true;
     return true;
@@ -287,11 +343,8 @@ bool StakesFile::peek(qint64 index, TStakeRec& rec, QString* error)
 
 bool StakesFile::write(const TStakeRec& rec, qint64 index, bool fromEnd, QString* error)
 {
-    if (!isOpen()) {
-        if (error)
-            *error = notOpen();
+    if (!writable(error))
         return false;
-    }
     dropCache();
     if (!flush(error))
         return false;
@@ -312,11 +365,8 @@ bool StakesFile::write(const TStakeRec& rec, qint64 index, bool fromEnd, QString
 
 bool StakesFile::append(const TStakeRec& rec, QString* error)
 {
-    if (!isOpen()) {
-        if (error)
-            *error = notOpen();
+    if (!writable(error))
         return false;
-    }
     dropCache();
     const char* bytes = reinterpret_cast<const char*>(&rec);
     m_pending.insert(m_pending.end(), bytes, bytes + StakeRecSize);
@@ -429,11 +479,8 @@ bool StakesFile::scan(qint64 from, const std::function<bool(qint64, const TStake
 
 bool StakesFile::rewrite(const std::function<bool(qint64, const TStakeRec&)>& keep, QString* error)
 {
-    if (!isOpen()) {
-        if (error)
-            *error = notOpen();
+    if (!writable(error))
         return false;
-    }
     if (!flush(error))
         return false;
     dropCache();
@@ -502,11 +549,8 @@ bool StakesFile::rewrite(const std::function<bool(qint64, const TStakeRec&)>& ke
 
 bool StakesFile::overwrite(std::span<const JournalRecord> records, QString* error)
 {
-    if (!isOpen()) {
-        if (error)
-            *error = notOpen();
+    if (!writable(error))
         return false;
-    }
     if (!flush(error))
         return false;
     dropCache();

@@ -5,7 +5,8 @@
 // together; a failed or short write is cut back to the last whole record, so a full disk never
 // leaves a torn tail. Deletions write the surviving records to a temporary file that is renamed
 // over the old one in one step. One record read last is cached, and an in-memory index answers
-// whether a combination is already staked for a draw.
+// whether a combination is already staked for a draw. A file whose first record is of another
+// version holds no stakes for any reader, and takes no write, until it is emptied.
 
 #include "stakes/CheckJournal.h"
 #include "stakes/StakeIndex.h"
@@ -52,8 +53,17 @@ public:
     qint64 tailBytes() const;
 
     FileState inspect(QString* error);
-    // Copies the file as it is now to a new file beside it; gives the copy's path.
+    // A file that is no sequence of current records: it shows no records and refuses writes
+    // until it is emptied.
+    bool isOutdated() const { return m_outdated; }
+    // Where a copy of the file with this extension is kept: the name carries the time the file
+    // was last written, and a number when that name is taken, so it is known before the copy
+    // is made and never overwrites an earlier one.
+    QString asidePath(const QString& extension) const;
+    // Copies the file as it is now to asidePath(".lsk.bak"); gives the copy's path.
     bool copyAside(QString* copyPath, QString* error);
+    // Copies only the bytes after the last whole record to asidePath(".lsk.tail").
+    bool copyTailAside(QString* tailPath, QString* error);
     // Drops the bytes after the last whole record.
     bool cutTail(QString* error);
     bool truncate(QString* error);
@@ -105,6 +115,9 @@ public:
 
 private:
     bool readAt(qint64 pos, char* data, qint64 size, QString* error);
+    // Open and of the current version; else error tells why.
+    bool writable(QString* error) const;
+    bool copyRange(qint64 from, const QString& target, QString* error);
     bool writeAt(qint64 pos, const char* data, qint64 size, QString* error);
     bool buildIndex(QString* error);
     void dropCache() { m_cacheValid = false; }
@@ -112,6 +125,7 @@ private:
     QString m_path;
     QFile m_file;
     qint64 m_fileRecords = 0;
+    bool m_outdated = false;
     std::vector<char> m_pending; // whole records waiting to be appended
     qint64 m_droppedStakes = 0;
 

@@ -2401,6 +2401,16 @@ File name: %1
         <translation>A copy of the previous file was saved: %1</translation>
     </message>
     <message>
+        <location filename="../work/main/app/StakesController.cpp"/>
+        <source>Копия прежнего файла будет сохранена: %1</source>
+        <translation>A copy of the previous file will be saved: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/StakesController.cpp"/>
+        <source>Байты неполной записи сохранены в файле: %1</source>
+        <translation>The bytes of the incomplete record were saved in the file: %1</translation>
+    </message>
+    <message>
         <location filename="../work/main/app/StakesController.cpp" line="93"/>
         <source>Файл ставок оканчивается неполной записью (%1 байт): она будет удалена, все целые записи сохранены.</source>
         <translation>The stake file ends with an incomplete record (%1 bytes): it will be removed, all whole records are kept.</translation>
@@ -5646,6 +5656,21 @@ Please reduce the number of sample length and depth variants in each filter, the
         <location filename="../work/main/stakes/StakesFile.cpp" line="31"/>
         <source>Файл ставок не открыт!</source>
         <translation>The stake file is not open!</translation>
+    </message>
+    <message>
+        <location filename="../work/main/stakes/StakesFile.cpp"/>
+        <source>Файл ставок устаревшей версии: запись в него возможна только после его очистки.</source>
+        <translation>The stake file is of an outdated version: it can be written only after it is emptied.</translation>
+    </message>
+    <message>
+        <location filename="../work/main/stakes/StakesCheck.cpp"/>
+        <source>Запись %1 в файле ставок повреждена: ее значения выходят за допустимые пределы.</source>
+        <translation>Record %1 of the stake file is damaged: its values are out of range.</translation>
+    </message>
+    <message>
+        <location filename="../work/main/stakes/StakesCheck.cpp"/>
+        <source>Сумма профита ставок по тиражам выходит за допустимые пределы: файл ставок поврежден.</source>
+        <translation>The sum of the stakes' profit by draw is out of range: the stake file is damaged.</translation>
     </message>
     <message>
         <source>Неожиданный конец файла ставок.</source>

@@ -218,3 +218,40 @@ TEST_F(CliStakesTest, WritingWordsAreRefusedWhileAnotherInstanceHoldsTheFolder)
     holder.kill();
     holder.waitForFinished();
 }
+
+TEST_F(CliStakesTest, AnOutdatedFileListsNoStakesAndSaysWhereTheWriteWillKeepIt)
+{
+    // Records of another version: the first byte is the version.
+    QByteArray old(2 * stakes::StakeRecSize, '\0');
+    for (qsizetype at = 0; at < old.size(); at += stakes::StakeRecSize) {
+        stakes::TStakeRec rec = stakes::StakeSeparator();
+        rec.DrawNum = 100;
+        stakes::StakeToBytes(rec, old.data() + at);
+        old[at] = 1;
+    }
+    QFile file(path(u"Vertoma_5x54.lsk"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(old), old.size());
+    file.close();
+
+    CliResult r = run({u"stakes"_s});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.lines().size(), 1) << "the header and no stakes: " << r.out.toStdString();
+    const QString warning = u"Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!"_s;
+    ASSERT_TRUE(r.err.contains(warning)) << r.err.toStdString();
+    const QString promisedText = u"Копия прежнего файла будет сохранена: "_s;
+    ASSERT_TRUE(r.err.contains(promisedText)) << r.err.toStdString();
+    const QString promised = r.err.section(promisedText, 1).trimmed();
+    EXPECT_FALSE(QFileInfo::exists(promised)) << "listing writes nothing";
+    EXPECT_EQ(ReadFile(path(u"Vertoma_5x54.lsk"_s)), old);
+
+    // The first word that writes keeps the old file where the listing said, and empties it.
+    r = run({u"stakes"_s, u"clear"_s});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(warning + u"\n\nКопия прежнего файла сохранена: "_s + promised)) << r.err.toStdString();
+    EXPECT_EQ(ReadFile(promised), old);
+    EXPECT_EQ(QFileInfo(path(u"Vertoma_5x54.lsk"_s)).size(), 0);
+    r = run({u"stakes"_s});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+}

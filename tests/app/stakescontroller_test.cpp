@@ -147,6 +147,12 @@ TEST_F(StakesControllerTest, ATornTailIsDroppedAndEveryWholeRecordKept)
     const QStringList warnings = m_io.messageTexts(app::MessageKind::Warning);
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings[0].contains(u"13 байт"_s)) << warnings[0].toStdString();
+    // Only the cut bytes are kept, in the file the warning names; the whole file is not copied.
+    const QString prefix = u"\n\nБайты неполной записи сохранены в файле: "_s;
+    ASSERT_TRUE(warnings[0].contains(prefix)) << warnings[0].toStdString();
+    const QString kept = warnings[0].section(prefix, 1);
+    EXPECT_EQ(ReadFile(kept), QByteArray("half a record"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList({u"*.lsk.*"_s}, QDir::Files), QStringList{QFileInfo(kept).fileName()});
     EXPECT_EQ(session->stakes().count(), 2);
     EXPECT_EQ(QFileInfo(folder().stakesFile()).size(), 2 * stakes::StakeRecSize);
     // Both stakes were for archived draws, so the start-up check... does not run: stakes are

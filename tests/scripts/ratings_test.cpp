@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 using namespace scripts;
 using testsupport::FailDevice;
@@ -88,6 +89,41 @@ TEST(RatingsTest, StoredCommentsUseTheSameRowsAsTexts)
     EXPECT_EQ(stavka->Count, 5);
     EXPECT_EQ(stavka->Sum, 7);
     EXPECT_EQ(stavka->Total, 35);
+}
+
+TEST(RatingsTest, AStakeThatCannotBeAddedUpMarksItsRowDamagedInsteadOfWrapping)
+{
+    constexpr std::int32_t Max32 = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int64_t Max64 = std::numeric_limits<std::int64_t>::max();
+    // Rows as a crafted file may hold them: each one sum at its limit.
+    RatingsTable table;
+    table.setRows({Row(u"count"_s, Max32, 0, 0), Row(u"sum"_s, 1, Max32 - 1, 0), Row(u"total"_s, 1, 0, Max64),
+                   Row(u"hits"_s, 1, 0, 0, {0, 0, Max32, 0, 0, 0}), Row(u"ordinary"_s, 1, 1, -20000, {0, 1})});
+    EXPECT_FALSE(table.add(u"count"_s, 0, 0));
+    EXPECT_TRUE(table.add(u"sum"_s, 1, 0)) << "up to the limit it adds";
+    EXPECT_FALSE(table.add(u"sum"_s, 1, 0));
+    EXPECT_FALSE(table.add(u"total"_s, 0, 1));
+    const QByteArray hits = "hits";
+    EXPECT_FALSE(table.addStored(hits.constData(), int(hits.size()), 2, 0));
+    EXPECT_TRUE(table.add(u"ordinary"_s, 3, 80000));
+    for (int i = 0; i < 4; ++i) {
+        const core::TRatingRec& row = table.rows()[std::size_t(i)];
+        EXPECT_LT(row.Count, 0) << row.Name.toStdString();
+        EXPECT_EQ(cell(row, RColName), u"# bad data #"_s) << row.Name.toStdString();
+    }
+    // A damaged row stays damaged: the next stake does not bring it back to a count.
+    EXPECT_FALSE(table.add(u"count"_s, 0, 0));
+    EXPECT_LT(table.rows()[0].Count, 0);
+    EXPECT_EQ(table.rows()[1].Sum, Max32) << "the sums are left as they were, not wrapped";
+    EXPECT_EQ(table.rows()[2].Total, Max64);
+    const core::TRatingRec& ordinary = table.rows()[4];
+    EXPECT_EQ(ordinary.Count, 2);
+    EXPECT_EQ(ordinary.Sum, 4);
+    EXPECT_EQ(ordinary.Total, 60000);
+    EXPECT_EQ(ordinary.Hits[3], 1);
+    // A stake whose matches alone pass the sum: a checked record read from a crafted stakes file.
+    EXPECT_FALSE(table.add(u"ordinary"_s, Max32, 0));
+    EXPECT_LT(table.rows()[4].Count, 0);
 }
 
 TEST(RatingsTest, EfficiencyColumnsInTheirThreeModes)

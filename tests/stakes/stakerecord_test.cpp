@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace stakes;
 using namespace stakestest;
 using namespace Qt::StringLiterals;
@@ -100,6 +102,32 @@ TEST(StakeRecordTest, ProfitFollowsThePrizeTable)
     core::TConfigData none;
     none.Cost = 15000;
     EXPECT_EQ(StakeProfit(none, 5, 5), -15000);
+}
+
+TEST(StakeRecordTest, AProfitThatMoneyCannotHoldIsNoProfit)
+{
+    constexpr std::int64_t Max = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t Min = std::numeric_limits<std::int64_t>::min();
+    core::TConfigData config = PrizeConfig();
+    EXPECT_EQ(CheckedStakeProfit(config, 8, 5), -56 * 20000 + 10000000);
+    EXPECT_FALSE(CheckedStakeProfit(config, 9, 5)) << "a record holds eight numbers at most";
+    EXPECT_FALSE(CheckedStakeProfit(config, -1, 5));
+
+    config.Cost = Max / 6 + 1; // six numbers cost six stakes: past the limit
+    EXPECT_EQ(CheckedStakeProfit(config, 5, -1), -config.Cost);
+    EXPECT_FALSE(CheckedStakeProfit(config, 6, -1));
+    EXPECT_EQ(StakeProfit(config, 6, -1), Min) << "a stake the program makes gets the lowest profit";
+
+    config.Cost = Min; // minus the cost cannot be held
+    EXPECT_FALSE(CheckedStakeProfit(config, 5, 0));
+    EXPECT_EQ(StakeProfit(config, 5, 0), Max);
+
+    config.Cost = -1;
+    config.Profits = {{3, Max}};
+    EXPECT_EQ(CheckedStakeProfit(config, 5, 2), 1);
+    EXPECT_FALSE(CheckedStakeProfit(config, 5, 3)) << "the prize on top of the cost passes the limit";
+    config.Cost = 1;
+    EXPECT_EQ(CheckedStakeProfit(config, 5, 3), Max - 1);
 }
 
 TEST(StakeRecordTest, GridTextsOfUncheckedCheckedAndBlankRows)

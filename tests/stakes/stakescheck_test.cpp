@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 
 using namespace stakes;
@@ -259,6 +260,75 @@ TEST_F(StakesCheckTest, ProfitGraphRunningTotalAndMeanOverDraws)
     ASSERT_TRUE(empty.open(&error));
     EXPECT_FALSE(ProfitByDrawGraph(empty, u"t"_s, &error));
     EXPECT_EQ(error, GraphTooFewDrawsText());
+}
+
+TEST_F(StakesCheckTest, AStakeWhoseProfitCannotBeHeldIsReportedDamagedAndTheRestChecked)
+{
+    const core::TDrawsArray draws{MakeDraw(7, {1, 2, 3, 40, 50})};
+    core::TConfigData config = PrizeConfig();
+    config.Profits = {{3, std::numeric_limits<std::int64_t>::max()}};
+    TStakeRec ordinary = Stake(7, {1, 2, 30, 41, 51}); // two matches: no prize
+    TStakeRec crafted = Stake(7, {1, 2, 3, 4, 5});     // three matches: the prize less the cost fits
+    crafted.Numbers.Count = 1000;                      // but no record holds a thousand numbers
+    TStakeRec rich = Stake(7, {1, 2, 3, 4, 5}, "c", config);
+    add(ordinary);
+    add(crafted);
+    add(Stake(7, {1, 2, 3, 4, 6}));
+    QString error;
+    int checked = 0;
+    std::vector<int> reported;
+    CheckHooks hooks;
+    hooks.checked = [&](const TStakeRec& rec) { reported.push_back(rec.Matches.Count); };
+    EXPECT_FALSE(StakesCheck(m_file, draws, config, hooks, checked, &error));
+    EXPECT_EQ(error, DamagedStakeText(1));
+    EXPECT_TRUE(error.contains(u"Запись 2 в файле ставок повреждена"_s)) << error.toStdString();
+    EXPECT_EQ(checked, 2);
+    EXPECT_EQ(reported, (std::vector<int>{2, 3}));
+    const std::vector<TStakeRec> records = all();
+    EXPECT_EQ(records[0].Profit, -20000);
+    EXPECT_EQ(records[1].Checked, 0) << "the damaged stake is left as it was";
+    EXPECT_EQ(records[1].Profit, crafted.Profit);
+    EXPECT_EQ(records[2].Profit, std::numeric_limits<std::int64_t>::max() - 20000);
+
+    // A stake whose cost is below zero wins the prize and more: past the limit, not wrapped.
+    config.Cost = -1;
+    bool damaged = false;
+    EXPECT_FALSE(CheckStake(rich, draws[0], config, &damaged));
+    EXPECT_TRUE(damaged);
+    EXPECT_EQ(rich.Checked, 0);
+}
+
+TEST_F(StakesCheckTest, ProfitSumsThatCannotBeHeldAreReportedDamaged)
+{
+    constexpr std::int64_t Max = std::numeric_limits<std::int64_t>::max();
+    QString error;
+    const auto stakeWith = [](int draw, std::int64_t profit) {
+        TStakeRec rec = Stake(draw, {1, 2, 3, 4, 5});
+        rec.Profit = profit;
+        return rec;
+    };
+    // Per draw: the second stake of draw 3 passes the limit.
+    add(stakeWith(3, Max));
+    add(stakeWith(4, 1));
+    add(stakeWith(3, 1));
+    EXPECT_FALSE(ProfitByDrawGraph(m_file, u"t"_s, &error));
+    EXPECT_EQ(error, DamagedStakeText(2));
+
+    // In total: each draw holds, their running total does not.
+    ASSERT_TRUE(m_file.truncate(&error));
+    add(stakeWith(3, Max));
+    add(stakeWith(4, Max));
+    error.clear();
+    EXPECT_FALSE(ProfitByDrawGraph(m_file, u"t"_s, &error));
+    EXPECT_TRUE(error.contains(u"файл ставок поврежден"_s)) << error.toStdString();
+
+    // At the very limit, without passing it, the sums are drawn.
+    ASSERT_TRUE(m_file.truncate(&error));
+    add(stakeWith(3, Max - 1));
+    add(stakeWith(4, 1));
+    const auto graph = ProfitByDrawGraph(m_file, u"t"_s, &error);
+    ASSERT_TRUE(graph) << error.toStdString();
+    EXPECT_DOUBLE_EQ(graph->Series[2].Points[1].Y, double(Max) / 10000.0);
 }
 
 TEST_F(StakesCheckTest, CommentGraphsFollowTheCaptionsWithoutRegardToCase)

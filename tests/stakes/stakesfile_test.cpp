@@ -2,6 +2,8 @@
 #include "TestHelpers.h"
 #include "stakes/StakesFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -300,4 +302,87 @@ TEST_F(StakesFileTest, InspectTellsCurrentTornAndOutdatedFiles)
     EXPECT_NE(second, copy) << "a second copy never overwrites the first";
     ASSERT_TRUE(file.cutTail(&error));
     EXPECT_EQ(ReadFile(path()), good + good);
+}
+
+TEST_F(StakesFileTest, OnlyATornTailIsKeptAsideBeforeItIsCut)
+{
+    QByteArray whole;
+    for (int d = 1; d <= 3; ++d)
+        whole += recordBytes(Stake(d, {1, 2, 3, 4, 5}));
+    const QByteArray tail = recordBytes(Stake(4, {6, 7, 8, 9, 10})).left(100);
+    writeRaw(whole + tail);
+    const QDateTime written = QFileInfo(path()).lastModified();
+    QString error;
+    StakesFile file(path());
+    ASSERT_TRUE(file.open(&error));
+    ASSERT_EQ(file.inspect(&error), FileState::TornTail);
+    const QString expected = file.asidePath(QStringLiteral(".lsk.tail"));
+    QString kept;
+    ASSERT_TRUE(file.copyTailAside(&kept, &error)) << error.toStdString();
+    EXPECT_EQ(kept, expected) << "the place is known before the bytes are kept";
+    EXPECT_EQ(ReadFile(kept), tail);
+    ASSERT_TRUE(file.cutTail(&error));
+    EXPECT_EQ(ReadFile(path()), whole);
+    EXPECT_EQ(file.count(), 3);
+    // The folder holds the stakes file and the tail, and no copy of the whole file.
+    const QStringList names = QDir(m_dir.path()).entryList(QDir::Files);
+    EXPECT_EQ(names, (QStringList{QFileInfo(kept).fileName(), QStringLiteral("Vertoma_5x54.lsk")}));
+    EXPECT_TRUE(QFileInfo(kept).fileName().startsWith(QStringLiteral("Vertoma_5x54-")));
+
+    // A second torn tail of the same moment never overwrites the first.
+    file.close(&error);
+    writeRaw(whole + "xyz");
+    {
+        QFile stamp(path());
+        ASSERT_TRUE(stamp.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(stamp.setFileTime(written, QFileDevice::FileModificationTime));
+    }
+    StakesFile again(path());
+    ASSERT_TRUE(again.open(&error));
+    QString second;
+    ASSERT_TRUE(again.copyTailAside(&second, &error));
+    EXPECT_NE(second, kept);
+    EXPECT_EQ(ReadFile(second), QByteArray("xyz"));
+    EXPECT_EQ(ReadFile(kept), tail);
+}
+
+TEST_F(StakesFileTest, AnOutdatedFileShowsNoStakesAndTakesNoWriteUntilItIsEmptied)
+{
+    QByteArray old = recordBytes(Stake(1, {1, 2, 3, 4, 5}));
+    old[0] = 1;
+    const QByteArray bytes = old + recordBytes(Stake(2, {1, 2, 3, 4, 5}));
+    writeRaw(bytes);
+    QString error;
+    StakesFile file(path());
+    ASSERT_TRUE(file.open(&error));
+    EXPECT_TRUE(file.isOutdated());
+    EXPECT_EQ(file.count(), 0);
+    EXPECT_FALSE(file.hasData());
+    int visited = 0;
+    EXPECT_TRUE(file.scan(
+        0, [&](qint64, const TStakeRec&) { return ++visited, true; }, &error));
+    EXPECT_EQ(visited, 0);
+    TStakeRec rec;
+    EXPECT_FALSE(file.peek(0, rec, &error));
+    EXPECT_FALSE(file.read(-1, true, rec, &error));
+    // Writing over it would mix new stakes into the old records.
+    EXPECT_FALSE(file.append(Stake(3, {1, 2, 3, 4, 5}), &error));
+    EXPECT_FALSE(file.write(Stake(3, {1, 2, 3, 4, 5}), 0, false, &error));
+    EXPECT_FALSE(file.rewrite([](qint64, const TStakeRec&) { return true; }, &error));
+    EXPECT_FALSE(file.cutTail(&error));
+    ASSERT_TRUE(file.close(&error));
+    EXPECT_EQ(ReadFile(path()), bytes);
+
+    // The copy goes where the file said it would; emptied, the file takes stakes again.
+    ASSERT_TRUE(file.open(&error));
+    const QString promised = file.asidePath(QStringLiteral(".lsk.bak"));
+    QString copy;
+    ASSERT_TRUE(file.copyAside(&copy, &error));
+    EXPECT_EQ(copy, promised);
+    EXPECT_EQ(ReadFile(copy), bytes);
+    ASSERT_TRUE(file.truncate(&error));
+    EXPECT_FALSE(file.isOutdated());
+    ASSERT_TRUE(file.append(Stake(3, {1, 2, 3, 4, 5}), &error));
+    ASSERT_TRUE(file.close(&error));
+    EXPECT_EQ(drawsOnDisk(), (std::vector<int>{3}));
 }
