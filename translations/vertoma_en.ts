@@ -4981,6 +4981,11 @@ Please reduce the number of sample length and depth variants in each filter, the
         <translation>Not enough memory</translation>
     </message>
     <message>
+        <location filename="../work/main/combos/Filters.cpp" line="326"/>
+        <source>Недостаточно памяти: варианты фильтров строки не поместятся в %1 МБ.</source>
+        <translation>Not enough memory: the filter variants of the line will not fit into %1 MB.</translation>
+    </message>
+    <message>
         <location filename="../work/main/combos/Filters.cpp" line="689"/>
         <source>&lt; [%1] кол-во: %2 (%3 %), отклонение: %4 (%5 %), глубина: %6 (%7 %), вес: %8 &gt;</source>
         <translation>&lt; [%1] count: %2 (%3 %), deviation: %4 (%5 %), depth: %6 (%7 %), weight: %8 &gt;</translation>
