@@ -320,11 +320,12 @@ public:
             drawCounts[std::size_t(k)] = draws;
             variants = mulSaturated(variants, choices);
         }
-        const std::size_t needed = addSaturated(mulSaturated(variants, FilterVariantBytes()),
-                                                mulSaturated(values, FilterListValueBytes()));
+        const std::size_t needed =
+            addSaturated(mulSaturated(variants, FilterVariantBytes()), mulSaturated(values, FilterListValueBytes()));
         if (needed > memoryLimit)
-            throwTooManyVariants(m_hooks, tr("Недостаточно памяти: варианты фильтров строки не поместятся в %1 МБ.")
-                                              .arg(memoryLimit >> 20));
+            throwTooManyVariants(
+                m_hooks,
+                tr("Недостаточно памяти: варианты фильтров строки не поместятся в %1 МБ.").arg(memoryLimit >> 20));
         for (int k = 0; k < m_n; ++k) {
             const TFilterItem& item = m_items[std::size_t(k)];
             m_draws[std::size_t(k)] = core::ParseIntList(item.DrawsText, drawCounts[std::size_t(k)]);

@@ -149,13 +149,16 @@ TEST_F(CliExportTest, EveryListTakesItsPageCaptionAndStoresItsParameters)
     };
     const Source sources[] = {
         {{QStringLiteral("draws")}, QStringLiteral("Архив тиражей"), QStringLiteral("LVDRAWS")},
-        {{QStringLiteral("combs"), QStringLiteral("--in"), combs}, QStringLiteral("Комбинации"),
+        {{QStringLiteral("combs"), QStringLiteral("--in"), combs},
+         QStringLiteral("Комбинации"),
          QStringLiteral("LVCOMBS")},
         {{QStringLiteral("stat"), QStringLiteral("NUMS"), QStringLiteral("--len"), QStringLiteral("20")},
-         QStringLiteral("Статистика"), QStringLiteral("LVDRAWSSTAT")},
+         QStringLiteral("Статистика"),
+         QStringLiteral("LVDRAWSSTAT")},
         {{QStringLiteral("ratings")}, QStringLiteral("Рейтинг"), QStringLiteral("LVRATINGS")},
         {{QStringLiteral("card")}, QStringLiteral("Карта"), QStringLiteral("SGCARD")},
-        {{QStringLiteral("layout"), QStringLiteral("--len"), QStringLiteral("10")}, QStringLiteral("Схема"),
+        {{QStringLiteral("layout"), QStringLiteral("--len"), QStringLiteral("10")},
+         QStringLiteral("Схема"),
          QStringLiteral("SGLAYOUT")},
         {{QStringLiteral("stakes")}, QStringLiteral("Ставки"), QStringLiteral("SGSTAKES")},
     };

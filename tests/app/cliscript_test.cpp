@@ -121,9 +121,9 @@ TEST_F(CliScriptTest, StopModeAndRefusals)
     const QString tooMany = u"Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\n"
                             u"Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, "
                             u"а затем повторите попытку.\n\nНедостаточно памяти"_s;
-    for (const QStringList& args : {QStringList{u"script"_s, u"run"_s, u"--file"_s, path(u"wide.lsc"_s)},
-                                    QStringList{u"script"_s, u"test"_s, u"--count"_s, u"2"_s, u"--file"_s,
-                                                path(u"wide.lsc"_s)}}) {
+    for (const QStringList& args :
+         {QStringList{u"script"_s, u"run"_s, u"--file"_s, path(u"wide.lsc"_s)},
+          QStringList{u"script"_s, u"test"_s, u"--count"_s, u"2"_s, u"--file"_s, path(u"wide.lsc"_s)}}) {
         r = run(args);
         EXPECT_EQ(r.exitCode, 1) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.contains(tooMany)) << r.err.toStdString();

@@ -235,9 +235,9 @@ private slots:
 
         // Every list exports under its page's caption, the one the tool's export takes too.
         const std::pair<const char*, app::ExportList> pages[] = {
-            {"tsDraws", app::ExportList::Draws},     {"tsCombs", app::ExportList::Combs},
-            {"tsStat", app::ExportList::Stat},       {"tsRatings", app::ExportList::Ratings},
-            {"tsCard", app::ExportList::Card},       {"tsLayout", app::ExportList::Layout},
+            {"tsDraws", app::ExportList::Draws},   {"tsCombs", app::ExportList::Combs},
+            {"tsStat", app::ExportList::Stat},     {"tsRatings", app::ExportList::Ratings},
+            {"tsCard", app::ExportList::Card},     {"tsLayout", app::ExportList::Layout},
             {"tsStakes", app::ExportList::Stakes},
         };
         for (const auto& [name, list] : pages) {
