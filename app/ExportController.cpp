@@ -15,6 +15,36 @@ namespace app {
 
 ExportController::ExportController(Session& session) : m_session(session) {}
 
+QString ExportController::listCaption(ExportList list)
+{
+    switch (list) {
+    case ExportList::Draws:
+        return tr("Архив тиражей");
+    case ExportList::Combs:
+        return tr("Комбинации");
+    case ExportList::Stat:
+        return tr("Статистика");
+    case ExportList::Ratings:
+        return tr("Рейтинг");
+    case ExportList::Card:
+        return tr("Карта");
+    case ExportList::Layout:
+        return tr("Схема");
+    case ExportList::Stakes:
+        return tr("Ставки");
+    }
+    return {};
+}
+
+bool ExportController::saveParams(const QString& section, const xls::TExportParams& params)
+{
+    QString error;
+    if (xls::SaveParamsFile(m_session.folder().configFile(), section, params, true, &error))
+        return true;
+    m_session.showError(error);
+    return false;
+}
+
 QString ExportController::workbookFolder() const
 {
     return QDir::temp().filePath(m_session.folder().baseName() + QStringLiteral("-export"));
@@ -69,10 +99,8 @@ bool ExportController::exportToSpreadsheet(const xls::ExportSource& source, cons
         return false;
 
     BusyScope busy(m_session, QString());
-    // The stored section is rewritten whole: entries of columns the list no longer has go.
-    QString error;
-    if (!xls::SaveParamsFile(ini.path(), state.Section, state.Params, true, &error))
-        m_session.showError(error);
+    // A failure to store them does not keep the person from the workbook.
+    saveParams(state.Section, state.Params);
 
     if (!QDir().mkpath(workbookFolder())) {
         m_session.showError(tr("Ошибка экспорта данных в Microsoft Excel!\nНе удалось создать папку \"%1\".")
@@ -122,7 +150,9 @@ bool ExportController::exportToFile(const xls::ExportSource& source, const QStri
     }
     xls::GatherChecked(params.Fields);
     params.Mode = mode;
-    return write(source, params, path, rowsWritten);
+    // The dialog stores its parameters on OK, before the workbook is made; without a dialog
+    // only the parameters of a workbook that was written are stored.
+    return write(source, params, path, rowsWritten) && saveParams(section, params);
 }
 
 } // namespace app

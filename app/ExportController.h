@@ -17,6 +17,9 @@ namespace app {
 
 class Session;
 
+// The lists of the main window that export.
+enum class ExportList { Draws, Combs, Stat, Ratings, Card, Layout, Stakes };
+
 class ExportController : public QObject
 {
     Q_OBJECT
@@ -24,13 +27,19 @@ class ExportController : public QObject
 public:
     explicit ExportController(Session& session);
 
-    // ExportToSpreadsheet: the seven export actions pass their page's caption as title and
+    // The caption of the list's page: the title and sheet name every export of the list starts
+    // with, in the window and in the tool alike.
+    static QString listCaption(ExportList list);
+
+    // ExportToSpreadsheet: the seven export actions pass their list's caption as title and
     // sheet name. False when cancelled or failed (the failure was shown).
     bool exportToSpreadsheet(const xls::ExportSource& source, const QString& title, const QString& sheetName);
 
     // The export without a dialog into path: the parameters stored for the source (as the
     // dialog would start with them), then those of paramsFile when given; mode selects the
-    // rows. Errors are shown; the configuration is not written.
+    // rows. After the workbook is written the parameters are stored for the source as the
+    // dialog's OK stores them. Errors are shown; false when the workbook or the parameters could
+    // not be written.
     bool exportToFile(const xls::ExportSource& source, const QString& title, const QString& path,
                       const QString& paramsFile, xls::RowMode mode, int* rowsWritten = nullptr);
 
@@ -51,6 +60,9 @@ public:
     std::unique_ptr<xls::TableSource> stakesSource() const;
 
 private:
+    // Rewrites the source's section of the configuration file whole, so entries of columns the
+    // list no longer has go; the failure is shown.
+    bool saveParams(const QString& section, const xls::TExportParams& params);
     bool write(const xls::ExportSource& source, const xls::TExportParams& params, const QString& path,
                int* rowsWritten);
 

@@ -1,5 +1,6 @@
 // The word "export": any list of the program as an .xlsx workbook, with the parameters stored
-// for the list in the configuration file or given in a parameter file.
+// for the list in the configuration file or given in a parameter file; the parameters of a
+// written workbook are stored for the list as the window's export dialog stores them.
 
 #include "app/ExportController.h"
 #include "app/RatingsController.h"
@@ -99,14 +100,14 @@ int RunExport(app::Session& session, const QStringList& args)
         if (!session.drawsLoad())
             return kFailed;
         table = exporter.drawsSource();
-        title = tr("Тиражи");
+        title = app::ExportController::listCaption(app::ExportList::Draws);
     } else if (source == QLatin1String("combs")) {
         session.prepareStatistics();
         if (combsFile ? !session.combsLoadFile(*combsFile)
                       : !(session.drawsLoad() && session.combsGenerate(session.genSettings(), false)))
             return kFailed;
         table = exporter.combsSource();
-        title = tr("Комбинации");
+        title = app::ExportController::listCaption(app::ExportList::Combs);
     } else if (source == QLatin1String("stat")) {
         session.prepareStatistics();
         const int method = session.statList().IndexOfCode(code);
@@ -116,16 +117,16 @@ int RunExport(app::Session& session, const QStringList& args)
             return kFailed;
         session.statCalc(method, length > 0 ? length : 1000, true);
         table = exporter.statSource();
-        title = tr("Статистика");
+        title = app::ExportController::listCaption(app::ExportList::Stat);
     } else if (source == QLatin1String("ratings")) {
         session.ratings().load();
         table = exporter.ratingsSource();
-        title = tr("Рейтинг");
+        title = app::ExportController::listCaption(app::ExportList::Ratings);
     } else if (source == QLatin1String("card")) {
         if (!session.drawsLoad())
             return kFailed;
         table = exporter.cardSource();
-        title = tr("Карта тиражей");
+        title = app::ExportController::listCaption(app::ExportList::Card);
     } else if (source == QLatin1String("layout")) {
         if (!session.drawsLoad())
             return kFailed;
@@ -133,7 +134,7 @@ int RunExport(app::Session& session, const QStringList& args)
         // Showing the page builds the scheme, as it does on screen.
         session.views().setShown(app::ViewsController::Page::Layout, true);
         table = exporter.layoutSource();
-        title = tr("Схема");
+        title = app::ExportController::listCaption(app::ExportList::Layout);
     } else if (source == QLatin1String("stakes")) {
         stakes::StakesFile& stakesFile = session.stakes().file();
         // Reading writes nothing: a missing file exports no stakes and is not created.
@@ -145,7 +146,7 @@ int RunExport(app::Session& session, const QStringList& args)
             }
         }
         table = exporter.stakesSource();
-        title = tr("Ставки");
+        title = app::ExportController::listCaption(app::ExportList::Stakes);
     } else {
         return refuse(tr("Неизвестный список: %1 (draws, combs, stat CODE, ratings, card, layout, stakes)").arg(source));
     }

@@ -292,29 +292,46 @@ public:
     {
     }
 
-    // Reads every item's lists; the product of their lengths is the number of variants,
-    // saturated at the largest size.
-    std::size_t prepare()
+    // Reads every item's lists. Their lengths come first, from the texts alone, so that a line
+    // whose variants (or a range alone) would not fit into memoryLimit bytes is refused before
+    // anything of that size is built; only then are the lists read.
+    void prepare(std::size_t memoryLimit)
     {
-        std::size_t total = 1;
+        std::vector<std::int64_t> drawCounts(std::size_t(m_n), 0);
+        std::vector<std::int64_t> valueCounts(std::size_t(m_n), 0);
+        std::size_t variants = 1;
+        std::size_t values = 0;
         for (int k = 0; k < m_n; ++k) {
             const TFilterItem& item = m_items[std::size_t(k)];
-            core::TIntArray& draws = m_draws[std::size_t(k)];
-            draws = core::ParseIntList(item.DrawsText);
-            if (draws.empty())
+            const std::int64_t draws = core::IntListCount(item.DrawsText);
+            if (draws <= 0)
                 throw core::EConvertError(invalidFilterMessage(item));
-            std::size_t choices = draws.size();
+            std::size_t choices = std::size_t(draws);
+            values = addSaturated(values, std::size_t(draws));
             if (item.Condition != CondNone) {
-                core::TIntArray& values = m_lists[std::size_t(k)];
-                values = core::ParseIntList(item.ConditionText);
-                if (values.empty())
+                const std::int64_t count = core::IntListCount(item.ConditionText);
+                if (count <= 0)
                     throw core::EConvertError(invalidFilterMessage(item));
+                valueCounts[std::size_t(k)] = count;
+                values = addSaturated(values, std::size_t(count));
                 if (ConditionPerValue(item.Condition))
-                    choices = mulSaturated(choices, values.size());
+                    choices = mulSaturated(choices, std::size_t(count));
             }
-            total = mulSaturated(total, choices);
+            drawCounts[std::size_t(k)] = draws;
+            variants = mulSaturated(variants, choices);
         }
-        return total;
+        const std::size_t needed =
+            addSaturated(mulSaturated(variants, FilterVariantBytes()), mulSaturated(values, FilterListValueBytes()));
+        if (needed > memoryLimit)
+            throwTooManyVariants(
+                m_hooks,
+                tr("Недостаточно памяти: варианты фильтров строки не поместятся в %1 МБ.").arg(memoryLimit >> 20));
+        for (int k = 0; k < m_n; ++k) {
+            const TFilterItem& item = m_items[std::size_t(k)];
+            m_draws[std::size_t(k)] = core::ParseIntList(item.DrawsText, drawCounts[std::size_t(k)]);
+            if (item.Condition != CondNone)
+                m_lists[std::size_t(k)] = core::ParseIntList(item.ConditionText, valueCounts[std::size_t(k)]);
+        }
     }
 
     void run()
@@ -343,6 +360,10 @@ private:
         if (a != 0 && b > std::numeric_limits<std::size_t>::max() / a)
             return std::numeric_limits<std::size_t>::max();
         return a * b;
+    }
+    static std::size_t addSaturated(std::size_t a, std::size_t b)
+    {
+        return b > std::numeric_limits<std::size_t>::max() - a ? std::numeric_limits<std::size_t>::max() : a + b;
     }
 
     // Returns false once a stop was requested.
@@ -602,15 +623,25 @@ std::size_t FilterVariantBytes()
     return sizeof(TFilterRec) + 2 * sizeof(void*);
 }
 
+std::size_t FilterListValueBytes()
+{
+    // The number, and its text with the string that holds it (per value, or its share of the
+    // joined list).
+    return sizeof(std::int32_t) + sizeof(QString) + 32;
+}
+
 TFilterVarList FilterVariantsBuild(const std::vector<TFilterItem>& items, int n, FilterRunHooks& hooks,
                                    std::size_t memoryLimit)
 {
     n = std::clamp(n, 0, std::min(kFilterPlaces, int(items.size())));
     Expander expander(items, n, hooks);
-    const std::size_t count = expander.prepare();
-    if (count > memoryLimit / FilterVariantBytes())
+    try {
+        expander.prepare(memoryLimit);
+        expander.run();
+    } catch (const std::bad_alloc&) {
+        // Less memory is free than the guard allows for.
         throwTooManyVariants(hooks, tr("Недостаточно памяти"));
-    expander.run();
+    }
     return std::move(expander.result());
 }
 

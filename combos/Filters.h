@@ -194,15 +194,18 @@ public:
 // whole list.
 bool ConditionPerValue(int condition);
 
-// Bytes one variant takes in the list, for the memory guard.
+// Bytes one variant takes in the list, and one value of a draws or condition list while the
+// variants are built, for the memory guard.
 std::size_t FilterVariantBytes();
+std::size_t FilterListValueBytes();
 inline constexpr std::size_t kFilterVariantsMemory = std::size_t{2} << 30;
 
 // Expands the first n items (at most 7) into every variant: lexicographic in the choices of
 // item 1, item 2, ..., inside one item the number of draws slowest and the value fastest.
 // Throws core::EConvertError "Некорректное описание фильтра: %s!" for an item whose draws or
 // (with a condition) values do not form a list, and the memory message, after asking the run to
-// stop, when the variants would need more than memoryLimit bytes or memory runs out. A stop
+// stop, when the variants and the lists they are made of would need more than memoryLimit bytes
+// (worked out before any of them is built) or memory runs out. A stop
 // request ends the expansion with the variants built so far.
 TFilterVarList FilterVariantsBuild(const std::vector<TFilterItem>& items, int n, FilterRunHooks& hooks,
                                    std::size_t memoryLimit = kFilterVariantsMemory);

@@ -42,32 +42,65 @@ bool toInt(const QString& word, std::int32_t& value)
     return ok;
 }
 
-TIntArray parseRange(const QString& text)
+struct IntRange
+{
+    std::int32_t From = 0;
+    std::int32_t Step = 1;
+    std::int64_t Count = 0;
+};
+
+// "from-to;step" (or "from-to,step"); false when the text is no such range.
+bool readRange(const QString& text, IntRange& range)
 {
     // A leading "-" is the sign of the first number, not the range dash.
     const qsizetype dash = text.indexOf(u'-', 1);
     if (dash < 0)
-        return {};
+        return false;
     const QString rest = text.mid(dash + 1);
     const auto sepIt = std::find_if(rest.begin(), rest.end(), [](QChar c) { return c == u';' || c == u','; });
     if (sepIt == rest.end())
-        return {};
+        return false;
     const qsizetype sep = sepIt - rest.begin();
     std::int32_t from = 0;
     std::int32_t to = 0;
     std::int32_t step = 0;
     if (!toInt(text.left(dash), from) || !toInt(rest.left(sep), to) || !toInt(rest.mid(sep + 1), step))
-        return {};
+        return false;
     if (step <= 0 || to < from)
-        return {};
-    const std::int64_t count = (std::int64_t{to} - from) / step + 1;
-    if (count > MaxRangeValues)
+        return false;
+    range.From = from;
+    range.Step = step;
+    range.Count = (std::int64_t{to} - from) / step + 1;
+    return true;
+}
+
+TIntArray parseRange(const QString& text, std::int64_t maxValues)
+{
+    IntRange range;
+    if (!readRange(text, range) || range.Count > maxValues)
         return {};
     TIntArray r;
-    r.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t i = 0; i < count; ++i)
-        r.push_back(static_cast<std::int32_t>(from + i * step));
+    r.reserve(static_cast<std::size_t>(range.Count));
+    for (std::int64_t i = 0; i < range.Count; ++i)
+        r.push_back(static_cast<std::int32_t>(range.From + i * range.Step));
     return r;
+}
+
+// Calls value for every word of a list separated by "," and ";"; false as soon as a word is not
+// a whole number (the text may then still be a range).
+template <typename F> bool forEachListWord(const QString& text, F value)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text.at(i) != u',' && text.at(i) != u';')
+            continue;
+        std::int32_t v = 0;
+        if (!toInt(text.mid(start, i - start), v))
+            return false;
+        value(v);
+        start = i + 1;
+    }
+    return true;
 }
 
 } // namespace
@@ -221,18 +254,24 @@ TComb TextToComb(const QString& text)
 
 TIntArray ParseIntList(const QString& text)
 {
+    return ParseIntList(text, MaxRangeValues);
+}
+
+TIntArray ParseIntList(const QString& text, std::int64_t maxRangeValues)
+{
     TIntArray r;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text.at(i) != u',' && text.at(i) != u';')
-            continue;
-        std::int32_t v = 0;
-        if (!toInt(text.mid(start, i - start), v))
-            return parseRange(text.trimmed());
-        r.push_back(v);
-        start = i + 1;
-    }
+    if (!forEachListWord(text, [&r](std::int32_t v) { r.push_back(v); }))
+        return parseRange(text.trimmed(), maxRangeValues);
     return r;
+}
+
+std::int64_t IntListCount(const QString& text)
+{
+    std::int64_t words = 0;
+    if (forEachListWord(text, [&words](std::int32_t) { ++words; }))
+        return words;
+    IntRange range;
+    return readRange(text.trimmed(), range) ? range.Count : 0;
 }
 
 QString StakeKindText(int kind)

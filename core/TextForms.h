@@ -33,8 +33,14 @@ QString IntListText(const TIntArray& arr, const QString& sep);
 QString DrawInfoText(const TDrawRec& draw);
 // Throws EConvertError("Некорректная комбинация: \"%s\"!") unless the text holds exactly five words.
 TComb TextToComb(const QString& text);
-// Empty result: the text is not a valid list.
+// Empty result: the text is not a valid list, or a range of more than a million values (taken
+// for a typing error).
 TIntArray ParseIntList(const QString& text);
+// The same with another bound on the length of a range.
+TIntArray ParseIntList(const QString& text, std::int64_t maxRangeValues);
+// How many values the text stands for, worked out without building them (a range may stand for
+// billions); 0 when it is not a valid list.
+std::int64_t IntListCount(const QString& text);
 QString StakeKindText(int kind);
 QString DiffText(const QString& expected, std::int64_t actual);
 QString DigitsText(const TSegmentMap& table);

@@ -1217,6 +1217,41 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
 <context>
     <name>app::ExportController</name>
     <message>
+        <location filename="../work/main/app/ExportController.cpp" line="22"/>
+        <source>Архив тиражей</source>
+        <translation>Draw archive</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/ExportController.cpp" line="24"/>
+        <source>Комбинации</source>
+        <translation>Combinations</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/ExportController.cpp" line="26"/>
+        <source>Статистика</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/ExportController.cpp" line="28"/>
+        <source>Рейтинг</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/ExportController.cpp" line="30"/>
+        <source>Карта</source>
+        <translation>Card</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/ExportController.cpp" line="32"/>
+        <source>Схема</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/ExportController.cpp" line="34"/>
+        <source>Ставки</source>
+        <translation>Stakes</translation>
+    </message>
+    <message>
         <location filename="../work/main/app/ExportController.cpp" line="30"/>
         <source>Вызов Microsoft Excel...</source>
         <translation>Calling Microsoft Excel...</translation>
@@ -4989,6 +5024,11 @@ Please reduce the number of sample length and depth variants in each filter, the
         <location filename="../work/main/combos/Filters.cpp" line="612"/>
         <source>Недостаточно памяти</source>
         <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <location filename="../work/main/combos/Filters.cpp" line="326"/>
+        <source>Недостаточно памяти: варианты фильтров строки не поместятся в %1 МБ.</source>
+        <translation>Not enough memory: the filter variants of the line will not fit into %1 MB.</translation>
     </message>
     <message>
         <location filename="../work/main/combos/Filters.cpp" line="689"/>

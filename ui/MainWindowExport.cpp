@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTabWidget>
 #include <QTableView>
 
 namespace ui {
@@ -39,22 +38,6 @@ constexpr ExportAction kExportActions[] = {
     {"StakesXlsExport", QT_TRANSLATE_NOOP("ui::MainWindow", "Экспорт ставок в Microsoft Excel")},
 };
 
-// The caption of the tab that holds the page: the title and sheet name of its export.
-QString pageCaption(const QWidget* page)
-{
-    for (const QWidget* w = page; w; w = w->parentWidget()) {
-        const QWidget* parent = w->parentWidget();
-        // A tab's page sits in the tab widget's stack, whose parent is the tab widget.
-        const auto* tabs = parent ? qobject_cast<const QTabWidget*>(parent->parentWidget()) : nullptr;
-        if (tabs) {
-            const int index = tabs->indexOf(const_cast<QWidget*>(w));
-            if (index >= 0)
-                return tabs->tabText(index).remove(u'&');
-        }
-    }
-    return {};
-}
-
 bool hasRows(const QTableView* view)
 {
     return view && view->model() && view->model()->rowCount() > 0;
@@ -73,34 +56,35 @@ void MainWindow::createExportActions()
 void MainWindow::exportList(const QString& name)
 {
     QTableView* view = nullptr;
-    QWidget* page = nullptr;
+    app::ExportList list = app::ExportList::Draws;
     xls::SourceKind kind = xls::SourceKind::ListView;
     QString control;
     QString rowHeader;
     if (name == QLatin1String("DrawsXlsExport")) {
-        view = m_drawsPage->list(), page = m_drawsPage, control = QStringLiteral("lvDraws");
+        view = m_drawsPage->list(), list = app::ExportList::Draws, control = QStringLiteral("lvDraws");
     } else if (name == QLatin1String("CombsXlsExport")) {
-        view = m_combsPage->list(), page = m_combsPage, control = QStringLiteral("lvCombs");
+        view = m_combsPage->list(), list = app::ExportList::Combs, control = QStringLiteral("lvCombs");
     } else if (name == QLatin1String("DrawsStatExportToExcel")) {
-        view = m_statPage->table(), page = m_statPage, control = QStringLiteral("lvDrawsStat");
+        view = m_statPage->table(), list = app::ExportList::Stat, control = QStringLiteral("lvDrawsStat");
     } else if (name == QLatin1String("RatingsXlsExport")) {
-        view = m_ratingsPage->list(), page = m_ratingsPage, control = QStringLiteral("lvRatings");
+        view = m_ratingsPage->list(), list = app::ExportList::Ratings, control = QStringLiteral("lvRatings");
     } else if (name == QLatin1String("CardXlsExport")) {
-        view = m_cardPage->grid(), page = m_cardPage, control = QStringLiteral("sgCard");
+        view = m_cardPage->grid(), list = app::ExportList::Card, control = QStringLiteral("sgCard");
         kind = xls::SourceKind::Grid;
         rowHeader = tr("Тираж");
     } else if (name == QLatin1String("LayoutXlsExport")) {
-        view = m_layoutPage->grid(), page = m_layoutPage, control = QStringLiteral("sgLayout");
+        view = m_layoutPage->grid(), list = app::ExportList::Layout, control = QStringLiteral("sgLayout");
         kind = xls::SourceKind::Grid;
         rowHeader = tr("Кол-во");
     } else if (name == QLatin1String("StakesXlsExport")) {
-        view = m_stakesPage->grid(), page = m_stakesPage, control = QStringLiteral("sgStakes");
+        view = m_stakesPage->grid(), list = app::ExportList::Stakes, control = QStringLiteral("sgStakes");
         kind = xls::SourceKind::OwnerGrid;
     }
     if (!view)
         return;
     const ViewExportSource source(kind, control, *view, rowHeader);
-    const QString caption = pageCaption(page);
+    // The caption the tool's export uses too; it is the page's, also while a page is detached.
+    const QString caption = app::ExportController::listCaption(list);
     m_session.exportCtl().exportToSpreadsheet(source, caption, caption);
 }
 

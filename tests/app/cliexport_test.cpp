@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -53,8 +54,8 @@ TEST_F(CliExportTest, DrawsExportEveryCellOfTheArchive)
     const auto book = read(file);
     ASSERT_EQ(book.Sheets.size(), 1);
     const auto& sheet = book.Sheets.first();
-    EXPECT_EQ(sheet.Name, QStringLiteral("Тиражи"));
-    EXPECT_EQ(sheet.cell(1, 1), QStringLiteral("Тиражи"));
+    EXPECT_EQ(sheet.Name, QStringLiteral("Архив тиражей"));
+    EXPECT_EQ(sheet.cell(1, 1), QStringLiteral("Архив тиражей"));
     EXPECT_TRUE(sheet.cell(2, 1).startsWith(QStringLiteral("Отчет построен: ")));
     const QStringList captions = core::DrawColumnCaptions();
     for (int c = 0; c < captions.size(); ++c)
@@ -104,8 +105,106 @@ TEST_F(CliExportTest, ParameterFilesAndSelectedRowsShapeTheSheet)
         EXPECT_EQ(sheet.cell(5 + i, 1), core::DrawCellText(d, 1, false));
         EXPECT_EQ(sheet.cell(5 + i, 2), QString::number(d.Num));
     }
-    // The tool writes no configuration.
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Vertoma_5x54.ini"))));
+    // What was exported is stored for the list, as the dialog stores it: the title, sheet name
+    // and fields of the parameter file, with the restore switch of the configuration.
+    core::IniFile config(path(QStringLiteral("Vertoma_5x54.ini")));
+    ASSERT_TRUE(config.load());
+    const QString section = QStringLiteral("EXPORT_EXCEL_FORMMAIN.LVDRAWS");
+    EXPECT_TRUE(config.readBool(section, QStringLiteral("RestoreParameters"), false));
+    EXPECT_EQ(config.readString(section, QStringLiteral("Title")), QStringLiteral("Последние тиражи"));
+    EXPECT_EQ(config.readString(section, QStringLiteral("SheetName")), QStringLiteral("Выборка: 2/3"));
+    EXPECT_EQ(config.readInt(section, QStringLiteral("PageOrientation"), 0), 1);
+    EXPECT_EQ(config.readString(section, QStringLiteral("Item_0")),
+              QStringLiteral("1;%1;Дата тиража;-1;2;300").arg(core::DrawColumnCaptions()[1]));
+}
+
+TEST_F(CliExportTest, EveryListTakesItsPageCaptionAndStoresItsParameters)
+{
+    // A short combination list instead of all combinations.
+    const QString combs = path(QStringLiteral("few.lcv"));
+    {
+        QFile f(combs);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("1;2;3;4;5\r\n6;7;8;9;10\r\n");
+    }
+    // The configuration holds, for the draws, entries the list cannot take: a column it does not
+    // have, a malformed entry and one past its last column; and the section of another list.
+    const QString configPath = path(QStringLiteral("Vertoma_5x54.ini"));
+    const QString drawsSection = QStringLiteral("EXPORT_EXCEL_FORMMAIN.LVDRAWS");
+    {
+        core::IniFile ini(configPath);
+        ini.writeBool(drawsSection, QStringLiteral("RestoreParameters"), true);
+        ini.writeString(drawsSection, QStringLiteral("Title"), QStringLiteral("Тиражи"));
+        ini.writeString(drawsSection, QStringLiteral("Item_0"), QStringLiteral("0;Нет такого столбца;X;-1;0;10.00"));
+        ini.writeString(drawsSection, QStringLiteral("Item_1"), QStringLiteral("не поле"));
+        ini.writeString(drawsSection, QStringLiteral("Item_99"), QStringLiteral("0;Дата;X;-1;0;10.00"));
+        ini.writeString(QStringLiteral("OTHER"), QStringLiteral("Key"), QStringLiteral("kept"));
+        ASSERT_TRUE(ini.save());
+    }
+    struct Source
+    {
+        QStringList args;
+        QString caption;
+        QString control;
+    };
+    const Source sources[] = {
+        {{QStringLiteral("draws")}, QStringLiteral("Архив тиражей"), QStringLiteral("LVDRAWS")},
+        {{QStringLiteral("combs"), QStringLiteral("--in"), combs},
+         QStringLiteral("Комбинации"),
+         QStringLiteral("LVCOMBS")},
+        {{QStringLiteral("stat"), QStringLiteral("NUMS"), QStringLiteral("--len"), QStringLiteral("20")},
+         QStringLiteral("Статистика"),
+         QStringLiteral("LVDRAWSSTAT")},
+        {{QStringLiteral("ratings")}, QStringLiteral("Рейтинг"), QStringLiteral("LVRATINGS")},
+        {{QStringLiteral("card")}, QStringLiteral("Карта"), QStringLiteral("SGCARD")},
+        {{QStringLiteral("layout"), QStringLiteral("--len"), QStringLiteral("10")},
+         QStringLiteral("Схема"),
+         QStringLiteral("SGLAYOUT")},
+        {{QStringLiteral("stakes")}, QStringLiteral("Ставки"), QStringLiteral("SGSTAKES")},
+    };
+    for (const Source& source : sources) {
+        const QString file = path(source.control + QStringLiteral(".xlsx"));
+        QStringList args{QStringLiteral("export"), source.args.first()};
+        if (source.args.first() == QLatin1String("stat"))
+            args << source.args.at(1);
+        args << file;
+        args << source.args.mid(source.args.first() == QLatin1String("stat") ? 2 : 1);
+        const CliResult r = run(args);
+        ASSERT_EQ(r.exitCode, 0) << args.join(u' ').toStdString() << r.err.toStdString();
+        const auto book = read(file);
+        ASSERT_EQ(book.Sheets.size(), 1);
+        EXPECT_EQ(book.Sheets.first().Name, source.caption);
+        EXPECT_EQ(book.Sheets.first().cell(1, 1), source.caption);
+
+        core::IniFile config(configPath);
+        ASSERT_TRUE(config.load());
+        const QString section = QStringLiteral("EXPORT_EXCEL_FORMMAIN.") + source.control;
+        ASSERT_TRUE(config.sections().contains(section)) << section.toStdString();
+        EXPECT_TRUE(config.readBool(section, QStringLiteral("RestoreParameters"), false));
+        EXPECT_EQ(config.readString(section, QStringLiteral("Title")), source.caption);
+        EXPECT_EQ(config.readString(section, QStringLiteral("SheetName")), source.caption);
+        EXPECT_TRUE(config.readBool(section, QStringLiteral("ShowCreateTime"), false));
+        EXPECT_EQ(config.readInt(section, QStringLiteral("BaseFontSize"), 0), 8);
+        // One entry per column of the sheet, in the sheet's order.
+        const int columns = int(config.keys(section).filter(QRegularExpression(QStringLiteral("^Item_\\d+$"))).size());
+        ASSERT_GT(columns, 0) << section.toStdString();
+        EXPECT_TRUE(book.Sheets.first().cell(4, columns + 1).isEmpty()) << section.toStdString();
+        for (int i = 0; i < columns; ++i) {
+            const QStringList words =
+                config.readString(section, QStringLiteral("Item_%1").arg(i)).split(QLatin1Char(';'));
+            ASSERT_EQ(words.size(), 6) << section.toStdString() << " " << i;
+            EXPECT_EQ(words[0], QString::number(i));
+            EXPECT_EQ(words[1], book.Sheets.first().cell(4, i + 1));
+            EXPECT_EQ(words[3], QStringLiteral("-1"));
+        }
+    }
+    // The entries the draws could not take are gone, the other section stays.
+    core::IniFile config(configPath);
+    ASSERT_TRUE(config.load());
+    const QStringList drawsKeys = config.keys(drawsSection);
+    EXPECT_FALSE(drawsKeys.contains(QStringLiteral("Item_99"), Qt::CaseInsensitive));
+    EXPECT_FALSE(config.readString(drawsSection, QStringLiteral("Item_0")).contains(QStringLiteral("Нет такого")));
+    EXPECT_EQ(config.readString(QStringLiteral("OTHER"), QStringLiteral("Key")), QStringLiteral("kept"));
 }
 
 TEST_F(CliExportTest, GridsAndEmptyListsExport)

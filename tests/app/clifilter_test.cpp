@@ -156,6 +156,11 @@ TEST_F(CliFilterTest, RefusalsAndFailures)
     refused({QStringLiteral("TSD1#NUMS:10#LDV:x#SF:1")},
             QStringLiteral("Некорректное описание фильтра: TSD1#NUMS:10#LDV:x#SF:1!"));
     refused({QStringLiteral("##")}, QStringLiteral("Некорректное описание фильтра: ##!"));
+    // A range longer than memory holds: the cure, then the reason.
+    refused({QStringLiteral("TSD1#NUMS:1-2147483647;1#LNO:#SF:1")},
+            QStringLiteral("Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\n"
+                           "Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, "
+                           "а затем повторите попытку.\n\nНедостаточно памяти"));
     refused({}, QStringLiteral("TSD1#NUMS:10#LMV:5#SF:1"));
     refused({QStringLiteral("TSD1#NUMS:10"), QStringLiteral("--out")}, QStringLiteral("Не указано значение"));
     refused({QStringLiteral("TSD1#NUMS:10"), QStringLiteral("--bogus")}, QStringLiteral("--bogus"));

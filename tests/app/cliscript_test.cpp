@@ -112,4 +112,22 @@ TEST_F(CliScriptTest, StopModeAndRefusals)
     EXPECT_EQ(run({u"script"_s, u"run"_s, u"--offset"_s, u"5000"_s}).exitCode, 2);
     writeScript(u"empty.lsc"_s, {});
     EXPECT_EQ(run({u"script"_s, u"run"_s, u"--file"_s, path(u"empty.lsc"_s)}).exitCode, 2);
+
+    // Filters whose ranges stand for more variants than memory holds end the run at their line,
+    // after the lines before it made their stakes; the message names the cure and the reason.
+    writeScript(u"wide.lsc"_s, {u"FULL:0#FIRST|TMF1#NUMS:10#LNO:#SF:1| | | | | | |"_s,
+                                u"FULL:0#FIRST|TSD1#NUMS:1-2000;1#LMV:1-2000000;1#SF:1| | | | | | |"_s,
+                                u"FULL:0#FIRST|TMF1#NUMS:20#LNO:#SF:1| | | | | | |"_s});
+    const QString tooMany = u"Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\n"
+                            u"Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, "
+                            u"а затем повторите попытку.\n\nНедостаточно памяти"_s;
+    for (const QStringList& args :
+         {QStringList{u"script"_s, u"run"_s, u"--file"_s, path(u"wide.lsc"_s)},
+          QStringList{u"script"_s, u"test"_s, u"--count"_s, u"2"_s, u"--file"_s, path(u"wide.lsc"_s)}}) {
+        r = run(args);
+        EXPECT_EQ(r.exitCode, 1) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(tooMany)) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(u"Некорректное описание фильтра"_s)) << r.err.toStdString();
+        EXPECT_EQ(r.lines(), QStringList({u"1\t1\t3162510\t1"_s, u"1"_s})) << "line 1 only, in the first cycle";
+    }
 }

@@ -367,10 +367,25 @@ TEST(FilterVariants, FailuresStopAndProgress)
             << e.message().toStdString();
     }
     EXPECT_TRUE(hooks.stopAsked);
+    // A single range longer than memory holds is too many variants, not a wrong description: its
+    // length is known from the text, so it is refused before the range is built.
+    const QString tooMany = u"Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\n"
+                            u"Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, "
+                            u"а затем повторите попытку.\n\nНедостаточно памяти: варианты фильтров строки не "
+                            u"поместятся в 2048 МБ."_s;
+    for (const QString& text : {u"TSD1#NUMS:1-2147483647;1#LNO:#SF:1"_s, u"TSD1#NUMS:10#LMV:1-2000000000;1#SF:1"_s,
+                                u"TSD1#NUMS:1-2000;1#LMV:1-2000;1#SF:1"_s,
+                                // One variant, but a list of two billion values joined into its text.
+                                u"TSD1#NUMS:10#LDV:1-2000000000;1#SF:1"_s})
+        EXPECT_EQ(expansionError({parse(text)}, 1), tooMany) << text.toStdString();
+    // A wrong description further on is still named first.
+    EXPECT_EQ(expansionError({parse(u"TSD1#NUMS:1-2147483647;1"_s), parse(u"TSD1#NUMS:x#LNO:#SF:1"_s)}, 2),
+              u"Некорректное описание фильтра: TSD1#NUMS:x#LNO:#SF:1!"_s);
+    // The bound counts the variants and the values they are made of.
     const TFilterItem ten = parse(u"TSD1#NUMS:1-10;1"_s);
-    const std::size_t bytes = FilterVariantBytes();
-    EXPECT_FALSE(expansionError({ten}, 1, 10 * bytes - 1).isEmpty());
-    EXPECT_TRUE(expansionError({ten}, 1, 10 * bytes).isEmpty());
+    const std::size_t bytes = 10 * FilterVariantBytes() + 10 * FilterListValueBytes();
+    EXPECT_FALSE(expansionError({ten}, 1, bytes - 1).isEmpty());
+    EXPECT_TRUE(expansionError({ten}, 1, bytes).isEmpty());
 
     // A stop request ends the expansion before the next number of draws.
     RecordingHooks stopping;

@@ -69,6 +69,20 @@ TEST(TextForms, ParseIntList)
     for (const QString& bad : {u"1-10"_s, u""_s, u"5;x"_s, u"5;;7"_s, u"5;"_s, u"10-1;1"_s, u"1-10;0"_s, u"1-10;-1"_s,
                                u"1-10;3;4"_s, u"a-10;1"_s, u"1-2000000000;1"_s})
         EXPECT_TRUE(ParseIntList(bad).empty()) << bad.toStdString();
+
+    // The count agrees with the list, and is known for ranges too long to build.
+    for (const QString& text : {u"5;7;9"_s, u" 5 , 7;-2 "_s, u"12"_s, u"1-10;3"_s, u"1 - 9 , 4"_s, u"-5--1;2"_s,
+                                u"3-3;5"_s, u"1-10"_s, u""_s, u"5;x"_s, u"10-1;1"_s, u"1-10;3;4"_s})
+        EXPECT_EQ(IntListCount(text), std::int64_t(ParseIntList(text).size())) << text.toStdString();
+    EXPECT_EQ(IntListCount(u"1-2000000000;1"_s), 2000000000);
+    EXPECT_EQ(IntListCount(u"-2147483648-2147483647;1"_s), std::int64_t{1} << 32);
+    EXPECT_EQ(IntListCount(u"0-2000000000;1000"_s), 2000001);
+    // A caller that has checked the length may build a longer range than the default allows.
+    EXPECT_TRUE(ParseIntList(u"0-2000000000;1000"_s).empty());
+    const TIntArray longer = ParseIntList(u"0-2000000000;1000"_s, 2000001);
+    ASSERT_EQ(longer.size(), 2000001u);
+    EXPECT_EQ(longer.back(), 2000000000);
+    EXPECT_TRUE(ParseIntList(u"0-2000000000;1000"_s, 2000000).empty());
 }
 
 TEST(TextForms, KindsAndDifferences)

@@ -3,6 +3,7 @@
 
 #include "FakeUserIo.h"
 #include "TestPaths.h"
+#include "app/ExportController.h"
 #include "app/Languages.h"
 #include "app/Session.h"
 #include "core/IniFile.h"
@@ -21,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -227,8 +229,25 @@ private slots:
         window.action(QStringLiteral("DrawsXlsExport"))->trigger();
         QCOMPARE(io.exportStarts.size(), 1);
         QCOMPARE(io.exportStarts.first().Params.Title, QStringLiteral("Архив тиражей"));
+        QCOMPARE(io.exportStarts.first().Params.SheetName, QStringLiteral("Архив тиражей"));
         QCOMPARE(io.exportStarts.first().AllRows, int(session.draws().size()));
         QCOMPARE(io.exportStarts.first().Section, QStringLiteral("EXPORT_EXCEL_FORMMAIN.LVDRAWS"));
+
+        // Every list exports under its page's caption, the one the tool's export takes too.
+        const std::pair<const char*, app::ExportList> pages[] = {
+            {"tsDraws", app::ExportList::Draws},   {"tsCombs", app::ExportList::Combs},
+            {"tsStat", app::ExportList::Stat},     {"tsRatings", app::ExportList::Ratings},
+            {"tsCard", app::ExportList::Card},     {"tsLayout", app::ExportList::Layout},
+            {"tsStakes", app::ExportList::Stakes},
+        };
+        for (const auto& [name, list] : pages) {
+            QWidget* page = window.findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(page, name);
+            // A tab's page sits in the tab widget's stack.
+            auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
+            QVERIFY2(tabs, name);
+            QCOMPARE(tabs->tabText(tabs->indexOf(page)).remove(u'&'), app::ExportController::listCaption(list));
+        }
     }
 
 private:
