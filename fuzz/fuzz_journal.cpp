@@ -22,7 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         QFile stakes(path);
         if (!stakes.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return 0;
-        stakes.write(QByteArray(stakes::StakeRecSize * 3, '\0'));
+        stakes::TStakeRec blank;
+        blank.Version = stakes::StakeVersion;
+        char record[stakes::StakeRecSize];
+        stakes::StakeToBytes(blank, record);
+        for (int i = 0; i < 3; ++i)
+            stakes.write(record, stakes::StakeRecSize);
         QFile journalFile(stakes::CheckJournalPath(path));
         if (!journalFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return 0;

@@ -2399,6 +2399,16 @@ File name: %1
 <context>
     <name>app::StakesController</name>
     <message>
+        <location filename="../work/main/app/StakesControllerCheck.cpp"/>
+        <source>Не удалось завершить прерванную проверку ставок (журнал &quot;%1&quot;)!</source>
+        <translation>Could not finish the interrupted stake check (journal &quot;%1&quot;)!</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/StakesControllerCheck.cpp"/>
+        <source>Журнал прерванной проверки ставок поврежден и перенесен в файл &quot;%1&quot;: рейтинг может не учитывать часть проверенных тогда ставок (&quot;Обновить рейтинг&quot; пересчитает его).</source>
+        <translation>The journal of the interrupted stake check is damaged and was moved to the file &quot;%1&quot;: the rating may lack some of the stakes checked then (&quot;Refresh rating&quot; recomputes it).</translation>
+    </message>
+    <message>
         <location filename="../work/main/app/StakesController.cpp" line="18"/>
         <location filename="../work/main/app/StakesController.cpp" line="452"/>
         <source>Создание ставок...</source>
@@ -5199,6 +5209,11 @@ Please reduce the number of sample length and depth variants in each filter, the
 <context>
     <name>net</name>
     <message>
+        <location filename="../work/main/net/HttpClient.cpp"/>
+        <source>Сервер %1 перенаправил запрос на незащищённый адрес &quot;%2&quot;: переход отклонён, данные принимаются только по протоколу https</source>
+        <translation>Server %1 redirected the request to the unprotected address &quot;%2&quot;: the redirect was refused, data are accepted over https only</translation>
+    </message>
+    <message>
         <location filename="../work/main/net/DrawsCsv.cpp" line="177"/>
         <source>Не удалось открыть файл &quot;%1&quot;: %2</source>
         <translation>Could not open the file &quot;%1&quot;: %2</translation>
@@ -5621,6 +5636,36 @@ Please reduce the number of sample length and depth variants in each filter, the
 </context>
 <context>
     <name>stakes</name>
+    <message>
+        <location filename="../work/main/stakes/CheckJournal.cpp"/>
+        <source>Журнал проверки ставок поврежден: %1</source>
+        <translation>The stake check journal is damaged: %1</translation>
+    </message>
+    <message>
+        <location filename="../work/main/stakes/CheckJournal.cpp"/>
+        <source>неизвестный формат</source>
+        <translation>unknown format</translation>
+    </message>
+    <message>
+        <location filename="../work/main/stakes/CheckJournal.cpp"/>
+        <source>неизвестная версия %1</source>
+        <translation>unknown version %1</translation>
+    </message>
+    <message>
+        <location filename="../work/main/stakes/CheckJournal.cpp"/>
+        <source>контрольная сумма не совпадает</source>
+        <translation>the checksum does not match</translation>
+    </message>
+    <message>
+        <location filename="../work/main/stakes/CheckJournal.cpp"/>
+        <source>неверная длина</source>
+        <translation>wrong length</translation>
+    </message>
+    <message>
+        <location filename="../work/main/stakes/CheckJournal.cpp"/>
+        <source>записи %1 нет в файле ставок</source>
+        <translation>record %1 is not in the stakes file</translation>
+    </message>
     <message>
         <location filename="../work/main/stakes/StakeRecord.cpp" line="127"/>
         <source>№ тиража</source>
