@@ -3,6 +3,7 @@
 // with its exit code.
 
 #include "CliRunner.h"
+#include "StakesOnDisk.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
 #include "core/DrawArchive.h"
@@ -83,14 +84,7 @@ protected:
         return bytes;
     }
 
-    std::vector<stakes::TStakeRec> stakesOnDisk() const
-    {
-        const QByteArray bytes = ReadFile(path(u"Vertoma_5x54.lsk"_s));
-        std::vector<stakes::TStakeRec> records;
-        for (qsizetype at = 0; at + stakes::StakeRecSize <= bytes.size(); at += stakes::StakeRecSize)
-            records.push_back(stakes::StakeFromBytes(bytes.constData() + at));
-        return records;
-    }
+    std::vector<stakes::TStakeRec> stakesOnDisk() const { return testsupport::ReadStakes(path(u"Vertoma_5x54.lsk"_s)); }
 
     // The rating as a refresh from the stakes file computes it, in a copy of the folder.
     QByteArray ratingFromStakes()
@@ -113,9 +107,7 @@ TEST_F(CliDurabilityTest, ACheckKilledAtAnyMomentEndsWithTheRatingOfAnUninterrup
     const QByteArray before = uncheckedStakes(200000);
     const auto lay = [&](const QString& dir) {
         QFile::remove(dir + u"/Vertoma_5x54.lrt"_s);
-        QFile out(dir + u"/Vertoma_5x54.lsk"_s);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(out.write(before), before.size());
+        ASSERT_TRUE(testsupport::WriteFile(dir + u"/Vertoma_5x54.lsk"_s, before));
     };
 
     lay(m_dir.path());
@@ -160,8 +152,8 @@ TEST_F(CliDurabilityTest, AFullDiskIsReportedAndLeavesTheFilesInStep)
     const core::TDrawsArray first(m_draws.begin(), m_draws.begin() + 500);
     ASSERT_TRUE(core::SaveDrawsFile(path(u"Vertoma_5x54.ldr"_s), first));
     const QByteArray archive = ReadFile(path(u"Vertoma_5x54.ldr"_s));
-    CliResult r = runFull(20000, {u"draws"_s, u"import"_s,
-                                  QStringLiteral(VERTOMA_SHARED_DATA_DIR "/draws_history_import.csv")});
+    CliResult r =
+        runFull(20000, {u"draws"_s, u"import"_s, QStringLiteral(VERTOMA_SHARED_DATA_DIR "/draws_history_import.csv")});
     EXPECT_EQ(r.exitCode, 1) << r.out.toStdString();
     EXPECT_FALSE(r.out.contains(u"614"_s)) << r.out.toStdString();
     EXPECT_EQ(ReadFile(path(u"Vertoma_5x54.ldr"_s)), archive);
@@ -174,11 +166,7 @@ TEST_F(CliDurabilityTest, AFullDiskIsReportedAndLeavesTheFilesInStep)
 
     // A check whose results cannot be stored leaves the stakes unchecked and the rating as it was;
     // with room again it completes, and the rating agrees with the stakes.
-    {
-        QFile out(path(u"Vertoma_5x54.lsk"_s));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(uncheckedStakes(30));
-    }
+    ASSERT_TRUE(testsupport::WriteFile(path(u"Vertoma_5x54.lsk"_s), uncheckedStakes(30)));
     const QByteArray unchecked = ReadFile(path(u"Vertoma_5x54.lsk"_s));
     r = runFull(2000, {u"stakes"_s, u"check"_s});
     EXPECT_EQ(r.exitCode, 1);
@@ -220,9 +208,9 @@ TEST_F(CliDurabilityTest, RunsThatFillTheDiskCountOnlyWhatWasStored)
     // A table test whose stakes stop fitting: each rule counts only the stakes stored for it.
     ASSERT_TRUE(QFile::remove(path(u"Vertoma_5x54.lsk"_s)));
     ASSERT_EQ(run({u"tables"_s, u"add"_s, u"--comment"_s, u"Вверх"_s, u"--start"_s, u"5;1;3;2;4"_s}).exitCode, 0);
-    ASSERT_EQ(run({u"tables"_s, u"add"_s, u"--comment"_s, u"Вниз"_s, u"--start"_s, u"1,2,3,4,5"_s, u"--step=-1"_s})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        run({u"tables"_s, u"add"_s, u"--comment"_s, u"Вниз"_s, u"--start"_s, u"1,2,3,4,5"_s, u"--step=-1"_s}).exitCode,
+        0);
     r = runFull(25 * stakes::StakeRecSize, {u"tables"_s, u"test"_s, u"--count"_s, u"40"_s, u"1"_s, u"2"_s});
     EXPECT_EQ(r.exitCode, 1);
     int up = 0, down = 0;

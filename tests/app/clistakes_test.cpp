@@ -2,6 +2,7 @@
 
 #include "CliRunner.h"
 #include "TestHelpers.h"
+#include "StakesOnDisk.h"
 #include "TestPaths.h"
 #include "core/DrawArchive.h"
 #include "stakes/StakeRecord.h"
@@ -42,14 +43,7 @@ protected:
 
     CliResult run(const QStringList& args) { return testsupport::RunCli(m_dir.path(), args); }
 
-    std::vector<stakes::TStakeRec> stakesOnDisk() const
-    {
-        const QByteArray bytes = ReadFile(path(u"Vertoma_5x54.lsk"_s));
-        std::vector<stakes::TStakeRec> records;
-        for (qsizetype at = 0; at + stakes::StakeRecSize <= bytes.size(); at += stakes::StakeRecSize)
-            records.push_back(stakes::StakeFromBytes(bytes.constData() + at));
-        return records;
-    }
+    std::vector<stakes::TStakeRec> stakesOnDisk() const { return testsupport::ReadStakes(path(u"Vertoma_5x54.lsk"_s)); }
 
     QTemporaryDir m_dir;
     core::TDrawsArray m_draws;

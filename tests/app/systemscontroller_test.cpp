@@ -3,6 +3,7 @@
 
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
+#include "StakesOnDisk.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/SystemsController.h"
@@ -107,14 +108,7 @@ protected:
         return session;
     }
 
-    std::vector<stakes::TStakeRec> stakesOnDisk() const
-    {
-        const QByteArray bytes = ReadFile(folder().stakesFile());
-        std::vector<stakes::TStakeRec> records;
-        for (qsizetype at = 0; at + stakes::StakeRecSize <= bytes.size(); at += stakes::StakeRecSize)
-            records.push_back(stakes::StakeFromBytes(bytes.constData() + at));
-        return records;
-    }
+    std::vector<stakes::TStakeRec> stakesOnDisk() const { return testsupport::ReadStakes(folder().stakesFile()); }
 
     void writeSystem(const QString& name, const QByteArray& text)
     {

@@ -35,8 +35,8 @@ protected:
         ASSERT_TRUE(file.open(&error));
         for (int i = 0; i < 9000; ++i) {
             const int draw = 1 + i % 5;
-            ASSERT_TRUE(file.append(Stake(draw, {1 + i % 50, 2 + i % 50, 3 + i % 50, 11, 21}, i % 3 ? "a" : "b"),
-                                    &error));
+            ASSERT_TRUE(
+                file.append(Stake(draw, {1 + i % 50, 2 + i % 50, 3 + i % 50, 11, 21}, i % 3 ? "a" : "b"), &error));
         }
         ASSERT_TRUE(file.append(StakeSeparator(), &error));
         ASSERT_TRUE(file.close(&error));
@@ -141,8 +141,8 @@ TEST_F(CheckJournalTest, ADamagedJournalIsRefusedAndChangesNothing)
     restore(m_original);
     QByteArray flipped = journal;
     flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x10);
-    for (const QByteArray& bad : {flipped, journal.left(journal.size() - 1), journal + 'x', QByteArray("VJNL"),
-                                  QByteArray()}) {
+    for (const QByteArray& bad :
+         {flipped, journal.left(journal.size() - 1), journal + 'x', QByteArray("VJNL"), QByteArray()}) {
         EXPECT_FALSE(CheckJournalParse(bad, parsed, &error));
         EXPECT_FALSE(error.isEmpty());
         ASSERT_TRUE(testsupport::WriteFile(journalPath, bad));
