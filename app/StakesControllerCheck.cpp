@@ -26,10 +26,7 @@ bool StakesController::check()
                 tr("Проверка результатов ставок ( завершено %1 % )...").arg(QString::number(percent, 'f', 0)));
         };
         hooks.counter.path = m_ratings.path();
-        hooks.counter.count = [this](std::span<const stakes::TStakeRec> records) {
-            for (const stakes::TStakeRec& rec : records)
-                m_ratings.addStake(rec);
-        };
+        hooks.counter.count = [this](const stakes::TStakeRec& rec) { m_ratings.addStake(rec); };
         hooks.counter.content = [this] { return m_ratings.fileBytes(); };
         ok = stakes::StakesCheck(m_file, m_session.draws(), m_session.config(), hooks, checked, &error);
     }

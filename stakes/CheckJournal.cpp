@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -24,23 +25,16 @@ QString tr(const char* text)
 }
 
 // "VJNL", a version, the companion's size and bytes, the count of records, each record as its
-// index and its 312 bytes, and the CRC-32 of everything before it.
+// index and the part a check writes, and the CRC-32 of everything before it.
 constexpr char Magic[4] = {'V', 'J', 'N', 'L'};
 constexpr quint32 Version = 1;
 constexpr int HashSize = 4;
-constexpr qint64 EntrySize = 8 + StakeRecSize;
+constexpr qint64 EntrySize = 8 + CheckedPartSize;
 
 void putU32(QByteArray& out, quint32 v)
 {
     for (int i = 0; i < 4; ++i)
         out.append(char((v >> (8 * i)) & 0xFF));
-}
-
-void putI64(QByteArray& out, qint64 v)
-{
-    const auto u = quint64(v);
-    for (int i = 0; i < 8; ++i)
-        out.append(char((u >> (8 * i)) & 0xFF));
 }
 
 quint64 getU(const char* p, int bytes)
@@ -71,21 +65,36 @@ QString CheckJournalPath(const QString& stakesPath)
     return info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".~jnl"));
 }
 
+CheckJournal CheckJournalOf(std::span<const PlacedRecord> records, QByteArray companion)
+{
+    CheckJournal journal;
+    journal.Companion = std::move(companion);
+    journal.Entries.resize(records.size());
+    // The record lies in memory as in the file (StakeRecord.h asserts it).
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        journal.Entries[i].Index = records[i].Index;
+        std::memcpy(journal.Entries[i].Part.data(), reinterpret_cast<const char*>(&records[i].Rec) + CheckedPartAt,
+                    CheckedPartSize);
+    }
+    return journal;
+}
+
 QByteArray CheckJournalBytes(const CheckJournal& journal)
 {
     QByteArray out;
-    out.reserve(qsizetype(4 + 4 + 4 + journal.Companion.size() + 4 + qint64(journal.Records.size()) * EntrySize +
-                          HashSize));
+    out.reserve(
+        qsizetype(4 + 4 + 4 + journal.Companion.size() + 4 + qint64(journal.Entries.size()) * EntrySize + HashSize));
     out.append(Magic, 4);
     putU32(out, Version);
     putU32(out, quint32(journal.Companion.size()));
     out.append(journal.Companion);
-    putU32(out, quint32(journal.Records.size()));
-    char bytes[StakeRecSize];
-    for (const JournalRecord& r : journal.Records) {
-        putI64(out, r.Index);
-        StakeToBytes(r.Rec, bytes);
-        out.append(bytes, StakeRecSize);
+    putU32(out, quint32(journal.Entries.size()));
+    qsizetype at = out.size();
+    out.resize(at + qsizetype(journal.Entries.size()) * EntrySize);
+    for (const JournalEntry& e : journal.Entries) {
+        qToLittleEndian<qint64>(e.Index, out.data() + at);
+        std::memcpy(out.data() + at + 8, e.Part.data(), CheckedPartSize);
+        at += EntrySize;
     }
     putU32(out, crcOf(out.constData(), out.size()));
     return out;
@@ -116,11 +125,12 @@ bool CheckJournalParse(const QByteArray& bytes, CheckJournal& journal, QString* 
     if (count > (body - recordsAt) / EntrySize || recordsAt + count * EntrySize != body)
         return fail(tr("неверная длина"));
     journal.Companion = bytes.mid(12, companionSize);
-    journal.Records.resize(std::size_t(count));
+    journal.Entries.resize(std::size_t(count));
     for (qint64 i = 0; i < count; ++i) {
         const char* entry = p + recordsAt + i * EntrySize;
-        journal.Records[std::size_t(i)].Index = qint64(getU(entry, 8));
-        journal.Records[std::size_t(i)].Rec = StakeFromBytes(entry + 8);
+        JournalEntry& e = journal.Entries[std::size_t(i)];
+        e.Index = qint64(getU(entry, 8));
+        std::memcpy(e.Part.data(), entry + 8, CheckedPartSize);
     }
     return true;
 }
@@ -185,15 +195,26 @@ JournalReplay CheckJournalReplay(StakesFile& file, const QString& companionPath,
     if (!CheckJournalParse(in.readAll(), journal, error))
         return JournalReplay::Damaged;
     in.close();
-    for (const JournalRecord& r : journal.Records) {
-        if (r.Index < 0 || r.Index >= file.count()) {
+    for (const JournalEntry& e : journal.Entries) {
+        if (e.Index < 0 || e.Index >= file.count()) {
             if (error)
-                *error = tr("Журнал проверки ставок поврежден: %1")
-                             .arg(tr("записи %1 нет в файле ставок").arg(r.Index + 1));
+                *error =
+                    tr("Журнал проверки ставок поврежден: %1").arg(tr("записи %1 нет в файле ставок").arg(e.Index + 1));
             return JournalReplay::Damaged;
         }
     }
-    if (!file.overwrite(journal.Records, error))
+    // Each record takes what the check wrote; the rest of it was never changed.
+    std::vector<PlacedRecord> records(journal.Entries.size());
+    char bytes[StakeRecSize];
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const JournalEntry& e = journal.Entries[i];
+        if (!file.read(e.Index, false, records[i].Rec, error))
+            return JournalReplay::Failed;
+        StakeToBytes(records[i].Rec, bytes);
+        std::memcpy(bytes + CheckedPartAt, e.Part.data(), CheckedPartSize);
+        records[i] = {e.Index, StakeFromBytes(bytes)};
+    }
+    if (!file.overwrite(records, error))
         return JournalReplay::Failed;
     return CheckJournalFinish(file, journal.Companion, path, companionPath, error) ? JournalReplay::Done
                                                                                    : JournalReplay::Failed;

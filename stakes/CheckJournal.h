@@ -6,28 +6,36 @@
 // is carried out again, which is harmless when it had been carried out already, so a kill at
 // any moment leaves the two files in step.
 
-#include "stakes/StakeRecord.h"
+#include "stakes/StakesFile.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <vector>
 
 namespace stakes {
 
-class StakesFile;
+// What a check writes into a stake: the bytes from Checked up to the comment.
+inline constexpr int CheckedPartAt = int(offsetof(TStakeRec, Checked));
+inline constexpr int CheckedPartSize = int(offsetof(TStakeRec, Comment)) - CheckedPartAt;
 
-struct JournalRecord
+struct JournalEntry
 {
     qint64 Index = 0; // the record's place in the stakes file
-    TStakeRec Rec;
+    std::array<char, CheckedPartSize> Part{};
 };
 
 struct CheckJournal
 {
     QByteArray Companion; // the whole content of the companion file
-    std::vector<JournalRecord> Records;
+    std::vector<JournalEntry> Entries;
 };
+
+// The journal of checked records and the companion's content.
+CheckJournal CheckJournalOf(std::span<const PlacedRecord> records, QByteArray companion);
 
 // "<stakes file's base name>.~jnl" beside the stakes file.
 QString CheckJournalPath(const QString& stakesPath);

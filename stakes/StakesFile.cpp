@@ -547,7 +547,7 @@ bool StakesFile::rewrite(const std::function<bool(qint64, const TStakeRec&)>& ke
     return true;
 }
 
-bool StakesFile::overwrite(std::span<const JournalRecord> records, QString* error)
+bool StakesFile::overwrite(std::span<const PlacedRecord> records, QString* error)
 {
     if (!writable(error))
         return false;
@@ -556,7 +556,6 @@ bool StakesFile::overwrite(std::span<const JournalRecord> records, QString* erro
     dropCache();
     // Overwriting may change the key of a record; the index is built again when next asked.
     m_indexReady = false;
-    std::vector<char> run;
     for (std::size_t i = 0; i < records.size();) {
         std::size_t end = i + 1;
         while (end < records.size() && records[end].Index == records[end - 1].Index + 1)
@@ -566,10 +565,11 @@ bool StakesFile::overwrite(std::span<const JournalRecord> records, QString* erro
                 *error = tr("Запись со индексом %1 в файле данных не найдена!").arg(records[i].Index);
             return false;
         }
-        run.resize((end - i) * StakeRecSize);
+        // The buffer stays between calls: a check overwrites tens of megabytes at a time.
+        m_scratch.resize((end - i) * StakeRecSize);
         for (std::size_t k = i; k < end; ++k)
-            StakeToBytes(records[k].Rec, run.data() + (k - i) * StakeRecSize);
-        if (!writeAt(records[i].Index * StakeRecSize, run.data(), qint64(run.size()), error))
+            StakeToBytes(records[k].Rec, m_scratch.data() + (k - i) * StakeRecSize);
+        if (!writeAt(records[i].Index * StakeRecSize, m_scratch.data(), qint64(m_scratch.size()), error))
             return false;
         i = end;
     }
@@ -587,26 +587,27 @@ bool StakesFile::update(const BlockChange& change, const std::function<void(cons
     if (!flush(error))
         return false;
     dropCache();
-    // With a companion, what a journal carries: about 20 MiB of records, so that its syncs stay
-    // few even when millions of stakes change.
+    // With a companion, the altered records of about 64K stakes go to disk together, so that the
+    // syncs of their journal stay few even when millions of stakes change.
     constexpr std::size_t JournalRecords = 65536;
-    CheckJournal journal;
+    std::vector<PlacedRecord> gathered;
+    if (companion)
+        gathered.reserve(JournalRecords + std::size_t(BlockRecords));
     const QString journalPath = CheckJournalPath(m_path);
     const auto commit = [&] {
-        if (journal.Records.empty())
+        if (gathered.empty())
             return true;
-        journal.Companion = companion->content();
-        if (!CheckJournalWrite(journalPath, journal, error) || !overwrite(journal.Records, error) ||
+        const CheckJournal journal = CheckJournalOf(gathered, companion->content());
+        if (!CheckJournalWrite(journalPath, journal, error) || !overwrite(gathered, error) ||
             !CheckJournalFinish(*this, journal.Companion, journalPath, companion->path, error))
             return false;
-        for (const JournalRecord& r : journal.Records)
+        for (const PlacedRecord& r : gathered)
             done(r.Rec);
-        journal.Records.clear();
+        gathered.clear();
         return true;
     };
     std::vector<TStakeRec> block(std::size_t(std::min(BlockRecords, m_fileRecords)));
     std::vector<std::uint8_t> altered;
-    std::vector<TStakeRec> counted;
     for (qint64 first = 0; first < m_fileRecords; first += BlockRecords) {
         const auto n = std::size_t(std::min(BlockRecords, m_fileRecords - first));
         char* bytes = reinterpret_cast<char*>(block.data());
@@ -615,14 +616,12 @@ bool StakesFile::update(const BlockChange& change, const std::function<void(cons
         altered.assign(n, 0);
         change(first, std::span<TStakeRec>(block.data(), n), altered);
         if (companion) {
-            counted.clear();
             for (std::size_t i = 0; i < n; ++i)
                 if (altered[i]) {
-                    journal.Records.push_back({first + qint64(i), block[i]});
-                    counted.push_back(block[i]);
+                    gathered.push_back({first + qint64(i), block[i]});
+                    companion->count(block[i]);
                 }
-            companion->count(counted);
-            if (journal.Records.size() >= JournalRecords && !commit())
+            if (gathered.size() >= JournalRecords && !commit())
                 return false;
             continue;
         }

@@ -8,7 +8,6 @@
 // whether a combination is already staked for a draw. A file whose first record is of another
 // version holds no stakes for any reader, and takes no write, until it is emptied.
 
-#include "stakes/CheckJournal.h"
 #include "stakes/StakeIndex.h"
 #include "stakes/StakeRecord.h"
 
@@ -26,6 +25,13 @@ enum class FileState {
     Current,   // empty, or whole records of the current version
     TornTail,  // records of the current version followed by a partial record
     Outdated,  // no record of the current version at its start
+};
+
+// A record and its place in the file.
+struct PlacedRecord
+{
+    qint64 Index = 0;
+    TStakeRec Rec;
 };
 
 class StakesFile
@@ -93,21 +99,22 @@ public:
     // replaces the stakes file in one rename. On failure the old file stays as it was.
     bool rewrite(const std::function<bool(qint64, const TStakeRec&)>& keep, QString* error);
     // Overwrites records at their places (ascending), neighbours in one write.
-    bool overwrite(std::span<const JournalRecord> records, QString* error);
+    bool overwrite(std::span<const PlacedRecord> records, QString* error);
     // Walks the records block by block: change gets the index of a block's first record and
     // its records, alters some of them in place and sets their flags. The altered records are
     // written back over themselves, and done is called for each of them in file order once it
     // is on disk.
     using BlockChange = std::function<void(qint64 first, std::span<TStakeRec> records, std::vector<std::uint8_t>& altered)>;
     // A file that changes with the altered records (the rating of a check): count takes each
-    // block's altered records, content gives the file's whole content with all counted so far.
+    // altered record, content gives the file's whole content with all counted so far.
     // Altered records are gathered over several blocks and go to disk together with the
     // companion through a journal (CheckJournal.h), so the two files agree whenever the update
-    // stops; done follows once both are stored.
+    // stops; done follows once both are stored. With a companion, change may alter only what a
+    // check writes (from Checked up to the comment): that is all the journal keeps.
     struct Companion
     {
         QString path;
-        std::function<void(std::span<const TStakeRec> altered)> count;
+        std::function<void(const TStakeRec& altered)> count;
         std::function<QByteArray()> content;
     };
     bool update(const BlockChange& change, const std::function<void(const TStakeRec&)>& done, QString* error,
@@ -127,6 +134,7 @@ private:
     qint64 m_fileRecords = 0;
     bool m_outdated = false;
     std::vector<char> m_pending; // whole records waiting to be appended
+    std::vector<char> m_scratch; // records on their way to the file by overwrite
     qint64 m_droppedStakes = 0;
 
     bool m_cacheValid = false;

@@ -57,7 +57,7 @@ protected:
         int counted = ReadFile(path(u"counter"_s)).toInt();
         CheckHooks hooks;
         hooks.counter.path = counterPath;
-        hooks.counter.count = [&counted](std::span<const TStakeRec> records) { counted += int(records.size()); };
+        hooks.counter.count = [&counted](const TStakeRec&) { ++counted; };
         hooks.counter.content = [&counted] { return QByteArray::number(counted); };
         int checked = 0;
         return StakesCheck(file, m_draws, PrizeConfig(), hooks, checked, error);
@@ -135,7 +135,7 @@ TEST_F(CheckJournalTest, ADamagedJournalIsRefusedAndChangesNothing)
     const QByteArray journal = ReadFile(journalPath);
     CheckJournal parsed;
     ASSERT_TRUE(CheckJournalParse(journal, parsed, &error));
-    EXPECT_EQ(parsed.Records.size(), 7200u); // four draws of every five stakes
+    EXPECT_EQ(parsed.Entries.size(), 7200u); // four draws of every five stakes
     EXPECT_EQ(CheckJournalBytes(parsed), journal);
 
     restore(m_original);
