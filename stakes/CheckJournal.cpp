@@ -184,7 +184,7 @@ JournalReplay CheckJournalReplay(StakesFile& file, const QString& companionPath,
             *error = in.errorString();
         return JournalReplay::Failed;
     }
-    // A journal holds one block of records and the rating: a few megabytes at most.
+    // A journal holds what a check wrote into some 64K stakes and the rating: a few megabytes.
     constexpr qint64 Largest = qint64(1) << 30;
     CheckJournal journal;
     if (in.size() > Largest) {

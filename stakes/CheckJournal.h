@@ -1,8 +1,8 @@
 #pragma once
 
 // A check changes two files that must agree: the stakes it marks and the file that counts them
-// (the rating). Before a block of marked stakes is written, the journal stores what both files
-// will hold once the block is done; when both do, the journal is removed. A journal found later
+// (the rating). Before a batch of marked stakes is written, the journal stores what both files
+// will hold once the batch is done; when both do, the journal is removed. A journal found later
 // is carried out again, which is harmless when it had been carried out already, so a kill at
 // any moment leaves the two files in step.
 
