@@ -144,6 +144,9 @@ int RunExport(app::Session& session, const QStringList& args)
                 printError(tr("Ошибка чтения файла ставок!") + QStringLiteral("\n\n") + error);
                 return kFailed;
             }
+            // An outdated file exports no stakes, and says so as its listing does.
+            if (stakesFile.isOutdated())
+                printError(app::StakesController::outdatedListingWarning(stakesFile));
         }
         table = exporter.stakesSource();
         title = app::ExportController::listCaption(app::ExportList::Stakes);

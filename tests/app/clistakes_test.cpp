@@ -238,6 +238,11 @@ TEST_F(CliStakesTest, AnOutdatedFileListsNoStakesAndSaysWhereTheWriteWillKeepIt)
     const QString promised = r.err.section(promisedText, 1).trimmed();
     EXPECT_FALSE(QFileInfo::exists(promised)) << "listing writes nothing";
     EXPECT_EQ(ReadFile(path(u"Vertoma_5x54.lsk"_s)), old);
+    // An export of the stakes exports none of them and says the same.
+    r = run({u"export"_s, u"stakes"_s, path(u"stakes.xlsx"_s)});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(warning + u"\n\n"_s + promisedText + promised)) << r.err.toStdString();
+    EXPECT_EQ(ReadFile(path(u"Vertoma_5x54.lsk"_s)), old);
 
     // The first word that writes keeps the old file where the listing said, and empties it.
     r = run({u"stakes"_s, u"clear"_s});
