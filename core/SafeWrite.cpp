@@ -56,7 +56,7 @@ bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&, Q
     return true;
 }
 
-bool WriteBytesSafely(const QString& path, const QByteArray& bytes, QString* error)
+bool WriteBytesSafely(const QString& path, const QByteArray& bytes, QString* error, bool syncFolder)
 {
     return WriteFileSafely(
         path,
@@ -67,7 +67,7 @@ bool WriteBytesSafely(const QString& path, const QByteArray& bytes, QString* err
                 *e = device.errorString();
             return false;
         },
-        error);
+        error, syncFolder);
 }
 
 } // namespace core

@@ -18,6 +18,6 @@ namespace core {
 bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&, QString*)>& write, QString* error,
                      bool syncFolder = false);
 // The same for content that is ready as bytes.
-bool WriteBytesSafely(const QString& path, const QByteArray& bytes, QString* error);
+bool WriteBytesSafely(const QString& path, const QByteArray& bytes, QString* error, bool syncFolder = false);
 
 } // namespace core

@@ -137,32 +137,13 @@ bool CheckJournalParse(const QByteArray& bytes, CheckJournal& journal, QString* 
 
 bool CheckJournalWrite(const QString& path, const CheckJournal& journal, QString* error)
 {
-    const QByteArray bytes = CheckJournalBytes(journal);
-    return core::WriteFileSafely(
-        path,
-        [&bytes](QIODevice& device, QString* why) {
-            if (device.write(bytes) == bytes.size())
-                return true;
-            if (why)
-                *why = device.errorString();
-            return false;
-        },
-        error, true);
+    return core::WriteBytesSafely(path, CheckJournalBytes(journal), error, true);
 }
 
 bool CheckJournalFinish(StakesFile& file, const QByteArray& companion, const QString& journalPath,
                         const QString& companionPath, QString* error)
 {
-    if (!file.sync(error) || !core::WriteFileSafely(
-                                 companionPath,
-                                 [&companion](QIODevice& device, QString* why) {
-                                     if (device.write(companion) == companion.size())
-                                         return true;
-                                     if (why)
-                                         *why = device.errorString();
-                                     return false;
-                                 },
-                                 error, true))
+    if (!file.sync(error) || !core::WriteBytesSafely(companionPath, companion, error, true))
         return false;
     QFile done(journalPath);
     if (!done.remove()) {
