@@ -1,7 +1,13 @@
 #include "app/ExportController.h"
 
 #include "app/ProgressWindow.h"
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/RatingsController.h"
+#include "app/Services.h"
+#include "app/StakesController.h"
+#include "app/StatisticsController.h"
+#include "app/ViewsController.h"
 #include "core/IniFile.h"
 #include "core/TextForms.h"
 #include "export/ExportRows.h"
@@ -13,7 +19,13 @@
 
 namespace app {
 
-ExportController::ExportController(Session& session) : m_session(session) {}
+ExportController::ExportController(Services& services, const ArchiveController& archive,
+                                   const CandidatesController& candidates, const StatisticsController& statistics,
+                                   StakesController& stakes, const RatingsController& ratings, const ViewsController& views)
+    : m_services(services), m_archive(archive), m_candidates(candidates), m_statistics(statistics), m_stakes(stakes),
+      m_ratings(ratings), m_views(views)
+{
+}
 
 QString ExportController::listCaption(ExportList list)
 {
@@ -39,15 +51,15 @@ QString ExportController::listCaption(ExportList list)
 bool ExportController::saveParams(const QString& section, const xls::TExportParams& params)
 {
     QString error;
-    if (xls::SaveParamsFile(m_session.folder().configFile(), section, params, true, &error))
+    if (xls::SaveParamsFile(m_services.folder().configFile(), section, params, true, &error))
         return true;
-    m_session.showError(error);
+    m_services.showError(error);
     return false;
 }
 
 QString ExportController::workbookFolder() const
 {
-    return QDir::temp().filePath(m_session.folder().baseName() + QStringLiteral("-export"));
+    return QDir::temp().filePath(m_services.folder().baseName() + QStringLiteral("-export"));
 }
 
 bool ExportController::write(const xls::ExportSource& source, const xls::TExportParams& params, const QString& path,
@@ -57,15 +69,15 @@ bool ExportController::write(const xls::ExportSource& source, const xls::TExport
     QString error;
     xls::WriteResult result;
     try {
-        ProgressWindow progress(m_session.io(), tr("Вызов Microsoft Excel..."), xls::ProgressSteps(params, rows.count()));
+        ProgressWindow progress(m_services.io(), tr("Вызов Microsoft Excel..."), xls::ProgressSteps(params, rows.count()));
         xls::WriteOptions options;
         if (!xls::WriteWorkbook(path, source, params, rows, &progress, options, &error, &result)) {
             progress.close();
-            m_session.showError(error);
+            m_services.showError(error);
             return false;
         }
     } catch (const core::EConvertError& e) {
-        m_session.showError(tr("Ошибка экспорта данных в Microsoft Excel!\n%1").arg(e.message()));
+        m_services.showError(tr("Ошибка экспорта данных в Microsoft Excel!\n%1").arg(e.message()));
         return false;
     }
     if (rowsWritten)
@@ -77,40 +89,40 @@ bool ExportController::exportToSpreadsheet(const xls::ExportSource& source, cons
                                            const QString& sheetName)
 {
     xls::ExportDialogState state;
-    core::IniFile ini(m_session.folder().configFile());
+    core::IniFile ini(m_services.folder().configFile());
     {
-        BusyScope busy(m_session, QString());
+        BusyScope busy(m_services, QString());
         state.Params = xls::DefaultParams(source, title, sheetName);
         const xls::RowCounts counts = xls::CountRows(source);
         state.AllRows = counts.All;
         state.SelectedRows = counts.Selected;
         state.Params.Mode = counts.Mode;
         state.Section = xls::SectionName(source.ownerName(), source.controlName());
-        state.ParamsDir = m_session.folder().exeDir().isEmpty() ? m_session.folder().dir() : m_session.folder().exeDir();
+        state.ParamsDir = m_services.folder().exeDir().isEmpty() ? m_services.folder().dir() : m_services.folder().exeDir();
         QString error;
         if (!ini.load(&error))
-            m_session.showError(
+            m_services.showError(
                 tr("Ошибка загрузки параметров экспорта из файла \"%1\"!\n\n%2").arg(ini.path(), error));
         else
             xls::LoadParams(ini, state.Section, xls::LoadMode::Restore, state.Params);
         xls::GatherChecked(state.Params.Fields);
     }
-    if (!m_session.io().editExport(state))
+    if (!m_services.io().editExport(state))
         return false;
 
-    BusyScope busy(m_session, QString());
+    BusyScope busy(m_services, QString());
     // A failure to store them does not keep the person from the workbook.
     saveParams(state.Section, state.Params);
 
     if (!QDir().mkpath(workbookFolder())) {
-        m_session.showError(tr("Ошибка экспорта данных в Microsoft Excel!\nНе удалось создать папку \"%1\".")
+        m_services.showError(tr("Ошибка экспорта данных в Microsoft Excel!\nНе удалось создать папку \"%1\".")
                                 .arg(workbookFolder()));
         return false;
     }
     QString stem = xls::CleanSheetName(state.Params.SheetName);
     stem.replace(u' ', u'_');
     if (stem.isEmpty())
-        stem = m_session.folder().baseName();
+        stem = m_services.folder().baseName();
     const QString path = QDir(workbookFolder())
                              .filePath(QStringLiteral("%1_%2.xlsx")
                                            .arg(stem, QDateTime::currentDateTime().toString(
@@ -118,8 +130,8 @@ bool ExportController::exportToSpreadsheet(const xls::ExportSource& source, cons
     if (!write(source, state.Params, path, nullptr))
         return false;
     m_lastWorkbook = path;
-    if (!m_session.io().openDocument(path))
-        m_session.showInformation(
+    if (!m_services.io().openDocument(path))
+        m_services.showInformation(
             tr("Рабочая книга сохранена в файле \"%1\".\n\nПрограмма для открытия таких файлов не найдена.").arg(path));
     return true;
 }
@@ -127,24 +139,24 @@ bool ExportController::exportToSpreadsheet(const xls::ExportSource& source, cons
 bool ExportController::exportToFile(const xls::ExportSource& source, const QString& title, const QString& path,
                                     const QString& paramsFile, xls::RowMode mode, int* rowsWritten)
 {
-    BusyScope busy(m_session, QString());
+    BusyScope busy(m_services, QString());
     xls::TExportParams params = xls::DefaultParams(source, title, title);
     const QString section = xls::SectionName(source.ownerName(), source.controlName());
-    core::IniFile ini(m_session.folder().configFile());
+    core::IniFile ini(m_services.folder().configFile());
     QString error;
     if (!ini.load(&error)) {
-        m_session.showError(tr("Ошибка загрузки параметров экспорта из файла \"%1\"!\n\n%2").arg(ini.path(), error));
+        m_services.showError(tr("Ошибка загрузки параметров экспорта из файла \"%1\"!\n\n%2").arg(ini.path(), error));
         return false;
     }
     xls::LoadParams(ini, section, xls::LoadMode::Restore, params);
     if (!paramsFile.isEmpty()) {
         if (!QFileInfo(paramsFile).isFile()) {
-            m_session.showError(tr("Ошибка загрузки параметров экспорта из файла \"%1\"!\n\n%2")
+            m_services.showError(tr("Ошибка загрузки параметров экспорта из файла \"%1\"!\n\n%2")
                                     .arg(paramsFile, tr("Файл не найден.")));
             return false;
         }
         if (!xls::LoadParamsFile(paramsFile, section, xls::LoadMode::File, params, &error)) {
-            m_session.showError(error);
+            m_services.showError(error);
             return false;
         }
     }

@@ -15,7 +15,13 @@
 
 namespace app {
 
-class Session;
+class ArchiveController;
+class CandidatesController;
+class RatingsController;
+class Services;
+class StakesController;
+class StatisticsController;
+class ViewsController;
 
 // The lists of the main window that export.
 enum class ExportList { Draws, Combs, Stat, Ratings, Card, Layout, Stakes };
@@ -25,7 +31,9 @@ class ExportController : public QObject
     Q_OBJECT
 
 public:
-    explicit ExportController(Session& session);
+    ExportController(Services& services, const ArchiveController& archive, const CandidatesController& candidates,
+                     const StatisticsController& statistics, StakesController& stakes, const RatingsController& ratings,
+                     const ViewsController& views);
 
     // The caption of the list's page: the title and sheet name every export of the list starts
     // with, in the window and in the tool alike.
@@ -51,7 +59,7 @@ public:
     // ---- sources over the session's lists, for the tool and the tests
     std::unique_ptr<xls::TableSource> drawsSource() const;
     std::unique_ptr<xls::TableSource> combsSource() const;
-    // The statistics table as last computed (Session::statCalc).
+    // The statistics table as last computed (StatisticsController::calc).
     std::unique_ptr<xls::TableSource> statSource() const;
     std::unique_ptr<xls::TableSource> ratingsSource() const;
     std::unique_ptr<xls::TableSource> cardSource() const;
@@ -66,7 +74,13 @@ private:
     bool write(const xls::ExportSource& source, const xls::TExportParams& params, const QString& path,
                int* rowsWritten);
 
-    Session& m_session;
+    Services& m_services;
+    const ArchiveController& m_archive;
+    const CandidatesController& m_candidates;
+    const StatisticsController& m_statistics;
+    StakesController& m_stakes;
+    const RatingsController& m_ratings;
+    const ViewsController& m_views;
     QString m_lastWorkbook;
 };
 

@@ -2,8 +2,10 @@
 // demand so the full candidate list is never copied.
 
 #include "app/ExportController.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/RatingsController.h"
-#include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/ViewsController.h"
 #include "core/DrawArchive.h"
@@ -41,22 +43,23 @@ std::unique_ptr<xls::TableSource> make(xls::SourceKind kind, const char* control
 
 std::unique_ptr<xls::TableSource> ExportController::drawsSource() const
 {
-    const Session& s = m_session;
+    const ArchiveController& s = m_archive;
+    const bool sorted = m_services.windowState().SortedDraws;
     const QStringList captions = core::DrawColumnCaptions();
     return make(xls::SourceKind::ListView, "lvDraws",
                 columnsOf(captions,
                           [](int c) { return c == core::DrawColDate ? int(xls::AlignLeft) : int(xls::AlignCenter); }),
-                qint64(s.draws().size()), [&s](int row, int column) {
+                qint64(s.draws().size()), [&s, sorted](int row, int column) {
                     const int element = core::DrawIndexOfRow(s.draws(), row);
                     if (element < 0)
                         return QString();
-                    return core::DrawCellText(s.draws()[std::size_t(element)], column, s.windowState().SortedDraws);
+                    return core::DrawCellText(s.draws()[std::size_t(element)], column, sorted);
                 });
 }
 
 std::unique_ptr<xls::TableSource> ExportController::combsSource() const
 {
-    const Session& s = m_session;
+    const CandidatesController& s = m_candidates;
     QStringList captions{tr("№ п.п.")};
     for (int i = 1; i <= core::CombSize; ++i)
         captions << QString::number(i);
@@ -80,12 +83,12 @@ std::unique_ptr<xls::TableSource> ExportController::combsSource() const
 
 std::unique_ptr<xls::TableSource> ExportController::statSource() const
 {
-    const Session& s = m_session;
+    const StatisticsController& s = m_statistics;
     return make(xls::SourceKind::ListView, "lvDrawsStat",
                 columnsOf(views::StatColumnCaptions(),
                           [](int c) { return c == views::ColValue ? int(xls::AlignLeft) : int(xls::AlignRight); }),
-                qint64(s.statTable().Rows.size()), [&s](int row, int column) {
-                    const auto& rows = s.statTable().Rows;
+                qint64(s.table().Rows.size()), [&s](int row, int column) {
+                    const auto& rows = s.table().Rows;
                     if (std::size_t(row) >= rows.size() || std::size_t(column) >= rows[std::size_t(row)].Cells.size())
                         return QString();
                     return rows[std::size_t(row)].Cells[std::size_t(column)];
@@ -94,17 +97,17 @@ std::unique_ptr<xls::TableSource> ExportController::statSource() const
 
 std::unique_ptr<xls::TableSource> ExportController::ratingsSource() const
 {
-    const Session& s = m_session;
+    const RatingsController& s = m_ratings;
     return make(xls::SourceKind::ListView, "lvRatings",
                 columnsOf(scripts::RatingColumnCaptions(),
                           [](int c) { return c == scripts::RColName ? int(xls::AlignLeft) : int(xls::AlignRight); }),
-                qint64(s.ratings().table().size()),
-                [&s](int row, int column) { return s.ratings().cellText(row, column); });
+                qint64(s.table().size()),
+                [&s](int row, int column) { return s.cellText(row, column); });
 }
 
 std::unique_ptr<xls::TableSource> ExportController::cardSource() const
 {
-    const Session& s = m_session;
+    const ArchiveController& s = m_archive;
     // The grid's first column names the draw of each row, the last the key number.
     QStringList captions{tr("Тираж")};
     for (int n = 1; n <= core::NumberCount; ++n)
@@ -122,14 +125,14 @@ std::unique_ptr<xls::TableSource> ExportController::cardSource() const
 
 std::unique_ptr<xls::TableSource> ExportController::layoutSource() const
 {
-    Session& s = m_session;
-    const views::LayoutGrid& grid = s.views().layout();
+    const ViewsController& s = m_views;
+    const views::LayoutGrid& grid = s.layout();
     QStringList captions{tr("Кол-во")};
     for (const std::int32_t num : grid.DrawNums)
         captions << QString::number(num);
     return make(xls::SourceKind::Grid, "sgLayout", columnsOf(captions, [](int) { return int(xls::AlignLeft); }),
                 grid.rowCount(), [&s](int row, int column) {
-                    const views::LayoutGrid& g = s.views().layout();
+                    const views::LayoutGrid& g = s.layout();
                     if (row < 0 || row >= g.rowCount())
                         return QString();
                     if (column == 0)
@@ -140,12 +143,12 @@ std::unique_ptr<xls::TableSource> ExportController::layoutSource() const
 
 std::unique_ptr<xls::TableSource> ExportController::stakesSource() const
 {
-    Session& s = m_session;
+    StakesController& s = m_stakes;
     const QString point = core::SystemDecimalPoint();
     return make(xls::SourceKind::OwnerGrid, "sgStakes",
-                columnsOf(stakes::StakeColumnCaptions(), [](int) { return int(xls::AlignLeft); }), s.stakes().count(),
+                columnsOf(stakes::StakeColumnCaptions(), [](int) { return int(xls::AlignLeft); }), s.count(),
                 [&s, point](int row, int column) {
-                    return stakes::StakeCellText(s.stakes().peek(row), column, point);
+                    return stakes::StakeCellText(s.peek(row), column, point);
                 });
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/OnlineService.h"
 #include "app/ScriptController.h"
-#include "app/Session.h"
+#include "app/Services.h"
 #include "app/WebController.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -22,7 +22,10 @@ QString joined(const QString& sentence, const QString& error)
 
 } // namespace
 
-OnlineScripts::OnlineScripts(Session& session) : m_session(session) {}
+OnlineScripts::OnlineScripts(Services& services, const WebController& web, ScriptController& script)
+    : m_services(services), m_web(web), m_script(script)
+{
+}
 
 QStringList OnlineScripts::filterCaptions()
 {
@@ -65,7 +68,7 @@ void OnlineScripts::readState(const core::IniFile& ini)
 void OnlineScripts::setShown(bool on)
 {
     m_shown = on;
-    m_session.storeStateBool(kShownKey, on);
+    m_services.storeStateBool(kShownKey, on);
     emit shownChanged(on);
     refresh();
 }
@@ -75,7 +78,7 @@ void OnlineScripts::setFilter(int index)
     if (index < 0 || index >= online::kScriptFilterCount)
         return;
     m_filter = index;
-    m_session.storeStateInt(kFilterKey, index);
+    m_services.storeStateInt(kFilterKey, index);
     emit filterChanged(index);
     refresh();
 }
@@ -83,7 +86,7 @@ void OnlineScripts::setFilter(int index)
 void OnlineScripts::startUp()
 {
     // Without a service address there is nothing to ask at every start; the refresh says why.
-    if (m_shown && !m_session.web().network().ServiceUrl.trimmed().isEmpty())
+    if (m_shown && !m_web.network().ServiceUrl.trimmed().isEmpty())
         refresh();
 }
 
@@ -121,7 +124,7 @@ bool OnlineScripts::canDownload(int index) const
 
 bool OnlineScripts::canUpload() const
 {
-    return m_session.script().lineCount() > 0;
+    return m_script.lineCount() > 0;
 }
 
 bool OnlineScripts::canReplace(int index) const
@@ -136,7 +139,7 @@ bool OnlineScripts::canDelete(int index) const
 
 std::optional<online::ScriptsLibrary> OnlineScripts::open(QString& error) const
 {
-    auto service = OpenOnlineService(m_session, m_lcid, error);
+    auto service = OpenOnlineService(m_services, m_web, m_lcid, error);
     if (!service)
         return std::nullopt;
     return online::ScriptsLibrary(std::move(service->client), std::move(service->identity));
@@ -150,7 +153,7 @@ std::optional<std::vector<online::tScriptInfo>> OnlineScripts::fetchList(int fil
     std::vector<online::tScriptInfo> rows;
     const auto library = open(error);
     if (!library || !library->list(filter, rows, nullptr, &error)) {
-        m_session.showError(joined(tr("Ошибка загрузки каталога online-сценариев!"), error));
+        m_services.showError(joined(tr("Ошибка загрузки каталога online-сценариев!"), error));
         return std::nullopt;
     }
     return rows;
@@ -171,7 +174,7 @@ bool OnlineScripts::load(int filter)
 {
     std::optional<std::vector<online::tScriptInfo>> rows;
     {
-        BusyScope busy(m_session, tr("Загрузка online-каталога сценариев..."));
+        BusyScope busy(m_services, tr("Загрузка online-каталога сценариев..."));
         // The list goes first: a failed load leaves it empty.
         const int keep = m_currentId;
         m_rows.clear();
@@ -187,7 +190,7 @@ bool OnlineScripts::download(int index)
 {
     const QString sentence = tr("Ошибка загрузки online-сценария!");
     if (!canDownload(index)) {
-        m_session.showError(joined(sentence, validRow(index)
+        m_services.showError(joined(sentence, validRow(index)
                                                  ? tr("Сценарий предназначен для другой программы.")
                                                  : tr("Сценарий не выбран.")));
         return false;
@@ -196,20 +199,20 @@ bool OnlineScripts::download(int index)
     m_currentId = script.id;
     bool done = false;
     {
-        BusyScope busy(m_session, tr("Скачивание сценария из online-каталога..."));
+        BusyScope busy(m_services, tr("Скачивание сценария из online-каталога..."));
         QString error;
         std::optional<QString> text;
         const auto library = open(error);
         if (!library || !library->fetchScript(script.id, text, &error)) {
-            m_session.showError(joined(sentence, error));
+            m_services.showError(joined(sentence, error));
         } else if (!text) {
-            m_session.showError(joined(sentence, tr("Сервер не прислал текст сценария.")));
+            m_services.showError(joined(sentence, tr("Сервер не прислал текст сценария.")));
         } else {
             QStringList lines = online::TextLines(*text);
             // As the script file reader takes them: no line beyond its longest.
             for (QString& line : lines)
                 line.truncate(scripts::kScriptLineMax);
-            done = m_session.script().replaceLines(lines);
+            done = m_script.replaceLines(lines);
         }
     }
     // The host counted the download.
@@ -222,7 +225,7 @@ online::tScriptData OnlineScripts::newProperties() const
 {
     online::tScriptData data;
     QString error;
-    if (const auto service = OpenOnlineService(m_session, m_lcid, error))
+    if (const auto service = OpenOnlineService(m_services, m_web, m_lcid, error))
         data.author = service->identity.cl_name;
     data.lcid = m_lcid;
     return data;
@@ -249,7 +252,7 @@ ScriptPropertiesForm OnlineScripts::form(const online::tScriptData& data, bool e
     ScriptPropertiesForm f;
     f.data = data;
     f.editable = editable;
-    f.languages = AvailableLanguages(m_session.folder());
+    f.languages = AvailableLanguages(m_services.folder());
     f.appName = QString::fromLatin1(online::kAppName);
     if (editable)
         f.check = [this](const online::tScriptData& d) { return checkProperties(d); };
@@ -260,36 +263,36 @@ ScriptPropertiesVerdict OnlineScripts::checkProperties(const online::tScriptData
 {
     const QString title = data.title.trimmed();
     if (title.isEmpty()) {
-        m_session.showAttention(tr("Название сценария должно быть указано обязательно!"));
+        m_services.showAttention(tr("Название сценария должно быть указано обязательно!"));
         return ScriptPropertiesVerdict::BadTitle;
     }
     if (title.size() > online::kScriptTitleMax) {
-        m_session.showAttention(tr("Название сценария не может быть длиннее %1 символов!").arg(online::kScriptTitleMax));
+        m_services.showAttention(tr("Название сценария не может быть длиннее %1 символов!").arg(online::kScriptTitleMax));
         return ScriptPropertiesVerdict::BadTitle;
     }
     {
-        BusyScope busy(m_session, tr("Проверка названия сценария..."));
+        BusyScope busy(m_services, tr("Проверка названия сценария..."));
         QString error;
         std::optional<bool> free;
         const auto library = open(error);
         if (library && library->checkTitle(data.id, title, free, &error) && !free)
             error = tr("Сервер не ответил на проверку названия.");
         if (!free) {
-            m_session.showError(joined(tr("Ошибка проверки уникальности online-сценария!"), error));
+            m_services.showError(joined(tr("Ошибка проверки уникальности online-сценария!"), error));
             return ScriptPropertiesVerdict::CheckFailed;
         }
         if (!*free) {
-            m_session.showAttention(tr("Сценарий с таким названием уже существует!\nВыберите другое название."));
+            m_services.showAttention(tr("Сценарий с таким названием уже существует!\nВыберите другое название."));
             return ScriptPropertiesVerdict::BadTitle;
         }
     }
     const QString author = data.author.trimmed();
     if (author.isEmpty()) {
-        m_session.showAttention(tr("Имя автора должно быть указано обязательно!"));
+        m_services.showAttention(tr("Имя автора должно быть указано обязательно!"));
         return ScriptPropertiesVerdict::BadAuthor;
     }
     if (author.size() > online::kScriptTitleMax) {
-        m_session.showAttention(tr("Имя автора не может быть длиннее %1 символов!").arg(online::kScriptTitleMax));
+        m_services.showAttention(tr("Имя автора не может быть длиннее %1 символов!").arg(online::kScriptTitleMax));
         return ScriptPropertiesVerdict::BadAuthor;
     }
     return ScriptPropertiesVerdict::Accepted;
@@ -298,7 +301,7 @@ ScriptPropertiesVerdict OnlineScripts::checkProperties(const online::tScriptData
 int OnlineScripts::upload()
 {
     ScriptPropertiesForm f = form(newProperties(), true);
-    if (!m_session.io().editScriptProperties(f))
+    if (!m_services.io().editScriptProperties(f))
         return -1;
     return publish(f.data);
 }
@@ -307,16 +310,16 @@ int OnlineScripts::publish(const online::tScriptData& data)
 {
     const QString sentence = tr("Ошибка публикации online-сценария!");
     if (!canUpload()) {
-        m_session.showError(joined(sentence, tr("Текущий сценарий не содержит ни одной строки.")));
+        m_services.showError(joined(sentence, tr("Текущий сценарий не содержит ни одной строки.")));
         return -1;
     }
     int published = -1;
     {
-        BusyScope busy(m_session, tr("Сохранение сценария в базе данных..."));
+        BusyScope busy(m_services, tr("Сохранение сценария в базе данных..."));
         QString error;
         const auto library = open(error);
         if (!library) {
-            m_session.showError(joined(sentence, error));
+            m_services.showError(joined(sentence, error));
             return -1;
         }
         std::optional<std::int32_t> id;
@@ -324,12 +327,12 @@ int OnlineScripts::publish(const online::tScriptData& data)
         sent.id = -1;
         sent.title = data.title.trimmed();
         sent.author = data.author.trimmed();
-        if (!library->publish(sent, m_session.script().lines(), id, &error)) {
-            m_session.showError(joined(tr("Ошибка сохранения online-сценария в базе данных!"), error));
+        if (!library->publish(sent, m_script.lines(), id, &error)) {
+            m_services.showError(joined(tr("Ошибка сохранения online-сценария в базе данных!"), error));
             return -1;
         }
         if (!id || *id <= 0) {
-            m_session.showError(joined(sentence, tr("Сервер не вернул идентификатор сценария.")));
+            m_services.showError(joined(sentence, tr("Сервер не вернул идентификатор сценария.")));
             return -1;
         }
         online::tScriptInfo row;
@@ -361,7 +364,7 @@ bool OnlineScripts::replace(int index)
     if (!validRow(index))
         return false;
     ScriptPropertiesForm f = form(propertiesOf(index), true);
-    if (!m_session.io().editScriptProperties(f))
+    if (!m_services.io().editScriptProperties(f))
         return false;
     return replaceWith(index, f.data);
 }
@@ -370,14 +373,14 @@ bool OnlineScripts::replaceWith(int index, const online::tScriptData& data)
 {
     const QString sentence = tr("Ошибка публикации online-сценария!");
     if (!canReplace(index)) {
-        m_session.showError(joined(sentence, validRow(index) && canDelete(index)
+        m_services.showError(joined(sentence, validRow(index) && canDelete(index)
                                                  ? tr("Текущий сценарий не содержит ни одной строки.")
                                                  : tr("Изменять можно только свои сценарии этой программы.")));
         return false;
     }
     bool done = false;
     {
-        BusyScope busy(m_session, tr("Сохранение сценария в базе данных..."));
+        BusyScope busy(m_services, tr("Сохранение сценария в базе данных..."));
         QString error;
         std::optional<std::int32_t> id;
         online::tScriptData sent = data;
@@ -385,10 +388,10 @@ bool OnlineScripts::replaceWith(int index, const online::tScriptData& data)
         sent.title = data.title.trimmed();
         sent.author = data.author.trimmed();
         const auto library = open(error);
-        if (!library || !library->publish(sent, m_session.script().lines(), id, &error)) {
-            m_session.showError(joined(sentence, error));
+        if (!library || !library->publish(sent, m_script.lines(), id, &error)) {
+            m_services.showError(joined(sentence, error));
         } else if (!id || *id <= 0) {
-            m_session.showError(joined(sentence, tr("Сервер не вернул идентификатор сценария.")));
+            m_services.showError(joined(sentence, tr("Сервер не вернул идентификатор сценария.")));
         } else {
             std::vector<online::tScriptInfo> rows = m_rows;
             online::tScriptInfo& r = rows[std::size_t(index)];
@@ -416,29 +419,29 @@ bool OnlineScripts::remove(int index)
 {
     const QString sentence = tr("Ошибка публикации online-сценария!");
     if (!canDelete(index)) {
-        m_session.showError(joined(sentence, tr("Удалять можно только свои сценарии этой программы.")));
+        m_services.showError(joined(sentence, tr("Удалять можно только свои сценарии этой программы.")));
         return false;
     }
     const online::tScriptData data = propertiesOf(index);
-    if (!m_session.askConfirmation(tr("Вы действительно хотите удалить сценарий \"%1\"?").arg(data.title), false))
+    if (!m_services.askConfirmation(tr("Вы действительно хотите удалить сценарий \"%1\"?").arg(data.title), false))
         return false;
     bool done = false;
     {
-        BusyScope busy(m_session, tr("Удаление сценария из базы данных..."));
+        BusyScope busy(m_services, tr("Удаление сценария из базы данных..."));
         QString error;
         std::optional<std::int32_t> id;
         const auto library = open(error);
         if (!library) {
-            m_session.showError(joined(sentence, error));
+            m_services.showError(joined(sentence, error));
             return false;
         }
         if (!library->remove(data, id, &error)) {
-            m_session.showError(joined(tr("Ошибка удаления online-сценария из базы данных!"), error));
+            m_services.showError(joined(tr("Ошибка удаления online-сценария из базы данных!"), error));
             return false;
         }
         if (id != 0) {
             // Only 0 says the script is gone; the row stays.
-            m_session.showError(joined(tr("Ошибка удаления online-сценария из базы данных!"),
+            m_services.showError(joined(tr("Ошибка удаления online-сценария из базы данных!"),
                                        id ? tr("Сервер ответил кодом %1 вместо 0.").arg(*id)
                                           : tr("Сервер не подтвердил удаление.")));
             return false;
@@ -456,18 +459,18 @@ bool OnlineScripts::remove(int index)
 bool OnlineScripts::view(int index)
 {
     if (!validRow(index)) {
-        m_session.showError(joined(tr("Ошибка просмотра свойств online-сценария!"), tr("Сценарий не выбран.")));
+        m_services.showError(joined(tr("Ошибка просмотра свойств online-сценария!"), tr("Сценарий не выбран.")));
         return false;
     }
     ScriptPropertiesForm f = form(propertiesOf(index), false);
-    m_session.io().editScriptProperties(f);
+    m_services.io().editScriptProperties(f);
     return true;
 }
 
 bool OnlineScripts::rate(int index, int value)
 {
     QString notes;
-    if (value > 0 && !m_session.io().askText(tr("Комментарий"), tr("Вы можете оставить свой комментарий:"), notes))
+    if (value > 0 && !m_services.io().askText(tr("Комментарий"), tr("Вы можете оставить свой комментарий:"), notes))
         return false;
     return rateWith(index, value, notes);
 }
@@ -476,18 +479,18 @@ bool OnlineScripts::rateWith(int index, int value, const QString& notes)
 {
     const QString sentence = tr("Ошибка сохранения оценки online-сценария!");
     if (!validRow(index)) {
-        m_session.showError(joined(sentence, tr("Сценарий не выбран.")));
+        m_services.showError(joined(sentence, tr("Сценарий не выбран.")));
         return false;
     }
     m_currentId = m_rows[std::size_t(index)].id;
     bool done = false;
     {
-        BusyScope busy(m_session, tr("Отправка оценки на сервер..."));
+        BusyScope busy(m_services, tr("Отправка оценки на сервер..."));
         QString error;
         const auto library = open(error);
         done = library && library->rate(m_currentId, value, notes, &error);
         if (!done)
-            m_session.showError(joined(sentence, error));
+            m_services.showError(joined(sentence, error));
     }
     if (done)
         refresh();
@@ -498,15 +501,15 @@ std::optional<std::vector<online::tScriptRate>> OnlineScripts::fetchRates(int in
 {
     const QString sentence = tr("Ошибка просмотра оценок online-сценария!");
     if (!validRow(index)) {
-        m_session.showError(joined(sentence, tr("Сценарий не выбран.")));
+        m_services.showError(joined(sentence, tr("Сценарий не выбран.")));
         return std::nullopt;
     }
-    BusyScope busy(m_session, tr("Загрузка списка оценок..."));
+    BusyScope busy(m_services, tr("Загрузка списка оценок..."));
     QString error;
     std::vector<online::tScriptRate> rates;
     const auto library = open(error);
     if (!library || !library->rates(m_rows[std::size_t(index)].id, rates, hasResult, &error)) {
-        m_session.showError(joined(sentence, error));
+        m_services.showError(joined(sentence, error));
         return std::nullopt;
     }
     return rates;
@@ -520,7 +523,7 @@ bool OnlineScripts::showRates(int index)
         return false;
     // A reply without a result shows nothing.
     if (hasResult)
-        m_session.io().showScriptRates(*rates);
+        m_services.io().showScriptRates(*rates);
     return true;
 }
 

@@ -25,7 +25,9 @@ class IniFile;
 
 namespace app {
 
-class Session;
+class ScriptController;
+class Services;
+class WebController;
 
 // What the OK of the properties dialog found, checked in order: the title, its uniqueness on
 // the host, the author.
@@ -49,7 +51,7 @@ class OnlineScripts : public QObject
     Q_OBJECT
 
 public:
-    explicit OnlineScripts(Session& session);
+    OnlineScripts(Services& services, const WebController& web, ScriptController& script);
 
     // The entries of the filter selector, in order.
     static QStringList filterCaptions();
@@ -137,7 +139,9 @@ private:
     void setRows(std::vector<online::tScriptInfo> rows);
     bool validRow(int index) const { return index >= 0 && std::size_t(index) < m_rows.size(); }
 
-    Session& m_session;
+    Services& m_services;
+    const WebController& m_web;
+    ScriptController& m_script;
     bool m_shown = true;
     int m_filter = online::kScriptFilterDefault;
     int m_lcid = kNativeLanguage;

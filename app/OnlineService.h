@@ -13,7 +13,8 @@
 
 namespace app {
 
-class Session;
+class Services;
+class WebController;
 
 struct OnlineService
 {
@@ -22,8 +23,8 @@ struct OnlineService
 };
 
 // The requests name the interface language lcid. While a request waits, the window stays
-// alive through the session's person. nullopt with the reason when the configuration cannot
+// alive through the person's door. nullopt with the reason when the configuration cannot
 // be read.
-std::optional<OnlineService> OpenOnlineService(Session& session, int lcid, QString& error);
+std::optional<OnlineService> OpenOnlineService(Services& services, const WebController& web, int lcid, QString& error);
 
 } // namespace app

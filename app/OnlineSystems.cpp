@@ -7,7 +7,7 @@ namespace app {
 
 std::optional<online::SystemsLibrary> OnlineSystemsLibrary::open(QString& error) const
 {
-    auto service = OpenOnlineService(m_session, m_lcid, error);
+    auto service = OpenOnlineService(m_services, m_web, m_lcid, error);
     if (!service)
         return std::nullopt;
     return online::SystemsLibrary(std::move(service->client), std::move(service->identity));

@@ -12,12 +12,13 @@ class SystemsLibrary;
 
 namespace app {
 
-class Session;
+class Services;
+class WebController;
 
 class OnlineSystemsLibrary : public SystemsLibrary
 {
 public:
-    explicit OnlineSystemsLibrary(Session& session) : m_session(session) {}
+    OnlineSystemsLibrary(Services& services, const WebController& web) : m_services(services), m_web(web) {}
 
     // The interface language the requests name (cl_lcid).
     void setLanguage(int lcid) { m_lcid = lcid; }
@@ -29,7 +30,8 @@ public:
 private:
     std::optional<online::SystemsLibrary> open(QString& error) const;
 
-    Session& m_session;
+    Services& m_services;
+    const WebController& m_web;
     int m_lcid = 1049;
 };
 

@@ -1,6 +1,6 @@
 #include "app/RatingsController.h"
 
-#include "app/Session.h"
+#include "app/Services.h"
 #include "app/StakesController.h"
 #include "core/Cp1251.h"
 #include "core/GameMath.h"
@@ -21,15 +21,15 @@ constexpr std::uint32_t Grey = 0x808080;
 
 } // namespace
 
-RatingsController::RatingsController(Session& session)
-    : m_session(session), m_shares(scripts::TheoreticalHitShares()),
+RatingsController::RatingsController(Services& services)
+    : m_services(services), m_shares(scripts::TheoreticalHitShares()),
       m_decimalPoint(core::SystemDecimalPoint())
 {
 }
 
 QString RatingsController::path() const
 {
-    return m_session.folder().file(QStringLiteral("Vertoma_5x54.lrt"));
+    return m_services.folder().file(QStringLiteral("Vertoma_5x54.lrt"));
 }
 
 void RatingsController::readState(const core::IniFile& ini)
@@ -50,7 +50,7 @@ void RatingsController::readState(const core::IniFile& ini)
 void RatingsController::setEffMode(scripts::EfficiencyMode mode)
 {
     m_effMode = mode;
-    m_session.storeStateInt(QStringLiteral("RatingsEffMode"), int(mode));
+    m_services.storeStateInt(QStringLiteral("RatingsEffMode"), int(mode));
     emit effModeChanged();
 }
 
@@ -59,16 +59,16 @@ void RatingsController::load()
     if (!QFileInfo::exists(path()))
         return;
     {
-        BusyScope busy(m_session, tr("Загрузка файла рейтинга..."));
+        BusyScope busy(m_services, tr("Загрузка файла рейтинга..."));
         core::TRatingsArray rows;
         qint64 tail = 0;
         QString error;
         const bool read = scripts::RatingsReadFile(path(), rows, &tail, &error);
         m_table.setRows(std::move(rows));
         if (!read)
-            m_session.showError(tr("Ошибка чтения файла рейтинга!") + QStringLiteral("\n\n") + error);
+            m_services.showError(tr("Ошибка чтения файла рейтинга!") + QStringLiteral("\n\n") + error);
         else if (tail > 0)
-            m_session.showWarning(tr("Файл рейтинга \"%1\" оканчивается неполной записью (%2 байт): прочитаны все "
+            m_services.showWarning(tr("Файл рейтинга \"%1\" оканчивается неполной записью (%2 байт): прочитаны все "
                                      "целые записи, остаток будет удален при следующем сохранении.")
                                       .arg(path())
                                       .arg(tail));
@@ -80,15 +80,15 @@ bool RatingsController::save()
 {
     bool saved = true;
     {
-        BusyScope busy(m_session, tr("Сохранение файла рейтинга..."));
+        BusyScope busy(m_services, tr("Сохранение файла рейтинга..."));
         QString error;
         if (!scripts::RatingsWriteFile(path(), m_table.rows(), &error)) {
-            m_session.showError(tr("Ошибка записи в файл рейтинга!") + QStringLiteral("\n\n") + error);
+            m_services.showError(tr("Ошибка записи в файл рейтинга!") + QStringLiteral("\n\n") + error);
             saved = false;
         }
     }
     emit changed();
-    emit m_session.statusPanelsChanged();
+    m_services.panelsChanged();
     return saved;
 }
 
@@ -97,7 +97,7 @@ bool RatingsController::sort(int column, bool descending)
     m_sortColumn = column;
     m_sortDescending = descending;
     {
-        BusyScope busy(m_session, tr("Сортировка рейтинга..."));
+        BusyScope busy(m_services, tr("Сортировка рейтинга..."));
         if (column >= 0 && m_table.size() >= 2)
             m_table.sort(column, descending);
     }
@@ -123,19 +123,19 @@ void RatingsController::reload()
     load();
 }
 
-bool RatingsController::refresh()
+bool RatingsController::refresh(stakes::StakesFile& stakes)
 {
     if (!m_table.isEmpty() &&
-        !m_session.askConfirmation(tr("Пересчитать рейтинг только по текущим ставкам?\n\n"
+        !m_services.askConfirmation(tr("Пересчитать рейтинг только по текущим ставкам?\n\n"
                                       "Накопленные ранее данные по удаленным ставкам будут потеряны."),
                                    false))
         return false;
     QString error;
     bool ok = true;
     {
-        BusyScope busy(m_session, tr("Обновление рейтинга..."));
+        BusyScope busy(m_services, tr("Обновление рейтинга..."));
         m_table.clear();
-        stakes::StakesFile& file = m_session.stakes().file();
+        stakes::StakesFile& file = stakes;
         if (file.hasData())
             ok = file.scan(
                 0,
@@ -147,13 +147,13 @@ bool RatingsController::refresh()
                 &error);
     }
     if (!ok)
-        m_session.showError(tr("Ошибка обновления рейтинга!") + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка обновления рейтинга!") + QStringLiteral("\n\n") + error);
     return sort(m_sortColumn, m_sortDescending) && ok;
 }
 
 bool RatingsController::exportCsv()
 {
-    const QString target = m_session.io().pickSaveFile(tr("CSV-файлы (*.csv)"), QStringLiteral("csv"));
+    const QString target = m_services.io().pickSaveFile(tr("CSV-файлы (*.csv)"), QStringLiteral("csv"));
     if (target.isEmpty())
         return false;
     return exportCsvTo(target);
@@ -164,12 +164,12 @@ bool RatingsController::exportCsvTo(const QString& target)
     QString error;
     bool written = false;
     {
-        BusyScope busy(m_session, tr("Экспорт в CSV-файл..."));
+        BusyScope busy(m_services, tr("Экспорт в CSV-файл..."));
         const QByteArray bytes = cp1251::encode(scripts::RatingsCsv(m_table.rows(), m_decimalPoint));
         written = core::WriteBytesSafely(target, bytes, &error);
     }
     if (!written)
-        m_session.showError(tr("Ошибка записи в файл \"%1\"!").arg(target) + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка записи в файл \"%1\"!").arg(target) + QStringLiteral("\n\n") + error);
     return written;
 }
 
@@ -177,7 +177,7 @@ void RatingsController::graphOverlap(const std::vector<int>& rows)
 {
     core::GraphData graph(tr("График количества совпадений для выделенных строк рейтинга"));
     {
-        BusyScope busy(m_session, tr("Создание графиков..."));
+        BusyScope busy(m_services, tr("Создание графиков..."));
         std::int32_t most = 0;
         for (int row : rows)
             if (row >= 0 && row < m_table.size())
@@ -195,7 +195,7 @@ void RatingsController::graphOverlap(const std::vector<int>& rows)
                 graph.AddPoint(i, r.Name, r.Hits[i], true, false, 0);
         }
     }
-    m_session.io().showGraph(graph);
+    m_services.io().showGraph(graph);
 }
 
 void RatingsController::clear()

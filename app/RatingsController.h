@@ -1,6 +1,6 @@
 #pragma once
 
-// The session's side of the rating: the rows in memory and their file, the list's sort and
+// The rating as the program works on it: the rows in memory and their file, the list's sort and
 // efficiency mode, refreshing from the stakes file, the CSV export and the match chart.
 
 #include "scripts/Ratings.h"
@@ -11,19 +11,20 @@ namespace core {
 class IniFile;
 }
 namespace stakes {
+class StakesFile;
 struct TStakeRec;
 }
 
 namespace app {
 
-class Session;
+class Services;
 
 class RatingsController : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit RatingsController(Session& session);
+    explicit RatingsController(Services& services);
 
     const scripts::RatingsTable& table() const { return m_table; }
     const core::TRatingsArray& rows() const { return m_table.rows(); }
@@ -53,7 +54,7 @@ public:
     void reload();
     // Recomputes the rating from the stakes file after asking when it is not empty. False when
     // the person said No or the rating could not be read or stored (shown).
-    bool refresh();
+    bool refresh(stakes::StakesFile& stakes);
     // Picks a file and writes the CSV text.
     bool exportCsv();
     bool exportCsvTo(const QString& path);
@@ -70,7 +71,7 @@ signals:
     void effModeChanged();
 
 private:
-    Session& m_session;
+    Services& m_services;
     scripts::RatingsTable m_table;
     scripts::HitShares m_shares;
     scripts::EfficiencyMode m_effMode = scripts::EfficiencyMode::Absolute;

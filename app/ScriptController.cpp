@@ -5,7 +5,10 @@
 #include "app/OnlineScripts.h"
 #include "app/RatingsController.h"
 #include "app/ScriptRunCache.h"
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/Services.h"
+#include "app/StatisticsController.h"
 #include "app/StakesController.h"
 #include "combos/Filters.h"
 #include "core/FileOps.h"
@@ -30,8 +33,11 @@ QString filesFilter()
 
 } // namespace
 
-ScriptController::ScriptController(Session& session)
-    : m_session(session), m_library(std::make_unique<OnlineScripts>(session))
+ScriptController::ScriptController(Services& services, ArchiveController& archive, CandidatesController& candidates,
+                                   const StatisticsController& statistics, StakesController& stakes,
+                                   const RatingsController& ratings, const WebController& web)
+    : m_services(services), m_archive(archive), m_candidates(candidates), m_statistics(statistics), m_stakes(stakes),
+      m_ratings(ratings), m_library(std::make_unique<OnlineScripts>(services, web, *this))
 {
 }
 
@@ -41,7 +47,7 @@ ScriptController::~ScriptController() = default;
 
 QString ScriptController::workingCopyPath() const
 {
-    return m_session.folder().file(QStringLiteral("Vertoma_5x54.lss"));
+    return m_services.folder().file(QStringLiteral("Vertoma_5x54.lss"));
 }
 
 QString ScriptController::backupPath() const
@@ -74,7 +80,7 @@ bool ScriptController::replaceLines(const QStringList& lines)
         kept = scripts::ScriptWriteFile(backupPath(), m_lines, &error);
     }
     if (!kept) {
-        m_session.showError(tr("Ошибка записи в файл \"%1\"!").arg(backupPath()) + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка записи в файл \"%1\"!").arg(backupPath()) + QStringLiteral("\n\n") + error);
         return false;
     }
     m_lines = lines;
@@ -114,11 +120,11 @@ bool ScriptController::loadFile(const QString& path, bool append)
     QString error;
     bool ok = false;
     {
-        BusyScope busy(m_session, tr("Загрузка файла \"%1\"...").arg(path));
+        BusyScope busy(m_services, tr("Загрузка файла \"%1\"...").arg(path));
         ok = scripts::ScriptReadFile(path, read, &report, &error);
     }
     if (!ok) {
-        m_session.showError(tr("Ошибка чтения файла \"%1\"!").arg(path) + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка чтения файла \"%1\"!").arg(path) + QStringLiteral("\n\n") + error);
         return false;
     }
     if (!append || m_lines.isEmpty()) {
@@ -129,7 +135,7 @@ bool ScriptController::loadFile(const QString& path, bool append)
         m_lines << read;
     }
     if (report.CutLines > 0 || report.Truncated)
-        m_session.showWarning(tr("Файл \"%1\" прочитан не полностью: слишком длинных строк - %2%3.")
+        m_services.showWarning(tr("Файл \"%1\" прочитан не полностью: слишком длинных строк - %2%3.")
                                   .arg(path)
                                   .arg(report.CutLines)
                                   .arg(report.Truncated ? tr(", файл больше 64 МБ") : QString()));
@@ -143,11 +149,11 @@ bool ScriptController::saveFile(const QString& path)
     QString error;
     bool ok = false;
     {
-        BusyScope busy(m_session, tr("Сохранение файла \"%1\"...").arg(path));
+        BusyScope busy(m_services, tr("Сохранение файла \"%1\"...").arg(path));
         ok = scripts::ScriptWriteFile(path, m_lines, &error);
     }
     if (!ok)
-        m_session.showError(tr("Ошибка записи в файл \"%1\"!").arg(path) + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка записи в файл \"%1\"!").arg(path) + QStringLiteral("\n\n") + error);
     return ok;
 }
 
@@ -160,7 +166,7 @@ void ScriptController::loadWorkingCopy()
     scripts::ScriptReadReport report;
     QString error;
     if (!scripts::ScriptReadFile(path, read, &report, &error))
-        m_session.showError(tr("Ошибка чтения файла \"%1\"!").arg(path) + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка чтения файла \"%1\"!").arg(path) + QStringLiteral("\n\n") + error);
     m_lines = read;
     emit linesChanged();
 }
@@ -170,7 +176,7 @@ bool ScriptController::saveWorkingCopy()
     QString error;
     if (scripts::ScriptWriteFile(workingCopyPath(), m_lines, &error))
         return true;
-    m_session.showError(tr("Ошибка записи в файл \"%1\"!").arg(workingCopyPath()) + QStringLiteral("\n\n") + error);
+    m_services.showError(tr("Ошибка записи в файл \"%1\"!").arg(workingCopyPath()) + QStringLiteral("\n\n") + error);
     return false;
 }
 
@@ -197,7 +203,7 @@ QStringList ScriptController::rowCells(int row) const
           << scripts::ScriptHeaderCaption(scripts::ScriptHeaderParse(scripts::ScriptLineField(line, 1)));
     for (int k = 1; k <= scripts::kLineFilters; ++k)
         cells << combos::FilterItemText(
-            combos::FilterItemParse(scripts::ScriptLineField(line, k + 1), m_session.statList()));
+            combos::FilterItemParse(scripts::ScriptLineField(line, k + 1), m_statistics.list()));
     return cells;
 }
 
@@ -211,7 +217,7 @@ QString ScriptController::panelText(int panel) const
     case 2:
         return tr("Строка: %1").arg(m_line);
     case 3:
-        return tr("Ставок: %1").arg(m_session.stakes().runStakes());
+        return tr("Ставок: %1").arg(m_stakes.runStakes());
     case 4:
         return m_step;
     default:
@@ -225,7 +231,7 @@ bool ScriptController::scriptOpen()
 {
     if (m_running)
         return false;
-    const QString path = m_session.io().pickOpenFile(filesFilter());
+    const QString path = m_services.io().pickOpenFile(filesFilter());
     return !path.isEmpty() && loadFile(path, false);
 }
 
@@ -233,7 +239,7 @@ bool ScriptController::scriptSave()
 {
     if (m_running || m_lines.isEmpty())
         return false;
-    const QString path = m_session.io().pickSaveFile(filesFilter(), QStringLiteral("lsc"));
+    const QString path = m_services.io().pickSaveFile(filesFilter(), QStringLiteral("lsc"));
     return !path.isEmpty() && saveFile(path);
 }
 
@@ -241,7 +247,7 @@ bool ScriptController::scriptLoad()
 {
     if (m_running)
         return false;
-    const QString path = m_session.io().pickOpenFile(filesFilter());
+    const QString path = m_services.io().pickOpenFile(filesFilter());
     return !path.isEmpty() && loadFile(path, true);
 }
 
@@ -250,7 +256,7 @@ bool ScriptController::scriptAdd()
     if (m_running)
         return false;
     QString line;
-    if (!m_session.io().editScriptLine(line, tr("Создание новой строки"), m_session.windowState().DrawsExclude))
+    if (!m_services.io().editScriptLine(line, tr("Создание новой строки"), m_services.windowState().DrawsExclude))
         return false;
     emit lineFocused(addLine(line));
     return true;
@@ -269,7 +275,7 @@ bool ScriptController::scriptClone(int focused)
     if (m_running || focused < 0 || focused >= m_lines.size() || scripts::ScriptLineIsSeparator(m_lines[focused]))
         return false;
     QString line = m_lines[focused];
-    if (!m_session.io().editScriptLine(line, tr("Создание новой строки"), m_session.windowState().DrawsExclude))
+    if (!m_services.io().editScriptLine(line, tr("Создание новой строки"), m_services.windowState().DrawsExclude))
         return false;
     emit lineFocused(addLine(line));
     return true;
@@ -280,7 +286,7 @@ bool ScriptController::scriptEdit(int focused)
     if (m_running || focused < 0 || focused >= m_lines.size() || scripts::ScriptLineIsSeparator(m_lines[focused]))
         return false;
     QString line = m_lines[focused];
-    if (!m_session.io().editScriptLine(line, tr("Редактирование строки"), m_session.windowState().DrawsExclude))
+    if (!m_services.io().editScriptLine(line, tr("Редактирование строки"), m_services.windowState().DrawsExclude))
         return false;
     putLine(focused, line);
     emit lineFocused(focused);
@@ -297,10 +303,10 @@ bool ScriptController::scriptDel(QList<int> rows)
     const QString question =
         rows.size() == 1 ? tr("Удалить выделенную запись?")
                          : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?").arg(rows.size());
-    if (!m_session.io().askYesNo(tr("Предупреждение"), question, false, true))
+    if (!m_services.io().askYesNo(tr("Предупреждение"), question, false, true))
         return false;
     {
-        BusyScope busy(m_session, tr("Удаление строк..."));
+        BusyScope busy(m_services, tr("Удаление строк..."));
         for (auto it = rows.crbegin(); it != rows.crend(); ++it)
             m_lines.removeAt(*it);
         saveWorkingCopy();
@@ -339,10 +345,10 @@ bool ScriptController::scriptClr()
                                  ? tr("Удалить выделенную запись?")
                                  : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?")
                                        .arg(m_lines.size());
-    if (!m_session.io().askYesNo(tr("Предупреждение"), question, false, true))
+    if (!m_services.io().askYesNo(tr("Предупреждение"), question, false, true))
         return false;
     {
-        BusyScope busy(m_session, tr("Удаление строк..."));
+        BusyScope busy(m_services, tr("Удаление строк..."));
         m_lines.clear();
         saveWorkingCopy();
     }
@@ -354,11 +360,11 @@ bool ScriptController::ratingsToScript(const std::vector<int>& rows)
 {
     if (m_running)
         return false;
-    const core::TRatingsArray& rating = m_session.ratings().rows();
+    const core::TRatingsArray& rating = m_ratings.rows();
     QStringList added;
     QStringList refused;
     {
-        BusyScope busy(m_session, tr("Генерация новых строк в сценарии..."));
+        BusyScope busy(m_services, tr("Генерация новых строк в сценарии..."));
         for (int row : rows) {
             if (row < 0 || row >= int(rating.size()))
                 continue;
@@ -366,7 +372,7 @@ bool ScriptController::ratingsToScript(const std::vector<int>& rows)
             const QString line = scripts::RatingNameToScriptLine(name);
             bool anyFilter = false;
             for (int k = 1; k <= scripts::kLineFilters && !anyFilter; ++k)
-                anyFilter = combos::FilterItemParse(scripts::ScriptLineField(line, k + 1), m_session.statList()).Enabled;
+                anyFilter = combos::FilterItemParse(scripts::ScriptLineField(line, k + 1), m_statistics.list()).Enabled;
             if (anyFilter)
                 added << line;
             else
@@ -383,14 +389,14 @@ bool ScriptController::ratingsToScript(const std::vector<int>& rows)
         emit scriptPageWanted();
     }
     for (const QString& name : refused)
-        m_session.showError(tr("Строку\n\n%1\n\nневозможно добавить в сценарий!").arg(name));
+        m_services.showError(tr("Строку\n\n%1\n\nневозможно добавить в сценарий!").arg(name));
     return !added.isEmpty();
 }
 
 void ScriptController::setLogEnabled(bool on)
 {
     m_logEnabled = on;
-    m_session.storeStateBool(QStringLiteral("ScriptLogEnabled"), on);
+    m_services.storeStateBool(QStringLiteral("ScriptLogEnabled"), on);
     emit panelsChanged();
 }
 
@@ -398,15 +404,15 @@ void ScriptController::logsDelete()
 {
     if (m_running)
         return;
-    const QDir dir(m_session.folder().dir());
+    const QDir dir(m_services.folder().dir());
     const QStringList names = dir.entryList({QStringLiteral("ScriptLog_*.txt")}, QDir::Files, QDir::Name);
     if (names.isEmpty()) {
-        m_session.showInformation(tr("Файлы журналов не найдены!"));
+        m_services.showInformation(tr("Файлы журналов не найдены!"));
         return;
     }
     core::FileOpReport report;
     {
-        BusyScope busy(m_session, tr("Поиск файлов журналов..."));
+        BusyScope busy(m_services, tr("Поиск файлов журналов..."));
         QStringList paths;
         for (const QString& name : names)
             paths << dir.filePath(name);
@@ -414,9 +420,9 @@ void ScriptController::logsDelete()
     }
     const QString text = report.Title + QStringLiteral("\n\n") + report.Details;
     if (report.Success)
-        m_session.showInformation(text);
+        m_services.showInformation(text);
     else
-        m_session.showWarning(text);
+        m_services.showWarning(text);
 }
 
 } // namespace app

@@ -31,8 +31,14 @@ class FilterRunHooks;
 
 namespace app {
 
+class ArchiveController;
+class CandidatesController;
 class OnlineScripts;
-class Session;
+class RatingsController;
+class Services;
+class StakesController;
+class StatisticsController;
+class WebController;
 class ScriptRunCache;
 
 class ScriptController : public QObject
@@ -40,7 +46,9 @@ class ScriptController : public QObject
     Q_OBJECT
 
 public:
-    explicit ScriptController(Session& session);
+    ScriptController(Services& services, ArchiveController& archive, CandidatesController& candidates,
+                     const StatisticsController& statistics, StakesController& stakes, const RatingsController& ratings,
+                     const WebController& web);
     ~ScriptController() override;
 
     // ---- the lines
@@ -179,7 +187,12 @@ private:
     void log(const QString& text);
     void logFinish();
 
-    Session& m_session;
+    Services& m_services;
+    ArchiveController& m_archive;
+    CandidatesController& m_candidates;
+    const StatisticsController& m_statistics;
+    StakesController& m_stakes;
+    const RatingsController& m_ratings;
     QStringList m_lines;
     std::unique_ptr<OnlineScripts> m_library;
 

@@ -1,10 +1,13 @@
 // The run and the back-test of the script: the order of steps of a pass over the lines, the
-// start list of a line, the variants of its filters and the stakes made from what is left.
+// start list of a line and the variants of its filters.
 
 #include "app/ScriptController.h"
 
 #include "app/ScriptRunCache.h"
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/Services.h"
+#include "app/StatisticsController.h"
 #include "app/StakesController.h"
 #include "combos/Filters.h"
 #include "core/Cp1251.h"
@@ -54,7 +57,7 @@ public:
     }
     bool stopRequested() override { return m_c.pollStop(); }
     void requestStop() override { m_c.m_stop = true; }
-    void progress(const QString& text) override { m_c.m_session.showStatus(text); }
+    void progress(const QString& text) override { m_c.m_services.showStatus(text); }
     const core::TCdlData* savedCdl() override { return &m_c.m_savedCdl; }
     std::shared_ptr<const std::vector<views::StatTableRow>>
     tableRows(int method, const views::StatTableParams& params, int sortColumn,
@@ -80,7 +83,7 @@ void ScriptController::progress(int line, int variant, const QString& text, int 
     m_line = line;
     m_step = total != 0 ? tr("Фильтр %1 из %2: %3").arg(variant).arg(total).arg(text) : text;
     emit panelsChanged();
-    m_session.io().processEvents();
+    m_services.io().processEvents();
 }
 
 bool ScriptController::pollStop()
@@ -90,7 +93,7 @@ bool ScriptController::pollStop()
     if ((++m_pollTicks & 15) == 0 || !m_polled.isValid() || m_polled.elapsed() >= 50) {
         if (!m_polled.isValid() || m_polled.elapsed() >= 50) {
             m_polled.start();
-            m_session.io().processEvents();
+            m_services.io().processEvents();
         }
     }
     return m_stop;
@@ -100,7 +103,7 @@ bool ScriptController::requestStop()
 {
     if (!m_running || m_stop)
         return m_stop;
-    if (!m_session.askQuestion(tr("Подтверждение"), tr("Остановить выполнение сценария?")))
+    if (!m_services.askQuestion(tr("Подтверждение"), tr("Остановить выполнение сценария?")))
         return false;
     log(banner(tr("### ВЫПОЛНЕНИЕ СЦЕНАРИЯ ПРЕРВАНО "), '#'));
     m_stop = true;
@@ -121,7 +124,7 @@ void ScriptController::logStart()
     m_logFailed = false;
     m_logPath.clear();
     if (m_logEnabled)
-        m_logPath = m_session.folder().file(
+        m_logPath = m_services.folder().file(
             QStringLiteral("ScriptLog_%1.txt")
                 .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"))));
 }
@@ -137,7 +140,7 @@ void ScriptController::log(const QString& text)
         m_logFile.setFileName(m_logPath);
         if (!m_logFile.open(QIODevice::WriteOnly | QIODevice::Append)) {
             if (!m_logFailed)
-                m_session.showError(tr("Ошибка записи журнала: %1!").arg(m_logFile.errorString()));
+                m_services.showError(tr("Ошибка записи журнала: %1!").arg(m_logFile.errorString()));
             m_logFailed = true;
             return;
         }
@@ -149,7 +152,7 @@ void ScriptController::log(const QString& text)
     if (m_logFile.write(bytes) != bytes.size() || !m_logFile.flush()) {
         // Reported once per run: a full disk would otherwise ask for a click per line.
         if (!m_logFailed)
-            m_session.showError(tr("Ошибка записи журнала: %1!").arg(m_logFile.errorString()));
+            m_services.showError(tr("Ошибка записи журнала: %1!").arg(m_logFile.errorString()));
         m_logFailed = true;
     }
 }
@@ -159,7 +162,7 @@ void ScriptController::logFinish()
     m_logFile.close();
     if (m_logEnabled && !m_logPath.isEmpty() && QFileInfo::exists(m_logPath)) {
         m_lastLog = m_logPath;
-        m_session.io().openUrl(m_logPath);
+        m_services.io().openUrl(m_logPath);
     }
     m_logPath.clear();
 }
@@ -168,7 +171,7 @@ void ScriptController::logFinish()
 
 void ScriptController::begin(int cycle)
 {
-    m_session.showStatus(tr("Выполнение сценария..."));
+    m_services.showStatus(tr("Выполнение сценария..."));
     m_lastLog.clear();
     logStart();
     log(banner(tr("### ЗАПУСК СЦЕНАРИЯ "), '#'));
@@ -176,10 +179,10 @@ void ScriptController::begin(int cycle)
     m_stop = false;
     m_lastEnd = RunEnd::Completed;
     m_cycle = cycle;
-    m_session.stakes().resetRunCounter();
+    m_stakes.resetRunCounter();
     // The stakes of the run write their own lines into its log.
     if (m_logEnabled)
-        m_session.stakes().setScriptLog([this](const QString& text) { log(text); });
+        m_stakes.setScriptLog([this](const QString& text) { log(text); });
     m_systemsReported.clear();
     m_cache = std::make_unique<ScriptRunCache>();
     progress(0, 0, tr("Выполнение сценария..."), 0);
@@ -195,22 +198,22 @@ void ScriptController::finish(bool stopped)
     m_running = false;
     m_stop = false;
     m_cache.reset();
-    m_session.stakes().setScriptLog({});
+    m_stakes.setScriptLog({});
     emit runningChanged(false);
     emit panelsChanged();
     log(banner(tr("### ЗАВЕРШЕНИЕ СЦЕНАРИЯ "), '#'));
     logFinish();
-    m_session.showStatus(QString());
+    m_services.showStatus(QString());
 }
 
 bool ScriptController::run()
 {
-    if (m_running || !m_session.isIdle() || m_lines.isEmpty() || m_session.draws().empty())
+    if (m_running || !m_services.isIdle() || m_lines.isEmpty() || m_archive.draws().empty())
         return false;
     begin(1);
     const auto offsetLines = [this] {
         log(rule('='));
-        log(banner(tr("=== Выполнение сценария для смещения %1 ").arg(m_session.drawsOffset(), 6, 10, QLatin1Char('0')),
+        log(banner(tr("=== Выполнение сценария для смещения %1 ").arg(m_archive.offset(), 6, 10, QLatin1Char('0')),
                    '='));
         log(rule('='));
     };
@@ -222,29 +225,29 @@ bool ScriptController::run()
 
 bool ScriptController::test()
 {
-    if (m_running || !m_session.isIdle() || m_lines.isEmpty() || m_session.draws().empty())
+    if (m_running || !m_services.isIdle() || m_lines.isEmpty() || m_archive.draws().empty())
         return false;
-    const int count = m_session.io().askTestCount(int(m_session.draws().size()) - 1);
+    const int count = m_services.io().askTestCount(int(m_archive.draws().size()) - 1);
     return count > 0 && testWith(count);
 }
 
 bool ScriptController::testWith(int count)
 {
-    const int max = int(m_session.draws().size()) - 1;
-    if (m_running || !m_session.isIdle() || m_lines.isEmpty() || count < 1 || count > max)
+    const int max = int(m_archive.draws().size()) - 1;
+    if (m_running || !m_services.isIdle() || m_lines.isEmpty() || count < 1 || count > max)
         return false;
     begin(0);
     m_cache->longRun = count > 1;
-    const int remembered = m_session.drawsOffset();
+    const int remembered = m_archive.offset();
     // The views are not recalculated for every cycle; they follow once the test is over.
-    const bool batch = m_session.batchMode();
-    m_session.setBatchMode(true);
+    const bool batch = m_archive.batchMode();
+    m_archive.setBatchMode(true);
     for (int k = count; k >= 1; --k) {
         ++m_cycle;
         progress(0, 0, tr("Выполнение сценария..."), 0);
         if (m_stop)
             break;
-        m_session.setDrawsOffset(k);
+        m_archive.setOffset(k);
         if (m_stop)
             break;
         log(rule('='));
@@ -258,11 +261,11 @@ bool ScriptController::testWith(int count)
     }
     const bool stopped = m_stop;
     listMake();
-    m_session.setBatchMode(batch);
+    m_archive.setBatchMode(batch);
     if (!stopped)
-        m_session.setDrawsOffset(remembered);
+        m_archive.setOffset(remembered);
     else
-        m_session.recalcViews(true);
+        m_archive.recalcViews(true);
     m_stop = false;
     progress(0, 0, tr("Сценарий завершен!"), 0);
     finish(false);
@@ -271,8 +274,8 @@ bool ScriptController::testWith(int count)
 
 void ScriptController::checkStakes()
 {
-    m_session.stakes().checkAndSave();
-    m_session.stakes().refresh(true, false);
+    m_stakes.checkAndSave();
+    m_stakes.refresh(true, false);
     stopIfNotStored();
 }
 
@@ -280,7 +283,7 @@ void ScriptController::stopIfNotStored()
 {
     // What the run makes must be stored: a run that goes on past a failed write (a full disk)
     // would only pile up messages and stakes that never reach the file.
-    if (m_session.stakes().failed()) {
+    if (m_stakes.failed()) {
         m_stop = true;
         m_lastEnd = RunEnd::Failed;
     }
@@ -288,11 +291,11 @@ void ScriptController::stopIfNotStored()
 
 void ScriptController::runAll()
 {
-    m_session.stakes().scriptStakesBegin();
-    m_session.combsBufferReset();
+    m_stakes.scriptStakesBegin();
+    m_candidates.bufferReset();
     if (m_cache)
         m_cache->beginAnalysisPoint();
-    m_savedCdl = m_session.config().CDL;
+    m_savedCdl = m_statistics.config().CDL;
     for (int i = 0; i < m_lines.size(); ++i) {
         if (m_stop)
             break;
@@ -308,9 +311,9 @@ void ScriptController::runAll()
         if (m_stop)
             break;
     }
-    if (!m_session.stakes().checkOnLine())
+    if (!m_stakes.checkOnLine())
         checkStakes();
-    m_session.combsBufferReset();
+    m_candidates.bufferReset();
     if (m_cache)
         m_cache->chain.clear();
 }
@@ -322,11 +325,11 @@ void ScriptController::runLine(int index, const QString& line)
     const scripts::TScriptHeader header = scripts::ScriptHeaderParse(scripts::ScriptLineField(line, 1));
     const QString comment = scripts::ScriptLineField(line, 9);
     const QString headerShort = scripts::ScriptHeaderShort(header);
-    m_session.combsDropUndo();
-    const int stakesBefore = m_session.stakes().runStakes();
+    m_candidates.dropUndo();
+    const int stakesBefore = m_stakes.runStakes();
     const auto report = [&](int variant, int before) {
         if (m_reporter)
-            m_reporter({lineNo, variant, qint64(listCount()), m_session.stakes().runStakes() - before});
+            m_reporter({lineNo, variant, qint64(listCount()), m_stakes.runStakes() - before});
     };
     // The steps of the line; a stop ends them at the next step.
     const auto steps = [&] {
@@ -334,7 +337,7 @@ void ScriptController::runLine(int index, const QString& line)
         for (int k = 1; k <= scripts::kLineFilters; ++k) {
             const QString field = scripts::ScriptLineField(line, k + 1);
             if (!field.isEmpty())
-                items.push_back(combos::FilterItemParse(field, m_session.statList()));
+                items.push_back(combos::FilterItemParse(field, m_statistics.list()));
         }
         if (m_stop)
             return;
@@ -356,10 +359,10 @@ void ScriptController::runLine(int index, const QString& line)
                 return;
             log(tr("Количество комбинаций в списке: %1").arg(listCount()));
             listMake();
-            const int before = m_session.stakes().runStakes();
+            const int before = m_stakes.runStakes();
             makeStakes(header, lineNo, headerShort, comment, 0);
             report(0, before);
-            if (m_session.stakes().checkOnLine())
+            if (m_stakes.checkOnLine())
                 checkStakes();
             return;
         }
@@ -383,11 +386,11 @@ void ScriptController::runLine(int index, const QString& line)
             m_nextVariant = nullptr;
             if (m_stop)
                 return;
-            const int before = m_session.stakes().runStakes();
+            const int before = m_stakes.runStakes();
             makeStakes(header, lineNo, headerShort + QStringLiteral(" + ") + recText, comment, number);
             report(number, before);
             log(rule('-'));
-            if (m_session.stakes().checkOnLine())
+            if (m_stakes.checkOnLine())
                 checkStakes();
         }
     };
@@ -396,17 +399,17 @@ void ScriptController::runLine(int index, const QString& line)
     } catch (const core::EConvertError& e) {
         m_stop = true;
         m_lastEnd = RunEnd::Failed;
-        m_session.showError(e.message());
+        m_services.showError(e.message());
     } catch (const std::bad_alloc&) {
         m_stop = true;
         m_lastEnd = RunEnd::Failed;
-        m_session.showError(tr("Недостаточно памяти для выполнения строки сценария %1.").arg(lineNo));
+        m_services.showError(tr("Недостаточно памяти для выполнения строки сценария %1.").arg(lineNo));
     }
     m_nextVariant = nullptr;
     // Stakes made before a stop are still checked when checking goes line by line.
-    if (m_stop && m_session.stakes().checkOnLine() && m_session.stakes().runStakes() != stakesBefore)
+    if (m_stop && m_stakes.checkOnLine() && m_stakes.runStakes() != stakesBefore)
         checkStakes();
-    m_session.combsDropUndo();
+    m_candidates.dropUndo();
 }
 
 bool ScriptController::startList(const scripts::TScriptHeader& header)
@@ -424,19 +427,19 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
     }
     if (fresh) {
         if (positions) {
-            m_session.combsReplace(core::TCombsArray());
+            m_candidates.replace(core::TCombsArray());
             m_cache->positions.setAll(m_cache->full.size());
             m_cache->pending = true;
         } else if (m_caching && m_cache && m_cache->hasFull) {
-            m_session.combsReplace(m_cache->full);
+            m_candidates.replace(m_cache->full);
         } else {
-            if (!m_session.combsGenerate(m_session.genSettings(), true)) {
+            if (!m_candidates.generate(m_candidates.genSettings(), true)) {
                 m_stop = true;
                 m_lastEnd = RunEnd::Failed;
                 return false;
             }
             if (m_caching && m_cache) {
-                m_cache->full = m_session.combs();
+                m_cache->full = m_candidates.combs();
                 m_cache->fullAscending = combos::IsStrictlyAscending(m_cache->full);
                 // Strictly ascending and as many as there are: every combination, in order.
                 m_cache->fullWhole =
@@ -453,43 +456,43 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
         }
     }
     if (header.StartList == scripts::StartExcl && header.ExcludeCount > 0) {
-        const int offset = m_session.drawsOffset();
+        const int offset = m_archive.offset();
         const std::pair<int, int> key{offset, header.ExcludeCount};
         if (m_caching && m_cache && m_cache->fullAscending) {
             const auto found = m_cache->excludedPositions.find(key);
-            const int last = int(m_session.draws().size()) - 1 - offset;
+            const int last = int(m_archive.draws().size()) - 1 - offset;
             const int first = std::max(0, last - header.ExcludeCount + 1);
             std::optional<std::vector<std::size_t>> drawn;
             if (found != m_cache->excludedPositions.end()) {
                 m_cache->positions = found->second;
-            } else if (positions && (drawn = combos::DrawnPositions(m_cache->full, m_session.draws(), first, last))) {
+            } else if (positions && (drawn = combos::DrawnPositions(m_cache->full, m_archive.draws(), first, last))) {
                 // The drawn combinations are looked up and the list stays positions.
                 m_cache->positions = combos::CombSubset::AllBut(m_cache->full.size(), *drawn);
                 m_cache->excludedPositions.emplace(key, m_cache->positions);
-                std::vector<combos::FilterHistoryRow> history = m_session.filterHistory();
+                std::vector<combos::FilterHistoryRow> history = m_candidates.history();
                 history.push_back(combos::ExcludedDrawsHistoryRow(header.ExcludeCount, m_cache->positions.count()));
-                m_session.combsRestoreState(core::TCombsArray(), std::move(history));
+                m_candidates.restoreState(core::TCombsArray(), std::move(history));
             } else {
                 listMake();
-                m_session.combsSaveUndo(true);
-                m_session.combsExcludeDraws(header.ExcludeCount, true);
-                m_cache->positions = combos::CombSubset::OfSorted(m_cache->full, m_session.combs());
+                m_candidates.saveUndo(true);
+                m_candidates.excludeDraws(header.ExcludeCount, true);
+                m_cache->positions = combos::CombSubset::OfSorted(m_cache->full, m_candidates.combs());
                 if (m_cache->positions.valid())
                     m_cache->excludedPositions.emplace(key, m_cache->positions);
             }
         } else if (m_caching && m_cache) {
             const auto found = m_cache->excluded.find(key);
             if (found != m_cache->excluded.end()) {
-                m_session.combsReplace(found->second);
+                m_candidates.replace(found->second);
             } else {
-                m_session.combsSaveUndo(true);
-                m_session.combsExcludeDraws(header.ExcludeCount, m_cache->fullAscending);
-                m_cache->excluded.emplace(key, m_session.combs());
+                m_candidates.saveUndo(true);
+                m_candidates.excludeDraws(header.ExcludeCount, m_cache->fullAscending);
+                m_cache->excluded.emplace(key, m_candidates.combs());
             }
-        } else if (!m_session.combsBufferLoad(offset, header.ExcludeCount)) {
-            m_session.combsSaveUndo(true);
-            m_session.combsExcludeDraws(header.ExcludeCount);
-            m_session.combsBufferSave(offset, header.ExcludeCount);
+        } else if (!m_candidates.bufferLoad(offset, header.ExcludeCount)) {
+            m_candidates.saveUndo(true);
+            m_candidates.excludeDraws(header.ExcludeCount);
+            m_candidates.bufferSave(offset, header.ExcludeCount);
         }
         if (pollStop()) {
             listMake();
@@ -497,7 +500,7 @@ bool ScriptController::startList(const scripts::TScriptHeader& header)
         }
     }
     if (header.ClearStakes)
-        m_session.stakes().clearForRun();
+        m_stakes.clearForRun();
     return true;
 }
 
@@ -507,7 +510,7 @@ void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts
     // The current list is the previous variant's end: nothing is shared.
     if (!m_caching || !m_cache || header.StartList == scripts::StartCurrent) {
         listMake();
-        m_session.filterRecApply(rec, hooks);
+        m_candidates.filterRecApply(rec, hooks);
         return;
     }
     if (m_cache->positions.valid()) {
@@ -527,12 +530,12 @@ void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts
         if (hooks.stopRequested())
             return;
         const combos::TFilterPart& part = rec[std::size_t(place)];
-        if (m_session.combs().size() <= 1 || !part.Enabled)
+        if (m_candidates.combs().size() <= 1 || !part.Enabled)
             continue;
         if (depth < chain.size() && chain[depth].Place == place && chain[depth].Part == part) {
             // The previous variant left exactly this list, history and log after this filter.
             const ScriptRunCache::Step& step = chain[depth++];
-            m_session.combsRestoreState(step.List, step.History);
+            m_candidates.restoreState(step.List, step.History);
             for (const QString& text : step.Log)
                 log(text);
             continue;
@@ -540,127 +543,14 @@ void ScriptController::applyVariant(const combos::TFilterRec& rec, const scripts
         chain.resize(depth);
         QStringList captured;
         hooks.capture(&captured);
-        m_session.filterApply(part, hooks);
+        m_candidates.filterApply(part, hooks);
         hooks.capture(nullptr);
         if (place < shared && !m_stop) {
-            chain.push_back({place, part, m_session.combs(), m_session.filterHistory(), captured});
+            chain.push_back({place, part, m_candidates.combs(), m_candidates.history(), captured});
             ++depth;
         }
     }
     chain.resize(std::min(chain.size(), depth));
-}
-
-void ScriptController::stake(const core::TComb& comb, const QString& comment, bool newOnly, bool bulk)
-{
-    m_session.stakes().scriptStakeAdd(core::ValueSetFromComb(comb), comment, newOnly, bulk, listCount());
-    stopIfNotStored();
-}
-
-void ScriptController::makeStakes(const scripts::TScriptHeader& header, int line, const QString& filtersText,
-                                  const QString& comment, int variant)
-{
-    const int mode = header.ResultMode;
-    log(tr("{*} Добавление ставки, режим: \"%1\"").arg(scripts::ResultModeCaption(mode)));
-    const std::size_t count = listCount();
-    if (count == 0 || mode == scripts::ResultNone)
-        return;
-    const QString stakeComment = scripts::StakeCommentText(line, variant, comment, filtersText);
-    if (count > 1 && mode == scripts::ResultStop) {
-        m_stop = true;
-        m_lastEnd = RunEnd::Stopped;
-        log(tr("{!} Сценарий остановлен!"));
-        m_session.showWarning(
-            tr("Выполнение сценария прервано, т.к. после применения всех фильтров в списке комбинаций "
-               "их осталось более одной: %1!\n\nФильтры: %2")
-                .arg(count)
-                .arg(stakeComment));
-        return;
-    }
-    if (count > 1 && mode == scripts::ResultSkip) {
-        log(tr("{-} Ставка игнорирована!"));
-        return;
-    }
-    if (m_stop)
-        return;
-    if (count == 1) {
-        stake(listAt(0), stakeComment, header.NewOnly, false);
-    } else {
-        // Modes that take the whole list need it made.
-        if (mode == scripts::ResultAll || mode == scripts::ResultSystemAll || mode == scripts::ResultSystemCombs)
-            listMake();
-        const core::TCombsArray& combs = m_session.combs();
-        switch (mode) {
-        case scripts::ResultRandom:
-            stake(listAt(std::size_t(m_random.bounded(quint64(count)))), stakeComment, header.NewOnly, false);
-            break;
-        case scripts::ResultFirst:
-            stake(listAt(0), stakeComment, header.NewOnly, false);
-            break;
-        case scripts::ResultLast:
-            stake(listAt(count - 1), stakeComment, header.NewOnly, false);
-            break;
-        case scripts::ResultAll:
-            for (std::size_t i = 0; i < combs.size(); ++i) {
-                if (pollStop())
-                    break;
-                stake(combs[i], stakeComment, header.NewOnly, true);
-            }
-            break;
-        case scripts::ResultSystemAll:
-        case scripts::ResultSystemCombs: {
-            const core::TByteArray numbers = core::CollectNumbers(combs.data(), combs.size());
-            const int n = int(numbers.size());
-            const stakes::SystemExpansion system =
-                stakes::SystemExpand(m_session.folder().file(QStringLiteral("Systems")), numbers);
-            if (system.Combs.empty()) {
-                log(tr("{#} Системная игра для %1 чисел [ОШИБКА]: \"%2\"").arg(n).arg(system.Message));
-                // A test meets the same missing system in every cycle; the person hears of it once.
-                if (!m_systemsReported.contains(n)) {
-                    m_systemsReported << n;
-                    m_session.showError(
-                        system.Found
-                            ? tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message
-                            : system.Message + QStringLiteral("\n\n") +
-                                  tr("Перед системной игрой необходимо предварительно загрузить системы на Ваш "
-                                     "компьютер через меню \"Системы\" - \"Загрузить\"."));
-                }
-                break;
-            }
-            const QString name = QFileInfo(system.File).completeBaseName();
-            const bool filtered = mode == scripts::ResultSystemCombs;
-            log(filtered ? tr("{#} Системная игра для %1 чисел [система * комбинации]: загружен файл \"%2\"")
-                               .arg(n)
-                               .arg(name)
-                         : tr("{#} Системная игра для %1 чисел [все система]: загружен файл \"%2\"").arg(n).arg(name));
-            // Which combinations the list holds, by rank: a system of thousands of lines against a
-            // list of millions is then a lookup per line, not a search.
-            std::vector<bool> inList;
-            if (filtered) {
-                inList.assign(std::size_t(core::TotalCombs()), false);
-                for (const core::TComb& c : combs) {
-                    const std::int32_t rank = stakes::StakeIndex::CombRank(core::ValueSetFromComb(c));
-                    if (rank >= 0)
-                        inList[std::size_t(rank)] = true;
-                }
-            }
-            for (core::TComb comb : system.Combs) {
-                if (pollStop())
-                    break;
-                core::SortComb(comb);
-                if (filtered) {
-                    const std::int32_t rank = stakes::StakeIndex::CombRank(core::ValueSetFromComb(comb));
-                    if (rank < 0 ? !m_session.combsContains(comb) : !inList[std::size_t(rank)])
-                        continue;
-                }
-                stake(comb, stakeComment, header.NewOnly, true);
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    m_session.stakes().refresh(true, true);
 }
 
 } // namespace app

@@ -5,7 +5,7 @@
 #include "app/ScriptController.h"
 
 #include "app/ScriptRunCache.h"
-#include "app/Session.h"
+#include "app/CandidatesController.h"
 #include "stats/StatKey.h"
 
 #include <algorithm>
@@ -23,7 +23,7 @@ namespace {
 // The verdict of a statistic that matches row by row and whose combinations have few different
 // sets of values, looked up from each combination's set in a test over many analysis points.
 // False, with nothing changed, when the statistic has more sets or a row is in none of them.
-bool VerdictFromIndex(ScriptRunCache& cache, Session::FilterChoice& choice, ScriptRunCache::Verdict& v)
+bool VerdictFromIndex(ScriptRunCache& cache, CandidatesController::FilterChoice& choice, ScriptRunCache::Verdict& v)
 {
     constexpr std::size_t kIndexBytes = std::size_t{64} << 20;
     if (!cache.longRun || !choice.Stat->MatchesRowByRow())
@@ -62,7 +62,7 @@ bool VerdictFromIndex(ScriptRunCache& cache, Session::FilterChoice& choice, Scri
 // from the numbers alone when the full list is the whole set in order, else joined from the
 // positions of those numbers in a test over many analysis points. False, with nothing changed,
 // when it asks more or too many numbers.
-bool VerdictFromNumbers(ScriptRunCache& cache, Session::FilterChoice& choice, ScriptRunCache::Verdict& v)
+bool VerdictFromNumbers(ScriptRunCache& cache, CandidatesController::FilterChoice& choice, ScriptRunCache::Verdict& v)
 {
     // Joining more numbers than this costs about as much as one pass over the full list.
     constexpr int kMostNumbers = 40;
@@ -107,7 +107,7 @@ bool VerdictFromNumbers(ScriptRunCache& cache, Session::FilterChoice& choice, Sc
 // The verdict of a statistic that matches row by row, joined from the positions of the values its
 // rows are, in a test over many analysis points. False, with nothing changed, when the statistic
 // has too many values or a row is not one of them.
-bool VerdictFromValues(ScriptRunCache& cache, Session::FilterChoice& choice, ScriptRunCache::Verdict& v)
+bool VerdictFromValues(ScriptRunCache& cache, CandidatesController::FilterChoice& choice, ScriptRunCache::Verdict& v)
 {
     // Joining more rows than this costs about as much as one pass over the full list.
     constexpr std::size_t kMostRows = 32;
@@ -148,7 +148,7 @@ bool VerdictFromValues(ScriptRunCache& cache, Session::FilterChoice& choice, Scr
 // The verdict of a statistic that matches row by row, joined from the matches of its rows over
 // the whole full list: when they are known, or when one is not and learning it costs the one pass
 // the selection would cost anyway. False, with nothing changed, otherwise.
-bool VerdictFromRows(ScriptRunCache& cache, Session::FilterChoice& choice, ScriptRunCache::Verdict& v)
+bool VerdictFromRows(ScriptRunCache& cache, CandidatesController::FilterChoice& choice, ScriptRunCache::Verdict& v)
 {
     // Joining more rows than this costs about as much as one pass over the full list.
     constexpr std::size_t kMostRows = 16;
@@ -206,7 +206,7 @@ bool VerdictFromRows(ScriptRunCache& cache, Session::FilterChoice& choice, Scrip
 // has for the whole set in order; else over the positions not asked before when they are under an
 // eighth of the full list (gathering them costs more per combination than most tests), else over
 // the whole full list on both cores.
-const combos::CombSubset& KeptPositions(ScriptRunCache& cache, Session::FilterChoice& choice,
+const combos::CombSubset& KeptPositions(ScriptRunCache& cache, CandidatesController::FilterChoice& choice,
                                         const combos::CombSubset& list)
 {
     std::string key;
@@ -321,19 +321,19 @@ void ScriptController::listMake()
         combs = m_cache->full;
     else
         m_cache->positions.extract(m_cache->full, combs);
-    m_session.combsRestoreState(std::move(combs), std::vector<combos::FilterHistoryRow>(m_session.filterHistory()));
+    m_candidates.restoreState(std::move(combs), std::vector<combos::FilterHistoryRow>(m_candidates.history()));
 }
 
 std::size_t ScriptController::listCount() const
 {
-    return m_cache && m_cache->pending ? m_cache->positions.count() : m_session.combs().size();
+    return m_cache && m_cache->pending ? m_cache->positions.count() : m_candidates.combs().size();
 }
 
 core::TComb ScriptController::listAt(std::size_t k) const
 {
     if (m_cache && m_cache->pending)
         return m_cache->full[m_cache->positions.nth(k)];
-    return m_session.combs()[k];
+    return m_candidates.combs()[k];
 }
 
 // The steps of filterRecApply over positions of the full list while the filters select all their
@@ -346,7 +346,7 @@ void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::F
     const core::TCombsArray& full = m_cache->full;
     // The positions go into the list and come back when it stays pending, storage and all.
     combos::CombSubset list = std::move(m_cache->positions);
-    std::vector<combos::FilterHistoryRow> history = m_session.filterHistory();
+    std::vector<combos::FilterHistoryRow> history = m_candidates.history();
     const auto log = [&](const QString& text) {
         if (hooks.logging())
             hooks.log(text);
@@ -356,7 +356,7 @@ void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::F
         m_cache->pending = false;
         core::TCombsArray combs;
         list.extract(full, combs);
-        m_session.combsRestoreState(std::move(combs), std::move(history));
+        m_candidates.restoreState(std::move(combs), std::move(history));
     };
     int place = 0;
     try {
@@ -368,7 +368,7 @@ void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::F
                 continue;
             if (!part.MultiSelect)
                 break;
-            std::optional<Session::FilterChoice> choice = m_session.filterChoose(part, hooks);
+            std::optional<CandidatesController::FilterChoice> choice = m_candidates.filterChoose(part, hooks);
             if (!choice)
                 continue;
             log(combos::FilterNarrowLogText(part.Keep));
@@ -397,7 +397,7 @@ void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::F
         // Every filter went over positions: the list stays pending until something needs it.
         m_cache->positions = std::move(list);
         m_cache->pending = true;
-        m_session.combsRestoreState(core::TCombsArray(), std::move(history));
+        m_candidates.restoreState(core::TCombsArray(), std::move(history));
         return;
     }
     make();
@@ -405,8 +405,8 @@ void ScriptController::applyOnPositions(const combos::TFilterRec& rec, combos::F
         if (hooks.stopRequested())
             return;
         const combos::TFilterPart& part = rec[std::size_t(place)];
-        if (m_session.combs().size() > 1 && part.Enabled)
-            m_session.filterApply(part, hooks);
+        if (m_candidates.combs().size() > 1 && part.Enabled)
+            m_candidates.filterApply(part, hooks);
     }
 }
 

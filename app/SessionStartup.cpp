@@ -3,17 +3,19 @@
 
 #include "app/Session.h"
 
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/OnlineScripts.h"
 #include "app/ProcessList.h"
 #include "app/RatingsController.h"
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
+#include "app/StatisticsController.h"
 #include "app/TablesController.h"
 #include "app/UpdateController.h"
 #include "app/ViewsController.h"
 #include "app/SystemsController.h"
 #include "app/WebController.h"
-#include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
@@ -41,12 +43,12 @@ void Session::create()
     try {
         // Combination list and undo copy start empty; the random generator is seeded by Qt.
         // Cached views and run flags start clean.
-        m_batchMode = false;
+        m_archive->setBatchMode(false);
         readWindowState();
         m_views->readState();
         prepareStatistics();
     } catch (const std::exception& e) {
-        showError(tr("Ошибка запуска программы!\n\n%1").arg(errorText(e)));
+        m_services.showError(tr("Ошибка запуска программы!\n\n%1").arg(errorText(e)));
     }
 }
 
@@ -55,14 +57,12 @@ void Session::prepareStatistics()
     loadConfiguration();
     // The method list is built from the settings just read; user names and favourites come
     // from the names file.
-    m_statList.setDraws(&m_draws);
-    m_statList.Fill();
-    statListLoadNames();
+    m_statistics->fill();
 }
 
 bool Session::waitForOldInstance()
 {
-    if (!hasCommandWord(QStringLiteral("restart")))
+    if (!m_services.hasCommandWord(QStringLiteral("restart")))
         return true;
     return WaitForProcessesToEnd(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }
@@ -70,18 +70,19 @@ bool Session::waitForOldInstance()
 void Session::readWindowState()
 {
     try {
-        core::IniFile ini(m_folder.stateFile());
+        core::IniFile ini(folder().stateFile());
+        WindowStateData& state = m_services.windowState();
         // A file that cannot be read gives the defaults and is not overwritten.
         const bool readable = ini.load();
         const QString& section = core::kMainWindowSection;
-        m_state.DrawsExclude = std::max(0, ini.readInt(section, QStringLiteral("DrawsExclude"), 0));
-        m_state.ColorDraws = ini.readBool(section, QStringLiteral("ColorDraws"), true);
-        m_state.ColorCombs = ini.readBool(section, QStringLiteral("ColorCombs"), true);
-        m_state.SortedDraws = ini.readBool(section, QStringLiteral("SortedDraws"), false);
-        m_state.PrefetchsEnabled = ini.readBool(section, QStringLiteral("PrefetchsEnabled"), false);
-        m_state.PrefetchsInit = ini.readBool(section, QStringLiteral("PrefetchsInit"), false);
-        m_state.ShowTotalLine = ini.readBool(section, QStringLiteral("ShowTotalLine"), true);
-        m_state.FirstRun = ini.readBool(section, QStringLiteral("FirstRun"), false);
+        state.DrawsExclude = std::max(0, ini.readInt(section, QStringLiteral("DrawsExclude"), 0));
+        state.ColorDraws = ini.readBool(section, QStringLiteral("ColorDraws"), true);
+        state.ColorCombs = ini.readBool(section, QStringLiteral("ColorCombs"), true);
+        state.SortedDraws = ini.readBool(section, QStringLiteral("SortedDraws"), false);
+        state.PrefetchsEnabled = ini.readBool(section, QStringLiteral("PrefetchsEnabled"), false);
+        state.PrefetchsInit = ini.readBool(section, QStringLiteral("PrefetchsInit"), false);
+        state.ShowTotalLine = ini.readBool(section, QStringLiteral("ShowTotalLine"), true);
+        state.FirstRun = ini.readBool(section, QStringLiteral("FirstRun"), false);
         m_stakes->readState(ini);
         m_tables->readState(ini);
         m_ratings->readState(ini);
@@ -90,32 +91,34 @@ void Session::readWindowState()
         m_systems->readState(ini);
         m_script->library().readState(ini);
         m_update->readState(ini);
-        if (!m_state.PrefetchsInit && readable) {
-            m_state.PrefetchsInit = true;
+        if (!state.PrefetchsInit && readable) {
+            state.PrefetchsInit = true;
             ini.writeBool(section, QStringLiteral("PrefetchsInit"), true);
-            ini.writeBool(section, QStringLiteral("PrefetchsEnabled"), m_state.PrefetchsEnabled);
+            ini.writeBool(section, QStringLiteral("PrefetchsEnabled"), state.PrefetchsEnabled);
             QString error;
             if (!ini.save(&error))
-                showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
+                m_services.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
         }
     } catch (const std::exception& e) {
-        showError(tr("Ошибка загрузки параметров программы!\n\n%1").arg(errorText(e)));
+        m_services.showError(tr("Ошибка загрузки параметров программы!\n\n%1").arg(errorText(e)));
     }
 }
 
 void Session::loadConfiguration()
 {
-    BusyScope busy(*this, tr("Загрузка файла конфигурации..."));
-    const QString path = m_folder.configFile();
+    BusyScope busy(m_services, tr("Загрузка файла конфигурации..."));
+    const QString path = folder().configFile();
+    core::TGenSettings genSettings;
     QString error;
     core::TConfigData config;
     core::TShreddingData shredding;
-    if (!core::GenSettingsLoad(path, m_genSettings, &error) || !core::ConfigLoad(path, config, &error) ||
+    if (!core::GenSettingsLoad(path, genSettings, &error) || !core::ConfigLoad(path, config, &error) ||
         !core::ShreddingLoad(path, shredding, &error)) {
-        showError(tr("Ошибка чтения файла конфигурации!\n\n%1").arg(error));
+        m_services.showError(tr("Ошибка чтения файла конфигурации!\n\n%1").arg(error));
     }
-    m_statList.setConfig(config);
-    m_statList.setShredding(shredding);
+    m_candidates->setGenSettings(genSettings);
+    m_statistics->list().setConfig(config);
+    m_statistics->list().setShredding(shredding);
     m_web->loadSettings();
     m_systems->useSettings(m_web->network());
 }
@@ -123,9 +126,9 @@ void Session::loadConfiguration()
 bool Session::takeExclusiveHold()
 {
     QString error;
-    if (m_hold.open(m_folder.lockFile(), &error))
+    if (m_hold.open(folder().lockFile(), &error))
         return true;
-    showError(tr("Невозможно получить монопольный доступ к файлам данных!\n\n"
+    m_services.showError(tr("Невозможно получить монопольный доступ к файлам данных!\n\n"
                  "Возможные причины данной ошибки: \n\n"
                  "1) Вы пытаетесь запустить вторую копию программы из одного и того же каталога. "
                  "Корректная работа нескольких копий программы возможна только из разных каталогов.\n\n"
@@ -138,31 +141,24 @@ bool Session::takeExclusiveHold()
 Session::InitResult Session::initialise()
 {
     try {
-        showStatus(tr("Инициализация..."));
-        m_totalCombs = core::TotalCombs();
-        for (int k = 0; k <= core::CombSize; ++k) {
-            m_prizeClasses[k].Combinations = core::HitCombinations(core::NumberCount, core::CombSize, k);
-            m_prizeClasses[k].Share = double(m_prizeClasses[k].Combinations) / double(m_totalCombs);
-        }
-        m_drawsOffset = 0;
+        m_services.showStatus(tr("Инициализация..."));
 
         if (!takeExclusiveHold() || !m_stakes->load()) {
-            showStatus(QString());
+            m_services.showStatus(QString());
             return InitResult::Terminate;
         }
 
-        drawsLoad();
-        m_combs.reserve(std::size_t(m_totalCombs));
-        m_undo.reserve(std::size_t(m_totalCombs));
-        combsGenerate(m_genSettings, true);
-        recalcViews(true);
+        m_archive->load();
+        m_candidates->reserveFullSet();
+        m_candidates->generate(m_candidates->genSettings(), true);
+        m_archive->recalcViews(true);
         m_ratings->load();
         m_tables->load();
         m_script->loadWorkingCopy();
 
-        const bool loadOnly = hasCommandWord(QStringLiteral("loadonly"));
-        const bool fullRecreate = hasCommandWord(QStringLiteral("fullrecreate"));
-        const bool fullRefresh = hasCommandWord(QStringLiteral("fullrefresh"));
+        const bool loadOnly = m_services.hasCommandWord(QStringLiteral("loadonly"));
+        const bool fullRecreate = m_services.hasCommandWord(QStringLiteral("fullrecreate"));
+        const bool fullRefresh = m_services.hasCommandWord(QStringLiteral("fullrefresh"));
         // Unless one of those words is given, the systems page and the online libraries start here.
         if (!loadOnly && !fullRecreate && !fullRefresh) {
             m_systems->startUp();
@@ -172,30 +168,30 @@ Session::InitResult Session::initialise()
         if (loadOnly) {
             m_web->drawsDownload();
             if (!fullRecreate && !fullRefresh) {
-                showStatus(QString());
+                m_services.showStatus(QString());
                 return InitResult::Terminate;
             }
         }
         // A newer release installed at start-up takes effect only in a new instance.
         if (!loadOnly && !fullRecreate && !fullRefresh && m_update->startUpCheck() == UpdateController::Installed) {
-            showStatus(QString());
+            m_services.showStatus(QString());
             return InitResult::Restart;
         }
         if (fullRecreate) {
-            prefetchRebuildAll(true, std::uint16_t((1u << stats::CategoryCount) - 1));
-            showStatus(QString());
+            m_statistics->prefetchRebuildAll(true, std::uint16_t((1u << stats::CategoryCount) - 1));
+            m_services.showStatus(QString());
             return InitResult::Terminate;
         }
-        prefetchRebuildAll(fullRefresh, 0);
+        m_statistics->prefetchRebuildAll(fullRefresh, 0);
         if (fullRefresh) {
-            showStatus(QString());
+            m_services.showStatus(QString());
             return InitResult::Terminate;
         }
-        showStatus(QString());
+        m_services.showStatus(QString());
         m_web->offerDownloadOnStart();
     } catch (const std::exception& e) {
-        showStatus(QString());
-        showError(tr("Ошибка инициализации программы!\n\n%1").arg(errorText(e)));
+        m_services.showStatus(QString());
+        m_services.showError(tr("Ошибка инициализации программы!\n\n%1").arg(errorText(e)));
     }
     return InitResult::Running;
 }
@@ -204,12 +200,9 @@ void Session::shutdown()
 {
     // An instance that was refused the data files leaves the window state to the one that has them.
     if (m_hold.isHeld())
-        storeStateInt(QStringLiteral("DrawsExclude"), m_state.DrawsExclude);
-    m_bufferKey = {-1, -1};
-    core::TCombsArray().swap(m_combs);
-    core::TCombsArray().swap(m_undo);
-    core::TCombsArray().swap(m_filterScratch);
-    drawsClear();
+        m_services.storeStateInt(QStringLiteral("DrawsExclude"), m_services.windowState().DrawsExclude);
+    m_candidates->release();
+    m_archive->clear();
     m_stakes->save();
     m_ratings->clear();
     m_tables->clear();

@@ -3,7 +3,10 @@
 #include "app/StakesController.h"
 
 #include "app/RatingsController.h"
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/Services.h"
+#include "app/StatisticsController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -13,8 +16,10 @@
 
 namespace app {
 
-StakesController::StakesController(Session& session, RatingsController& ratings)
-    : m_session(session), m_ratings(ratings), m_file(session.folder().stakesFile()),
+StakesController::StakesController(Services& services, RatingsController& ratings, const ArchiveController& archive,
+                                   const CandidatesController& candidates, const StatisticsController& statistics)
+    : m_services(services), m_archive(archive), m_candidates(candidates), m_statistics(statistics), m_ratings(ratings),
+      m_file(services.folder().stakesFile()),
       m_creatingText(tr("Создание ставок..."))
 {
 }
@@ -34,21 +39,21 @@ void StakesController::readState(const core::IniFile& ini)
 void StakesController::setLogEnabled(bool on)
 {
     m_logEnabled = on;
-    m_session.storeStateBool(QStringLiteral("StakesLogEnabled"), on);
+    m_services.storeStateBool(QStringLiteral("StakesLogEnabled"), on);
     emit switchesChanged();
 }
 
 void StakesController::setScrollEnabled(bool on)
 {
     m_scrollEnabled = on;
-    m_session.storeStateBool(QStringLiteral("StakesScrollEnabled"), on);
+    m_services.storeStateBool(QStringLiteral("StakesScrollEnabled"), on);
     emit switchesChanged();
 }
 
 void StakesController::setCheckOnLine(bool on)
 {
     m_checkOnLine = on;
-    m_session.storeStateBool(QStringLiteral("StakesCheckOnLine"), on);
+    m_services.storeStateBool(QStringLiteral("StakesCheckOnLine"), on);
     emit switchesChanged();
 }
 
@@ -57,7 +62,7 @@ void StakesController::setCheckOnLine(bool on)
 void StakesController::showFileError(const QString& operation, const QString& error)
 {
     m_failed = true;
-    m_session.showError(operation + QStringLiteral("\n\n") + error);
+    m_services.showError(operation + QStringLiteral("\n\n") + error);
 }
 
 bool StakesController::flush()
@@ -92,7 +97,7 @@ bool StakesController::load()
 {
     bool result = true;
     {
-        BusyScope busy(m_session, tr("Загрузка файла ставок..."));
+        BusyScope busy(m_services, tr("Загрузка файла ставок..."));
         QString error;
         if (!m_file.open(&error)) {
             showFileError(tr("Ошибка чтения файла ставок!"), error);
@@ -114,7 +119,7 @@ bool StakesController::load()
                     m_file.close(nullptr);
                     result = false;
                 } else {
-                    m_session.showWarning(outdatedWarning(tr("Копия прежнего файла сохранена: %1").arg(copy)));
+                    m_services.showWarning(outdatedWarning(tr("Копия прежнего файла сохранена: %1").arg(copy)));
                     if (!m_file.truncate(&error)) {
                         showFileError(tr("Ошибка чтения файла ставок!"), error);
                         result = false;
@@ -131,7 +136,7 @@ bool StakesController::load()
                     m_file.close(nullptr);
                     result = false;
                 } else {
-                    m_session.showWarning(tr("Файл ставок оканчивается неполной записью (%1 байт): она будет удалена, "
+                    m_services.showWarning(tr("Файл ставок оканчивается неполной записью (%1 байт): она будет удалена, "
                                              "все целые записи сохранены.")
                                               .arg(tail) +
                                           QStringLiteral("\n\n") +
@@ -152,7 +157,7 @@ void StakesController::save()
 {
     if (!m_file.isOpen())
         return;
-    BusyScope busy(m_session, tr("Сохранение файла ставок..."));
+    BusyScope busy(m_services, tr("Сохранение файла ставок..."));
     QString error;
     if (!m_file.close(&error))
         showFileError(tr("Ошибка записи в файл ставок!"), error);
@@ -248,7 +253,7 @@ bool StakesController::create(const stakes::TStakeRec& rec, int copies)
 {
     bool added = false;
     {
-        BusyScope busy(m_session, tr("Создание ставки..."));
+        BusyScope busy(m_services, tr("Создание ставки..."));
         added = append(rec, copies) && flush();
         if (added)
             checkAndSave();
@@ -277,22 +282,22 @@ bool StakesController::deleteWith(const std::function<bool(qint64, const stakes:
         // The rewrite walks every stake; the share done shows every 64K of them, so the window
         // keeps painting through a file of millions.
         const qint64 total = std::max<qint64>(m_file.count(), 1);
-        const QString status = m_session.statusText();
+        const QString status = m_services.statusText();
         bool rewritten = false;
         try {
             rewritten = m_file.rewrite(
                 [&](qint64 i, const stakes::TStakeRec& rec) {
                     if (i > 0 && (i & 0xFFFF) == 0)
-                        m_session.showStatus(tr("Удаление ставок ( завершено %1 % )...")
+                        m_services.showStatus(tr("Удаление ставок ( завершено %1 % )...")
                                                  .arg(QString::number(100.0 * double(i) / double(total), 'f', 0)));
                     return keep(i, rec);
                 },
                 &error);
         } catch (...) {
-            m_session.showStatus(status);
+            m_services.showStatus(status);
             throw;
         }
-        m_session.showStatus(status);
+        m_services.showStatus(status);
         if (rewritten)
             return true;
     }
@@ -351,7 +356,7 @@ void StakesController::refresh(bool repaint, bool scrollToEnd)
     // The count follows whenever the grid does, also when one record replaced the blank row.
     if ((n == 0 || repaint || scrollToEnd) && m_panelCount != n) {
         m_panelCount = n;
-        emit m_session.statusPanelsChanged();
+        m_services.panelsChanged();
     }
 }
 
@@ -384,18 +389,18 @@ bool StakesController::scriptStakeAdd(const core::TValueSet& numbers, const QStr
 {
     // A run makes its stakes by the hundred thousand with few comments: the record of the last
     // comment is kept and only its numbers change.
-    const std::int32_t drawNum = m_session.nextDrawNum(m_session.drawsOffset());
+    const std::int32_t drawNum = m_archive.nextDrawNum(m_archive.offset());
     const auto sampleSize = std::int32_t(listSize);
     if (m_scriptTemplate.DrawNum != drawNum || m_scriptTemplate.SampleSize != sampleSize ||
         m_scriptComment != comment) {
         m_scriptTemplate =
-            stakes::NewStake(stakes::KindScript, drawNum, numbers, sampleSize, comment, m_session.config());
+            stakes::NewStake(stakes::KindScript, drawNum, numbers, sampleSize, comment, m_statistics.config());
         m_scriptComment = comment;
     }
     // The record is filled in place: copying 312 bytes per stake is a noticeable part of a run.
     stakes::TStakeRec& rec = m_scriptTemplate;
     rec.Numbers = numbers;
-    rec.Profit = stakes::StakeProfit(m_session.config(), numbers.Count, -1);
+    rec.Profit = stakes::StakeProfit(m_statistics.config(), numbers.Count, -1);
     bool added = false;
     if (newOnly && find(rec.DrawNum, numbers)) {
         if (m_scriptLog)
@@ -414,7 +419,7 @@ bool StakesController::scriptStakeAdd(const core::TValueSet& numbers, const QStr
     if (!bulk || !m_counterShown.isValid() || ((++m_counterTicks & 63) == 0 && m_counterShown.elapsed() >= 101)) {
         m_counterShown.start();
         emit runStakesCounted(m_runStakes);
-        m_session.io().showStatus(m_session.statusText());
+        m_services.io().showStatus(m_services.statusText());
     }
     return added;
 }
@@ -429,27 +434,27 @@ QString StakesController::manualComment()
 stakes::TStakeRec StakesController::newStake(std::uint8_t kind, std::int32_t drawNum, const core::TValueSet& numbers,
                                              const QString& comment) const
 {
-    return stakes::NewStake(kind, drawNum, numbers, std::int32_t(m_session.combs().size()), comment,
-                            m_session.config());
+    return stakes::NewStake(kind, drawNum, numbers, std::int32_t(m_candidates.combs().size()), comment,
+                            m_statistics.config());
 }
 
 bool StakesController::stakeAdd(int combRow)
 {
     core::TValueSet numbers;
-    const core::TCombsArray& combs = m_session.combs();
+    const core::TCombsArray& combs = m_candidates.combs();
     if (combRow >= 0 && std::size_t(combRow) < combs.size())
         numbers = core::ValueSetFromComb(combs[std::size_t(combRow)]);
     stakes::TStakeRec rec =
-        newStake(stakes::KindManual, m_session.nextDrawNum(m_session.drawsOffset()), numbers, manualComment());
+        newStake(stakes::KindManual, m_archive.nextDrawNum(m_archive.offset()), numbers, manualComment());
     int copies = 1;
-    if (!m_session.io().editStake(rec, copies))
+    if (!m_services.io().editStake(rec, copies))
         return false;
     return create(rec, copies);
 }
 
 bool StakesController::stakeAddRandom()
 {
-    const core::TCombsArray& combs = m_session.combs();
+    const core::TCombsArray& combs = m_candidates.combs();
     if (combs.empty())
         return false;
     return stakeAdd(int(QRandomGenerator::global()->bounded(quint32(combs.size()))));
@@ -457,12 +462,12 @@ bool StakesController::stakeAddRandom()
 
 bool StakesController::stakeAddSelected(const std::vector<std::size_t>& rows)
 {
-    std::int32_t drawNum = m_session.nextDrawNum(m_session.drawsOffset());
+    std::int32_t drawNum = m_archive.nextDrawNum(m_archive.offset());
     int copies = 1;
     QString comment = manualComment();
-    if (!m_session.io().editMultiStake(drawNum, copies, comment))
+    if (!m_services.io().editMultiStake(drawNum, copies, comment))
         return false;
-    const core::TCombsArray& combs = m_session.combs();
+    const core::TCombsArray& combs = m_candidates.combs();
     core::TCombsArray chosen;
     chosen.reserve(rows.size());
     for (std::size_t row : rows)
@@ -474,19 +479,19 @@ bool StakesController::stakeAddSelected(const std::vector<std::size_t>& rows)
 
 bool StakesController::stakeAddAll()
 {
-    std::int32_t drawNum = m_session.nextDrawNum(m_session.drawsOffset());
+    std::int32_t drawNum = m_archive.nextDrawNum(m_archive.offset());
     int copies = 1;
     QString comment = manualComment();
-    if (!m_session.io().editMultiStake(drawNum, copies, comment))
+    if (!m_services.io().editMultiStake(drawNum, copies, comment))
         return false;
-    return addAll(m_session.combs(), drawNum, copies, comment);
+    return addAll(m_candidates.combs(), drawNum, copies, comment);
 }
 
 bool StakesController::addAll(const core::TCombsArray& combs, std::int32_t drawNum, int copies, const QString& comment)
 {
     bool ok = true;
     {
-        BusyScope busy(m_session, tr("Создание ставок..."));
+        BusyScope busy(m_services, tr("Создание ставок..."));
         m_aliveShown.invalidate();
         // Every stake of the list differs from this one in its numbers only.
         const stakes::TStakeRec blank =
@@ -518,11 +523,11 @@ bool StakesController::stakeDel(qint64 top, qint64 bottom)
     const qint64 n = bottom - top + 1;
     const QString question = n == 1 ? tr("Удалить выделенную запись?")
                                     : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?").arg(n);
-    if (!m_session.io().askYesNo(tr("Предупреждение"), question, false, true))
+    if (!m_services.io().askYesNo(tr("Предупреждение"), question, false, true))
         return false;
     bool deleted = false;
     {
-        BusyScope busy(m_session, tr("Удаление ставок..."));
+        BusyScope busy(m_services, tr("Удаление ставок..."));
         deleted = deleteRows(top, bottom);
         if (deleted) {
             checkAndSave();
@@ -537,7 +542,7 @@ bool StakesController::stakeFilter()
 {
     int op = 0;
     int value = 0;
-    if (!m_session.io().editStakeFilter(op, value))
+    if (!m_services.io().editStakeFilter(op, value))
         return false;
     return stakeFilterWith(op, value);
 }
@@ -546,7 +551,7 @@ bool StakesController::stakeFilterWith(int op, int value)
 {
     bool deleted = false;
     {
-        BusyScope busy(m_session, tr("Удаление ставок..."));
+        BusyScope busy(m_services, tr("Удаление ставок..."));
         deleted = deleteWhere(op, value);
         if (deleted) {
             checkAndSave();
@@ -562,16 +567,16 @@ bool StakesController::stakeClear()
     const qint64 n = m_file.count();
     const QString question = n == 1 ? tr("Удалить выделенную запись?")
                                     : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?").arg(n);
-    if (!m_session.io().askYesNo(tr("Предупреждение"), question, false, true))
+    if (!m_services.io().askYesNo(tr("Предупреждение"), question, false, true))
         return false;
     {
-        BusyScope busy(m_session, tr("Удаление ставок..."));
+        BusyScope busy(m_services, tr("Удаление ставок..."));
         QString error;
         if (!m_file.truncate(&error))
             showFileError(tr("Ошибка удаления записи из файла ставок!"), error);
         reopen();
         refresh(false, false);
-        m_ratings.refresh();
+        m_ratings.refresh(m_file);
     }
     refresh(true, false);
     return true;
@@ -582,10 +587,10 @@ bool StakesController::keepAlive(const QString& status)
     // The clock is read once per 64 stakes only: reading it costs as much as storing a stake.
     if (m_aliveShown.isValid() && (++m_aliveTicks & 63) != 0)
         return false;
-    if (m_aliveShown.isValid() && m_aliveShown.elapsed() < 100 && m_session.statusText() == status)
+    if (m_aliveShown.isValid() && m_aliveShown.elapsed() < 100 && m_services.statusText() == status)
         return false;
     m_aliveShown.start();
-    m_session.showStatus(status);
+    m_services.showStatus(status);
     return true;
 }
 

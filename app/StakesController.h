@@ -20,15 +20,19 @@ class IniFile;
 
 namespace app {
 
-class Session;
+class ArchiveController;
+class CandidatesController;
 class RatingsController;
+class Services;
+class StatisticsController;
 
 class StakesController : public QObject
 {
     Q_OBJECT
 
 public:
-    StakesController(Session& session, RatingsController& ratings);
+    StakesController(Services& services, RatingsController& ratings, const ArchiveController& archive,
+                     const CandidatesController& candidates, const StatisticsController& statistics);
     ~StakesController() override;
 
     stakes::StakesFile& file() { return m_file; }
@@ -147,7 +151,10 @@ private:
     bool keepAlive(const QString& status);
     void showFileError(const QString& operation, const QString& error);
 
-    Session& m_session;
+    Services& m_services;
+    const ArchiveController& m_archive;
+    const CandidatesController& m_candidates;
+    const StatisticsController& m_statistics;
     RatingsController& m_ratings;
     stakes::StakesFile m_file;
     bool m_logEnabled = false;

@@ -1,7 +1,9 @@
 // Checking the stakes against the archive, the stakes logs and the stake graphs.
 
 #include "app/RatingsController.h"
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/Services.h"
+#include "app/StatisticsController.h"
 #include "app/StakesController.h"
 #include "core/FileOps.h"
 #include "core/TextForms.h"
@@ -18,17 +20,17 @@ bool StakesController::check()
     QString error;
     bool ok = true;
     {
-        BusyScope busy(m_session, tr("Проверка результатов ставок..."));
+        BusyScope busy(m_services, tr("Проверка результатов ставок..."));
         stakes::CheckHooks hooks;
         hooks.checked = [this](const stakes::TStakeRec& rec) { writeLog(rec); };
         hooks.progress = [this](double percent) {
-            m_session.showStatus(
+            m_services.showStatus(
                 tr("Проверка результатов ставок ( завершено %1 % )...").arg(QString::number(percent, 'f', 0)));
         };
         hooks.counter.path = m_ratings.path();
         hooks.counter.count = [this](const stakes::TStakeRec& rec) { m_ratings.addStake(rec); };
         hooks.counter.content = [this] { return m_ratings.fileBytes(); };
-        ok = stakes::StakesCheck(m_file, m_session.draws(), m_session.config(), hooks, checked, &error);
+        ok = stakes::StakesCheck(m_file, m_archive.draws(), m_statistics.config(), hooks, checked, &error);
     }
     m_lastChecked = checked;
     if (!ok) {
@@ -65,7 +67,7 @@ bool StakesController::finishInterruptedCheck()
         showFileError(tr("Не удалось завершить прерванную проверку ставок (журнал \"%1\")!").arg(journal), error);
         return false;
     }
-    m_session.showWarning(tr("Журнал прерванной проверки ставок поврежден и перенесен в файл \"%1\": рейтинг может не "
+    m_services.showWarning(tr("Журнал прерванной проверки ставок поврежден и перенесен в файл \"%1\": рейтинг может не "
                              "учитывать часть проверенных тогда ставок (\"Обновить рейтинг\" пересчитает его).")
                               .arg(aside) +
                           QStringLiteral("\n\n") + error);
@@ -103,29 +105,29 @@ void StakesController::writeLog(const stakes::TStakeRec& rec)
     if (!m_logEnabled || rec.Checked != 1)
         return;
     const QString path =
-        m_session.folder().file(QStringLiteral("Vertoma_5x54-%1.log").arg(rec.Matches.Count));
+        m_services.folder().file(QStringLiteral("Vertoma_5x54-%1.log").arg(rec.Matches.Count));
     QString deleteError;
     QString error;
     const bool written = stakes::StakeLogAppend(
         path, stakes::StakeLogLine(rec, QDateTime::currentDateTime(), core::SystemDecimalPoint()), &deleteError,
         &error);
     if (!deleteError.isEmpty())
-        m_session.showError(tr("Ошибка удаления файла \"%1\"!").arg(path) + QStringLiteral("\n\n") + deleteError);
+        m_services.showError(tr("Ошибка удаления файла \"%1\"!").arg(path) + QStringLiteral("\n\n") + deleteError);
     if (!written)
-        m_session.showError(tr("Ошибка записи в файл \"%1\"!").arg(path) + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка записи в файл \"%1\"!").arg(path) + QStringLiteral("\n\n") + error);
 }
 
 void StakesController::logsDelete()
 {
-    const QDir dir(m_session.folder().dir());
+    const QDir dir(m_services.folder().dir());
     const QStringList names = dir.entryList({QStringLiteral("Vertoma_5x54-*.log")}, QDir::Files, QDir::Name);
     if (names.isEmpty()) {
-        m_session.showInformation(tr("Файлы журналов не найдены!"));
+        m_services.showInformation(tr("Файлы журналов не найдены!"));
         return;
     }
     core::FileOpReport report;
     {
-        BusyScope busy(m_session, tr("Поиск файлов журналов..."));
+        BusyScope busy(m_services, tr("Поиск файлов журналов..."));
         QStringList paths;
         for (const QString& name : names)
             paths << dir.filePath(name);
@@ -133,9 +135,9 @@ void StakesController::logsDelete()
     }
     const QString text = report.Title + QStringLiteral("\n\n") + report.Details;
     if (report.Success)
-        m_session.showInformation(text);
+        m_services.showInformation(text);
     else
-        m_session.showWarning(text);
+        m_services.showWarning(text);
 }
 
 void StakesController::showGraph(const std::function<std::optional<core::GraphData>(QString*)>& build)
@@ -143,13 +145,13 @@ void StakesController::showGraph(const std::function<std::optional<core::GraphDa
     std::optional<core::GraphData> graph;
     QString error;
     {
-        BusyScope busy(m_session, tr("Создание графиков..."));
+        BusyScope busy(m_services, tr("Создание графиков..."));
         graph = build(&error);
     }
     if (graph)
-        m_session.io().showGraph(*graph);
+        m_services.io().showGraph(*graph);
     else
-        m_session.showError(error);
+        m_services.showError(error);
 }
 
 void StakesController::graphDraws()

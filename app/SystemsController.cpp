@@ -1,7 +1,10 @@
 #include "app/SystemsController.h"
 
 #include "app/OnlineSystems.h"
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/Services.h"
+#include "app/StatisticsController.h"
 #include "app/StakesController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
@@ -29,8 +32,11 @@ bool sameTime(const QDateTime& a, const QDateTime& b)
 
 } // namespace
 
-SystemsController::SystemsController(Session& session)
-    : m_session(session), m_online(std::make_unique<OnlineSystemsLibrary>(session))
+SystemsController::SystemsController(Services& services, const ArchiveController& archive,
+                                     const CandidatesController& candidates, const StatisticsController& statistics,
+                                     StakesController& stakes, const WebController& web)
+    : m_services(services), m_archive(archive), m_candidates(candidates), m_statistics(statistics), m_stakes(stakes),
+      m_online(std::make_unique<OnlineSystemsLibrary>(services, web))
 {
 }
 
@@ -49,7 +55,7 @@ void SystemsController::setLanguage(int lcid)
 
 QString SystemsController::folder() const
 {
-    return m_session.folder().file(QStringLiteral("Systems"));
+    return m_services.folder().file(QStringLiteral("Systems"));
 }
 
 void SystemsController::readState(const core::IniFile& ini)
@@ -60,9 +66,9 @@ void SystemsController::readState(const core::IniFile& ini)
 void SystemsController::setEnabled(bool on)
 {
     {
-        BusyScope busy(m_session, tr("Подождите пожалуйста..."));
+        BusyScope busy(m_services, tr("Подождите пожалуйста..."));
         m_enabled = on;
-        m_session.storeStateBool(kEnabledKey, on);
+        m_services.storeStateBool(kEnabledKey, on);
         emit enabledChanged(on);
     }
     if (on)
@@ -120,7 +126,7 @@ void SystemsController::clearList()
 void SystemsController::refreshList()
 {
     {
-        BusyScope busy(m_session, tr("Загрузка списка систем..."));
+        BusyScope busy(m_services, tr("Загрузка списка систем..."));
         m_rows.clear();
         bool reached = false;
         if (m_library) {
@@ -131,7 +137,7 @@ void SystemsController::refreshList()
                 for (const stakes::tSystemData& system : *listed)
                     m_rows.push_back({system, SystemFileExists(folder(), system), false});
             } else {
-                m_session.showError(tr("Ошибка загрузки списка систем!") + QStringLiteral("\n\n") + error);
+                m_services.showError(tr("Ошибка загрузки списка систем!") + QStringLiteral("\n\n") + error);
             }
         }
         // A local file older or newer than the library's system: the library holds another version.
@@ -205,7 +211,7 @@ void SystemsController::updateLocalFlags()
 
 bool SystemsController::fetchLines(stakes::tSystemData& system)
 {
-    BusyScope busy(m_session, tr("Загрузка \"%1\"...").arg(system.title));
+    BusyScope busy(m_services, tr("Загрузка \"%1\"...").arg(system.title));
     QString error;
     std::optional<QString> lines;
     if (m_library)
@@ -213,7 +219,7 @@ bool SystemsController::fetchLines(stakes::tSystemData& system)
     else
         error = tr("Библиотека систем недоступна");
     if (!lines) {
-        m_session.showError(tr("Ошибка загрузки системы #%1!").arg(system.id) + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка загрузки системы #%1!").arg(system.id) + QStringLiteral("\n\n") + error);
         system.clist.clear();
         return false;
     }
@@ -239,7 +245,7 @@ bool SystemsController::downloadRow(int row)
         return false;
     QString error;
     if (!storeSystem(system, system.clist, error)) {
-        m_session.showError(tr("Ошибка загрузки системы #%1!").arg(system.id) + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка загрузки системы #%1!").arg(system.id) + QStringLiteral("\n\n") + error);
         return false;
     }
     return true;
@@ -248,7 +254,7 @@ bool SystemsController::downloadRow(int row)
 std::vector<int> SystemsController::downloadRows(const std::vector<int>& rows)
 {
     std::vector<int> done;
-    BusyScope busy(m_session, QString());
+    BusyScope busy(m_services, QString());
     // Rows stay where they are: only file-only rows can go, and those are not downloaded.
     std::vector<int> ids;
     for (int row : rows) {
@@ -279,17 +285,17 @@ int SystemsController::add()
     stakes::tSystemData system;
     system.author = m_userName;
     system.cl_mail = m_userMail;
-    if (!m_session.io().editSystem(system, true))
+    if (!m_services.io().editSystem(system, true))
         return -1;
     if (m_library) {
         QString error;
         int id = -1;
         {
-            BusyScope busy(m_session, tr("Сохранение \"%1\"...").arg(system.title));
+            BusyScope busy(m_services, tr("Сохранение \"%1\"...").arg(system.title));
             id = m_library->upload(system, false, error);
         }
         if (id < 0) {
-            m_session.showError(tr("Ошибка добавления системы!") + QStringLiteral("\n\n") + error);
+            m_services.showError(tr("Ошибка добавления системы!") + QStringLiteral("\n\n") + error);
             return -1;
         }
         // The id stays 0 until the next refresh brings the library's row.
@@ -303,7 +309,7 @@ int SystemsController::add()
         system.created = QDateTime::currentDateTime();
     QString error;
     if (!storeSystem(system, system.clist, error)) {
-        m_session.showError(tr("Ошибка добавления системы!") + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка добавления системы!") + QStringLiteral("\n\n") + error);
         return -1;
     }
     m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(), [](const SystemRow& r) { return r.Data.id < 0; }),
@@ -326,18 +332,18 @@ bool SystemsController::properties(int row)
     if (current.FileOnly) {
         QString error;
         if (!readLocalLines(current, copy.clist, error)) {
-            m_session.showError(tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + error);
+            m_services.showError(tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + error);
             return false;
         }
         // A file of this computer that was never published is the user's to change.
         const bool editable = current.Data.id == 0;
-        if (!m_session.io().editSystem(copy, editable) || !editable)
+        if (!m_services.io().editSystem(copy, editable) || !editable)
             return false;
         copy.id = 0;
         QString error2;
         const QString oldPath = SystemFilePath(folder(), current.Data);
         if (!storeSystem(copy, copy.clist, error2)) {
-            m_session.showError(tr("Ошибка изменения системы!") + QStringLiteral("\n\n") + error2);
+            m_services.showError(tr("Ошибка изменения системы!") + QStringLiteral("\n\n") + error2);
             return false;
         }
         if (oldPath != SystemFilePath(folder(), copy))
@@ -354,16 +360,16 @@ bool SystemsController::properties(int row)
             copy.clist.clear();
     }
     const bool editable = isOwn(current.Data) && m_library;
-    if (!m_session.io().editSystem(copy, editable) || !editable)
+    if (!m_services.io().editSystem(copy, editable) || !editable)
         return false;
     QString error;
     int id = -1;
     {
-        BusyScope busy(m_session, tr("Сохранение \"%1\"...").arg(copy.title));
+        BusyScope busy(m_services, tr("Сохранение \"%1\"...").arg(copy.title));
         id = m_library->upload(copy, false, error);
     }
     if (id < 0) {
-        m_session.showError(tr("Ошибка изменения системы!") + QStringLiteral("\n\n") + error);
+        m_services.showError(tr("Ошибка изменения системы!") + QStringLiteral("\n\n") + error);
         return false;
     }
     m_rows[std::size_t(row)].Data = copy;
@@ -385,33 +391,33 @@ bool SystemsController::remove(int row)
         return false;
     const SystemRow current = m_rows[std::size_t(row)];
     if (!canDelete(row)) {
-        m_session.showError(tr("Вы можете удалять только свои системы!"));
+        m_services.showError(tr("Вы можете удалять только свои системы!"));
         return false;
     }
-    if (!m_session.askConfirmation(tr("Вы действительно хотите удалить систему \"%1\"?").arg(current.Data.title),
+    if (!m_services.askConfirmation(tr("Вы действительно хотите удалить систему \"%1\"?").arg(current.Data.title),
                                    false))
         return false;
     const QString path = SystemFilePath(folder(), current.Data);
     if (!current.FileOnly) {
         if (!m_library) {
-            m_session.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
+            m_services.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
                                 tr("Библиотека систем недоступна"));
             return false;
         }
         QString error;
         int id = -1;
         {
-            BusyScope busy(m_session, tr("Удаление \"%1\"...").arg(current.Data.title));
+            BusyScope busy(m_services, tr("Удаление \"%1\"...").arg(current.Data.title));
             id = m_library->upload(current.Data, true, error);
         }
         if (id != 0) {
-            m_session.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
+            m_services.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
                                 (error.isEmpty() ? tr("Библиотека не подтвердила удаление") : error));
             return false;
         }
     }
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
-        m_session.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
+        m_services.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
                             tr("Не удается удалить файл \"%1\"").arg(path));
         return false;
     }
@@ -430,45 +436,45 @@ bool SystemsController::stake(bool filtered)
 {
     core::TByteArray numbers;
     {
-        BusyScope busy(m_session, tr("Подождите пожалуйста..."));
-        numbers = core::CollectNumbers(m_session.combs().data(), m_session.combs().size());
+        BusyScope busy(m_services, tr("Подождите пожалуйста..."));
+        numbers = core::CollectNumbers(m_candidates.combs().data(), m_candidates.combs().size());
     }
     const int n = int(numbers.size());
     const stakes::SystemExpansion system = stakes::SystemExpand(folder(), numbers);
     if (!system.Found) {
-        m_session.showError(system.Message + QStringLiteral("\n\n") +
+        m_services.showError(system.Message + QStringLiteral("\n\n") +
                             tr("Перед системной игрой необходимо предварительно загрузить системы на Ваш компьютер "
                                "через меню \"Системы\" - \"Загрузить\"."));
         return false;
     }
     if (system.Combs.empty()) {
-        m_session.showError(tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message);
+        m_services.showError(tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message);
         return false;
     }
-    std::int32_t drawNum = m_session.nextDrawNum(m_session.drawsOffset());
+    std::int32_t drawNum = m_archive.nextDrawNum(m_archive.offset());
     int copies = 1;
     QString comment = gameComment(filtered, n, QFileInfo(system.File).completeBaseName());
-    if (!m_session.io().editMultiStake(drawNum, copies, comment))
+    if (!m_services.io().editMultiStake(drawNum, copies, comment))
         return false;
     return play(filtered, drawNum, copies, comment);
 }
 
 bool SystemsController::play(bool filtered, std::int32_t drawNum, int copies, const QString& comment)
 {
-    const core::TCombsArray& combs = m_session.combs();
+    const core::TCombsArray& combs = m_candidates.combs();
     const core::TByteArray numbers = core::CollectNumbers(combs.data(), combs.size());
     const stakes::SystemExpansion system = stakes::SystemExpand(folder(), numbers);
     if (system.Combs.empty()) {
-        m_session.showError(system.Found
+        m_services.showError(system.Found
                                 ? tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message
                                 : system.Message);
         return false;
     }
-    StakesController& book = m_session.stakes();
+    StakesController& book = m_stakes;
     bool ok = true;
     int made = 0;
     {
-        BusyScope busy(m_session, tr("Создание ставок..."));
+        BusyScope busy(m_services, tr("Создание ставок..."));
         book.scriptStakesBegin();
         // Which combinations the list holds, by rank: a lookup per system line.
         std::vector<bool> inList;
@@ -491,7 +497,7 @@ bool SystemsController::play(bool filtered, std::int32_t drawNum, int copies, co
                     continue;
             }
             rec.Numbers = core::ValueSetFromComb(comb);
-            rec.Profit = stakes::StakeProfit(m_session.config(), rec.Numbers.Count, -1);
+            rec.Profit = stakes::StakeProfit(m_statistics.config(), rec.Numbers.Count, -1);
             if (!book.createInBatch(rec, copies, true)) {
                 ok = false;
                 break;

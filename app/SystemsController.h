@@ -26,7 +26,12 @@ struct NetworkSettings;
 namespace app {
 
 class OnlineSystemsLibrary;
-class Session;
+class ArchiveController;
+class CandidatesController;
+class Services;
+class StakesController;
+class StatisticsController;
+class WebController;
 
 // The online library of systems as the list needs it.
 class SystemsLibrary
@@ -58,7 +63,8 @@ class SystemsController : public QObject
     Q_OBJECT
 
 public:
-    explicit SystemsController(Session& session);
+    SystemsController(Services& services, const ArchiveController& archive, const CandidatesController& candidates,
+                      const StatisticsController& statistics, StakesController& stakes, const WebController& web);
     ~SystemsController() override;
 
     // The folder "Systems" in the data folder.
@@ -132,7 +138,11 @@ private:
     // Reads a local file's lines into the system's clist.
     bool readLocalLines(const SystemRow& row, QString& lines, QString& error) const;
 
-    Session& m_session;
+    Services& m_services;
+    const ArchiveController& m_archive;
+    const CandidatesController& m_candidates;
+    const StatisticsController& m_statistics;
+    StakesController& m_stakes;
     SystemsLibrary* m_library = nullptr;
     std::unique_ptr<OnlineSystemsLibrary> m_online; // the service host's library
     QString m_userName;

@@ -2,7 +2,9 @@
 
 #include "app/TablesController.h"
 
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/Services.h"
 #include "app/StakesController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
@@ -19,13 +21,17 @@
 
 namespace app {
 
-TablesController::TablesController(Session& session) : m_session(session) {}
+TablesController::TablesController(Services& services, ArchiveController& archive, const CandidatesController& candidates,
+                                   StakesController& stakes)
+    : m_services(services), m_archive(archive), m_candidates(candidates), m_stakes(stakes)
+{
+}
 
 TablesController::~TablesController() = default;
 
 QString TablesController::path() const
 {
-    return m_session.folder().file(QStringLiteral("Vertoma_5x54.ltb"));
+    return m_services.folder().file(QStringLiteral("Vertoma_5x54.ltb"));
 }
 
 QStringList TablesController::comments() const
@@ -46,9 +52,9 @@ void TablesController::readState(const core::IniFile& ini)
 void TablesController::setPageShown(bool on)
 {
     {
-        BusyScope busy(m_session, QString());
+        BusyScope busy(m_services, QString());
         m_shown = on;
-        m_session.storeStateBool(QStringLiteral("TabTables"), on);
+        m_services.storeStateBool(QStringLiteral("TabTables"), on);
         if (on) {
             load();
         } else {
@@ -68,16 +74,16 @@ bool TablesController::load()
     m_fileDamaged = false;
     bool ok = true;
     if (m_shown && QFileInfo::exists(path())) {
-        BusyScope busy(m_session, tr("Загрузка файла регулярных ставок..."));
+        BusyScope busy(m_services, tr("Загрузка файла регулярных ставок..."));
         qint64 tail = 0;
         QString error;
         ok = stakes::TablesReadFile(path(), m_rules, &tail, &error);
         if (!ok) {
             m_fileDamaged = true;
-            m_session.showError(tr("Ошибка чтения файла регулярных ставок!") + QStringLiteral("\n\n") + error);
+            m_services.showError(tr("Ошибка чтения файла регулярных ставок!") + QStringLiteral("\n\n") + error);
         } else if (tail > 0) {
             m_fileDamaged = true;
-            m_session.showWarning(tr("Файл регулярных ставок \"%1\" оканчивается неполной записью (%2 байт): "
+            m_services.showWarning(tr("Файл регулярных ставок \"%1\" оканчивается неполной записью (%2 байт): "
                                      "прочитаны все целые записи (%3). Перед первой записью файла его прежнее "
                                      "содержимое будет сохранено в копии \"%4\".")
                                       .arg(path())
@@ -96,7 +102,7 @@ bool TablesController::save()
         return true;
     bool ok = true;
     {
-        BusyScope busy(m_session, tr("Сохранение файла регулярных ставок..."));
+        BusyScope busy(m_services, tr("Сохранение файла регулярных ставок..."));
         QString error;
         // What could not be read would be lost with the rewrite, so the old file is kept aside
         // first; without that copy the file is not overwritten.
@@ -115,7 +121,7 @@ bool TablesController::save()
         if (ok)
             m_fileDamaged = false;
         else
-            m_session.showError(tr("Ошибка записи в файл регулярных ставок!") + QStringLiteral("\n\n") + error);
+            m_services.showError(tr("Ошибка записи в файл регулярных ставок!") + QStringLiteral("\n\n") + error);
     }
     refresh();
     return ok;
@@ -139,7 +145,7 @@ bool TablesController::add(const std::vector<std::size_t>& combRows)
 {
     if (!m_shown)
         return false;
-    const core::TCombsArray& combs = m_session.combs();
+    const core::TCombsArray& combs = m_candidates.combs();
     std::vector<stakes::TableSelection> selected;
     for (std::size_t row : combRows) {
         if (row < combs.size())
@@ -152,7 +158,7 @@ bool TablesController::add(const std::vector<std::size_t>& combRows)
     }
     // The dialog learns how many combinations are selected from the count field.
     rec.StakeCount = std::int32_t(std::min<std::size_t>(selected.size(), std::numeric_limits<std::int32_t>::max()));
-    if (!m_session.io().editTableRule(rec, comments()))
+    if (!m_services.io().editTableRule(rec, comments()))
         return false;
     return addRules(rec, selected);
 }
@@ -163,7 +169,7 @@ bool TablesController::addRules(const stakes::TTableRec& entered, const std::vec
         return false;
     std::size_t added = 0;
     {
-        BusyScope busy(m_session, tr("Создание регулярных ставок..."));
+        BusyScope busy(m_services, tr("Создание регулярных ставок..."));
         const stakes::TTablesArray made = stakes::TablesFromInput(entered, selected);
         m_rules.insert(m_rules.end(), made.begin(), made.end());
         added = made.size();
@@ -171,7 +177,7 @@ bool TablesController::addRules(const stakes::TTableRec& entered, const std::vec
     const bool saved = save();
     // A confirmed dialog that adds nothing says so rather than end in silence.
     if (added == 0)
-        m_session.showInformation(tr("В списке комбинаций не выделено ни одной комбинации: "
+        m_services.showInformation(tr("В списке комбинаций не выделено ни одной комбинации: "
                                      "регулярные ставки не добавлены."));
     return added > 0 && saved;
 }
@@ -185,16 +191,16 @@ bool TablesController::remove(std::vector<int> rows)
     const QString question =
         rows.size() == 1 ? tr("Удалить выделенную запись?")
                          : tr("Удалить все выделенные записи (всего будет удалено %1 записи(ей))?").arg(rows.size());
-    if (!m_session.io().askYesNo(tr("Предупреждение"), question, false, true))
+    if (!m_services.io().askYesNo(tr("Предупреждение"), question, false, true))
         return false;
     bool saved = false;
     {
-        BusyScope busy(m_session, tr("Удаление регулярных ставок..."));
+        BusyScope busy(m_services, tr("Удаление регулярных ставок..."));
         try {
             for (auto it = rows.rbegin(); it != rows.rend(); ++it)
                 stakes::TableDelete(m_rules, *it);
         } catch (const core::EConvertError& e) {
-            m_session.showError(tr("Ошибка удаления регулярной ставки!") + QStringLiteral("\n\n") + e.message());
+            m_services.showError(tr("Ошибка удаления регулярной ставки!") + QStringLiteral("\n\n") + e.message());
         }
         saved = save();
     }
@@ -205,12 +211,12 @@ QString TablesController::stakeRefusal(int row) const
 {
     if (row < 0 || std::size_t(row) >= m_rules.size())
         return tr("Запись со индексом %1 в файле данных не найдена!").arg(row);
-    return stakes::TableCheck(m_rules[std::size_t(row)], m_session.drawCombAt(m_session.drawsOffset()));
+    return stakes::TableCheck(m_rules[std::size_t(row)], m_archive.drawCombAt(m_archive.offset()));
 }
 
 stakes::TStakeRec TablesController::stakeFor(const stakes::TTableRec& rule, int offset) const
 {
-    return m_session.stakes().newStake(stakes::KindTable, m_session.nextDrawNum(offset),
+    return m_stakes.newStake(stakes::KindTable, m_archive.nextDrawNum(offset),
                                        core::ValueSetFromComb(rule.CurrentComb), stakes::TableComment(rule));
 }
 
@@ -218,22 +224,22 @@ bool TablesController::stakeAdd(int row, const StakeConfirm& confirm)
 {
     if (!m_shown || row < 0 || std::size_t(row) >= m_rules.size())
         return false;
-    const int offset = m_session.drawsOffset();
+    const int offset = m_archive.offset();
     // The rule advances on a copy, which takes its place only once the stake is confirmed.
     stakes::TTableRec copy = m_rules[std::size_t(row)];
     QString why;
-    if (!stakes::TableNextComb(copy, m_session.drawCombAt(offset), &why)) {
-        m_session.showError(tr("Невозможно сделать ставку по регуляру!") + QStringLiteral("\n\n") + why);
+    if (!stakes::TableNextComb(copy, m_archive.drawCombAt(offset), &why)) {
+        m_services.showError(tr("Невозможно сделать ставку по регуляру!") + QStringLiteral("\n\n") + why);
         return false;
     }
     stakes::TStakeRec rec = stakeFor(copy, offset);
     int copies = 1;
-    const bool confirmed = confirm ? confirm(rec, copies) : m_session.io().editStake(rec, copies);
+    const bool confirmed = confirm ? confirm(rec, copies) : m_services.io().editStake(rec, copies);
     if (!confirmed || std::size_t(row) >= m_rules.size())
         return false;
     m_rules[std::size_t(row)] = copy;
     const bool saved = save();
-    return m_session.stakes().create(rec, copies) && saved;
+    return m_stakes.create(rec, copies) && saved;
 }
 
 bool TablesController::validRows(const std::vector<int>& rows) const
@@ -246,13 +252,13 @@ bool TablesController::stakeTest(const std::vector<int>& rows)
 {
     if (!m_shown || rows.empty() || !validRows(rows))
         return false;
-    const int max = int(m_session.draws().size()) - 1;
+    const int max = int(m_archive.draws().size()) - 1;
     // Testing needs a draw to stand at and a later one to check against.
     if (max < 1) {
-        m_session.showInformation(tr("В архиве недостаточно тиражей для тестирования регулярных ставок."));
+        m_services.showInformation(tr("В архиве недостаточно тиражей для тестирования регулярных ставок."));
         return false;
     }
-    const int count = m_session.io().askTestCount(max);
+    const int count = m_services.io().askTestCount(max);
     if (count <= 0)
         return false;
     return stakeTestWith(rows, count);
@@ -264,36 +270,36 @@ bool TablesController::stakeTestWith(const std::vector<int>& chosen, int count)
     std::vector<int> rows = chosen;
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (!m_shown || rows.empty() || !validRows(rows) || count < 1 || count > int(m_session.draws().size()) - 1)
+    if (!m_shown || rows.empty() || !validRows(rows) || count < 1 || count > int(m_archive.draws().size()) - 1)
         return false;
     const QString failure = tr("Ошибка создания ставок по регулярным табличным ставкам!") + QStringLiteral("\n\n");
     // A rule that can make no stake is refused before anything changes.
     for (int row : rows) {
-        const QString why = stakes::TableCheck(m_rules[std::size_t(row)], m_session.drawCombAt(count));
+        const QString why = stakes::TableCheck(m_rules[std::size_t(row)], m_archive.drawCombAt(count));
         if (!why.isEmpty()) {
-            m_session.showError(failure + why);
+            m_services.showError(failure + why);
             return false;
         }
     }
 
-    StakesController& stakes = m_session.stakes();
+    StakesController& stakes = m_stakes;
     bool created = true; // the last stake made was stored
     bool ok = true;
     {
-        BusyScope busy(m_session, tr("Создание ставок по регулярным табличным ставкам..."));
-        const bool batch = m_session.batchMode();
-        m_session.setBatchMode(true);
-        const int remembered = m_session.drawsOffset();
+        BusyScope busy(m_services, tr("Создание ставок по регулярным табличным ставкам..."));
+        const bool batch = m_archive.batchMode();
+        m_archive.setBatchMode(true);
+        const int remembered = m_archive.offset();
         try {
             for (int offset = count; offset >= 1 && ok; --offset) {
-                m_session.setDrawsOffset(offset);
+                m_archive.setOffset(offset);
                 for (int row : rows) {
                     // A step counts once its stake is stored, so the rule's count never claims
                     // a stake the file does not hold.
                     stakes::TTableRec next = m_rules[std::size_t(row)];
                     QString why;
-                    if (!stakes::TableNextComb(next, m_session.drawCombAt(offset), &why)) {
-                        m_session.showError(failure + why);
+                    if (!stakes::TableNextComb(next, m_archive.drawCombAt(offset), &why)) {
+                        m_services.showError(failure + why);
                         ok = false;
                         break;
                     }
@@ -309,18 +315,18 @@ bool TablesController::stakeTestWith(const std::vector<int>& chosen, int count)
                 }
             }
         } catch (const std::exception& e) {
-            m_session.showError(failure + QString::fromLocal8Bit(e.what()));
+            m_services.showError(failure + QString::fromLocal8Bit(e.what()));
             created = false;
             ok = false;
         }
         // The analysis point comes back and the steps made are kept, whatever stopped the test.
-        m_session.setDrawsOffset(remembered);
+        m_archive.setOffset(remembered);
         if (!save())
             ok = false;
         if (created)
             stakes.checkAndSave();
         stakes.refresh(true, true);
-        m_session.setBatchMode(batch);
+        m_archive.setBatchMode(batch);
     }
     return ok;
 }

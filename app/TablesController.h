@@ -20,14 +20,18 @@ struct TStakeRec;
 
 namespace app {
 
-class Session;
+class ArchiveController;
+class CandidatesController;
+class Services;
+class StakesController;
 
 class TablesController : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TablesController(Session& session);
+    TablesController(Services& services, ArchiveController& archive, const CandidatesController& candidates,
+                     StakesController& stakes);
     ~TablesController() override;
 
     QString path() const;
@@ -94,7 +98,10 @@ private:
     stakes::TStakeRec stakeFor(const stakes::TTableRec& rule, int offset) const;
     bool validRows(const std::vector<int>& rows) const;
 
-    Session& m_session;
+    Services& m_services;
+    ArchiveController& m_archive;
+    const CandidatesController& m_candidates;
+    StakesController& m_stakes;
     stakes::TTablesArray m_rules;
     bool m_shown = true;
     // The file on disk could not be read whole; it is kept aside before it is rewritten.

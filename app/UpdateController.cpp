@@ -2,7 +2,7 @@
 
 #include "app/Languages.h"
 #include "app/ProgressWindow.h"
-#include "app/Session.h"
+#include "app/Services.h"
 #include "app/WebController.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -24,13 +24,13 @@ const QString kAutoUpdatesKey = QStringLiteral("AutoUpdates");
 class Phase
 {
 public:
-    Phase(Session& session, const QString& text, int steps) : m_session(session)
+    Phase(Services& services, const QString& text, int steps) : m_services(services)
     {
-        m_session.enterBusy();
+        m_services.enterBusy();
         try {
-            m_window = std::make_unique<ProgressWindow>(session.io(), text, steps);
+            m_window = std::make_unique<ProgressWindow>(services.io(), text, steps);
         } catch (...) {
-            m_session.leaveBusy();
+            m_services.leaveBusy();
             throw;
         }
     }
@@ -43,11 +43,11 @@ public:
         if (!m_window)
             return;
         m_window.reset();
-        m_session.leaveBusy();
+        m_services.leaveBusy();
     }
 
 private:
-    Session& m_session;
+    Services& m_services;
     std::unique_ptr<ProgressWindow> m_window;
 };
 
@@ -60,8 +60,8 @@ QString errorText(const std::exception& e)
 
 } // namespace
 
-UpdateController::UpdateController(Session& session)
-    : m_session(session), m_lcid(kNativeLanguage), m_installDir(session.folder().exeDir()),
+UpdateController::UpdateController(Services& services, const WebController& web)
+    : m_services(services), m_web(web), m_lcid(kNativeLanguage), m_installDir(services.folder().exeDir()),
       m_currentVersion(core::ProgramVersion()),
       // Taken now: once the update has set the old file aside, the system names the running
       // program by its new name.
@@ -77,18 +77,18 @@ void UpdateController::readState(const core::IniFile& ini)
 void UpdateController::setAutoUpdates(bool on)
 {
     m_autoUpdates = on;
-    m_session.storeStateBool(kAutoUpdatesKey, on);
+    m_services.storeStateBool(kAutoUpdatesKey, on);
     emit autoUpdatesChanged(on);
 }
 
 QString UpdateController::defaultSource() const
 {
-    const net::NetworkSettings& network = m_session.web().network();
+    const net::NetworkSettings& network = m_web.network();
     const QString source = network.UpdateSource.trimmed();
     if (!source.isEmpty()) {
         // A relative file path is taken from the data folder, like the certificate bundle.
         if (!source.contains(QStringLiteral("://")))
-            return QDir(m_session.folder().dir()).absoluteFilePath(source);
+            return QDir(m_services.folder().dir()).absoluteFilePath(source);
         return source;
     }
     QString base = network.ServiceUrl.trimmed();
@@ -103,12 +103,12 @@ online::UpdateSite UpdateController::site() const
 {
     online::UpdateSite site;
     site.installDir = m_installDir;
-    site.product = m_session.folder().baseName();
+    site.product = m_services.folder().baseName();
     site.currentVersion = m_currentVersion;
     site.runningExe = m_runningExe;
-    site.request.caFile = m_session.web().caFilePath();
+    site.request.caFile = m_web.caFilePath();
     site.request.limits = net::FileLimits();
-    UserIo* io = &m_session.io();
+    UserIo* io = &m_services.io();
     site.request.keepAlive = [io] { io->keepAlive(); };
     site.processTimeoutSeconds = m_processTimeout;
     return site;
@@ -132,7 +132,7 @@ bool UpdateController::search(const QString& source, online::UpdateSearch& found
         if (source.isEmpty())
             throw core::EConvertError(tr("Адрес сервиса обновлений не задан в настройках программы."));
         const online::SelfUpdater updater(site());
-        Phase phase(m_session, tr("Поиск доступных обновлений..."), 5);
+        Phase phase(m_services, tr("Поиск доступных обновлений..."), 5);
         found = updater.search(source, m_lcid, LanguageAbbreviation(m_lcid), phase.window());
         return true;
     } catch (const std::exception& e) {
@@ -150,7 +150,7 @@ UpdateController::Result UpdateController::selfUpdateRun(const QString& source, 
         // package manager's job, and a copy would stop half-way.
         if (!updater.installWritable()) {
             if (!silent)
-                m_session.showInformation(packageManaged());
+                m_services.showInformation(packageManaged());
             return NothingInstalled;
         }
         if (source.isEmpty() && silent)
@@ -164,33 +164,33 @@ UpdateController::Result UpdateController::selfUpdateRun(const QString& source, 
         m_lcid = keepLcid;
         if (!searched) {
             if (!silent)
-                m_session.showError(tr("Ошибка поиска обновлений!\n\n%1").arg(error));
+                m_services.showError(tr("Ошибка поиска обновлений!\n\n%1").arg(error));
             return Failed;
         }
         if (!found.exists) {
             if (!silent)
-                m_session.showInformation(tr("Обновлений не найдено!"));
+                m_services.showInformation(tr("Обновлений не найдено!"));
             return NothingInstalled;
         }
-        if (!m_session.io().confirmUpdate(m_currentVersion, found.info.Description, found.notes))
+        if (!m_services.io().confirmUpdate(m_currentVersion, found.info.Description, found.notes))
             return NothingInstalled;
 
         try {
-            Phase phase(m_session, tr("Загрузка и установка обновления \"%1\"...").arg(found.info.VerId), 14);
+            Phase phase(m_services, tr("Загрузка и установка обновления \"%1\"...").arg(found.info.VerId), 14);
             updater.install(found.info, phase.window());
             phase.window().step();
             phase.end();
         } catch (const std::exception& e) {
             // Shown in the silent mode too: the person agreed to this installation.
-            m_session.showError(tr("Ошибка установки обновления!\n\n%1").arg(errorText(e)));
+            m_services.showError(tr("Ошибка установки обновления!\n\n%1").arg(errorText(e)));
             return Failed;
         }
-        m_session.showWarning(tr("Установка обновления \"%1\" успешно выполнена.\n\nДля завершения установки "
+        m_services.showWarning(tr("Установка обновления \"%1\" успешно выполнена.\n\nДля завершения установки "
                                  "необходимо перезапустить программу!")
                                   .arg(found.info.Description));
         return Installed;
     } catch (const std::exception& e) {
-        m_session.showError(tr("Ошибка системы самообновления программы!\n\n%1").arg(errorText(e)));
+        m_services.showError(tr("Ошибка системы самообновления программы!\n\n%1").arg(errorText(e)));
         return Failed;
     }
 }

@@ -15,7 +15,8 @@ class IniFile;
 
 namespace app {
 
-class Session;
+class Services;
+class WebController;
 
 class UpdateController : public QObject
 {
@@ -24,7 +25,7 @@ class UpdateController : public QObject
 public:
     enum Result { NothingInstalled = 0, Installed = 1, Failed = 2 };
 
-    explicit UpdateController(Session& session);
+    UpdateController(Services& services, const WebController& web);
 
     // "AutoUpdates" of the window-state file, on unless it says otherwise.
     void readState(const core::IniFile& ini);
@@ -67,7 +68,8 @@ signals:
     void autoUpdatesChanged(bool on);
 
 private:
-    Session& m_session;
+    Services& m_services;
+    const WebController& m_web;
     bool m_autoUpdates = true;
     int m_lcid;
     QString m_installDir;

@@ -1,6 +1,9 @@
 #include "app/ViewsController.h"
 
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/Services.h"
+#include "app/StatisticsController.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
@@ -25,7 +28,9 @@ std::int64_t archiveKey(const core::TDrawsArray& draws)
 
 } // namespace
 
-ViewsController::ViewsController(Session& session) : m_session(session)
+ViewsController::ViewsController(Services& services, const ArchiveController& archive,
+                                 const StatisticsController& statistics, CandidatesController& candidates)
+    : m_services(services), m_archive(archive), m_statistics(statistics), m_candidates(candidates)
 {
     for (int k = 0; k < views::kLayoutCompareLists; ++k)
         m_compareLengths[std::size_t(k)] = views::kLayoutCompareDefaults[k];
@@ -33,7 +38,7 @@ ViewsController::ViewsController(Session& session) : m_session(session)
 
 void ViewsController::readState()
 {
-    core::IniFile ini(m_session.folder().stateFile());
+    core::IniFile ini(m_services.folder().stateFile());
     ini.load();
     const QString& section = core::kMainWindowSection;
     m_colorCard = ini.readBool(section, QStringLiteral("ColorCard"), true);
@@ -76,14 +81,14 @@ void ViewsController::recalc(bool force)
 
 ViewsController::CacheKey ViewsController::key(std::int64_t length, std::int64_t extra) const
 {
-    return {std::int64_t(m_session.draws().size()), archiveKey(m_session.draws()), m_session.drawsOffset(), length,
+    return {std::int64_t(m_archive.draws().size()), archiveKey(m_archive.draws()), m_archive.offset(), length,
             extra};
 }
 
 void ViewsController::showCalcError(const std::exception& e)
 {
     const auto* convert = dynamic_cast<const core::EConvertError*>(&e);
-    m_session.showError(convert ? convert->message() : QString::fromLocal8Bit(e.what()));
+    m_services.showError(convert ? convert->message() : QString::fromLocal8Bit(e.what()));
 }
 
 // ---- the draw graph
@@ -92,23 +97,23 @@ bool ViewsController::graphCalc(bool force)
 {
     if (!isShown(Page::Graphs))
         return false;
-    const bool sorted = m_session.windowState().SortedDraws;
+    const bool sorted = m_services.windowState().SortedDraws;
     const CacheKey k = key(m_graphLength, std::int64_t(m_graphMethod) * 2 + (sorted ? 1 : 0));
     if (!force && k == m_graphKey)
         return false;
     m_graphKey = k;
     m_graph = views::DrawGraph{};
-    const stats::TStatList& list = m_session.statList();
-    if (m_graphMethod < 0 || m_graphMethod >= list.Count() || m_session.draws().empty()) {
+    const stats::TStatList& list = m_statistics.list();
+    if (m_graphMethod < 0 || m_graphMethod >= list.Count() || m_archive.draws().empty()) {
         emit graphChanged();
         return true;
     }
     {
-        BusyScope busy(m_session, tr("Анализ тиражей и построение графиков..."));
+        BusyScope busy(m_services, tr("Анализ тиражей и построение графиков..."));
         try {
             const auto stat = list.CreateStat(m_graphMethod);
             if (auto* graph = dynamic_cast<stats::TCustomGraphStat*>(stat.get()))
-                m_graph = views::ComputeDrawGraph(*graph, m_session.draws(), m_session.drawsOffset(), m_graphLength,
+                m_graph = views::ComputeDrawGraph(*graph, m_archive.draws(), m_archive.offset(), m_graphLength,
                                                   sorted, list.Items(m_graphMethod).GetCaptionText());
         } catch (const std::exception& e) {
             showCalcError(e);
@@ -122,18 +127,18 @@ bool ViewsController::graphCalc(bool force)
 
 views::CardLook ViewsController::cardLook() const
 {
-    return {m_colorCard, m_colorCardSequences, m_session.config().ChannelSize};
+    return {m_colorCard, m_colorCardSequences, m_statistics.config().ChannelSize};
 }
 
 bool ViewsController::cardFill(bool force)
 {
     if (!isShown(Page::Card))
         return false;
-    const std::int64_t archive = archiveKey(m_session.draws());
+    const std::int64_t archive = archiveKey(m_archive.draws());
     if (!force && archive == m_cardArchive)
         return false;
     m_cardArchive = archive;
-    BusyScope busy(m_session, tr("Обновление карты тиражей..."));
+    BusyScope busy(m_services, tr("Обновление карты тиражей..."));
     emit cardChanged();
     return true;
 }
@@ -143,7 +148,7 @@ void ViewsController::setColorCard(bool on)
     if (m_colorCard == on)
         return;
     m_colorCard = on;
-    m_session.storeStateBool(QStringLiteral("ColorCard"), on);
+    m_services.storeStateBool(QStringLiteral("ColorCard"), on);
     emit cardLookChanged();
 }
 
@@ -152,7 +157,7 @@ void ViewsController::setColorCardSequences(bool on)
     if (m_colorCardSequences == on)
         return;
     m_colorCardSequences = on;
-    m_session.storeStateBool(QStringLiteral("ColorCardSequences"), on);
+    m_services.storeStateBool(QStringLiteral("ColorCardSequences"), on);
     emit cardLookChanged();
 }
 
@@ -167,9 +172,9 @@ bool ViewsController::layoutBuild(bool force)
         return false;
     m_layoutKey = k;
     {
-        BusyScope busy(m_session, tr("Построение схемы выпадения номеров..."));
+        BusyScope busy(m_services, tr("Построение схемы выпадения номеров..."));
         m_layout =
-            views::BuildLayoutGrid(m_session.draws(), m_session.drawsOffset(), m_layoutLength, m_session.nextDrawSet());
+            views::BuildLayoutGrid(m_archive.draws(), m_archive.offset(), m_layoutLength, m_archive.nextDrawSet());
     }
     emit layoutChanged();
     return true;
@@ -187,10 +192,10 @@ bool ViewsController::layoutCompareBuild(bool force)
         return false;
     m_compareKey = k;
     {
-        BusyScope busy(m_session, tr("Построение схемы выпадения номеров..."));
+        BusyScope busy(m_services, tr("Построение схемы выпадения номеров..."));
         for (int i = 0; i < views::kLayoutCompareLists; ++i)
             m_compare[std::size_t(i)] =
-                views::BuildLayoutCompare(m_session.draws(), m_session.drawsOffset(), m_compareLengths[std::size_t(i)]);
+                views::BuildLayoutCompare(m_archive.draws(), m_archive.offset(), m_compareLengths[std::size_t(i)]);
     }
     emit layoutCompareChanged();
     return true;
@@ -201,7 +206,7 @@ void ViewsController::setLayoutGradient(bool on)
     if (m_layoutGradient == on)
         return;
     m_layoutGradient = on;
-    m_session.storeStateBool(QStringLiteral("LayoutGradient"), on);
+    m_services.storeStateBool(QStringLiteral("LayoutGradient"), on);
     emit layoutLookChanged();
 }
 
@@ -216,8 +221,8 @@ bool ViewsController::weekBuild(bool force)
         return false;
     m_weekKey = k;
     {
-        BusyScope busy(m_session, tr("Построение статистики по дням недели..."));
-        m_week = views::BuildWeekTable(m_session.draws(), m_session.drawsOffset(), m_weekLength);
+        BusyScope busy(m_services, tr("Построение статистики по дням недели..."));
+        m_week = views::BuildWeekTable(m_archive.draws(), m_archive.offset(), m_weekLength);
     }
     emit weekChanged();
     return true;
@@ -228,16 +233,16 @@ bool ViewsController::weekBuild(bool force)
 bool ViewsController::filterByNumbers(const std::vector<int>& numbers, const QStringList& texts, const QString& name,
                                       bool exclude)
 {
-    if (!m_session.isIdle() || m_session.combs().empty())
+    if (!m_services.isIdle() || m_candidates.combs().empty())
         return false;
     if (numbers.empty()) {
-        m_session.showError(tr("В выделенном диапазоне нет значений для фильтра!"));
+        m_services.showError(tr("В выделенном диапазоне нет значений для фильтра!"));
         return false;
     }
     try {
-        m_session.combsSaveUndo(true);
-        BusyScope busy(m_session, QString());
-        m_session.combsFilterByNumbers(numbers, texts, name, exclude);
+        m_candidates.saveUndo(true);
+        BusyScope busy(m_services, QString());
+        m_candidates.filterByNumbers(numbers, texts, name, exclude);
     } catch (const std::exception& e) {
         showCalcError(e);
         return false;
@@ -249,36 +254,36 @@ bool ViewsController::filterByNumbers(const std::vector<int>& numbers, const QSt
 
 views::RepeatsResult ViewsController::repeats(int length, int deep)
 {
-    BusyScope busy(m_session, QString());
-    const int total = int(std::min<std::int64_t>(length, std::int64_t(m_session.draws().size())));
-    UserIo& io = m_session.io();
+    BusyScope busy(m_services, QString());
+    const int total = int(std::min<std::int64_t>(length, std::int64_t(m_archive.draws().size())));
+    UserIo& io = m_services.io();
     ProgressScope progress(io, tr("Идет сбор статистики...."), total);
-    return views::ComputeRepeats(m_session.draws(), length, deep, [&progress](int done) { progress.step(done); });
+    return views::ComputeRepeats(m_archive.draws(), length, deep, [&progress](int done) { progress.step(done); });
 }
 
 std::vector<views::DetailRow> ViewsController::drawDetail(int index)
 {
-    BusyScope busy(m_session, QString());
-    return views::DetailRows(m_session.statList(),
-                             views::DrawDetailSubject(m_session.draws(), index, m_session.windowState().SortedDraws));
+    BusyScope busy(m_services, QString());
+    return views::DetailRows(m_statistics.list(),
+                             views::DrawDetailSubject(m_archive.draws(), index, m_services.windowState().SortedDraws));
 }
 
 std::vector<views::DetailRow> ViewsController::combDetail(const core::TComb& comb)
 {
-    BusyScope busy(m_session, QString());
-    const views::DrawWindow w = views::AnalysisWindow(int(m_session.draws().size()), m_session.drawsOffset(), 1);
-    return views::DetailRows(m_session.statList(),
-                             views::CombDetailSubject(comb, w.Last, m_session.windowState().SortedDraws));
+    BusyScope busy(m_services, QString());
+    const views::DrawWindow w = views::AnalysisWindow(int(m_archive.draws().size()), m_archive.offset(), 1);
+    return views::DetailRows(m_statistics.list(),
+                             views::CombDetailSubject(comb, w.Last, m_services.windowState().SortedDraws));
 }
 
 void ViewsController::sumDistribution()
 {
     views::SumDistribution d;
     {
-        BusyScope busy(m_session, tr("Идет сбор статистики...."));
-        d = views::ComputeSumDistribution(m_session.draws());
+        BusyScope busy(m_services, tr("Идет сбор статистики...."));
+        d = views::ComputeSumDistribution(m_archive.draws());
     }
-    m_session.io().showGraph(
+    m_services.io().showGraph(
         views::SumDistributionGraph(d, tr("Распределение сумм тиражей и всех возможных комбинаций")));
 }
 

@@ -21,7 +21,10 @@
 
 namespace app {
 
-class Session;
+class ArchiveController;
+class CandidatesController;
+class Services;
+class StatisticsController;
 
 class ViewsController : public QObject
 {
@@ -30,7 +33,8 @@ class ViewsController : public QObject
 public:
     enum class Page { Graphs, Card, Layout, Week };
 
-    explicit ViewsController(Session& session);
+    ViewsController(Services& services, const ArchiveController& archive, const StatisticsController& statistics,
+                    CandidatesController& candidates);
 
     // A page that comes on screen is computed at once (forced: it may have missed changes of
     // settings); a page off screen is skipped by every recalculation.
@@ -109,7 +113,10 @@ private:
     CacheKey key(std::int64_t length, std::int64_t extra = 0) const;
     void showCalcError(const std::exception& e);
 
-    Session& m_session;
+    Services& m_services;
+    const ArchiveController& m_archive;
+    const StatisticsController& m_statistics;
+    CandidatesController& m_candidates;
     std::array<bool, 4> m_shown{};
 
     int m_graphMethod = -1;

@@ -3,7 +3,9 @@
 
 #include "app/WebController.h"
 
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/Services.h"
+#include "app/StakesController.h"
 #include "core/Cp1251.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -19,13 +21,14 @@
 
 namespace app {
 
-WebController::WebController(Session& session) : m_session(session), m_client(true)
+WebController::WebController(Services& services, ArchiveController& archive, StakesController& stakes)
+    : m_services(services), m_archive(archive), m_stakes(stakes), m_client(true)
 {
     // Each request of the download opens its own connection, as a proxy may change between them.
     m_client.setCloseConnection(true);
     m_client.setFollowRedirects(true);
     m_client.setLimits(m_limits);
-    m_client.setKeepAlive([this] { m_session.io().keepAlive(); });
+    m_client.setKeepAlive([this] { m_services.io().keepAlive(); });
     m_today = [] {
         const QDate today = QDate::currentDate();
         return today.year() * 10000 + today.month() * 100 + today.day();
@@ -44,18 +47,18 @@ void WebController::readState(const core::IniFile& ini)
 void WebController::setDownloadOnStart(int mode)
 {
     m_downloadOnStart = mode;
-    m_session.storeStateInt(QStringLiteral("DownloadDrawsOnStart"), mode);
+    m_services.storeStateInt(QStringLiteral("DownloadDrawsOnStart"), mode);
     emit settingsChanged();
 }
 
 void WebController::loadSettings()
 {
-    const QString path = m_session.folder().configFile();
+    const QString path = m_services.folder().configFile();
     QString error;
     if (net::ProxyLoad(path, m_proxy, &error) && net::NetworkLoad(path, m_network, &error))
         m_proxy.Saved = true;
     else
-        m_session.showError(tr("Ошибка чтения файла конфигурации!\n\n%1").arg(error));
+        m_services.showError(tr("Ошибка чтения файла конфигурации!\n\n%1").arg(error));
 }
 
 bool WebController::setNetwork(const net::NetworkSettings& network)
@@ -64,8 +67,8 @@ bool WebController::setNetwork(const net::NetworkSettings& network)
         return true;
     m_network = network;
     QString error;
-    if (!net::NetworkSave(m_session.folder().configFile(), m_network, &error)) {
-        m_session.showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
+    if (!net::NetworkSave(m_services.folder().configFile(), m_network, &error)) {
+        m_services.showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
         return false;
     }
     return true;
@@ -75,10 +78,10 @@ bool WebController::proxySave(bool withStatus)
 {
     std::optional<BusyScope> busy;
     if (withStatus)
-        busy.emplace(m_session, tr("Сохранение файла конфигурации..."));
+        busy.emplace(m_services, tr("Сохранение файла конфигурации..."));
     QString error;
-    if (!net::ProxySave(m_session.folder().configFile(), m_proxy, &error)) {
-        m_session.showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
+    if (!net::ProxySave(m_services.folder().configFile(), m_proxy, &error)) {
+        m_services.showError(tr("Ошибка записи в файл конфигурации!\n\n%1").arg(error));
         return false;
     }
     m_proxy.Saved = true;
@@ -89,7 +92,7 @@ bool WebController::proxySave(bool withStatus)
 bool WebController::editProxy()
 {
     core::TProxy edited = m_proxy;
-    if (!m_session.io().editProxy(edited))
+    if (!m_services.io().editProxy(edited))
         return false;
     m_proxy.Server = edited.Server;
     m_proxy.Port = edited.Port;
@@ -119,7 +122,7 @@ bool WebController::editProxy()
 QString WebController::caFilePath() const
 {
     const QString file = m_network.CaFile.trimmed();
-    return file.isEmpty() ? QString() : QDir(m_session.folder().dir()).absoluteFilePath(file);
+    return file.isEmpty() ? QString() : QDir(m_services.folder().dir()).absoluteFilePath(file);
 }
 
 void WebController::setLimits(const net::HttpLimits& limits)
@@ -149,7 +152,7 @@ void WebController::showWait(const QString& detail)
     QString text = tr("Загрузка архива тиражей...");
     if (!detail.isEmpty())
         text += QStringLiteral("\n\n") + detail;
-    m_session.io().showWaitWindow(text);
+    m_services.io().showWaitWindow(text);
 }
 
 bool WebController::proxyApply(const QString& url)
@@ -185,7 +188,7 @@ bool WebController::proxyAutoSelect(const QString& url)
         m_proxy.Saved = false;
         return true;
     } catch (const core::EConvertError& e) {
-        m_session.showError(tr("Ошибка автоматического выбора proxy сервера!\n\n%1").arg(e.message()));
+        m_services.showError(tr("Ошибка автоматического выбора proxy сервера!\n\n%1").arg(e.message()));
         return false;
     }
 }
@@ -209,14 +212,14 @@ bool WebController::proxySearch(const QString& url)
         net::RequestOptions options;
         options.caFile = caFilePath();
         options.limits = m_limits;
-        options.keepAlive = [this] { m_session.io().keepAlive(); };
+        options.keepAlive = [this] { m_services.io().keepAlive(); };
         const auto get = [&options](const QString& page) { return net::HttpGetText(page, true, options); };
         if (net::ProxyListFetch(m_proxy.List, query, root, get, &error) && m_proxy.List.isEmpty())
             error = tr("Не найдено ни одного proxy-сервера с заданными параметрами");
     }
     if (error.isEmpty())
         return true;
-    m_session.showError(tr("Ошибка получения списка proxy-серверов!\n\n%1").arg(error));
+    m_services.showError(tr("Ошибка получения списка proxy-серверов!\n\n%1").arg(error));
     return false;
 }
 
@@ -244,23 +247,23 @@ void WebController::proxySaveIfChanged()
 
 bool WebController::drawsExport()
 {
-    const QString path = m_session.io().pickSaveFile(tr("Файлы тиражей (*.csv)"), QStringLiteral("csv"));
+    const QString path = m_services.io().pickSaveFile(tr("Файлы тиражей (*.csv)"), QStringLiteral("csv"));
     return !path.isEmpty() && exportFile(path);
 }
 
 bool WebController::drawsImport()
 {
-    const QString path = m_session.io().pickOpenFile(tr("Файлы тиражей (*.csv)"));
+    const QString path = m_services.io().pickOpenFile(tr("Файлы тиражей (*.csv)"));
     return !path.isEmpty() && importFile(path);
 }
 
 bool WebController::exportFile(const QString& path)
 {
-    BusyScope busy(m_session, tr("Экспорт тиражей в файл \"%1\"...").arg(path));
+    BusyScope busy(m_services, tr("Экспорт тиражей в файл \"%1\"...").arg(path));
     QString error;
-    if (net::SaveDrawsCsv(path, m_session.draws(), &error))
+    if (net::SaveDrawsCsv(path, m_archive.draws(), &error))
         return true;
-    m_session.showError(tr("Ошибка записи в файл \"%1\"!\n\n%2").arg(path, error));
+    m_services.showError(tr("Ошибка записи в файл \"%1\"!\n\n%2").arg(path, error));
     return false;
 }
 
@@ -269,23 +272,23 @@ bool WebController::importFile(const QString& path, ImportCount* count)
     net::CsvImport imported;
     bool saved = true;
     {
-        BusyScope busy(m_session, tr("Импорт тиражей из файла \"%1\"...").arg(path));
+        BusyScope busy(m_services, tr("Импорт тиражей из файла \"%1\"...").arg(path));
         QByteArray bytes;
         QString error;
         if (!net::ReadDrawsCsv(path, bytes, &error)) {
-            m_session.showError(tr("Ошибка импорта тиражей!\n\n%1").arg(error));
+            m_services.showError(tr("Ошибка импорта тиражей!\n\n%1").arg(error));
             return false;
         }
-        imported = net::ParseDrawsCsv(bytes, m_session.draws());
+        imported = net::ParseDrawsCsv(bytes, m_archive.draws());
         if (!imported.added.empty())
-            saved = m_session.drawsAppend(imported.added);
+            saved = m_archive.append(imported.added);
     }
     // The archive could not be saved (shown): nothing was added.
     if (!saved)
         return false;
     if (count)
         *count = {imported.taken, imported.skipped};
-    m_session.showInformation(tr("Импорт тиражей завершён.\n\nДобавлено тиражей: %1\nПропущено строк: %2")
+    m_services.showInformation(tr("Импорт тиражей завершён.\n\nДобавлено тиражей: %1\nПропущено строк: %2")
                                   .arg(imported.taken)
                                   .arg(imported.skipped));
     return saved;

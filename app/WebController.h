@@ -21,14 +21,16 @@ class IniFile;
 
 namespace app {
 
-class Session;
+class ArchiveController;
+class Services;
+class StakesController;
 
 class WebController : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit WebController(Session& session);
+    WebController(Services& services, ArchiveController& archive, StakesController& stakes);
     ~WebController() override;
 
     // ---- settings
@@ -123,7 +125,9 @@ private:
     void showWait(const QString& detail);
     void checkStakes();
 
-    Session& m_session;
+    Services& m_services;
+    ArchiveController& m_archive;
+    StakesController& m_stakes;
     net::HttpClient m_client;
     net::HttpLimits m_limits;
     net::NetworkSettings m_network;

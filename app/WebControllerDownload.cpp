@@ -3,7 +3,8 @@
 
 #include "app/WebController.h"
 
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/Services.h"
 #include "app/StakesController.h"
 #include "core/Dates.h"
 #include "core/TextForms.h"
@@ -22,23 +23,23 @@ constexpr int kDaysPerWeek = 7;
 
 void WebController::checkStakes()
 {
-    m_session.stakes().checkAndSave();
-    m_session.stakes().refresh(true, false);
+    m_stakes.checkAndSave();
+    m_stakes.refresh(true, false);
 }
 
 bool WebController::drawsDownload()
 {
     bool completed = false;
-    BusyScope busy(m_session, tr("Загрузка архива тиражей..."));
-    m_session.io().showWaitWindow(tr("Загрузка архива тиражей..."));
+    BusyScope busy(m_services, tr("Загрузка архива тиражей..."));
+    m_services.io().showWaitWindow(tr("Загрузка архива тиражей..."));
     try {
         drawsDownloadRun(&completed);
     } catch (const std::exception& e) {
-        m_session.showError(QString::fromUtf8(e.what()));
+        m_services.showError(QString::fromUtf8(e.what()));
     }
     // Stakes of the draws that did come in are checked, whatever stopped the download.
     checkStakes();
-    m_session.io().closeWaitWindow();
+    m_services.io().closeWaitWindow();
     return completed;
 }
 
@@ -47,16 +48,16 @@ int WebController::drawsDownloadRun(bool* completed)
     if (completed)
         *completed = false;
     if (m_network.OperatorUrl.trimmed().isEmpty()) {
-        m_session.showError(tr("Не задан адрес сайта лотереи, с которого загружаются тиражи. Укажите его в "
+        m_services.showError(tr("Не задан адрес сайта лотереи, с которого загружаются тиражи. Укажите его в "
                                "параметрах программы (страница \"Сеть\") или ключом OperatorUrl в разделе "
                                "[NETWORK] файла Vertoma_5x54.ini."));
         return 0;
     }
     std::int32_t date = 0;
     try {
-        date = m_session.drawDateYmd(0, kDaysPerWeek);
+        date = m_archive.drawDateYmd(0, kDaysPerWeek);
     } catch (const core::EConvertError& e) {
-        m_session.showError(e.message());
+        m_services.showError(e.message());
         return 0;
     }
     // A newest draw without a date would send the loop through a century of weeks.
@@ -81,7 +82,7 @@ int WebController::drawsDownloadRun(bool* completed)
                 continue;
             const QString question =
                 tr("Ошибка загрузки архива тиражей с сайта: \"%1\"\n\nПовторить попытку?").arg(failure.message);
-            if (m_session.io().askYesNo(tr("Ошибка"), question, true, true))
+            if (m_services.io().askYesNo(tr("Ошибка"), question, true, true))
                 continue;
             stopped = true;
             break;
@@ -98,7 +99,7 @@ int WebController::drawsDownloadRun(bool* completed)
 
 int WebController::fetchDraws(std::int32_t fromYmd, std::int32_t toYmd, FetchFailure& failure)
 {
-    m_session.showStatus(tr("Загрузка тиражей %1 - %2...").arg(core::YmdText(fromYmd), core::YmdText(toYmd)));
+    m_services.showStatus(tr("Загрузка тиражей %1 - %2...").arg(core::YmdText(fromYmd), core::YmdText(toYmd)));
     const Page page = httpGetPage(net::OperatorQueryUrl(m_network.OperatorUrl, fromYmd, toYmd), true);
     if (page.proxyFailed) {
         failure.proxyFailed = true;
@@ -111,16 +112,16 @@ int WebController::fetchDraws(std::int32_t fromYmd, std::int32_t toYmd, FetchFai
     }
     std::vector<core::TDrawRec> draws;
     try {
-        draws = net::ParseDrawsPage(page.text, fromYmd, static_cast<int>(m_session.draws().size()));
+        draws = net::ParseDrawsPage(page.text, fromYmd, static_cast<int>(m_archive.draws().size()));
     } catch (const core::EConvertError& e) {
         failure.message = e.message();
         return -1;
     }
     if (draws.empty())
         return 0;
-    m_session.showStatus(tr("Сохранение файла тиражей..."));
+    m_services.showStatus(tr("Сохранение файла тиражей..."));
     // The draws go in from the last on the page to the first.
-    if (!m_session.drawsAppend(core::TDrawsArray(draws.rbegin(), draws.rend()))) {
+    if (!m_archive.append(core::TDrawsArray(draws.rbegin(), draws.rend()))) {
         failure.notStored = true;
         return -1;
     }
@@ -139,7 +140,7 @@ void WebController::offerFirstDraws()
     text += canDownload ? tr(" или загрузите их с сайта лотереи.")
                         : tr(".\n\nЧтобы загружать тиражи с сайта лотереи, укажите его адрес на странице "
                              "\"Сеть\" (\"Файл\" - \"Параметры\").");
-    const int choice = m_session.io().askChoice(tr("Архив тиражей"), text, choices, 0);
+    const int choice = m_services.io().askChoice(tr("Архив тиражей"), text, choices, 0);
     if (choice == 0)
         drawsImport();
     else if (canDownload && choice == 1)
@@ -149,7 +150,7 @@ void WebController::offerFirstDraws()
 void WebController::offerDownloadOnStart()
 {
     // An empty archive gets the choice of where its draws come from instead of the update question.
-    if (m_session.draws().empty()) {
+    if (m_archive.draws().empty()) {
         offerFirstDraws();
         return;
     }
@@ -157,7 +158,7 @@ void WebController::offerDownloadOnStart()
         return;
     switch (m_downloadOnStart) {
     case 0:
-        if (m_session.askQuestion(tr("Подтверждение"),
+        if (m_services.askQuestion(tr("Подтверждение"),
                                   tr("Обновить список тиражей?\n\nДля выполнения обновления необходимо "
                                      "действующее подключение к сети Интернет.")))
             drawsDownload();

@@ -3,6 +3,8 @@
 // that of the list itself (run it alone under /usr/bin/time -v to see it).
 
 #include "app/ExportController.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "bench/BenchSession.h"
 #include "export/ExportRows.h"
@@ -22,12 +24,12 @@ void BM_ExportFullCandidateList(benchmark::State& state)
     SilentIo io;
     app::Session session(io, bench::folder());
     session.create();
-    session.drawsLoad();
-    core::TGenSettings all = session.genSettings();
+    session.archive().load();
+    core::TGenSettings all = session.candidates().genSettings();
     all.Mode = 0;
-    session.combsGenerate(all, false);
-    if (session.combs().size() != 3162510) {
-        state.SkipWithError(QStringLiteral("the full list was not generated: %1 rows").arg(session.combs().size()).toUtf8().constData());
+    session.candidates().generate(all, false);
+    if (session.candidates().combs().size() != 3162510) {
+        state.SkipWithError(QStringLiteral("the full list was not generated: %1 rows").arg(session.candidates().combs().size()).toUtf8().constData());
         return;
     }
     auto source = session.exportCtl().combsSource();

@@ -2,6 +2,8 @@
 // the run's caches and once in the plain order of steps, beside a plain copy of the full set.
 // The per-pass figures divide the time by the filter passes the plain order makes.
 
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "bench/BenchSession.h"
@@ -34,9 +36,9 @@ void runReference(benchmark::State& state, bool caching)
         app::Session session(io, core::DataFolder(dir.path(), QStringLiteral("Vertoma_5x54"), dir.path()));
         session.create();
         session.takeExclusiveHold();
-        session.drawsLoad();
+        session.archive().load();
         session.stakes().load();
-        session.combsGenerate(session.genSettings(), false);
+        session.candidates().generate(session.candidates().genSettings(), false);
         session.script().useLines(lines);
         session.script().setCaching(caching);
         session.script().seedRandom(1);

@@ -2,6 +2,7 @@
 // added in bulk, and the check of a million stakes, each beside a plain sequential write and
 // read of the same number of bytes in the same run.
 
+#include "app/ArchiveController.h"
 #include "app/RatingsController.h"
 #include "app/StakesController.h"
 #include "bench/BenchSession.h"
@@ -38,7 +39,7 @@ struct StakesFolder
         session = std::make_unique<app::Session>(io, folder);
         session->create();
         session->takeExclusiveHold();
-        session->drawsLoad();
+        session->archive().load();
         session->stakes().load();
     }
 };

@@ -2,6 +2,8 @@
 // combinations, the work behind every full-set file. A plain copy of the full set is measured
 // alongside as the yardstick.
 
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "bench/BenchRegistry.h"
 #include "bench/BenchSession.h"
 #include "combos/CombList.h"
@@ -78,11 +80,11 @@ void filterPass(benchmark::State& state, const char* code, std::vector<core::TSt
     app::Session session(io, folder());
     session.create();
     session.initialise();
-    if (session.combs().size() != fullSet().size()) {
+    if (session.candidates().combs().size() != fullSet().size()) {
         state.SkipWithError("the session did not start with the full set");
         return;
     }
-    const int method = session.statList().IndexOfCode(QString::fromLatin1(code));
+    const int method = session.statistics().list().IndexOfCode(QString::fromLatin1(code));
     core::TStatDrawArray values;
     QStringList texts;
     for (const core::TStatKey& k : selected) {
@@ -94,11 +96,11 @@ void filterPass(benchmark::State& state, const char* code, std::vector<core::TSt
     std::size_t kept = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        if (session.undoCount() > 0)
-            session.combsUndo();
+        if (session.candidates().undoCount() > 0)
+            session.candidates().undo();
         state.ResumeTiming();
-        session.statFilter(method, values, texts, QString::fromLatin1(code), false);
-        kept = session.combs().size();
+        session.candidates().statFilter(method, values, texts, QString::fromLatin1(code), false);
+        kept = session.candidates().combs().size();
     }
     session.shutdown();
     state.counters["kept"] = double(kept);

@@ -4,6 +4,8 @@
 // offset with every page on screen (the statistics table included).
 
 #include "app/Languages.h"
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "bench/BenchRegistry.h"
@@ -32,7 +34,7 @@ struct LoadedSession
     LoadedSession() : session(io, folder())
     {
         session.create();
-        session.drawsLoad();
+        session.archive().load();
     }
     SilentIo io;
     app::Session session;
@@ -41,11 +43,11 @@ struct LoadedSession
 void drawGraph(benchmark::State& state, int method)
 {
     LoadedSession s;
-    const stats::TStatList& list = s.session.statList();
+    const stats::TStatList& list = s.session.statistics().list();
     for (auto _ : state) {
         const auto stat = list.CreateStat(method);
         auto* graph = dynamic_cast<stats::TCustomGraphStat*>(stat.get());
-        const views::DrawGraph g = views::ComputeDrawGraph(*graph, s.session.draws(), 0, int(state.range(0)), false,
+        const views::DrawGraph g = views::ComputeDrawGraph(*graph, s.session.archive().draws(), 0, int(state.range(0)), false,
                                                            list.Items(method).GetCaptionText());
         benchmark::DoNotOptimize(g.Average);
     }
@@ -69,7 +71,7 @@ void BM_LayoutGrid(benchmark::State& state)
     LoadedSession s;
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            views::BuildLayoutGrid(s.session.draws(), 0, int(state.range(0)), s.session.nextDrawSet()).Cells.size());
+            views::BuildLayoutGrid(s.session.archive().draws(), 0, int(state.range(0)), s.session.archive().nextDrawSet()).Cells.size());
 }
 
 void BM_LayoutCompare(benchmark::State& state)
@@ -77,14 +79,14 @@ void BM_LayoutCompare(benchmark::State& state)
     LoadedSession s;
     for (auto _ : state)
         for (int length : views::kLayoutCompareDefaults)
-            benchmark::DoNotOptimize(views::BuildLayoutCompare(s.session.draws(), 0, length).Rows.size());
+            benchmark::DoNotOptimize(views::BuildLayoutCompare(s.session.archive().draws(), 0, length).Rows.size());
 }
 
 void BM_WeekTable(benchmark::State& state)
 {
     LoadedSession s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(views::BuildWeekTable(s.session.draws(), 0, int(state.range(0))).Max);
+        benchmark::DoNotOptimize(views::BuildWeekTable(s.session.archive().draws(), 0, int(state.range(0))).Max);
 }
 
 void BM_Repeats(benchmark::State& state)
@@ -92,23 +94,23 @@ void BM_Repeats(benchmark::State& state)
     LoadedSession s;
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            views::ComputeRepeats(s.session.draws(), int(state.range(0)), int(state.range(0))).Rows.size());
+            views::ComputeRepeats(s.session.archive().draws(), int(state.range(0)), int(state.range(0))).Rows.size());
 }
 
 void BM_DetailRows(benchmark::State& state)
 {
     LoadedSession s;
     const views::DetailSubject subject =
-        views::DrawDetailSubject(s.session.draws(), int(s.session.draws().size()) - 1, false);
+        views::DrawDetailSubject(s.session.archive().draws(), int(s.session.archive().draws().size()) - 1, false);
     for (auto _ : state)
-        benchmark::DoNotOptimize(views::DetailRows(s.session.statList(), subject).size());
+        benchmark::DoNotOptimize(views::DetailRows(s.session.statistics().list(), subject).size());
 }
 
 void BM_SumDistribution(benchmark::State& state)
 {
     LoadedSession s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(views::ComputeSumDistribution(s.session.draws()).MaxT);
+        benchmark::DoNotOptimize(views::ComputeSumDistribution(s.session.archive().draws()).MaxT);
 }
 
 // The session's side of an offset change with every page on screen: the statistics table
@@ -117,16 +119,16 @@ void BM_OffsetChangeAllPages(benchmark::State& state)
 {
     LoadedSession s;
     app::ViewsController& views = s.session.views();
-    views.setGraphMethod(s.session.statList().IndexOfCode(QStringLiteral("SUMS")));
+    views.setGraphMethod(s.session.statistics().list().IndexOfCode(QStringLiteral("SUMS")));
     for (auto page : {app::ViewsController::Page::Graphs, app::ViewsController::Page::Card,
                       app::ViewsController::Page::Layout, app::ViewsController::Page::Week})
         views.setShown(page, true);
-    const int method = s.session.statList().IndexOfCode(QStringLiteral("NUMS"));
-    QObject::connect(&s.session, &app::Session::viewsRecalculated, &s.session,
-                     [&](bool force) { s.session.statCalc(method, 1000, force); });
+    const int method = s.session.statistics().list().IndexOfCode(QStringLiteral("NUMS"));
+    QObject::connect(&s.session.archive(), &app::ArchiveController::viewsRecalculated, &s.session,
+                     [&](bool force) { s.session.statistics().calc(method, 1000, force); });
     int k = 0;
     for (auto _ : state)
-        s.session.setDrawsOffset(++k % 2);
+        s.session.archive().setOffset(++k % 2);
 }
 
 // The same in the window, the page on screen repainting its models and chart.
@@ -143,7 +145,7 @@ void BM_OffsetChangeWindow(benchmark::State& state, int page)
     window.mainPages()->setCurrentIndex(page);
     int k = 0;
     for (auto _ : state) {
-        session.setDrawsOffset(++k % 2);
+        session.archive().setOffset(++k % 2);
         QCoreApplication::processEvents();
     }
 }
@@ -153,7 +155,7 @@ void BM_OffsetChangeWindow(benchmark::State& state, int page)
 void RegisterViewsBenchmarks()
 {
     LoadedSession s;
-    const stats::TStatList& list = s.session.statList();
+    const stats::TStatList& list = s.session.statistics().list();
     for (int method : list.SelectorMethods(true)) {
         const std::string name = "BM_DrawGraph/" + list.Items(method).GetCodeText().toStdString();
         benchmark::RegisterBenchmark(name.c_str(), drawGraph, method)

@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
@@ -26,10 +27,10 @@ int listDraws(app::Session& session, const QStringList& args)
     if (const auto end = parseWord(parser, QStringLiteral("draws"), tr("Список тиражей, новые первыми."), args, 0))
         return *end;
     const bool sorted = parser.isSet(sortedOption);
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
     printLine(core::DrawColumnCaptions().join(QLatin1Char('\t')));
-    const core::TDrawsArray& draws = session.draws();
+    const core::TDrawsArray& draws = session.archive().draws();
     for (int row = 0; row < static_cast<int>(draws.size()); ++row) {
         const core::TDrawRec& draw = draws[static_cast<std::size_t>(core::DrawIndexOfRow(draws, row))];
         QStringList cells;
@@ -79,11 +80,11 @@ int addDraw(app::Session& session, const QStringList& args)
 
     if (!session.takeExclusiveHold())
         return kFailed;
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed; // never rewrite an archive that could not be read whole
-    rec.Num = number ? *number : session.nextDrawNum(0);
+    rec.Num = number ? *number : session.archive().nextDrawNum(0);
     core::SetDrawDateText(rec, dateText);
-    return session.drawsAppend(rec) ? 0 : kFailed;
+    return session.archive().append(rec) ? 0 : kFailed;
 }
 
 int deleteDraw(app::Session& session, const QStringList& args)
@@ -100,14 +101,14 @@ int deleteDraw(app::Session& session, const QStringList& args)
         return refuse(tr("Некорректный номер тиража: %1").arg(words.first()));
     if (!session.takeExclusiveHold())
         return kFailed;
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
-    const int index = session.findDrawIndex(*num);
+    const int index = session.archive().findDrawIndex(*num);
     if (index < 0)
         return refuse(tr("Тираж № %1 не найден в архиве.").arg(*num));
-    session.drawsDelete(index);
-    const bool saved = session.drawsSave();
-    session.recalcViews(false);
+    session.archive().deleteAt(index);
+    const bool saved = session.archive().save();
+    session.archive().recalcViews(false);
     return saved ? 0 : kFailed;
 }
 
@@ -136,14 +137,14 @@ int RunStatus(app::Session& session, const QStringList& args)
     parser.addOption(offsetOption);
     if (const auto end = parseWord(parser, QStringLiteral("status"), tr("Три панели архива в строке состояния."), args, 0))
         return *end;
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
     if (parser.isSet(offsetOption)) {
-        const int maxOffset = std::max(0, static_cast<int>(session.draws().size()) - 1);
+        const int maxOffset = std::max(0, static_cast<int>(session.archive().draws().size()) - 1);
         const auto k = parseInt(parser.value(offsetOption), 0, maxOffset);
         if (!k)
             return refuse(tr("Смещение должно быть от 0 до %1: %2").arg(maxOffset).arg(parser.value(offsetOption)));
-        session.setDrawsOffset(*k);
+        session.archive().setOffset(*k);
     }
     for (int panel = 0; panel < 3; ++panel)
         printLine(session.statusPanel(panel));

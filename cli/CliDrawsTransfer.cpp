@@ -2,6 +2,7 @@
 // exchange.
 
 #include "app/RatingsController.h"
+#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/WebController.h"
@@ -36,14 +37,14 @@ int RunDrawsDownload(app::Session& session, const QStringList& args)
     if (!session.takeExclusiveHold())
         return kFailed;
     session.create();
-    if (!session.drawsLoad() || !session.stakes().load())
+    if (!session.archive().load() || !session.stakes().load())
         return kFailed;
     session.ratings().load();
 
     static_cast<CliUserIo&>(session.io()).setAnswers(QList<bool>(retries, true));
-    const std::size_t before = session.draws().size();
+    const std::size_t before = session.archive().draws().size();
     const bool completed = session.web().drawsDownload();
-    const core::TDrawsArray& draws = session.draws();
+    const core::TDrawsArray& draws = session.archive().draws();
     for (std::size_t i = before; i < draws.size(); ++i) {
         const core::TDrawRec& d = draws[i];
         printLine(QStringLiteral("%1\t%2\t%3\t%4")
@@ -64,9 +65,9 @@ int RunDrawsExport(app::Session& session, const QStringList& args)
         return *end;
     if (parser.positionalArguments().size() != 1)
         return refuse(tr("Укажите CSV-файл."));
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
-    if (session.draws().empty())
+    if (session.archive().draws().empty())
         return refuse(tr("Архив тиражей пуст."));
     return session.web().exportFile(parser.positionalArguments().first()) ? 0 : kFailed;
 }
@@ -84,7 +85,7 @@ int RunDrawsImport(app::Session& session, const QStringList& args)
         return refuse(tr("Укажите CSV-файл."));
     if (!session.takeExclusiveHold())
         return kFailed;
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed; // never rewrite an archive that could not be read whole
     app::WebController::ImportCount count;
     if (!session.web().importFile(parser.positionalArguments().first(), &count))

@@ -4,6 +4,9 @@
 
 #include "app/ExportController.h"
 #include "app/RatingsController.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/ViewsController.h"
@@ -97,25 +100,25 @@ int RunExport(app::Session& session, const QStringList& args)
     std::unique_ptr<xls::TableSource> table;
     QString title;
     if (source == QLatin1String("draws")) {
-        if (!session.drawsLoad())
+        if (!session.archive().load())
             return kFailed;
         table = exporter.drawsSource();
         title = app::ExportController::listCaption(app::ExportList::Draws);
     } else if (source == QLatin1String("combs")) {
         session.prepareStatistics();
-        if (combsFile ? !session.combsLoadFile(*combsFile)
-                      : !(session.drawsLoad() && session.combsGenerate(session.genSettings(), false)))
+        if (combsFile ? !session.candidates().loadFile(*combsFile)
+                      : !(session.archive().load() && session.candidates().generate(session.candidates().genSettings(), false)))
             return kFailed;
         table = exporter.combsSource();
         title = app::ExportController::listCaption(app::ExportList::Combs);
     } else if (source == QLatin1String("stat")) {
         session.prepareStatistics();
-        const int method = session.statList().IndexOfCode(code);
+        const int method = session.statistics().list().IndexOfCode(code);
         if (method < 0)
             return refuse(tr("Неизвестный метод расчета статистики: %1").arg(code));
-        if (!session.drawsLoad())
+        if (!session.archive().load())
             return kFailed;
-        session.statCalc(method, length > 0 ? length : 1000, true);
+        session.statistics().calc(method, length > 0 ? length : 1000, true);
         table = exporter.statSource();
         title = app::ExportController::listCaption(app::ExportList::Stat);
     } else if (source == QLatin1String("ratings")) {
@@ -123,12 +126,12 @@ int RunExport(app::Session& session, const QStringList& args)
         table = exporter.ratingsSource();
         title = app::ExportController::listCaption(app::ExportList::Ratings);
     } else if (source == QLatin1String("card")) {
-        if (!session.drawsLoad())
+        if (!session.archive().load())
             return kFailed;
         table = exporter.cardSource();
         title = app::ExportController::listCaption(app::ExportList::Card);
     } else if (source == QLatin1String("layout")) {
-        if (!session.drawsLoad())
+        if (!session.archive().load())
             return kFailed;
         session.views().setLayoutLength(length > 0 ? length : 100);
         // Showing the page builds the scheme, as it does on screen.

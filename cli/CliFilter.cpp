@@ -1,6 +1,9 @@
 // The filter word of the command-line tool: a script line's filters expanded into their
 // variants, each applied to the same start list.
 
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
@@ -41,7 +44,7 @@ int RunFilter(app::Session& session, const QStringList& arguments)
     session.prepareStatistics();
     std::vector<combos::TFilterItem> items;
     for (const QString& text : args) {
-        const combos::TFilterItem item = combos::FilterItemParse(text, session.statList());
+        const combos::TFilterItem item = combos::FilterItemParse(text, session.statistics().list());
         if (!item.Enabled)
             return refuse(tr("Некорректное описание фильтра: %1!").arg(text));
         items.push_back(item);
@@ -53,42 +56,42 @@ int RunFilter(app::Session& session, const QStringList& arguments)
         return refuse(e.message());
     }
 
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
     if (offset) {
-        const int maxOffset = std::max(0, int(session.draws().size()) - 1);
+        const int maxOffset = std::max(0, int(session.archive().draws().size()) - 1);
         const auto k = parseInt(*offset, 0, maxOffset);
         if (!k)
             return refuse(tr("Смещение должно быть от 0 до %1: %2").arg(maxOffset).arg(*offset));
-        session.setDrawsOffset(*k);
+        session.archive().setOffset(*k);
     }
     // The comparison is asked for this run only; the stored switch stays as it is.
     if (compare)
-        session.setPrefetchsEnabledForRun(true);
+        session.statistics().setPrefetchsEnabledForRun(true);
     if (in) {
-        if (!session.combsLoadFile(*in))
+        if (!session.candidates().loadFile(*in))
             return kFailed;
     } else {
         core::TGenSettings full;
         full.Mode = 0;
-        if (!session.combsGenerate(full, false))
+        if (!session.candidates().generate(full, false))
             return kFailed;
     }
 
-    const core::TCombsArray start = session.combs();
+    const core::TCombsArray start = session.candidates().combs();
     while (!variants.empty()) {
         const combos::TFilterRec rec = std::move(variants.front());
         variants.pop_front();
-        session.combsReplace(start);
+        session.candidates().replace(start);
         try {
-            session.filterRecApply(rec);
+            session.candidates().filterRecApply(rec);
         } catch (const core::EConvertError& e) {
             printError(e.message());
             return kFailed;
         }
-        printLine(combos::FilterRecText(rec) + u'\t' + QString::number(session.combs().size()));
+        printLine(combos::FilterRecText(rec) + u'\t' + QString::number(session.candidates().combs().size()));
     }
-    if (out && !session.combsSaveFile(*out))
+    if (out && !session.candidates().saveFile(*out))
         return kFailed;
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include "app/RatingsController.h"
 #include "app/ScriptController.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "cli/CliCommands.h"
@@ -38,10 +40,10 @@ bool startSession(app::Session& session)
     if (!session.takeExclusiveHold())
         return false;
     session.create();
-    if (!session.drawsLoad() || !session.stakes().load())
+    if (!session.archive().load() || !session.stakes().load())
         return false;
     session.ratings().load();
-    return session.combsGenerate(session.genSettings(), false);
+    return session.candidates().generate(session.candidates().genSettings(), false);
 }
 
 int showScript(app::Session& session, const QStringList& args)
@@ -136,7 +138,7 @@ int runScript(app::Session& session, const QStringList& args, bool test)
         return kFailed;
     if (lines->isEmpty())
         return refuse(tr("Сценарий пуст."));
-    const int maxOffset = std::max(0, int(session.draws().size()) - 1);
+    const int maxOffset = std::max(0, int(session.archive().draws().size()) - 1);
     std::optional<int> number;
     if (test) {
         number = parseInt(parser.value(countOption), 1, maxOffset);
@@ -146,7 +148,7 @@ int runScript(app::Session& session, const QStringList& args, bool test)
         const auto k = parseInt(parser.value(offsetOption), 0, maxOffset);
         if (!k)
             return refuse(tr("Смещение должно быть от 0 до %1: %2").arg(maxOffset).arg(parser.value(offsetOption)));
-        session.setDrawsOffset(*k);
+        session.archive().setOffset(*k);
     }
     app::ScriptController& script = session.script();
     script.useLines(*lines);

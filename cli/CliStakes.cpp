@@ -1,6 +1,8 @@
 // The stakes and ratings words of the command-line tool.
 
 #include "app/RatingsController.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "cli/CliCommands.h"
@@ -22,7 +24,7 @@ bool openBook(app::Session& session)
     if (!session.takeExclusiveHold())
         return false;
     session.create();
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return false;
     if (!session.stakes().load())
         return false;
@@ -44,7 +46,7 @@ struct StakeOptions
     std::optional<int> read(const QCommandLineParser& parser, app::Session& session, int& drawNum, int& count,
                             QString& text) const
     {
-        drawNum = session.nextDrawNum(session.drawsOffset());
+        drawNum = session.archive().nextDrawNum(session.archive().offset());
         if (parser.isSet(draw)) {
             const auto n = parseInt(parser.value(draw), 1, 2147483647);
             if (!n)
@@ -137,7 +139,7 @@ int addStake(app::Session& session, const QStringList& args)
     if (const auto end = options.read(parser, session, drawNum, copies, comment))
         return *end;
     // The stake records the size of the candidate list, which the window generates at start-up.
-    if (!session.combsGenerate(session.genSettings(), false))
+    if (!session.candidates().generate(session.candidates().genSettings(), false))
         return kFailed;
     app::StakesController& stakes = session.stakes();
     stakes::TStakeRec rec = stakes.newStake(stakes::KindManual, drawNum, numbers, comment);
@@ -161,11 +163,11 @@ int addAllStakes(app::Session& session, const QStringList& args)
     QString comment;
     if (const auto end = options.read(parser, session, drawNum, copies, comment))
         return *end;
-    const bool listed = parser.isSet(inOption) ? session.combsLoadFile(parser.value(inOption))
-                                               : session.combsGenerate(session.genSettings(), false);
+    const bool listed = parser.isSet(inOption) ? session.candidates().loadFile(parser.value(inOption))
+                                               : session.candidates().generate(session.candidates().genSettings(), false);
     if (!listed)
         return kFailed;
-    return session.stakes().addAll(session.combs(), drawNum, copies, comment) ? 0 : kFailed;
+    return session.stakes().addAll(session.candidates().combs(), drawNum, copies, comment) ? 0 : kFailed;
 }
 
 int checkStakes(app::Session& session, const QStringList& args)
@@ -284,7 +286,7 @@ int refreshRatings(app::Session& session, const QStringList& args)
     if (!openBook(session))
         return kFailed;
     static_cast<CliUserIo&>(session.io()).setAnswers({true});
-    if (!session.ratings().refresh())
+    if (!session.ratings().refresh(session.stakes().file()))
         return kFailed;
     printLine(QString::number(session.ratings().table().size()));
     return 0;

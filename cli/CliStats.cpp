@@ -1,6 +1,9 @@
 // The statistics words of the command-line tool: the method list and the value table.
 
 #include "core/TextForms.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
@@ -15,7 +18,7 @@ int RunMethods(app::Session& session, const QStringList& args)
                                    tr("Код и название каждого предлагаемого метода расчета статистики."), args, 0))
         return *end;
     session.prepareStatistics();
-    const stats::TStatList& list = session.statList();
+    const stats::TStatList& list = session.statistics().list();
     for (int i : list.SelectorMethods(false))
         printLine(list.Items(i).GetCodeText() + u'\t' + list.GetDisplayName(i, true));
     return 0;
@@ -74,20 +77,20 @@ int RunStat(app::Session& session, const QStringList& arguments)
     }
 
     session.prepareStatistics();
-    const stats::TStatList& list = session.statList();
+    const stats::TStatList& list = session.statistics().list();
     const int method = list.IndexOfCode(code);
     if (method < 0)
         return refuse(tr("Неизвестный метод расчета статистики: %1").arg(code));
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
     if (offset) {
-        const int maxOffset = std::max(0, int(session.draws().size()) - 1);
+        const int maxOffset = std::max(0, int(session.archive().draws().size()) - 1);
         const auto k = parseInt(*offset, 0, maxOffset);
         if (!k)
             return refuse(tr("Смещение должно быть от 0 до %1: %2").arg(maxOffset).arg(*offset));
         params.DrawsOffset = *k;
     }
-    params.Cdl = session.config().CDL;
+    params.Cdl = session.statistics().config().CDL;
 
     const auto stat = list.CreateStat(method);
     views::FullSetCounts counts;
@@ -95,12 +98,12 @@ int RunStat(app::Session& session, const QStringList& arguments)
         if (!list.Items(method).Class->CanPrefetch())
             return refuse(tr("Для метода %1 нет распределения по полному набору комбинаций.").arg(code));
         // The comparison is asked for this run only; the stored switch stays as it is.
-        session.setPrefetchsEnabledForRun(true);
-        if (!session.prefetchOpen(method, counts))
+        session.statistics().setPrefetchsEnabledForRun(true);
+        if (!session.statistics().prefetchOpen(method, counts))
             return kFailed;
         params.FullSet = &counts;
     }
-    views::StatTable table = views::ComputeStatTable(*stat, session.draws(), params);
+    views::StatTable table = views::ComputeStatTable(*stat, session.archive().draws(), params);
     views::SortStatRows(table.Rows, sortColumn, descending);
     printLine(views::StatColumnCaptions().join(u'\t'));
     for (const views::StatTableRow& row : table.Rows) {
@@ -124,7 +127,7 @@ int RunPrefetch(app::Session& session, const QStringList& arguments)
     if (all == !args.isEmpty())
         return refuse(tr("Укажите --all или коды методов."));
     session.prepareStatistics();
-    const stats::TStatList& list = session.statList();
+    const stats::TStatList& list = session.statistics().list();
     std::vector<int> methods;
     if (all) {
         for (int i = 0; i < list.Count(); ++i)
@@ -141,9 +144,9 @@ int RunPrefetch(app::Session& session, const QStringList& arguments)
         }
     }
     for (int i : methods) {
-        if (!session.prefetchBuild(i))
+        if (!session.statistics().prefetchBuild(i))
             return kFailed;
-        printLine(session.fullSetPath(i));
+        printLine(session.statistics().fullSetPath(i));
     }
     return 0;
 }
@@ -164,7 +167,7 @@ int RunGenerate(app::Session& session, const QStringList& args)
     const auto param = optionValue(parser, paramOption);
     const auto out = optionValue(parser, outOption);
     session.prepareStatistics();
-    core::TGenSettings settings = session.genSettings();
+    core::TGenSettings settings = session.candidates().genSettings();
     if (mode) {
         const auto m = parseInt(*mode, 0, combos::kGenModeCount - 1);
         if (!m)
@@ -174,10 +177,10 @@ int RunGenerate(app::Session& session, const QStringList& args)
     }
     if (param)
         settings.Param = param->left(255);
-    if (!session.combsGenerate(settings, false))
+    if (!session.candidates().generate(settings, false))
         return kFailed;
-    printLine(QString::number(session.combs().size()));
-    if (out && !session.combsSaveFile(*out))
+    printLine(QString::number(session.candidates().combs().size()));
+    if (out && !session.candidates().saveFile(*out))
         return kFailed;
     return 0;
 }

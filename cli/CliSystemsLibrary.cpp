@@ -32,7 +32,7 @@ std::optional<online::SystemsLibrary> openLibrary(app::Session& session)
 {
     session.web().loadSettings();
     QString error;
-    auto service = app::OpenOnlineService(session, app::kNativeLanguage, error);
+    auto service = app::OpenOnlineService(session.services(), session.web(), app::kNativeLanguage, error);
     if (!service) {
         printError(tr("Ошибка чтения файла конфигурации!\n\n%1").arg(error));
         return std::nullopt;

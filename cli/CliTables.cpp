@@ -2,6 +2,8 @@
 // deleting rules, a stake from a rule and the back-test of rules.
 
 #include "app/RatingsController.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/TablesController.h"
@@ -33,14 +35,14 @@ bool openRules(app::Session& session)
 // the program has them at start-up, and the candidate list whose size each stake records.
 bool openBook(app::Session& session)
 {
-    if (!openRules(session) || !session.drawsLoad() || !session.stakes().load())
+    if (!openRules(session) || !session.archive().load() || !session.stakes().load())
         return false;
     session.ratings().load();
-    return session.combsGenerate(session.genSettings(), false);
+    return session.candidates().generate(session.candidates().genSettings(), false);
 }
 
 // The rows named by the words (from 1), as indexes; nullopt after a refusal was printed.
-std::optional<std::vector<int>> ruleRows(const app::Session& session, const QStringList& words)
+std::optional<std::vector<int>> ruleRows(app::Session& session, const QStringList& words)
 {
     if (words.isEmpty()) {
         refuse(tr("Укажите номера регулярных ставок (с 1)."));
@@ -213,7 +215,7 @@ int testTables(app::Session& session, const QStringList& args)
         return refuse(tr("Укажите номера регулярных ставок (с 1)."));
     if (!openBook(session))
         return kFailed;
-    const int maxCount = int(session.draws().size()) - 1;
+    const int maxCount = int(session.archive().draws().size()) - 1;
     const auto count = parseInt(parser.value(countOption), 1, std::max(1, maxCount));
     if (!count || *count > maxCount)
         return refuse(tr("Количество тестов должно быть от 1 до %1: %2").arg(maxCount).arg(parser.value(countOption)));
@@ -223,7 +225,7 @@ int testTables(app::Session& session, const QStringList& args)
     // A rule that can make no stake is refused as the window refuses it, before anything changes.
     for (int row : *rows) {
         const QString why =
-            stakes::TableCheck(session.tables().rules()[std::size_t(row)], session.drawCombAt(*count));
+            stakes::TableCheck(session.tables().rules()[std::size_t(row)], session.archive().drawCombAt(*count));
         if (!why.isEmpty())
             return refuse(why);
     }

@@ -2,6 +2,8 @@
 // statistics, the repeats analysis, the detail rows of a draw or a combination and the sum
 // distribution. Each prints tab-separated text with a header line.
 
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
@@ -48,13 +50,13 @@ std::optional<int> lengthOf(const QCommandLineParser& parser, const QCommandLine
 }
 
 // The offset given, checked against the loaded archive, or 0; nullopt after the refusal.
-std::optional<int> offsetOf(const app::Session& session, const QCommandLineParser& parser,
+std::optional<int> offsetOf(app::Session& session, const QCommandLineParser& parser,
                             const QCommandLineOption& option)
 {
     const auto text = optionValue(parser, option);
     if (!text)
         return 0;
-    const int maxOffset = std::max(0, int(session.draws().size()) - 1);
+    const int maxOffset = std::max(0, int(session.archive().draws().size()) - 1);
     const auto k = parseInt(*text, 0, maxOffset);
     if (!k)
         refuse(tr("Смещение должно быть от 0 до %1: %2").arg(maxOffset).arg(*text));
@@ -91,13 +93,13 @@ int RunGraph(app::Session& session, const QStringList& args)
         return kRefused;
     const QString code = parser.positionalArguments().first();
     session.prepareStatistics();
-    const stats::TStatList& list = session.statList();
+    const stats::TStatList& list = session.statistics().list();
     const int method = list.IndexOfCode(code);
     if (method < 0)
         return refuse(tr("Неизвестный метод расчета статистики: %1").arg(code));
     if (!list.Items(method).Class->IsGraph() || !list.Items(method).Class->IsAvailable())
         return refuse(tr("Метод %1 не строит графиков.").arg(code));
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
     const auto k = offsetOf(session, parser, offset);
     if (!k)
@@ -108,7 +110,7 @@ int RunGraph(app::Session& session, const QStringList& args)
         return refuse(tr("Метод %1 не строит графиков.").arg(code));
     views::DrawGraph graph;
     try {
-        graph = views::ComputeDrawGraph(*graphStat, session.draws(), *k, *length, parser.isSet(sorted),
+        graph = views::ComputeDrawGraph(*graphStat, session.archive().draws(), *k, *length, parser.isSet(sorted),
                                         list.Items(method).GetCaptionText());
     } catch (const core::EConvertError& e) {
         printError(e.message());
@@ -153,23 +155,23 @@ int RunLayout(app::Session& session, const QStringList& args)
         if (parts.size() != views::kLayoutCompareLists || int(windows.size()) != views::kLayoutCompareLists)
             return refuse(tr("Укажите пять окон от 1 до 2147483647 через запятую: %1").arg(*text));
     }
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
     const auto k = offsetOf(session, parser, offset);
     if (!k)
         return kRefused;
-    session.setDrawsOffset(*k);
+    session.archive().setOffset(*k);
 
     if (parser.isSet(compare)) {
         printLine(tr("Список") + u'\t' + tr("Тиражи") + u'\t' + tr("Кол-во") + u'\t' + tr("Номера"));
         for (int i = 0; i < views::kLayoutCompareLists; ++i) {
-            const views::LayoutCompareList l = views::BuildLayoutCompare(session.draws(), *k, windows[std::size_t(i)]);
+            const views::LayoutCompareList l = views::BuildLayoutCompare(session.archive().draws(), *k, windows[std::size_t(i)]);
             for (const views::LayoutCompareRow& row : l.Rows)
                 printLine(QStringLiteral("%1\t%2\t%3\t%4").arg(i + 1).arg(l.Caption).arg(row.Count).arg(row.Numbers));
         }
         return 0;
     }
-    const views::LayoutGrid grid = views::BuildLayoutGrid(session.draws(), *k, *length, session.nextDrawSet());
+    const views::LayoutGrid grid = views::BuildLayoutGrid(session.archive().draws(), *k, *length, session.archive().nextDrawSet());
     QStringList header{tr("Кол-во")};
     for (std::int32_t num : grid.DrawNums)
         header << QString::number(num);
@@ -197,12 +199,12 @@ int RunWeek(app::Session& session, const QStringList& args)
     const auto length = lengthOf(parser, len, 1000);
     if (!length)
         return kRefused;
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
     const auto k = offsetOf(session, parser, offset);
     if (!k)
         return kRefused;
-    const views::WeekTable table = views::BuildWeekTable(session.draws(), *k, *length);
+    const views::WeekTable table = views::BuildWeekTable(session.archive().draws(), *k, *length);
     QStringList header{tr("День")};
     for (int n = 1; n <= core::NumberCount; ++n)
         header << QString::number(n);
@@ -235,9 +237,9 @@ int RunRepeats(app::Session& session, const QStringList& args)
     const auto depth = lengthOf(parser, deep, 100);
     if (!depth)
         return kRefused;
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
-    const views::RepeatsResult result = views::ComputeRepeats(session.draws(), *length, *depth);
+    const views::RepeatsResult result = views::ComputeRepeats(session.archive().draws(), *length, *depth);
     printLine(QStringList{tr("Тираж"), tr("Совпадений"), tr("Кол-во повторов"), tr("Список тиражей")}.join(u'\t'));
     for (const views::RepeatsRow& row : result.Rows)
         printLine(
@@ -282,24 +284,24 @@ int RunInfo(app::Session& session, const QStringList& args)
             return refuse(tr("Введена некорректная комбинация!"));
     }
     session.prepareStatistics();
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
     views::DetailSubject subject;
     if (parser.isSet(draw)) {
         const auto num = parseInt(parser.value(draw), INT_MIN, INT_MAX);
-        const int index = num ? session.findDrawIndex(*num) : -1;
+        const int index = num ? session.archive().findDrawIndex(*num) : -1;
         if (index < 0)
             return refuse(tr("Тираж № %1 не найден в архиве.").arg(parser.value(draw)));
-        subject = views::DrawDetailSubject(session.draws(), index, parser.isSet(sorted));
+        subject = views::DrawDetailSubject(session.archive().draws(), index, parser.isSet(sorted));
     } else {
         const auto k = offsetOf(session, parser, offset);
         if (!k)
             return kRefused;
-        const views::DrawWindow w = views::AnalysisWindow(int(session.draws().size()), *k, 1);
+        const views::DrawWindow w = views::AnalysisWindow(int(session.archive().draws().size()), *k, 1);
         subject = views::CombDetailSubject(comb, w.Last, parser.isSet(sorted));
     }
     printLine(tr("Свойство") + u'\t' + tr("Значение"));
-    for (const views::DetailRow& row : views::DetailRows(session.statList(), subject))
+    for (const views::DetailRow& row : views::DetailRows(session.statistics().list(), subject))
         printLine(row.Caption + u'\t' + row.Value);
     return 0;
 }
@@ -312,9 +314,9 @@ int RunSums(app::Session& session, const QStringList& args)
         return *end;
     if (!noExtraWords(parser, 0))
         return kRefused;
-    if (!session.drawsLoad())
+    if (!session.archive().load())
         return kFailed;
-    const views::SumDistribution d = views::ComputeSumDistribution(session.draws());
+    const views::SumDistribution d = views::ComputeSumDistribution(session.archive().draws());
     printLine(tr("Сумма") + u'\t' + tr("Теоретически") + u'\t' + tr("Фактически"));
     for (const views::SumCount& t : d.Theoretical)
         printLine(QStringLiteral("%1\t%2\t%3").arg(t.Sum).arg(t.Count).arg(d.actual(t.Sum)));

@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
         if (app::RestartProgram(extra, &error))
             QCoreApplication::quit();
         else
-            session.showError(error);
+            session.services().showError(error);
     });
     window.show();
     window.startInitialisation();

@@ -1970,12 +1970,26 @@ Filters: %2</translation>
     </message>
 </context>
 <context>
-    <name>app::Session</name>
+    <name>app::Services</name>
     <message>
         <location filename="../work/main/app/Session.cpp" line="119"/>
         <source>Подтверждение</source>
         <translation>Confirmation</translation>
     </message>
+    <message>
+        <location filename="../work/main/app/Session.cpp" line="368"/>
+        <location filename="../work/main/app/Session.cpp" line="375"/>
+        <location filename="../work/main/app/SessionStartup.cpp" line="99"/>
+        <source>Ошибка записи параметров программы!
+
+%1</source>
+        <translation>Error writing the program settings!
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>app::ArchiveController</name>
     <message>
         <location filename="../work/main/app/Session.cpp" line="140"/>
         <source>Загрузка файла тиражей...</source>
@@ -2030,27 +2044,9 @@ Filters: %2</translation>
         <source>Удаление выделенных тиражей....</source>
         <translation>Deleting the selected draws....</translation>
     </message>
-    <message>
-        <location filename="../work/main/app/Session.cpp" line="321"/>
-        <source>Архив тиражей: %1</source>
-        <translation>Draw archive: %1</translation>
-    </message>
-    <message>
-        <location filename="../work/main/app/Session.cpp" line="323"/>
-        <source>Следующий тираж: %1</source>
-        <translation>Next draw: %1</translation>
-    </message>
-    <message>
-        <location filename="../work/main/app/Session.cpp" line="368"/>
-        <location filename="../work/main/app/Session.cpp" line="375"/>
-        <location filename="../work/main/app/SessionStartup.cpp" line="99"/>
-        <source>Ошибка записи параметров программы!
-
-%1</source>
-        <translation>Error writing the program settings!
-
-%1</translation>
-    </message>
+</context>
+<context>
+    <name>app::StatisticsController</name>
     <message>
         <location filename="../work/main/app/Session.cpp" line="394"/>
         <location filename="../work/main/app/Session.cpp" line="416"/>
@@ -2069,76 +2065,76 @@ Filters: %2</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionStartup.cpp" line="49"/>
-        <source>Ошибка запуска программы!
+        <location filename="../work/main/app/SessionCombs.cpp" line="354"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="452"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="468"/>
+        <location filename="../work/main/app/SessionFavorites.cpp" line="15"/>
+        <location filename="../work/main/app/SessionFavorites.cpp" line="26"/>
+        <location filename="../work/main/app/SessionFavorites.cpp" line="51"/>
+        <source>Подождите пожалуйста...</source>
+        <translation>Please wait...</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/SessionFavorites.cpp" line="49"/>
+        <source>Вы действительно хотите сбросить список избранных фильтров?</source>
+        <translation>Do you really want to reset the list of favourite filters?</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/SessionFilters.cpp" line="58"/>
+        <location filename="../work/main/app/SessionStats.cpp" line="37"/>
+        <source>Анализ тиражей и расчет статистики...</source>
+        <translation>Analysing the draws and calculating statistics...</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/SessionStats.cpp" line="68"/>
+        <source>Ошибка открытия файла данных для полного набора вариантов!
+
+Имя файла: %1
+
+%2</source>
+        <translation>Error opening the data file for the full set!
+
+File name: %1
+
+%2</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/SessionStats.cpp" line="81"/>
+        <source>Создание файла предварительной выборки %1...</source>
+        <translation>Creating the prefetch file %1...</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/SessionStats.cpp" line="88"/>
+        <source>Ошибка создания файла данных для полного набора вариантов!
+
+Имя файла: %1
+
+%2</source>
+        <translation>Error creating the data file for the full set!
+
+File name: %1
+
+%2</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/SessionStats.cpp" line="100"/>
+        <location filename="../work/main/app/SessionStats.cpp" line="101"/>
+        <source>Создание файлов для полного набора комбинаций...</source>
+        <translation>Creating the files for the full set of combinations...</translation>
+    </message>
+</context>
+<context>
+    <name>app::CandidatesController</name>
+    <message>
+        <location filename="../work/main/app/Session.cpp" line="397"/>
+        <location filename="../work/main/app/Session.cpp" line="419"/>
+        <location filename="../work/main/app/SessionCombs.cpp" line="313"/>
+        <source>Ошибка записи в файл конфигурации!
 
 %1</source>
-        <translation>Error starting the program!
+        <translation>Error writing the configuration file!
 
 %1</translation>
-    </message>
-    <message>
-        <location filename="../work/main/app/SessionStartup.cpp" line="102"/>
-        <source>Ошибка загрузки параметров программы!
-
-%1</source>
-        <translation>Error loading the program settings!
-
-%1</translation>
-    </message>
-    <message>
-        <location filename="../work/main/app/SessionStartup.cpp" line="108"/>
-        <source>Загрузка файла конфигурации...</source>
-        <translation>Loading the configuration file...</translation>
-    </message>
-    <message>
-        <location filename="../work/main/app/SessionStartup.cpp" line="115"/>
-        <source>Ошибка чтения файла конфигурации!
-
-%1</source>
-        <translation>Error reading the configuration file!
-
-%1</translation>
-    </message>
-    <message>
-        <location filename="../work/main/app/SessionStartup.cpp" line="128"/>
-        <source>Невозможно получить монопольный доступ к файлам данных!
-
-Возможные причины данной ошибки: 
-
-1) Вы пытаетесь запустить вторую копию программы из одного и того же каталога. Корректная работа нескольких копий программы возможна только из разных каталогов.
-
-2) Для программы нет прав на запись в том каталоге, где она расположена. Например: в Windows 7 и выше по умолчанию запрещена запись в c:\Program Files.
-
-Программа будет закрыта!</source>
-        <translation>Cannot get exclusive access to the data files!
-
-Possible causes of this error: 
-
-1) You are trying to start a second copy of the program from the same folder. Several copies of the program work correctly only from different folders.
-
-2) The program may not write to the folder it is in. For example, writing to c:\Program Files is forbidden by default in Windows 7 and later.
-
-The program will be closed!</translation>
-    </message>
-    <message>
-        <location filename="../work/main/app/SessionStartup.cpp" line="141"/>
-        <source>Инициализация...</source>
-        <translation>Initialising...</translation>
-    </message>
-    <message>
-        <location filename="../work/main/app/SessionStartup.cpp" line="198"/>
-        <source>Ошибка инициализации программы!
-
-%1</source>
-        <translation>Error initialising the program!
-
-%1</translation>
-    </message>
-    <message>
-        <location filename="../work/main/app/Session.cpp" line="327"/>
-        <source>Комбинаций: %1</source>
-        <translation>Combinations: %1</translation>
     </message>
     <message>
         <location filename="../work/main/app/SessionCombs.cpp" line="56"/>
@@ -2187,10 +2183,6 @@ The program will be closed!</translation>
         <translation>Removing the %1 latest draws from the combination list ( %2 % done )...</translation>
     </message>
     <message>
-        <source>Последние тиражи</source>
-        <translation type="vanished">Latest draws</translation>
-    </message>
-    <message>
         <location filename="../work/main/app/SessionCombs.cpp" line="155"/>
         <source>Удаление выделенных комбинаций...</source>
         <translation>Deleting the selected combinations...</translation>
@@ -2209,10 +2201,6 @@ The program will be closed!</translation>
         <location filename="../work/main/app/SessionCombs.cpp" line="210"/>
         <source>В выделенном диапазоне нет значений для фильтра!</source>
         <translation>The selected range has no values to filter by!</translation>
-    </message>
-    <message>
-        <source>Отмена последней операции</source>
-        <translation type="vanished">Undo last operation</translation>
     </message>
     <message>
         <location filename="../work/main/app/SessionCombs.cpp" line="265"/>
@@ -2312,11 +2300,6 @@ The program will be closed!</translation>
         <translation>Please wait ( %1 % done )...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionFavorites.cpp" line="49"/>
-        <source>Вы действительно хотите сбросить список избранных фильтров?</source>
-        <translation>Do you really want to reset the list of favourite filters?</translation>
-    </message>
-    <message>
         <location filename="../work/main/app/SessionFilters.cpp" line="42"/>
         <source>Метод расчета статистики &quot;%1&quot; не найден!
 %2
@@ -2338,62 +2321,101 @@ You may have disabled this method or used a script from another edition of the p
         <source>Анализ тиражей и расчет статистики...</source>
         <translation>Analysing the draws and calculating statistics...</translation>
     </message>
+</context>
+<context>
+    <name>app::Session</name>
     <message>
-        <source>Шаг %1. Выделение строки: %2</source>
-        <translation type="vanished">Step %1. Selecting row: %2</translation>
+        <location filename="../work/main/app/Session.cpp" line="321"/>
+        <source>Архив тиражей: %1</source>
+        <translation>Draw archive: %1</translation>
     </message>
     <message>
-        <source>Оставляем выделенные значения...</source>
-        <translation type="vanished">Keeping the selected values...</translation>
+        <location filename="../work/main/app/Session.cpp" line="323"/>
+        <source>Следующий тираж: %1</source>
+        <translation>Next draw: %1</translation>
     </message>
     <message>
-        <source>Удаляем выделенные значения...</source>
-        <translation type="vanished">Removing the selected values...</translation>
+        <location filename="../work/main/app/Session.cpp" line="368"/>
+        <location filename="../work/main/app/Session.cpp" line="375"/>
+        <location filename="../work/main/app/SessionStartup.cpp" line="99"/>
+        <source>Ошибка записи параметров программы!
+
+%1</source>
+        <translation>Error writing the program settings!
+
+%1</translation>
     </message>
     <message>
-        <source>Количество комбинаций в списке: %1</source>
-        <translation type="vanished">Combinations in the list: %1</translation>
+        <location filename="../work/main/app/SessionStartup.cpp" line="49"/>
+        <source>Ошибка запуска программы!
+
+%1</source>
+        <translation>Error starting the program!
+
+%1</translation>
     </message>
     <message>
-        <source>{UNDO} Откат изменений...</source>
-        <translation type="vanished">{UNDO} Rolling back changes...</translation>
+        <location filename="../work/main/app/SessionStartup.cpp" line="102"/>
+        <source>Ошибка загрузки параметров программы!
+
+%1</source>
+        <translation>Error loading the program settings!
+
+%1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionStats.cpp" line="68"/>
-        <source>Ошибка открытия файла данных для полного набора вариантов!
-
-Имя файла: %1
-
-%2</source>
-        <translation>Error opening the data file for the full set!
-
-File name: %1
-
-%2</translation>
+        <location filename="../work/main/app/SessionStartup.cpp" line="108"/>
+        <source>Загрузка файла конфигурации...</source>
+        <translation>Loading the configuration file...</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionStats.cpp" line="81"/>
-        <source>Создание файла предварительной выборки %1...</source>
-        <translation>Creating the prefetch file %1...</translation>
+        <location filename="../work/main/app/SessionStartup.cpp" line="115"/>
+        <source>Ошибка чтения файла конфигурации!
+
+%1</source>
+        <translation>Error reading the configuration file!
+
+%1</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionStats.cpp" line="88"/>
-        <source>Ошибка создания файла данных для полного набора вариантов!
+        <location filename="../work/main/app/SessionStartup.cpp" line="128"/>
+        <source>Невозможно получить монопольный доступ к файлам данных!
 
-Имя файла: %1
+Возможные причины данной ошибки: 
 
-%2</source>
-        <translation>Error creating the data file for the full set!
+1) Вы пытаетесь запустить вторую копию программы из одного и того же каталога. Корректная работа нескольких копий программы возможна только из разных каталогов.
 
-File name: %1
+2) Для программы нет прав на запись в том каталоге, где она расположена. Например: в Windows 7 и выше по умолчанию запрещена запись в c:\Program Files.
 
-%2</translation>
+Программа будет закрыта!</source>
+        <translation>Cannot get exclusive access to the data files!
+
+Possible causes of this error: 
+
+1) You are trying to start a second copy of the program from the same folder. Several copies of the program work correctly only from different folders.
+
+2) The program may not write to the folder it is in. For example, writing to c:\Program Files is forbidden by default in Windows 7 and later.
+
+The program will be closed!</translation>
     </message>
     <message>
-        <location filename="../work/main/app/SessionStats.cpp" line="100"/>
-        <location filename="../work/main/app/SessionStats.cpp" line="101"/>
-        <source>Создание файлов для полного набора комбинаций...</source>
-        <translation>Creating the files for the full set of combinations...</translation>
+        <location filename="../work/main/app/SessionStartup.cpp" line="141"/>
+        <source>Инициализация...</source>
+        <translation>Initialising...</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/SessionStartup.cpp" line="198"/>
+        <source>Ошибка инициализации программы!
+
+%1</source>
+        <translation>Error initialising the program!
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../work/main/app/Session.cpp" line="327"/>
+        <source>Комбинаций: %1</source>
+        <translation>Combinations: %1</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ui/CardModel.h"
 
+#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "ui/DrawListModel.h"
@@ -10,7 +11,7 @@
 namespace ui {
 
 CardModel::CardModel(app::Session& session, QObject* parent)
-    : QAbstractTableModel(parent), m_session(session), m_masks(views::CardMasks(session.draws()))
+    : QAbstractTableModel(parent), m_session(session), m_masks(views::CardMasks(session.archive().draws()))
 {
 }
 
@@ -31,7 +32,7 @@ QVariant CardModel::data(const QModelIndex& index, int role) const
     const int column = index.column() + 1;
     switch (role) {
     case Qt::DisplayRole:
-        return views::CardCellText(m_session.draws(), index.row(), column);
+        return views::CardCellText(m_session.archive().draws(), index.row(), column);
     case Qt::BackgroundRole: {
         const std::uint32_t color = views::CardCellColor(m_masks, index.row(), column, m_session.views().cardLook());
         return color ? QVariant(ColorFromBgr(color)) : QVariant();
@@ -54,14 +55,14 @@ QVariant CardModel::headerData(int section, Qt::Orientation orientation, int rol
         return {};
     if (orientation == Qt::Horizontal)
         return section == kColumns - 1 ? QStringLiteral("E") : QString::number(section + 1);
-    const core::TDrawRec* draw = views::CardDraw(m_session.draws(), section);
+    const core::TDrawRec* draw = views::CardDraw(m_session.archive().draws(), section);
     return draw ? QVariant(QString::number(draw->Num)) : QVariant();
 }
 
 void CardModel::reload()
 {
     beginResetModel();
-    m_masks = views::CardMasks(m_session.draws());
+    m_masks = views::CardMasks(m_session.archive().draws());
     endResetModel();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/CardPage.h"
 
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "ui/CardModel.h"
@@ -49,8 +51,8 @@ CardPage::CardPage(app::Session& session, QWidget* parent)
     app::ViewsController& views = m_session.views();
     connect(&views, &app::ViewsController::cardChanged, m_model, &CardModel::reload);
     connect(&views, &app::ViewsController::cardLookChanged, m_model, &CardModel::repaint);
-    connect(&m_session, &app::Session::configChanged, m_model, &CardModel::repaint);
-    connect(&m_session, &app::Session::combsChanged, this, &CardPage::actionStatesChanged);
+    connect(&m_session.statistics(), &app::StatisticsController::configChanged, m_model, &CardModel::repaint);
+    connect(&m_session.candidates(), &app::CandidatesController::combsChanged, this, &CardPage::actionStatesChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &CardPage::actionStatesChanged);
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CardPage::actionStatesChanged);
 }

@@ -1,5 +1,7 @@
 #include "ui/CombListModel.h"
 
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/GameMath.h"
 #include "core/TextForms.h"
@@ -10,7 +12,7 @@
 namespace ui {
 
 CombListModel::CombListModel(app::Session& session, QObject* parent)
-    : QAbstractTableModel(parent), m_session(session), m_rows(static_cast<int>(session.combs().size()))
+    : QAbstractTableModel(parent), m_session(session), m_rows(static_cast<int>(session.candidates().combs().size()))
 {
 }
 
@@ -26,7 +28,7 @@ int CombListModel::columnCount(const QModelIndex& parent) const
 
 QVariant CombListModel::data(const QModelIndex& index, int role) const
 {
-    const core::TCombsArray& combs = m_session.combs();
+    const core::TCombsArray& combs = m_session.candidates().combs();
     // A long operation lets the window repaint while it rebuilds the list, before the reset
     // that follows it: rows past the current end show nothing meanwhile.
     if (!index.isValid() || index.row() >= m_rows || std::size_t(index.row()) >= combs.size())
@@ -48,14 +50,14 @@ QVariant CombListModel::data(const QModelIndex& index, int role) const
         }
         return {};
     case Qt::BackgroundRole:
-        if (!m_session.windowState().ColorCombs)
+        if (!m_session.services().windowState().ColorCombs)
             return {};
         if (isNumber)
-            return ColorFromBgr(core::NumberColor(comb.v[column - ColNum1], m_session.config().ChannelSize));
+            return ColorFromBgr(core::NumberColor(comb.v[column - ColNum1], m_session.statistics().config().ChannelSize));
         return QColor(Qt::white);
     case Qt::ForegroundRole:
         // Painted cells are light, so their text stays dark whatever the desktop theme.
-        return m_session.windowState().ColorCombs ? QVariant(QColor(Qt::black)) : QVariant();
+        return m_session.services().windowState().ColorCombs ? QVariant(QColor(Qt::black)) : QVariant();
     case Qt::TextAlignmentRole:
         return column == ColRow ? int(Qt::AlignRight | Qt::AlignVCenter) : int(Qt::AlignCenter);
     default:
@@ -79,7 +81,7 @@ QVariant CombListModel::headerData(int section, Qt::Orientation orientation, int
 void CombListModel::reload()
 {
     beginResetModel();
-    m_rows = static_cast<int>(m_session.combs().size());
+    m_rows = static_cast<int>(m_session.candidates().combs().size());
     endResetModel();
 }
 

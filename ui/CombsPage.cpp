@@ -1,5 +1,7 @@
 #include "ui/CombsPage.h"
 
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/IniFile.h"
 #include "ui/CombListModel.h"
@@ -59,7 +61,7 @@ CombsPage::CombsPage(app::Session& session, QWidget* parent)
 {
     m_exclude->setObjectName(QStringLiteral("edCombsExclude"));
     m_exclude->setRange(0, std::numeric_limits<int>::max());
-    m_exclude->setValue(session.windowState().DrawsExclude);
+    m_exclude->setValue(session.services().windowState().DrawsExclude);
     const QString excludeHint = tr("Исключить указанное количество последних тиражей из списка комбинаций");
     m_exclude->setToolTip(excludeHint);
     m_exclude->setStatusTip(excludeHint);
@@ -103,20 +105,20 @@ CombsPage::CombsPage(app::Session& session, QWidget* parent)
     layout->addWidget(m_stepBar);
     layout->addWidget(m_splitter, 1);
 
-    connect(&m_session, &app::Session::combsChanged, this, [this] {
+    connect(&m_session.candidates(), &app::CandidatesController::combsChanged, this, [this] {
         m_model->reload();
         emit selectionChanged();
     });
-    connect(&m_session, &app::Session::combsLookChanged, m_model, &CombListModel::repaint);
-    connect(&m_session, &app::Session::configChanged, m_model, &CombListModel::repaint);
-    connect(&m_session, &app::Session::filterHistoryChanged, this, [this] {
+    connect(&m_session.candidates(), &app::CandidatesController::combsLookChanged, m_model, &CombListModel::repaint);
+    connect(&m_session.statistics(), &app::StatisticsController::configChanged, m_model, &CombListModel::repaint);
+    connect(&m_session.candidates(), &app::CandidatesController::filterHistoryChanged, this, [this] {
         m_historyModel->reload();
         if (const int rows = m_historyModel->rowCount(); rows > 0)
             m_filters->scrollTo(m_historyModel->index(rows - 1, 0));
     });
     connect(m_splitter, &QSplitter::splitterMoved, this,
             [this] { m_filtersHeight = m_splitter->sizes().value(1, m_filtersHeight); });
-    connect(m_exclude, &QSpinBox::valueChanged, &m_session, &app::Session::setDrawsExclude);
+    connect(m_exclude, &QSpinBox::valueChanged, &m_session.candidates(), &app::CandidatesController::setDrawsExclude);
     connect(m_exclude, &QSpinBox::valueChanged, this, &CombsPage::selectionChanged);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CombsPage::selectionChanged);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &CombsPage::selectionChanged);

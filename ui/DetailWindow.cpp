@@ -1,5 +1,6 @@
 #include "ui/DetailWindow.h"
 
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
@@ -88,7 +89,7 @@ DetailWindow::DetailWindow(app::Session& session, std::vector<views::DetailRow> 
 
     m_columns->setObjectName(QStringLiteral("seCols"));
     m_columns->setRange(1, core::NumberCount);
-    m_columns->setValue(std::clamp(m_session.config().MatrixCols, 1, core::NumberCount));
+    m_columns->setValue(std::clamp(m_session.statistics().config().MatrixCols, 1, core::NumberCount));
     auto* columnsLabel = new QLabel(tr("Количество столбцов:"), this);
     columnsLabel->setBuddy(m_columns);
     auto* columnsRow = new QHBoxLayout;
@@ -127,7 +128,7 @@ void DetailWindow::layMatrix()
     m_matrix->clear();
     m_matrix->setColumnCount(columns);
     m_matrix->setRowCount(rows);
-    const int channel = m_session.config().ChannelSize;
+    const int channel = m_session.statistics().config().ChannelSize;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
             const int n = r * columns + c + 1;

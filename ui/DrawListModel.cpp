@@ -1,5 +1,7 @@
 #include "ui/DrawListModel.h"
 
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/DrawArchive.h"
 
@@ -13,7 +15,7 @@ QColor ColorFromBgr(std::uint32_t bgr)
 }
 
 DrawListModel::DrawListModel(app::Session& session, QObject* parent)
-    : QAbstractTableModel(parent), m_session(session), m_rows(static_cast<int>(session.draws().size()))
+    : QAbstractTableModel(parent), m_session(session), m_rows(static_cast<int>(session.archive().draws().size()))
 {
 }
 
@@ -29,24 +31,24 @@ int DrawListModel::columnCount(const QModelIndex& parent) const
 
 QVariant DrawListModel::data(const QModelIndex& index, int role) const
 {
-    const core::TDrawsArray& draws = m_session.draws();
+    const core::TDrawsArray& draws = m_session.archive().draws();
     const int element = core::DrawIndexOfRow(draws, index.row());
     if (!index.isValid() || element < 0)
         return {};
     const core::TDrawRec& draw = draws[static_cast<std::size_t>(element)];
-    const app::WindowStateData& state = m_session.windowState();
+    const app::WindowStateData& state = m_session.services().windowState();
     switch (role) {
     case Qt::DisplayRole:
         return core::DrawCellText(draw, index.column(), state.SortedDraws);
     case Qt::BackgroundRole: {
         const std::uint32_t color =
-            core::DrawCellColor(draw, index.row(), index.column(), m_session.drawsOffset(), state.SortedDraws,
-                                state.ColorDraws, m_session.config().ChannelSize);
+            core::DrawCellColor(draw, index.row(), index.column(), m_session.archive().offset(), state.SortedDraws,
+                                state.ColorDraws, m_session.statistics().config().ChannelSize);
         return color ? QVariant(ColorFromBgr(color)) : QVariant();
     }
     case Qt::ForegroundRole:
         // Coloured cells are light, so their text stays dark whatever the desktop theme.
-        if (state.ColorDraws || index.row() == m_session.drawsOffset())
+        if (state.ColorDraws || index.row() == m_session.archive().offset())
             return QColor(Qt::black);
         return {};
     case Qt::TextAlignmentRole:
@@ -67,7 +69,7 @@ QVariant DrawListModel::headerData(int section, Qt::Orientation orientation, int
 void DrawListModel::reload()
 {
     beginResetModel();
-    m_rows = static_cast<int>(m_session.draws().size());
+    m_rows = static_cast<int>(m_session.archive().draws().size());
     endResetModel();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/DrawsPage.h"
 
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "ui/DrawListModel.h"
 
@@ -59,13 +61,13 @@ DrawsPage::DrawsPage(app::Session& session, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(m_list);
 
-    connect(m_offset, &QSpinBox::valueChanged, &m_session, &app::Session::setDrawsOffset);
-    connect(&m_session, &app::Session::drawsOffsetChanged, m_offset, [this](int k) {
+    connect(m_offset, &QSpinBox::valueChanged, &m_session.archive(), &app::ArchiveController::setOffset);
+    connect(&m_session.archive(), &app::ArchiveController::drawsOffsetChanged, m_offset, [this](int k) {
         if (m_offset->value() != k)
             m_offset->setValue(k);
     });
-    connect(&m_session, &app::Session::drawsChanged, this, &DrawsPage::onDrawsChanged);
-    connect(&m_session, &app::Session::configChanged, m_model, &DrawListModel::repaint);
+    connect(&m_session.archive(), &app::ArchiveController::drawsChanged, this, &DrawsPage::onDrawsChanged);
+    connect(&m_session.statistics(), &app::StatisticsController::configChanged, m_model, &DrawListModel::repaint);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DrawsPage::selectionChanged);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &DrawsPage::selectionChanged);
     connect(m_list, &QTableView::doubleClicked, this, &DrawsPage::rowActivated);
@@ -84,7 +86,7 @@ void DrawsPage::onDrawsChanged(bool rowsChanged)
 {
     if (rowsChanged) {
         m_model->reload();
-        m_offset->setMaximum(std::max(0, static_cast<int>(m_session.draws().size()) - 1));
+        m_offset->setMaximum(std::max(0, static_cast<int>(m_session.archive().draws().size()) - 1));
         emit selectionChanged();
     } else {
         m_model->repaint();

@@ -1,5 +1,6 @@
 #include "ui/FilterHistoryModel.h"
 
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 
 #include <QPainter>
@@ -72,7 +73,7 @@ QIcon FilterHistoryIcon(combos::FilterHistoryRow::Kind kind)
 }
 
 FilterHistoryModel::FilterHistoryModel(app::Session& session, QObject* parent)
-    : QAbstractTableModel(parent), m_session(session), m_rows(static_cast<int>(session.filterHistory().size())),
+    : QAbstractTableModel(parent), m_session(session), m_rows(static_cast<int>(session.candidates().history().size())),
       m_kept(FilterHistoryIcon(combos::FilterHistoryRow::Kind::Kept)),
       m_removed(FilterHistoryIcon(combos::FilterHistoryRow::Kind::Removed)),
       m_undone(FilterHistoryIcon(combos::FilterHistoryRow::Kind::Undone))
@@ -91,7 +92,7 @@ int FilterHistoryModel::columnCount(const QModelIndex& parent) const
 
 QVariant FilterHistoryModel::data(const QModelIndex& index, int role) const
 {
-    const std::vector<combos::FilterHistoryRow>& history = m_session.filterHistory();
+    const std::vector<combos::FilterHistoryRow>& history = m_session.candidates().history();
     if (!index.isValid() || index.row() >= m_rows || std::size_t(index.row()) >= history.size())
         return {};
     const combos::FilterHistoryRow& row = history[std::size_t(index.row())];
@@ -148,7 +149,7 @@ QVariant FilterHistoryModel::headerData(int section, Qt::Orientation orientation
 void FilterHistoryModel::reload()
 {
     beginResetModel();
-    m_rows = static_cast<int>(m_session.filterHistory().size());
+    m_rows = static_cast<int>(m_session.candidates().history().size());
     endResetModel();
 }
 

@@ -44,7 +44,7 @@ FirstRunDialog::FirstRunDialog(app::Session& session, const QString& helpPath, Q
 void FirstRunDialog::done(int result)
 {
     if (m_dontShow->isChecked())
-        m_session.storeStateBool(QStringLiteral("FirstRun"), false);
+        m_session.services().storeStateBool(QStringLiteral("FirstRun"), false);
     QDialog::done(result);
 }
 

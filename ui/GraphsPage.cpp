@@ -1,5 +1,6 @@
 #include "ui/GraphsPage.h"
 
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "core/IniFile.h"
@@ -93,7 +94,7 @@ GraphsPage::GraphsPage(app::Session& session, QWidget* parent)
     connect(m_method, &QComboBox::currentIndexChanged, this, [this] { calculate(false); });
     connect(m_length, &QSpinBox::valueChanged, &views, &app::ViewsController::setGraphLength);
     connect(m_marks, &QCheckBox::toggled, m_chart, &SeriesChartView::setMarksVisible);
-    connect(&m_session, &app::Session::statMethodsChanged, this, [this](bool keep) {
+    connect(&m_session.statistics(), &app::StatisticsController::methodsChanged, this, [this](bool keep) {
         refillMethods(keep);
         calculate(false);
     });
@@ -112,7 +113,7 @@ void GraphsPage::setCommands(const QList<QAction*>& commands)
 
 void GraphsPage::refillMethods(bool keep)
 {
-    FillStatSelector(*m_method, m_session.statList(), true, keep);
+    FillStatSelector(*m_method, m_session.statistics().list(), true, keep);
     m_session.views().setGraphMethod(selectedMethod());
 }
 

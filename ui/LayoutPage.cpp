@@ -1,5 +1,6 @@
 #include "ui/LayoutPage.h"
 
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "core/IniFile.h"
@@ -154,7 +155,7 @@ LayoutPage::LayoutPage(app::Session& session, QWidget* parent)
     connect(&views, &app::ViewsController::layoutChanged, this, &LayoutPage::onLayoutChanged);
     connect(&views, &app::ViewsController::layoutCompareChanged, this, &LayoutPage::onCompareChanged);
     connect(&views, &app::ViewsController::layoutLookChanged, m_model, &LayoutModel::repaint);
-    connect(&m_session, &app::Session::combsChanged, this, &LayoutPage::actionStatesChanged);
+    connect(&m_session.candidates(), &app::CandidatesController::combsChanged, this, &LayoutPage::actionStatesChanged);
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LayoutPage::actionStatesChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &LayoutPage::actionStatesChanged);
 }

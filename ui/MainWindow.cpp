@@ -3,6 +3,7 @@
 #include "app/Languages.h"
 #include "app/OnlineScripts.h"
 #include "app/ScriptController.h"
+#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "app/SystemsController.h"
 #include "app/TablesController.h"
@@ -86,9 +87,9 @@ MainWindow::MainWindow(app::Session& session, app::LanguageSwitcher& languages, 
     readLayout();
     updateCaption();
 
-    connect(&m_session, &app::Session::statusPanelsChanged, this, &MainWindow::refreshStatusPanels);
-    connect(&m_session, &app::Session::statusTextChanged, m_panels[6], &QLabel::setText);
-    connect(&m_session, &app::Session::busyChanged, this, &MainWindow::updateActionStates);
+    connect(&m_session.services(), &app::Services::statusPanelsChanged, this, &MainWindow::refreshStatusPanels);
+    connect(&m_session.services(), &app::Services::statusTextChanged, m_panels[6], &QLabel::setText);
+    connect(&m_session.services(), &app::Services::busyChanged, this, &MainWindow::updateActionStates);
     connect(m_drawsPage, &DrawsPage::selectionChanged, this, &MainWindow::updateActionStates);
     connect(m_drawsPage, &DrawsPage::rowActivated, this, &MainWindow::onDrawsInfo);
     connect(m_statPage, &StatPage::actionStatesChanged, this, &MainWindow::updateActionStates);
@@ -282,13 +283,13 @@ void MainWindow::storeLayout()
     m_systemsPage->saveLayout(ini, section);
     QString error;
     if (!ini.save(&error))
-        m_session.showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
+        m_session.services().showError(tr("Ошибка записи параметров программы!\n\n%1").arg(error));
 }
 
 void MainWindow::setPageVisible(const QString& key, QWidget* page, bool visible)
 {
     m_pcMain->setTabVisible(m_pcMain->indexOf(page), visible);
-    m_session.storeStateBool(key, visible);
+    m_session.services().storeStateBool(key, visible);
     // A page switched on comes to the front, where it is computed anew.
     if (visible)
         m_pcMain->setCurrentWidget(page);
@@ -330,7 +331,7 @@ void MainWindow::initialise()
         break;
     }
     updateActionStates();
-    if (m_session.windowState().FirstRun) {
+    if (m_session.services().windowState().FirstRun) {
         FirstRunDialog dialog(m_session, m_helpPath, this);
         dialog.exec();
     }
@@ -348,7 +349,7 @@ bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::StatusTip) {
         // Hints share the last panel with the status text, and only while nothing runs.
-        if (m_session.isIdle() && !m_session.scriptRunning())
+        if (m_session.services().isIdle() && !m_session.script().running())
             m_panels[6]->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
@@ -357,17 +358,17 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::onDrawsAdd()
 {
-    m_session.drawsAdd();
+    m_session.archive().add();
 }
 
 void MainWindow::onDrawsEdit()
 {
-    m_session.drawsEdit(m_drawsPage->focusedRow());
+    m_session.archive().edit(m_drawsPage->focusedRow());
 }
 
 void MainWindow::onDrawsDel()
 {
-    if (m_session.drawsDeleteRows(m_drawsPage->selectedRows()))
+    if (m_session.archive().deleteRows(m_drawsPage->selectedRows()))
         m_drawsPage->list()->clearSelection();
 }
 

@@ -6,6 +6,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "ui/CombsPage.h"
 
@@ -32,36 +34,34 @@ void MainWindow::createCombsActions()
 
     QAction* gen = add("CombsGen", tr("Генерировать"), QKeySequence(Qt::Key_F2));
     gen->setIconText(tr("Новый"));
-    connect(gen, &QAction::triggered, &m_session, &app::Session::combsGen);
+    connect(gen, &QAction::triggered, &m_session.candidates(), &app::CandidatesController::regenerate);
     connect(
         add("CombsOpen", tr("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O), tr("Загрузить список комбинаций из файла")),
-        &QAction::triggered, &m_session, &app::Session::combsOpen);
+        &QAction::triggered, &m_session.candidates(), &app::CandidatesController::open);
     connect(add("CombsSave", tr("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S),
                 tr("Сохранить список комбинаций в файле")),
-            &QAction::triggered, &m_session, &app::Session::combsSave);
-    connect(add("CombsUndo", tr("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z)), &QAction::triggered, &m_session,
-            &app::Session::combsUndo);
+            &QAction::triggered, &m_session.candidates(), &app::CandidatesController::save);
+    connect(add("CombsUndo", tr("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z)), &QAction::triggered, &m_session.candidates(), &app::CandidatesController::undo);
     QAction* exclude = add("CombsDelExists", tr("Исключить тиражи"), QKeySequence(Qt::CTRL | Qt::Key_E));
     exclude->setIconText(tr("[-] Тиражи"));
     connect(exclude, &QAction::triggered, this,
-            [this] { m_session.combsDelExists(m_combsPage->excludeBox()->value()); });
+            [this] { m_session.candidates().deleteDrawn(m_combsPage->excludeBox()->value()); });
     connect(add("CombsDelSelected", tr("Удалить выделенные"), {}), &QAction::triggered, this,
-            [this] { m_session.combsDelSelected(m_combsPage->selectedFlags()); });
+            [this] { m_session.candidates().removeSelected(m_combsPage->selectedFlags()); });
     connect(add("CombsCopy", tr("Копировать в буфер"), QKeySequence(Qt::CTRL | Qt::Key_C),
                 tr("Копировать выделенные комбинации в буфер обмена")),
-            &QAction::triggered, this, [this] { m_session.combsCopy(m_combsPage->selectedRows()); });
+            &QAction::triggered, this, [this] { m_session.candidates().copy(m_combsPage->selectedRows()); });
     connect(add("CombsPaste", tr("Вставить из буфера"), QKeySequence(Qt::CTRL | Qt::Key_V),
                 tr("Вставить комбинации из буфера обмена")),
-            &QAction::triggered, &m_session, &app::Session::combsPaste);
+            &QAction::triggered, &m_session.candidates(), &app::CandidatesController::paste);
     connect(add("CombsSelectAll", tr("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A)), &QAction::triggered, this,
             [this] { m_combsPage->list()->selectAll(); });
-    connect(add("CombsCheckNums", tr("Количество уникальных номеров"), {}), &QAction::triggered, &m_session,
-            &app::Session::combsCheckNums);
+    connect(add("CombsCheckNums", tr("Количество уникальных номеров"), {}), &QAction::triggered, &m_session.candidates(), &app::CandidatesController::countNumbers);
     connect(add("CombsFindInDraws", tr("Проверить по архиву тиражей"), QKeySequence(Qt::CTRL | Qt::Key_F)),
-            &QAction::triggered, this, [this] { m_session.combsFindInDraws(m_combsPage->focusedRow()); });
+            &QAction::triggered, this, [this] { m_session.candidates().findInDraws(m_combsPage->focusedRow()); });
 
     connect(addToggle(QStringLiteral("ColorCombs"), tr("Выделять каналы в списке комбинаций")), &QAction::toggled,
-            &m_session, &app::Session::setColorCombs);
+            &m_session.candidates(), &app::CandidatesController::setColorCombs);
 }
 
 void MainWindow::createCombsPage()
@@ -102,18 +102,18 @@ void MainWindow::updateCombsActionStates(bool idle)
 {
     if (!m_combsPage)
         return;
-    const bool listed = !m_session.combs().empty();
+    const bool listed = !m_session.candidates().combs().empty();
     const int focused = m_combsPage->focusedRow();
     const auto enable = [this](const char* name, bool on) { action(QString::fromLatin1(name))->setEnabled(on); };
     enable("CombsSave", idle && listed);
-    enable("CombsUndo", idle && m_session.undoCount() > 0);
-    enable("CombsDelExists", idle && listed && !m_session.draws().empty() && m_combsPage->excludeBox()->value() > 0);
+    enable("CombsUndo", idle && m_session.candidates().undoCount() > 0);
+    enable("CombsDelExists", idle && listed && !m_session.archive().draws().empty() && m_combsPage->excludeBox()->value() > 0);
     enable("CombsDelSelected", idle && listed && m_combsPage->hasSelection());
     enable("CombsCopy", idle && listed);
     enable("CombsPaste", idle && m_session.io().clipboardHasText());
     enable("CombsSelectAll", idle && listed);
-    enable("CombsFindInDraws", idle && focused >= 0 && std::size_t(focused) < m_session.combs().size());
-    action(QStringLiteral("ColorCombs"))->setChecked(m_session.windowState().ColorCombs);
+    enable("CombsFindInDraws", idle && focused >= 0 && std::size_t(focused) < m_session.candidates().combs().size());
+    action(QStringLiteral("ColorCombs"))->setChecked(m_session.services().windowState().ColorCombs);
 }
 
 } // namespace ui

@@ -3,6 +3,9 @@
 #include "ui/MainWindow.h"
 
 #include "app/Languages.h"
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
+#include "app/ScriptController.h"
 #include "app/Session.h"
 #include "core/Settings.h"
 #include "core/Version.h"
@@ -63,10 +66,8 @@ QAction* MainWindow::addToggle(const QString& name, const QString& caption, cons
 void MainWindow::createActions()
 {
     // File
-    connect(addAction(QStringLiteral("EditConfig"), tr("Параметры")), &QAction::triggered, &m_session,
-            &app::Session::editConfig);
-    connect(addAction(QStringLiteral("EditShredding"), tr("Формулы шинковки")), &QAction::triggered, &m_session,
-            &app::Session::editShredding);
+    connect(addAction(QStringLiteral("EditConfig"), tr("Параметры")), &QAction::triggered, &m_session.statistics(), &app::StatisticsController::editConfig);
+    connect(addAction(QStringLiteral("EditShredding"), tr("Формулы шинковки")), &QAction::triggered, &m_session.statistics(), &app::StatisticsController::editShredding);
     connect(addAction(QStringLiteral("ExitProgram"), tr("Выход")), &QAction::triggered, this, &QWidget::close);
 
     // Draws
@@ -84,12 +85,11 @@ void MainWindow::createActions()
     connect(del, &QAction::triggered, this, &MainWindow::onDrawsDel);
     connect(addAction(QStringLiteral("DrawsInfo"), tr("Сведения о тираже")), &QAction::triggered, this,
             &MainWindow::onDrawsInfo);
-    connect(addToggle(QStringLiteral("DrawsSorted"), tr("Упорядочить MIN->MAX")), &QAction::triggered, &m_session,
-            &app::Session::drawsToggleSorted);
+    connect(addToggle(QStringLiteral("DrawsSorted"), tr("Упорядочить MIN->MAX")), &QAction::triggered, &m_session.archive(), &app::ArchiveController::toggleSorted);
 
     // View
     connect(addToggle(QStringLiteral("ColorDraws"), tr("Выделять каналы в архиве тиражей")), &QAction::toggled,
-            &m_session, &app::Session::setColorDraws);
+            &m_session.archive(), &app::ArchiveController::setColorDraws);
     const std::pair<const char*, QString> tabs[] = {
         {"TabGraps", tr("Вкладка \"Графики\"")},
         {"TabCard", tr("Вкладка \"Карта\"")},
@@ -194,7 +194,7 @@ void MainWindow::updateActionStates()
 {
     // A running script leaves the session idle, so its window events (and "Стоп") keep
     // coming; every command but the stop waits for the run as for any other operation.
-    const bool idle = m_session.isIdle() && !m_session.scriptRunning();
+    const bool idle = m_session.services().isIdle() && !m_session.script().running();
     const bool focused = m_drawsPage && m_drawsPage->focusedRow() >= 0;
     const bool selected = m_drawsPage && !m_drawsPage->selectedRows().isEmpty();
     for (QAction* a : std::as_const(m_actions))
@@ -202,8 +202,8 @@ void MainWindow::updateActionStates()
     action(QStringLiteral("DrawsEdit"))->setEnabled(idle && focused);
     action(QStringLiteral("DrawsDel"))->setEnabled(idle && selected);
     action(QStringLiteral("DrawsInfo"))->setEnabled(idle && focused);
-    action(QStringLiteral("DrawsSorted"))->setChecked(m_session.windowState().SortedDraws);
-    action(QStringLiteral("ColorDraws"))->setChecked(m_session.windowState().ColorDraws);
+    action(QStringLiteral("DrawsSorted"))->setChecked(m_session.services().windowState().SortedDraws);
+    action(QStringLiteral("ColorDraws"))->setChecked(m_session.services().windowState().ColorDraws);
     updateCombsActionStates(idle);
     action(QStringLiteral("GetHelp"))->setEnabled(idle && QFileInfo::exists(m_helpPath));
     for (const WebLink& link : kWebLinks)
@@ -227,12 +227,12 @@ void MainWindow::onLanguageChosen(int lcid)
         return;
     const QString module = app::LanguageModulePath(m_session.folder(), lcid);
     if (lcid != app::kNativeLanguage && !QFileInfo::exists(module)) {
-        m_session.showError(tr("Языковый модуль \"%1\" не найден!").arg(module));
+        m_session.services().showError(tr("Языковый модуль \"%1\" не найден!").arg(module));
         if (QAction* current = findChild<QAction*>(QStringLiteral("Language%1").arg(m_languages.current())))
             current->setChecked(true);
         return;
     }
-    m_session.storeStateInt(QStringLiteral("Language"), lcid);
+    m_session.services().storeStateInt(QStringLiteral("Language"), lcid);
     emit restartRequested();
 }
 

@@ -10,6 +10,7 @@
 #include "ui/MainWindow.h"
 
 #include "app/ScriptController.h"
+#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "scripts/ScriptLine.h"
 #include "ui/CombsPage.h"
@@ -160,7 +161,7 @@ void MainWindow::updateScriptActionStates(bool idle)
     const int lines = script.lineCount();
     const int focused = m_scriptPage->focusedRow();
     const bool command = focused >= 0 && focused < lines && !scripts::ScriptLineIsSeparator(script.lines()[focused]);
-    const bool runnable = idle && lines > 0 && !m_session.draws().empty();
+    const bool runnable = idle && lines > 0 && !m_session.archive().draws().empty();
     const auto enable = [this](const char* name, bool on) { action(QString::fromLatin1(name))->setEnabled(on); };
     enable("ScriptSave", idle && lines > 0);
     enable("ScriptEmpty", idle && lines > 0);

@@ -9,6 +9,7 @@
 #include "ui/MainWindow.h"
 
 #include "app/RatingsController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "ui/CombsPage.h"
@@ -103,7 +104,7 @@ void MainWindow::createStakesActions()
 
     QAction* refresh = add("RatingsRefresh", tr("Обновить рейтинг"), {}, QKeySequence(Qt::Key_F5));
     refresh->setIconText(tr("Пересчитать рейтинг по текущим данным"));
-    connect(refresh, &QAction::triggered, &ratings, &app::RatingsController::refresh);
+    connect(refresh, &QAction::triggered, this, [this] { m_session.ratings().refresh(m_session.stakes().file()); });
     connect(add("RatingsExport", tr("Экспорт рейтинга в CSV-файл"), {}), &QAction::triggered, &ratings,
             &app::RatingsController::exportCsv);
     connect(add("RatingsGraphOverlap", tr("Количество совпадений"),
@@ -214,7 +215,7 @@ void MainWindow::updateStakesActionStates(bool idle)
     const app::StakesController& stakes = m_session.stakes();
     const bool open = stakes.isOpen();
     const bool hasData = stakes.hasData();
-    const bool listed = !m_session.combs().empty();
+    const bool listed = !m_session.candidates().combs().empty();
     const bool ratingRows = !m_session.ratings().rows().empty();
     const bool ratingSelected = m_ratingsPage->hasSelection();
     const auto enable = [this](const char* name, bool on) { action(QString::fromLatin1(name))->setEnabled(on); };

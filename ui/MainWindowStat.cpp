@@ -4,6 +4,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "ui/FilterInfoWindow.h"
 #include "ui/StatPage.h"
@@ -18,17 +20,17 @@ void MainWindow::createStatActions()
 {
     connect(addAction(QStringLiteral("FiltersManager"), tr("Избранные статистики"),
                       tr("Настройка списка избранных видов статистики (фильтров)")),
-            &QAction::triggered, &m_session, &app::Session::filtersManager);
+            &QAction::triggered, &m_session.statistics(), &app::StatisticsController::filtersManager);
     connect(addAction(QStringLiteral("FiltersReset"), tr("Все доступные статистики"),
                       tr("Отображать все доступные виды статистики (фильтры)")),
-            &QAction::triggered, &m_session, &app::Session::filtersReset);
+            &QAction::triggered, &m_session.statistics(), &app::StatisticsController::filtersReset);
     QAction* info = addAction(QStringLiteral("FiltersInfo"), tr("Описание статистики"),
                               tr("Сведения о выбранном методе расчета статистики"));
     info->setShortcut(QKeySequence(Qt::Key_F8));
     connect(info, &QAction::triggered, this, [this] {
         const int method = m_statPage->selectedMethod();
-        if (m_session.isIdle() && method >= 0)
-            ShowFilterInfo(this, m_session.statList(), method, m_session.helpFile(), m_session.folder().stateFile());
+        if (m_session.services().isIdle() && method >= 0)
+            ShowFilterInfo(this, m_session.statistics().list(), method, m_session.statistics().helpFile(), m_session.folder().stateFile());
     });
 
     connect(addAction(QStringLiteral("DrawsStatCalc"), tr("Обновить")), &QAction::triggered, this,
@@ -43,11 +45,11 @@ void MainWindow::createStatActions()
     connect(addToggle(QStringLiteral("DrawsStatePrefetchsEnabled"),
                       tr("Использовать сравнение с полным набором комбинаций")),
             &QAction::triggered, this,
-            [this] { m_session.setPrefetchsEnabled(!m_session.windowState().PrefetchsEnabled); });
+            [this] { m_session.statistics().setPrefetchsEnabled(!m_session.services().windowState().PrefetchsEnabled); });
     connect(addToggle(QStringLiteral("DrawsStatShowTotalLine"), tr("График идеального распределения")),
             &QAction::triggered, this, [this] {
-                app::BusyScope busy(m_session, tr("Создание графиков..."));
-                m_session.setShowTotalLine(!m_session.windowState().ShowTotalLine);
+                app::BusyScope busy(m_session.services(), tr("Создание графиков..."));
+                m_session.statistics().setShowTotalLine(!m_session.services().windowState().ShowTotalLine);
             });
 }
 
@@ -76,8 +78,8 @@ void MainWindow::createStatMenu(QMenu* menu)
 
 void MainWindow::updateStatActionStates(bool idle)
 {
-    const app::WindowStateData& state = m_session.windowState();
-    const bool canFilter = idle && !m_session.combs().empty() && m_statPage && m_statPage->hasSelectedRows();
+    const app::WindowStateData& state = m_session.services().windowState();
+    const bool canFilter = idle && !m_session.candidates().combs().empty() && m_statPage && m_statPage->hasSelectedRows();
     action(QStringLiteral("StatFilter_Include"))->setEnabled(canFilter);
     action(QStringLiteral("StatFilter_Exclude"))->setEnabled(canFilter);
     action(QStringLiteral("FiltersInfo"))->setEnabled(idle && m_statPage && m_statPage->selectedMethod() >= 0);

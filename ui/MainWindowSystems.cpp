@@ -4,6 +4,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/SystemsController.h"
@@ -101,7 +102,7 @@ void MainWindow::updateSystemsActionStates(bool idle)
     const bool shown = systems.enabled();
     const bool selected = m_systemsPage->hasSelection();
     const int row = m_systemsPage->currentRow();
-    const bool game = idle && shown && !m_session.combs().empty() && m_session.stakes().isOpen();
+    const bool game = idle && shown && !m_session.candidates().combs().empty() && m_session.stakes().isOpen();
     const auto enable = [this](const char* name, bool enabled) {
         action(QString::fromLatin1(name))->setEnabled(enabled);
     };

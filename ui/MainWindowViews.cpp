@@ -4,6 +4,8 @@
 
 #include "ui/MainWindow.h"
 
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "core/DrawArchive.h"
@@ -117,9 +119,9 @@ void MainWindow::updateViewsActionStates(bool idle)
 {
     if (!m_cardPage)
         return;
-    const bool listed = !m_session.combs().empty();
+    const bool listed = !m_session.candidates().combs().empty();
     const auto enable = [this](const char* name, bool on) { action(QString::fromLatin1(name))->setEnabled(on); };
-    enable("DrawsGraphDraw", idle && !m_session.draws().empty() && m_graphsPage->selectedMethod() >= 0);
+    enable("DrawsGraphDraw", idle && !m_session.archive().draws().empty() && m_graphsPage->selectedMethod() >= 0);
     const bool card = m_cardPage->isVisible();
     enable("CardFilter_Include", idle && listed && card && m_cardPage->canFilter());
     enable("CardFilter_Exclude", idle && listed && card && m_cardPage->canFilter());
@@ -131,10 +133,10 @@ void MainWindow::updateViewsActionStates(bool idle)
     const bool week = m_weekPage->isVisible();
     enable("WeekFilter_Include", idle && listed && week && m_weekPage->canFilter());
     enable("WeekFilter_Exclude", idle && listed && week && m_weekPage->canFilter());
-    enable("AnalyzeRepeats", idle && !m_session.draws().empty());
-    enable("TotalSumCombs", idle && !m_session.draws().empty());
+    enable("AnalyzeRepeats", idle && !m_session.archive().draws().empty());
+    enable("TotalSumCombs", idle && !m_session.archive().draws().empty());
     const int focused = m_combsPage->focusedRow();
-    enable("CombsInfo", idle && focused >= 0 && std::size_t(focused) < m_session.combs().size());
+    enable("CombsInfo", idle && focused >= 0 && std::size_t(focused) < m_session.candidates().combs().size());
 
     const app::ViewsController& views = m_session.views();
     action(QStringLiteral("ColorCard"))->setChecked(views.colorCard());
@@ -146,22 +148,22 @@ void MainWindow::updateViewsActionStates(bool idle)
 
 void MainWindow::onDrawsInfo()
 {
-    if (!m_session.isIdle())
+    if (!m_session.services().isIdle())
         return;
-    const core::TDrawsArray& draws = m_session.draws();
+    const core::TDrawsArray& draws = m_session.archive().draws();
     const int index = core::DrawIndexOfRow(draws, m_drawsPage->focusedRow());
     if (index < 0)
         return;
-    const core::TComb numbers = core::ShownNumbers(draws[std::size_t(index)], m_session.windowState().SortedDraws);
+    const core::TComb numbers = core::ShownNumbers(draws[std::size_t(index)], m_session.services().windowState().SortedDraws);
     showDetail(m_session.views().drawDetail(index), numbers);
 }
 
 void MainWindow::onCombsInfo()
 {
     const int row = m_combsPage->focusedRow();
-    if (!m_session.isIdle() || row < 0 || std::size_t(row) >= m_session.combs().size())
+    if (!m_session.services().isIdle() || row < 0 || std::size_t(row) >= m_session.candidates().combs().size())
         return;
-    const core::TComb comb = m_session.combs()[std::size_t(row)];
+    const core::TComb comb = m_session.candidates().combs()[std::size_t(row)];
     showDetail(m_session.views().combDetail(comb), comb);
 }
 
@@ -175,7 +177,7 @@ void MainWindow::showDetail(std::vector<views::DetailRow> rows, const core::TCom
 
 void MainWindow::onAnalyzeRepeats()
 {
-    if (!m_session.isIdle() || m_session.draws().empty())
+    if (!m_session.services().isIdle() || m_session.archive().draws().empty())
         return;
     auto* window = new RepeatsWindow(m_session, this);
     window->setAttribute(Qt::WA_DeleteOnClose);

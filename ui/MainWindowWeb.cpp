@@ -2,6 +2,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "app/WebController.h"
 #include "ui/DrawsPage.h"
@@ -56,7 +57,7 @@ void MainWindow::addWebMenuItems(QMenu* draws)
 
 void MainWindow::updateWebActionStates(bool idle)
 {
-    action(QStringLiteral("DrawsExport"))->setEnabled(idle && !m_session.draws().empty());
+    action(QStringLiteral("DrawsExport"))->setEnabled(idle && !m_session.archive().draws().empty());
     const int onStart = m_session.web().downloadOnStart();
     for (int mode = 0; mode < 3; ++mode)
         action(QStringLiteral("AutoDownload%1").arg(mode))->setChecked(onStart == mode);

@@ -1,5 +1,7 @@
 #include "ui/QtUserIo.h"
 
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "ui/ConfigDialog.h"
 #include "ui/DrawDialog.h"
@@ -153,10 +155,10 @@ bool QtUserIo::editFilter(combos::TFilterItem& item)
     if (!m_session)
         return false;
     FilterDialogStart start;
-    start.Method = m_session->statMethod();
-    start.DrawsCount = m_session->statWindow();
-    start.Cdl = m_session->config().CDL;
-    FilterDialog dialog(item, m_session->statList(), start, m_owner);
+    start.Method = m_session->statistics().method();
+    start.DrawsCount = m_session->statistics().window();
+    start.Cdl = m_session->statistics().config().CDL;
+    FilterDialog dialog(item, m_session->statistics().list(), start, m_owner);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     item = dialog.item();
@@ -262,8 +264,8 @@ bool QtUserIo::editScriptLine(QString& line, const QString& caption, int default
 {
     if (!m_session)
         return false;
-    ScriptLineDialog dialog(caption, line, defaultExclude, m_session->statList(),
-                            [this](combos::TFilterItem& item) { return m_session->filterDialog(item); }, m_owner);
+    ScriptLineDialog dialog(caption, line, defaultExclude, m_session->statistics().list(),
+                            [this](combos::TFilterItem& item) { return m_session->candidates().filterDialog(item); }, m_owner);
     // The filter dialog and any message opened meanwhile belong on top of the line editor.
     const QPointer<QWidget> owner = m_owner;
     m_owner = &dialog;

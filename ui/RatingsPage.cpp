@@ -1,6 +1,7 @@
 #include "ui/RatingsPage.h"
 
 #include "app/RatingsController.h"
+#include "app/ScriptController.h"
 #include "app/Session.h"
 #include "ui/RatingsModel.h"
 #include "ui/WindowLayout.h"
@@ -105,7 +106,7 @@ void RatingsPage::onHeaderClicked(int column)
 {
     app::RatingsController& ratings = m_session.ratings();
     // A running script checks stakes and so sorts the rating itself.
-    if (!m_session.isIdle() || m_session.scriptRunning()) {
+    if (!m_session.services().isIdle() || m_session.script().running()) {
         showSortIndicator();
         return;
     }

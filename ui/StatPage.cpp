@@ -1,5 +1,8 @@
 #include "ui/StatPage.h"
 
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/IniFile.h"
 #include "core/TextForms.h"
@@ -124,21 +127,21 @@ StatPage::StatPage(app::Session& session, QWidget* parent)
         calculate(false);
         emit actionStatesChanged();
     });
-    connect(&m_session, &app::Session::statMethodsChanged, this, [this](bool keep) {
+    connect(&m_session.statistics(), &app::StatisticsController::methodsChanged, this, [this](bool keep) {
         refillMethods(keep);
         // The kept position may now name another method, and a fresh start names the first.
-        if (selectedMethod() != m_session.statMethod())
+        if (selectedMethod() != m_session.statistics().method())
             calculate(false);
         emit actionStatesChanged();
     });
-    connect(&m_session, &app::Session::viewsRecalculated, this, &StatPage::calculate);
-    connect(&m_session, &app::Session::statOptionsChanged, this, [this] {
+    connect(&m_session.archive(), &app::ArchiveController::viewsRecalculated, this, &StatPage::calculate);
+    connect(&m_session.statistics(), &app::StatisticsController::optionsChanged, this, [this] {
         updateNormColumns();
         calculate(true);
         emit actionStatesChanged();
     });
-    connect(&m_session, &app::Session::statTableChanged, this, &StatPage::onTableChanged);
-    connect(&m_session, &app::Session::combsChanged, this, &StatPage::actionStatesChanged);
+    connect(&m_session.statistics(), &app::StatisticsController::tableChanged, this, &StatPage::onTableChanged);
+    connect(&m_session.candidates(), &app::CandidatesController::combsChanged, this, &StatPage::actionStatesChanged);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &StatPage::actionStatesChanged);
 }
 
@@ -156,7 +159,7 @@ void StatPage::setCommands(const QList<QAction*>& commands)
 
 void StatPage::refillMethods(bool keep)
 {
-    FillStatSelector(*m_method, m_session.statList(), false, keep);
+    FillStatSelector(*m_method, m_session.statistics().list(), false, keep);
 }
 
 int StatPage::selectedMethod() const
@@ -180,13 +183,13 @@ bool StatPage::hasSelectedRows() const
 
 void StatPage::calculate(bool force)
 {
-    m_session.statCalc(selectedMethod(), m_length->value(), force);
+    m_session.statistics().calc(selectedMethod(), m_length->value(), force);
 }
 
 void StatPage::onTableChanged()
 {
-    m_model->setRows(m_session.statTable().Rows);
-    m_chart->showChart(m_session.statChart());
+    m_model->setRows(m_session.statistics().table().Rows);
+    m_chart->showChart(m_session.statistics().chart());
     emit actionStatesChanged();
 }
 
@@ -201,15 +204,15 @@ void StatPage::filterSelected(bool exclude)
     if (values.empty())
         return;
     try {
-        m_session.statFilter(selectedMethod(), values, texts, m_method->currentText(), exclude);
+        m_session.candidates().statFilter(selectedMethod(), values, texts, m_method->currentText(), exclude);
     } catch (const core::EConvertError& e) {
-        m_session.showError(e.message());
+        m_session.services().showError(e.message());
     }
 }
 
 void StatPage::updateNormColumns()
 {
-    const bool on = m_session.windowState().PrefetchsEnabled;
+    const bool on = m_session.services().windowState().PrefetchsEnabled;
     for (int column : kNormColumns) {
         m_table->setColumnHidden(column, !on);
         if (on)
@@ -243,7 +246,7 @@ void StatPage::loadLayout(const core::IniFile& ini, const QString& section)
     m_chartHeightPending = true;
     applyChartHeight();
     ListLayoutLoad(ini, section, QStringLiteral("lvDrawsStat"), *m_table->horizontalHeader(), true);
-    const bool on = m_session.windowState().PrefetchsEnabled;
+    const bool on = m_session.services().windowState().PrefetchsEnabled;
     for (int column : kNormColumns) {
         // A stored width of a shown norm column is the person's; a hidden one gets the default.
         m_table->setColumnHidden(column, !on);

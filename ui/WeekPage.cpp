@@ -1,5 +1,6 @@
 #include "ui/WeekPage.h"
 
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "core/IniFile.h"
@@ -94,7 +95,7 @@ WeekPage::WeekPage(app::Session& session, QWidget* parent)
     m_session.views().setWeekLength(m_length->value());
     connect(m_length, &QSpinBox::valueChanged, &m_session.views(), &app::ViewsController::setWeekLength);
     connect(&m_session.views(), &app::ViewsController::weekChanged, this, &WeekPage::onWeekChanged);
-    connect(&m_session, &app::Session::combsChanged, this, &WeekPage::actionStatesChanged);
+    connect(&m_session.candidates(), &app::CandidatesController::combsChanged, this, &WeekPage::actionStatesChanged);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &WeekPage::redrawChart);
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, &WeekPage::actionStatesChanged);
 }
@@ -128,7 +129,7 @@ void WeekPage::setChartMode(views::WeekChartMode mode)
     if (m_mode == mode)
         return;
     m_mode = mode;
-    m_session.storeStateInt(QStringLiteral("WeekChartMode"), int(mode));
+    m_session.services().storeStateInt(QStringLiteral("WeekChartMode"), int(mode));
     redrawChart();
 }
 
@@ -137,7 +138,7 @@ void WeekPage::setLineChart(bool lines)
     if (m_lines == lines)
         return;
     m_lines = lines;
-    m_session.storeStateBool(QStringLiteral("WeekChartType"), lines);
+    m_session.services().storeStateBool(QStringLiteral("WeekChartType"), lines);
     redrawChart();
 }
 

@@ -7,6 +7,7 @@
 #include "XlsxReader.h"
 #include "app/ExportController.h"
 #include "app/ProgressWindow.h"
+#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "core/DrawArchive.h"
 #include "core/IniFile.h"
@@ -31,7 +32,7 @@ protected:
         QFile::setPermissions(folder().drawsFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         m_session = std::make_unique<app::Session>(m_io, folder());
         m_session->create();
-        ASSERT_TRUE(m_session->drawsLoad());
+        ASSERT_TRUE(m_session->archive().load());
     }
     void TearDown() override
     {
@@ -102,7 +103,7 @@ TEST_F(ExportControllerTest, TheDialogStartsFromTheStoredParametersAndTheWorkboo
     EXPECT_EQ(start.Section, QStringLiteral("EXPORT_EXCEL_FORMMAIN.LVDRAWS"));
     EXPECT_EQ(start.Params.Title, QStringLiteral("Архив тиражей"));
     EXPECT_EQ(start.Params.Notes, QStringLiteral("Сохраненные сведения"));
-    EXPECT_EQ(start.AllRows, int(m_session->draws().size()));
+    EXPECT_EQ(start.AllRows, int(m_session->archive().draws().size()));
     EXPECT_EQ(start.SelectedRows, 3);
     EXPECT_EQ(start.Params.Mode, xls::RowMode::Selected);
 
@@ -117,7 +118,7 @@ TEST_F(ExportControllerTest, TheDialogStartsFromTheStoredParametersAndTheWorkboo
     EXPECT_EQ(m_io.progressWindowMaxima.size(), 1);
     EXPECT_EQ(m_io.progressWindowCloses, 1);
     EXPECT_FALSE(app::ProgressWindow::isShown());
-    EXPECT_TRUE(m_session->isIdle());
+    EXPECT_TRUE(m_session->services().isIdle());
 
     testsupport::XlsxBook book;
     QString error;
@@ -131,7 +132,7 @@ TEST_F(ExportControllerTest, TheDialogStartsFromTheStoredParametersAndTheWorkboo
     EXPECT_EQ(sheet.cell(5, 1), captions[0]);
     EXPECT_EQ(sheet.cell(5, 2), captions[2]);
     for (int row = 0; row < 3; ++row) {
-        const core::TDrawRec& d = m_session->draws()[m_session->draws().size() - 1 - std::size_t(row)];
+        const core::TDrawRec& d = m_session->archive().draws()[m_session->archive().draws().size() - 1 - std::size_t(row)];
         EXPECT_EQ(sheet.cell(6 + row, 1), QString::number(d.Num));
         EXPECT_EQ(sheet.cell(6 + row, 2), core::DrawCellText(d, 2, false));
     }
@@ -158,7 +159,7 @@ TEST_F(ExportControllerTest, CancelWritesNothingAndNoHandlerSaysWhereTheFileIs)
     // Title, date line, a blank row, the header in row 4.
     EXPECT_EQ(sheet.cell(4, 1), QStringLiteral("Тираж"));
     EXPECT_EQ(sheet.cell(4, 56), QStringLiteral("E"));
-    EXPECT_EQ(sheet.MaxRow, 4 + int(m_session->draws().size()));
+    EXPECT_EQ(sheet.MaxRow, 4 + int(m_session->archive().draws().size()));
     int filled = 0;
     for (int row : {0, 1, 500})
         for (int column = 0; column <= 55; ++column) {

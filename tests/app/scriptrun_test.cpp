@@ -6,6 +6,8 @@
 #include "TestPaths.h"
 #include "app/RatingsController.h"
 #include "app/ScriptController.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "combos/CombFiles.h"
@@ -110,11 +112,11 @@ TEST_F(ScriptRunTest, FirstStakesTheFirstOfTheFortyLeftWithTheLinesComment)
     ASSERT_EQ(made.size(), 1u);
     EXPECT_EQ(made[0].Numbers.Values[4], 5);
     EXPECT_EQ(made[0].Kind, stakes::KindScript);
-    EXPECT_EQ(made[0].DrawNum, s.nextDrawNum(0));
+    EXPECT_EQ(made[0].DrawNum, s.archive().nextDrawNum(0));
     EXPECT_EQ(stakes::StakeComment(made[0]), u"01.001: @ EXCL:3#FIRST + "_s + kKeepAll);
     EXPECT_EQ(s.script().lastRunEnd(), app::ScriptController::RunEnd::Completed);
-    EXPECT_EQ(s.combs().size(), 40u) << "the list of the last variant stays";
-    EXPECT_EQ(s.undoCount(), 0u);
+    EXPECT_EQ(s.candidates().combs().size(), 40u) << "the list of the last variant stays";
+    EXPECT_EQ(s.candidates().undoCount(), 0u);
 }
 
 TEST_F(ScriptRunTest, LastRandomAndAllPickFromTheList)
@@ -172,8 +174,8 @@ TEST_F(ScriptRunTest, NoneStakesNothingAndHandsItsListToTheNextCurrentLine)
     const auto made = stakesMade();
     ASSERT_EQ(made.size(), 1u);
     EXPECT_EQ(stakes::StakeComment(made[0]).left(7), u"02.001:"_s);
-    EXPECT_EQ(made[0].SampleSize, int(s.combs().size()));
-    EXPECT_LE(s.combs().size(), 40u);
+    EXPECT_EQ(made[0].SampleSize, int(s.candidates().combs().size()));
+    EXPECT_LE(s.candidates().combs().size(), 40u);
 }
 
 TEST_F(ScriptRunTest, ALineWithoutFiltersStakesFromItsStartList)
@@ -232,11 +234,11 @@ TEST_F(ScriptRunTest, ATestRunsAtEachPastDrawAndReturnsToItsOffset)
 {
     startFrom(forty());
     app::Session& s = start({u"FULL:0#FIRST|"_s + kKeepAll + u"| | | | | | |"_s});
-    const int last = s.draws().back().Num;
+    const int last = s.archive().draws().back().Num;
     m_io.testCounts.enqueue(3);
     ASSERT_TRUE(s.script().test());
-    EXPECT_EQ(m_io.testCountMaxima.value(0), int(s.draws().size()) - 1);
-    EXPECT_EQ(s.drawsOffset(), 0);
+    EXPECT_EQ(m_io.testCountMaxima.value(0), int(s.archive().draws().size()) - 1);
+    EXPECT_EQ(s.archive().offset(), 0);
     const auto made = stakesMade();
     ASSERT_EQ(made.size(), 3u);
     EXPECT_EQ(made[0].DrawNum, last - 2);
@@ -250,8 +252,8 @@ TEST_F(ScriptRunTest, ATestRunsAtEachPastDrawAndReturnsToItsOffset)
     // Stopped in its first cycle, the test stays at that offset.
     app::Session& again = start({u"FULL:0#STOP|"_s + kKeepAll + u"| | | | | | |"_s});
     ASSERT_TRUE(again.script().testWith(3));
-    EXPECT_EQ(again.drawsOffset(), 3);
-    EXPECT_FALSE(again.script().testWith(int(again.draws().size()))) << "no more tests than past draws";
+    EXPECT_EQ(again.archive().offset(), 3);
+    EXPECT_FALSE(again.script().testWith(int(again.archive().draws().size()))) << "no more tests than past draws";
 }
 
 TEST_F(ScriptRunTest, VariantsAreNumberedAndShownAsTheyRun)
@@ -434,7 +436,7 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
         s.script().setLogEnabledForRun(true);
         EXPECT_TRUE(s.script().testWith(count));
         Outcome o{ReadFile(dir.filePath(u"Vertoma_5x54.lsk"_s)), ReadFile(dir.filePath(u"Vertoma_5x54.lrt"_s)), {},
-                  s.combs(), s.filterHistory()};
+                  s.candidates().combs(), s.candidates().history()};
         for (const QString& line : cp1251::decode(ReadFile(s.script().lastLogPath())).split(u"\r\n"_s))
             o.log << line.section(u"]: "_s, 1);
         s.shutdown();

@@ -1,6 +1,9 @@
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/DrawArchive.h"
 #include "core/Settings.h"
@@ -47,18 +50,22 @@ TEST_F(SessionTest, StatusPanelsFollowTheOffset)
 {
     writeArchive({MakeDraw(10, {1, 2, 3, 4, 5}), MakeDraw(11, {6, 7, 8, 9, 10}), MakeDraw(12, {11, 22, 33, 44, 54})});
     app::Session session(m_io, folder());
-    QSignalSpy recalcs(&session, &app::Session::viewsRecalculated);
-    session.drawsLoad();
+    QSignalSpy recalcs(&session.archive(), &app::ArchiveController::viewsRecalculated);
+    session.archive().load();
     EXPECT_EQ(session.statusPanel(0), QStringLiteral("Архив тиражей: 3"));
     EXPECT_EQ(session.statusPanel(1), QStringLiteral("Следующий тираж: 13"));
     EXPECT_EQ(session.statusPanel(2), QString());
 
-    session.setDrawsOffset(1);
+    session.archive().setOffset(1);
     EXPECT_EQ(session.statusPanel(1), QStringLiteral("Следующий тираж: 12"));
     EXPECT_EQ(session.statusPanel(2), QStringLiteral("11;22;33;44;54"));
-    EXPECT_TRUE(session.nextDrawSet().test(54));
+    EXPECT_TRUE(session.archive().nextDrawSet().test(54));
     EXPECT_EQ(recalcs.count(), 1);
-    session.setDrawsOffset(1);
+    EXPECT_EQ(session.statusPanel(3), QStringLiteral("Комбинаций: 0"));
+    core::TGenSettings full;
+    ASSERT_TRUE(session.candidates().generate(full, true));
+    EXPECT_EQ(session.statusPanel(3), QStringLiteral("Комбинаций: 3162510"));
+    session.archive().setOffset(1);
     EXPECT_EQ(recalcs.count(), 1) << "an unchanged offset recalculates nothing";
 
     // The load showed its status text and cleared it again, inside one busy period.
@@ -66,176 +73,7 @@ TEST_F(SessionTest, StatusPanelsFollowTheOffset)
     EXPECT_EQ(m_io.statusTexts.value(m_io.statusTexts.indexOf(QStringLiteral("Загрузка файла тиражей...")) + 1),
               QString());
     EXPECT_EQ(m_io.busyTransitions, (QList<bool>{true, false}));
-    EXPECT_TRUE(session.isIdle());
-}
-
-TEST_F(SessionTest, EmptyFileAndMissingFile)
-{
-    QFile(folder().drawsFile()).open(QIODevice::WriteOnly);
-    app::Session session(m_io, folder());
-    session.drawsLoad();
-    EXPECT_EQ(session.statusPanel(0), QStringLiteral("Архив тиражей: 0"));
-    EXPECT_EQ(session.statusPanel(1), QStringLiteral("Следующий тираж: 1"));
-    EXPECT_TRUE(m_io.messages.isEmpty());
-
-    QFile::remove(folder().drawsFile());
-    app::Session fresh(m_io, folder());
-    fresh.drawsLoad();
-    EXPECT_TRUE(fresh.draws().empty());
-    EXPECT_TRUE(m_io.messages.isEmpty());
-    EXPECT_FALSE(QFile::exists(folder().drawsFile())) << "loading never creates the archive";
-}
-
-TEST_F(SessionTest, AddAppendsAtTheEndAndSavesAtOnce)
-{
-    writeArchive({MakeDraw(10, {1, 2, 3, 4, 5})});
-    app::Session session(m_io, folder());
-    session.drawsLoad();
-
-    int offeredNumber = 0;
-    m_io.drawEdits.enqueue([&](core::TDrawRec& rec) {
-        offeredNumber = rec.Num;
-        rec.Num = 5; // lower than the newest: still appended at the end
-        rec.Values[0] = 9;
-        rec.Values[1] = 8;
-        rec.Values[2] = 7;
-        rec.Values[3] = 6;
-        rec.Values[4] = 54;
-    });
-    EXPECT_TRUE(session.drawsAdd());
-    EXPECT_EQ(offeredNumber, 11);
-    EXPECT_EQ(m_io.drawDialogTitles, QStringList{QStringLiteral("Введите данные следующего тиража")});
-    EXPECT_EQ(numbersOnFile(), (std::vector<int>{10, 5}));
-    EXPECT_EQ(session.statusPanel(0), QStringLiteral("Архив тиражей: 2"));
-
-    m_io.drawEdits.enqueue(std::nullopt);
-    EXPECT_FALSE(session.drawsAdd());
-    EXPECT_EQ(numbersOnFile(), (std::vector<int>{10, 5}));
-}
-
-TEST_F(SessionTest, EditReplacesTheRowsRecordInPlace)
-{
-    writeArchive({MakeDraw(1, {1, 2, 3, 4, 5}), MakeDraw(2, {6, 7, 8, 9, 10}), MakeDraw(3, {11, 12, 13, 14, 15})});
-    app::Session session(m_io, folder());
-    session.drawsLoad();
-    m_io.drawEdits.enqueue([](core::TDrawRec& rec) { rec.Extra = 9; });
-    ASSERT_TRUE(session.drawsEdit(1)); // row 1 = draw 2
-    core::TDrawsArray onFile;
-    core::LoadDrawsFile(folder().drawsFile(), onFile);
-    ASSERT_EQ(onFile.size(), 3u);
-    EXPECT_EQ(onFile[1].Num, 2);
-    EXPECT_EQ(onFile[1].Extra, 9);
-    EXPECT_EQ(onFile[0].Extra, 0);
-    EXPECT_FALSE(session.drawsEdit(7));
-}
-
-TEST_F(SessionTest, DeleteAsksWithTheRightTextAndDefault)
-{
-    writeArchive({MakeDraw(1, {1, 2, 3, 4, 5}), MakeDraw(2, {6, 7, 8, 9, 10}), MakeDraw(3, {11, 12, 13, 14, 15}),
-                  MakeDraw(4, {16, 17, 18, 19, 20})});
-    app::Session session(m_io, folder());
-    session.drawsLoad();
-
-    m_io.answers.enqueue(false);
-    EXPECT_FALSE(session.drawsDeleteRows({0}));
-    ASSERT_EQ(m_io.questions.size(), 1);
-    EXPECT_EQ(m_io.questions[0].caption, QStringLiteral("Предупреждение"));
-    EXPECT_EQ(m_io.questions[0].text, QStringLiteral("Удалить выделенную запись?"));
-    EXPECT_FALSE(m_io.questions[0].yesDefault);
-    EXPECT_EQ(numbersOnFile(), (std::vector<int>{1, 2, 3, 4}));
-
-    m_io.answers.enqueue(true);
-    EXPECT_TRUE(session.drawsDeleteRows({0, 2}));
-    EXPECT_EQ(m_io.questions[1].text,
-              QStringLiteral("Удалить все выделенные записи (всего будет удалено 2 записи(ей))?"));
-    EXPECT_EQ(numbersOnFile(), (std::vector<int>{1, 3}));
-    EXPECT_TRUE(m_io.statusTexts.contains(QStringLiteral("Удаление выделенных тиражей....")));
-}
-
-TEST_F(SessionTest, DeletingRowsThatShowTheSameNumberDeletesWhatTheLookupFinds)
-{
-    // Rows 0 and 2 both show draw 7; each deletion takes the element the lookup finds first.
-    writeArchive({MakeDraw(5, {1, 2, 3, 4, 5}), MakeDraw(7, {1, 2, 3, 4, 6}, 1), MakeDraw(6, {1, 2, 3, 4, 7}),
-                  MakeDraw(7, {1, 2, 3, 4, 8}, 2)});
-    app::Session session(m_io, folder());
-    session.drawsLoad();
-    m_io.answers.enqueue(true);
-    ASSERT_TRUE(session.drawsDeleteRows({0, 2}));
-    core::TDrawsArray onFile;
-    core::LoadDrawsFile(folder().drawsFile(), onFile);
-    ASSERT_EQ(onFile.size(), 2u);
-    EXPECT_EQ(onFile[0].Num, 5);
-    EXPECT_EQ(onFile[1].Num, 6);
-    EXPECT_TRUE(m_io.messages.isEmpty());
-}
-
-TEST_F(SessionTest, SortedSwitchIsStoredAtOnce)
-{
-    app::Session session(m_io, folder());
-    session.drawsToggleSorted();
-    EXPECT_TRUE(session.windowState().SortedDraws);
-    EXPECT_TRUE(
-        core::StateReadBool(folder().stateFile(), core::kMainWindowSection, QStringLiteral("SortedDraws"), false));
-    session.drawsToggleSorted();
-    EXPECT_FALSE(
-        core::StateReadBool(folder().stateFile(), core::kMainWindowSection, QStringLiteral("SortedDraws"), true));
-}
-
-TEST_F(SessionTest, FailedSaveShowsTheMessageAndKeepsTheOldFile)
-{
-    core::TDrawsArray draws;
-    core::LoadDrawsFile(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), draws);
-    ASSERT_EQ(draws.size(), 1114u);
-    writeArchive(draws);
-    const QByteArray before = ReadFile(folder().drawsFile());
-
-    app::Session session(m_io, folder());
-    session.drawsLoad();
-    bool saved = true;
-    {
-        testsupport::FileSizeLimit readOnlyFolder(1000);
-        saved = session.drawsAppend(MakeDraw(1115, {1, 2, 3, 4, 5}));
-    }
-
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(ReadFile(folder().drawsFile()), before);
-    const QStringList errors = m_io.messageTexts(app::MessageKind::Error);
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Ошибка записи в файл тиражей!\n\n"))) << errors[0].toStdString();
-    EXPECT_EQ(session.draws().size(), 1115u) << "the change stays in memory";
-}
-
-TEST_F(SessionTest, UnreadableArchiveShowsTheReadError)
-{
-    // A folder where the archive should be cannot be read as a file.
-    QDir(m_dir.path()).mkdir(QStringLiteral("Vertoma_5x54.ldr"));
-    app::Session session(m_io, folder());
-    session.drawsLoad();
-    const QStringList errors = m_io.messageTexts(app::MessageKind::Error);
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Ошибка чтения файла тиражей!\n\n")));
-    EXPECT_TRUE(session.isIdle());
-}
-
-TEST_F(SessionTest, AnArchiveThatCouldNotBeReadIsKeptAsideBeforeItIsOverwritten)
-{
-    // Far too large to be an archive of ours: refused whole.
-    const qint64 size = 24 * 1'000'001LL;
-    {
-        QFile big(folder().drawsFile());
-        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(big.resize(size));
-    }
-    app::Session session(m_io, folder());
-    EXPECT_FALSE(session.drawsLoad());
-    EXPECT_EQ(m_io.messageTexts(app::MessageKind::Error).size(), 1);
-    EXPECT_TRUE(session.drawsAppend(MakeDraw(1, {1, 2, 3, 4, 5})));
-    EXPECT_EQ(QFileInfo(folder().drawsFile() + QStringLiteral(".bad")).size(), size);
-    EXPECT_EQ(QFileInfo(folder().drawsFile()).size(), 24);
-
-    // Only the damaged original is kept: later saves leave the copy alone.
-    EXPECT_TRUE(session.drawsAppend(MakeDraw(2, {1, 2, 3, 4, 5})));
-    EXPECT_EQ(QFileInfo(folder().drawsFile() + QStringLiteral(".bad")).size(), size);
+    EXPECT_TRUE(session.services().isIdle());
 }
 
 TEST_F(SessionTest, SecondInstanceIsRefusedTheStakesFile)
@@ -252,7 +90,7 @@ TEST_F(SessionTest, SecondInstanceIsRefusedTheStakesFile)
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Невозможно получить монопольный доступ к файлам данных!")));
     EXPECT_TRUE(errors[0].endsWith(QStringLiteral("Программа будет закрыта!")));
-    EXPECT_TRUE(second.draws().empty()) << "nothing is loaded after the refusal";
+    EXPECT_TRUE(second.archive().draws().empty()) << "nothing is loaded after the refusal";
     second.shutdown();
     EXPECT_FALSE(QFile::exists(folder().stateFile())) << "the refused instance leaves the window state alone";
 
@@ -270,7 +108,7 @@ TEST_F(SessionTest, BatchWordsEndTheRunAfterLoading)
         FakeUserIo io;
         app::Session session(io, folder(), {QStringLiteral("prog"), QString::fromLatin1(word)});
         EXPECT_EQ(session.initialise(), app::Session::InitResult::Terminate) << word;
-        EXPECT_EQ(session.draws().size(), 1u) << word;
+        EXPECT_EQ(session.archive().draws().size(), 1u) << word;
         session.shutdown();
     }
     FakeUserIo io;
@@ -290,22 +128,22 @@ TEST_F(SessionTest, GarbageSettingsFilesNeverStopTheStart)
     }
     app::Session session(m_io, folder());
     session.create();
-    EXPECT_EQ(session.config().MatrixCols, 6);
-    EXPECT_EQ(session.config().ChannelSize, 6);
-    EXPECT_TRUE(session.windowState().ColorDraws);
+    EXPECT_EQ(session.statistics().config().MatrixCols, 6);
+    EXPECT_EQ(session.statistics().config().ChannelSize, 6);
+    EXPECT_TRUE(session.services().windowState().ColorDraws);
     EXPECT_EQ(session.initialise(), app::Session::InitResult::Running);
 }
 
 TEST_F(SessionTest, ConfigurationDialogResultIsStored)
 {
     app::Session session(m_io, folder());
-    core::TConfigData edited = session.config();
+    core::TConfigData edited = session.statistics().config();
     edited.ChannelSize = 9;
     edited.Cost = 1234500;
     m_io.configEdits.enqueue(edited);
-    QSignalSpy changed(&session, &app::Session::configChanged);
-    EXPECT_TRUE(session.editConfig());
-    EXPECT_EQ(session.config().ChannelSize, 9);
+    QSignalSpy changed(&session.statistics(), &app::StatisticsController::configChanged);
+    EXPECT_TRUE(session.statistics().editConfig());
+    EXPECT_EQ(session.statistics().config().ChannelSize, 9);
     EXPECT_EQ(changed.count(), 1);
     core::TConfigData stored;
     ASSERT_TRUE(core::ConfigLoad(folder().configFile(), stored));
@@ -313,13 +151,13 @@ TEST_F(SessionTest, ConfigurationDialogResultIsStored)
     EXPECT_EQ(stored.Cost, 1234500);
 
     m_io.configEdits.enqueue(std::nullopt);
-    EXPECT_FALSE(session.editConfig());
+    EXPECT_FALSE(session.statistics().editConfig());
 
-    core::TShreddingData formulas = session.shredding();
+    core::TShreddingData formulas = session.statistics().shredding();
     formulas.Formula[1] = QStringLiteral("n1*n2");
     formulas.Digits[1] = 4;
     m_io.shreddingEdits.enqueue(formulas);
-    EXPECT_TRUE(session.editShredding());
+    EXPECT_TRUE(session.statistics().editShredding());
     core::TShreddingData storedFormulas;
     ASSERT_TRUE(core::ShreddingLoad(folder().configFile(), storedFormulas));
     EXPECT_EQ(storedFormulas.Formula[1], QStringLiteral("n1*n2"));
@@ -330,10 +168,10 @@ TEST_F(SessionTest, ConfigurationDialogResultIsStored)
 TEST_F(SessionTest, ViewsAreHeldBackInBatchMode)
 {
     app::Session session(m_io, folder());
-    QSignalSpy recalcs(&session, &app::Session::viewsRecalculated);
-    session.recalcViews(true);
-    session.setBatchMode(true);
-    session.recalcViews(true);
+    QSignalSpy recalcs(&session.archive(), &app::ArchiveController::viewsRecalculated);
+    session.archive().recalcViews(true);
+    session.archive().setBatchMode(true);
+    session.archive().recalcViews(true);
     EXPECT_EQ(recalcs.count(), 1);
 }
 
@@ -346,7 +184,7 @@ TEST_F(SessionTest, MethodListFollowsTheSettingsAndKeepsTheNamesFile)
     }
     app::Session session(m_io, folder());
     session.create();
-    const stats::TStatList& list = session.statList();
+    const stats::TStatList& list = session.statistics().list();
     ASSERT_GT(list.Count(), 0);
     EXPECT_FALSE(list.AllFavorites);
     const int pos2 = list.IndexOfCode(QStringLiteral("POS2"));
@@ -355,22 +193,22 @@ TEST_F(SessionTest, MethodListFollowsTheSettingsAndKeepsTheNamesFile)
     EXPECT_EQ(list.SelectorMethods(false).size(), 2u);
 
     // A change of settings stores the names, rebuilds the list and reads the names back.
-    QSignalSpy refill(&session, &app::Session::statMethodsChanged);
-    core::TConfigData edited = session.config();
+    QSignalSpy refill(&session.statistics(), &app::StatisticsController::methodsChanged);
+    core::TConfigData edited = session.statistics().config();
     edited.MatrixCols = 9;
     m_io.configEdits.enqueue(edited);
-    ASSERT_TRUE(session.editConfig());
+    ASSERT_TRUE(session.statistics().editConfig());
     EXPECT_EQ(refill.count(), 1);
-    EXPECT_EQ(session.statList().config().MatrixCols, 9);
+    EXPECT_EQ(session.statistics().list().config().MatrixCols, 9);
     EXPECT_EQ(list.Items(list.IndexOfCode(QStringLiteral("POS2"))).UserName, QStringLiteral("Ровно"));
     EXPECT_EQ(list.GetFavoritesText(), QStringLiteral("NUMS,POS2"));
     // The formulas reach the shredding captions after the next rebuild.
-    core::TShreddingData formulas = session.shredding();
+    core::TShreddingData formulas = session.statistics().shredding();
     formulas.Formula[0] = QStringLiteral("n1-n5");
     m_io.shreddingEdits.enqueue(formulas);
-    ASSERT_TRUE(session.editShredding());
+    ASSERT_TRUE(session.statistics().editShredding());
     EXPECT_EQ(refill.count(), 2);
-    EXPECT_EQ(session.statList().shredding().Formula[0], QStringLiteral("n1-n5"));
+    EXPECT_EQ(session.statistics().list().shredding().Formula[0], QStringLiteral("n1-n5"));
     const int shr1 = list.IndexOfCode(QStringLiteral("SHR1"));
     if (shr1 >= 0) {
         EXPECT_EQ(list.Items(shr1).FormulaText, QStringLiteral("n1-n5"));

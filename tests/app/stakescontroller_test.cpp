@@ -3,6 +3,8 @@
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
 #include "app/RatingsController.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "core/Cp1251.h"
@@ -209,8 +211,8 @@ TEST_F(StakesControllerTest, ScriptStakesBeginWithASeparatorAfterAStakeOnly)
     EXPECT_EQ(last.SampleSize, 777) << "the size of the list the stake came from";
 
     // Another draw is another stake.
-    session->setDrawsOffset(1);
-    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, true, session->combs().size()));
+    session->archive().setOffset(1);
+    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, true, session->candidates().combs().size()));
     EXPECT_EQ(stakes.read(-1, true).DrawNum, 10);
 
     stakes.clearForRun();
@@ -222,7 +224,7 @@ TEST_F(StakesControllerTest, AStakeOfThePersonIsCheckedAtOnceAndFeedsTheRating)
 {
     auto session = start(m_io);
     app::StakesController& stakes = session->stakes();
-    session->setDrawsOffset(2); // the next draw is 9, already in the archive
+    session->archive().setOffset(2); // the next draw is 9, already in the archive
     m_io.stakeEdits.enqueue([](stakes::TStakeRec& rec, int& copies) {
         EXPECT_EQ(rec.DrawNum, 9);
         EXPECT_EQ(stakes::StakeComment(rec), u"Ставка \"вручную\""_s);
@@ -257,7 +259,7 @@ TEST_F(StakesControllerTest, AStakeForAComingDrawIsCheckedOnceTheDrawArrives)
     app::StakesController& stakes = session->stakes();
     ASSERT_TRUE(stakes.create(stake(11, {11, 21, 31, 41, 51}), 1));
     EXPECT_EQ(onDisk()[0].Checked, 0);
-    ASSERT_TRUE(session->drawsAppend(MakeDraw(11, {11, 21, 31, 41, 1})));
+    ASSERT_TRUE(session->archive().append(MakeDraw(11, {11, 21, 31, 41, 1})));
     EXPECT_TRUE(stakes.checkAndSave());
     EXPECT_EQ(stakes.lastChecked(), 1);
     EXPECT_EQ(onDisk()[0].Matches.Count, 4);
@@ -269,7 +271,7 @@ TEST_F(StakesControllerTest, AllCombinationsAndTheSelectedOnesBecomeStakes)
     auto session = start(m_io);
     app::StakesController& stakes = session->stakes();
     const core::TCombsArray list{{{1, 11, 21, 31, 41}}, {{2, 3, 4, 5, 6}}, {{10, 20, 30, 40, 50}}};
-    session->combsReplace(list);
+    session->candidates().replace(list);
     m_io.multiStakeEdits.enqueue(FakeUserIo::MultiStake{10, 2, u"пакет"_s});
     ASSERT_TRUE(stakes.stakeAddAll());
     ASSERT_EQ(m_io.multiStakeStarts.size(), 1);
@@ -525,10 +527,10 @@ TEST_F(StakesControllerTest, TheRatingIsSortedSavedRefreshedAndReadBack)
     ASSERT_TRUE(stakes.stakeDel(2, 3));
     EXPECT_EQ(ratings.rows()[0].Count, 2);
     m_io.answers.enqueue(false);
-    EXPECT_FALSE(ratings.refresh());
+    EXPECT_FALSE(ratings.refresh(stakes.file()));
     EXPECT_EQ(ratings.rows().size(), 2u);
     m_io.answers.enqueue(true);
-    ASSERT_TRUE(ratings.refresh());
+    ASSERT_TRUE(ratings.refresh(stakes.file()));
     EXPECT_EQ(names(), QStringList({u"четыре"_s}));
 
     // The sort and the mode come back with the window state; a torn file keeps its whole rows.

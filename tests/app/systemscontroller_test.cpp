@@ -4,6 +4,7 @@
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
 #include "StakesOnDisk.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/SystemsController.h"
@@ -278,7 +279,7 @@ TEST_F(SystemsControllerTest, TheGamesMakeSystemStakesFromTheListsNumbers)
 {
     writeSystem(u"5-12-3_0042.dat"_s, "1 2 3 4 12\r\n5 6 7 8 9\r\n10 11 12 1 2\r\n");
     auto session = start();
-    session->combsReplace(kTwelve);
+    session->candidates().replace(kTwelve);
     app::SystemsController& systems = session->systems();
 
     m_io.multiStakeEdits.enqueue(FakeUserIo::MultiStake{11, 1, u"по системе"_s});
@@ -294,7 +295,7 @@ TEST_F(SystemsControllerTest, TheGamesMakeSystemStakesFromTheListsNumbers)
     EXPECT_EQ(core::ValueSetText(book[2].Numbers, u";"_s), u"3;7;41;50;54"_s) << "sorted";
 
     // Only the system's combinations that the list holds: here the list's third, sorted.
-    session->combsReplace({core::TComb{{3, 7, 9, 15, 20}}, core::TComb{{22, 31, 33, 40, 41}},
+    session->candidates().replace({core::TComb{{3, 7, 9, 15, 20}}, core::TComb{{22, 31, 33, 40, 41}},
                            core::TComb{{3, 7, 41, 50, 54}}, core::TComb{{54, 50, 9, 15, 7}}});
     m_io.multiStakeEdits.enqueue(FakeUserIo::MultiStake{11, 1, u"фильтр"_s});
     ASSERT_TRUE(systems.stake(true));
@@ -311,7 +312,7 @@ TEST_F(SystemsControllerTest, AFilterGameWithNothingInCommonMakesOnlyTheSeparato
     writeSystem(u"5-12-3_0042.dat"_s, "1 2 3 4 12\r\n");
     auto session = start();
     app::SystemsController& systems = session->systems();
-    session->combsReplace(kTwelve);
+    session->candidates().replace(kTwelve);
     ASSERT_TRUE(systems.play(false, 11, 1, u"вся"_s));
     const auto checkedBefore = stakesOnDisk().size();
     ASSERT_EQ(checkedBefore, 1u);
@@ -321,7 +322,7 @@ TEST_F(SystemsControllerTest, AFilterGameWithNothingInCommonMakesOnlyTheSeparato
     EXPECT_EQ(book[1].Kind, stakes::KindSeparator);
 
     // A missing system stops the game before anything is made, and says how to get one.
-    session->combsReplace({core::TComb{{1, 2, 3, 4, 5}}, core::TComb{{1, 2, 3, 4, 6}}});
+    session->candidates().replace({core::TComb{{1, 2, 3, 4, 5}}, core::TComb{{1, 2, 3, 4, 6}}});
     EXPECT_FALSE(systems.stake(false));
     EXPECT_TRUE(m_io.multiStakeStarts.isEmpty());
     EXPECT_EQ(m_io.messageTexts(app::MessageKind::Error).last(),

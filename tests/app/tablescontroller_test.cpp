@@ -5,6 +5,8 @@
 #include "TestHelpers.h"
 #include "StakesOnDisk.h"
 #include "app/RatingsController.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/TablesController.h"
@@ -187,7 +189,7 @@ TEST_F(TablesControllerTest, AddMakesOneRulePerSelectedCombinationOrOneOfItsOwn)
     core::TCombsArray combs;
     for (int i = 0; i < 15; ++i)
         combs.push_back(Comb(1 + i, 20 + i, 30, 40, 50));
-    session->combsReplace(combs);
+    session->candidates().replace(combs);
 
     // Three selected at positions 4, 9 and 12 of the list.
     m_io.tableEdits.enqueue([](stakes::TTableRec& rec) {
@@ -271,7 +273,7 @@ TEST_F(TablesControllerTest, AStakeFromARuleAdvancesItOnlyOnConfirmation)
 {
     writeRules({Rule(u"Шаг"_s, Comb(1, 2, 3, 4, 5), 1), Rule(u"Тираж"_s, Comb(1, 2, 3, 4, 5), 0, true)});
     auto session = start();
-    session->combsReplace({Comb(1, 2, 3, 4, 5), Comb(1, 2, 3, 4, 6), Comb(1, 2, 3, 4, 7)});
+    session->candidates().replace({Comb(1, 2, 3, 4, 5), Comb(1, 2, 3, 4, 6), Comb(1, 2, 3, 4, 7)});
     app::TablesController& tables = session->tables();
     const QByteArray before = ReadFile(tablesFile());
 
@@ -305,7 +307,7 @@ TEST_F(TablesControllerTest, AStakeFromARuleAdvancesItOnlyOnConfirmation)
     EXPECT_EQ(made[0].Kind, stakes::KindTable);
 
     // Last-draw mode with step 0 plays, sorted, the draw at the analysis point.
-    session->setDrawsOffset(2);
+    session->archive().setOffset(2);
     m_io.stakeEdits.enqueue([&offered](stakes::TStakeRec& rec, int&) { offered = rec; });
     ASSERT_TRUE(tables.stakeAdd(1));
     EXPECT_EQ(offered.DrawNum, 9);
@@ -352,8 +354,8 @@ TEST_F(TablesControllerTest, TwoRulesOverThreeDrawsMakeSixCheckedStakes)
                 Rule(u"Тираж"_s, Comb(1, 2, 3, 4, 5), 0, true)});
     auto session = start();
     app::TablesController& tables = session->tables();
-    session->setDrawsOffset(4);
-    QSignalSpy recalculated(session.get(), &app::Session::viewsRecalculated);
+    session->archive().setOffset(4);
+    QSignalSpy recalculated(&session->archive(), &app::ArchiveController::viewsRecalculated);
 
     // A cancelled count asks nothing more.
     m_io.testCounts.enqueue(0);
@@ -364,8 +366,8 @@ TEST_F(TablesControllerTest, TwoRulesOverThreeDrawsMakeSixCheckedStakes)
     m_io.testCounts.enqueue(3);
     ASSERT_TRUE(tables.stakeTest({2, 0}));
     EXPECT_EQ(tables.lastTestStakes(), 6);
-    EXPECT_EQ(session->drawsOffset(), 4) << "the analysis point comes back";
-    EXPECT_FALSE(session->batchMode());
+    EXPECT_EQ(session->archive().offset(), 4) << "the analysis point comes back";
+    EXPECT_FALSE(session->archive().batchMode());
     EXPECT_EQ(recalculated.size(), 0) << "no view was recalculated for the test's offsets";
     EXPECT_TRUE(m_io.statusTexts.contains(u"Создание ставок по регулярным табличным ставкам..."_s));
 
@@ -415,8 +417,8 @@ TEST_F(TablesControllerTest, AFailedTestKeepsItsStepsRestoresTheOffsetAndSavesTh
     QFile::remove(tablesFile());
 
     EXPECT_FALSE(tables.stakeTestWith({0, 1}, 3));
-    EXPECT_EQ(session->drawsOffset(), 0);
-    EXPECT_FALSE(session->batchMode());
+    EXPECT_EQ(session->archive().offset(), 0);
+    EXPECT_FALSE(session->archive().batchMode());
     const QStringList errors = m_io.messageTexts(app::MessageKind::Error);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(u"Тираж"_s));
@@ -434,8 +436,8 @@ TEST_F(TablesControllerTest, AFailedTestKeepsItsStepsRestoresTheOffsetAndSavesTh
     session->stakes().close();
     m_io.messages.clear();
     EXPECT_FALSE(tables.stakeTestWith({1}, 2));
-    EXPECT_EQ(session->drawsOffset(), 0);
-    EXPECT_FALSE(session->batchMode());
+    EXPECT_EQ(session->archive().offset(), 0);
+    EXPECT_FALSE(session->archive().batchMode());
     EXPECT_FALSE(m_io.messageTexts(app::MessageKind::Error).isEmpty());
     EXPECT_EQ(onDisk()[1].StakeCount, 1);
     EXPECT_EQ(tables.lastTestStakes(), 0);

@@ -107,7 +107,7 @@ TEST_F(UpdateControllerTest, ANewerBuildIsShownAndInstalled)
     EXPECT_EQ(m_io.progressWindowMaxima, (QList<int>{5, 14}));
     EXPECT_EQ(m_io.progressWindowCloses, 2);
     EXPECT_EQ(m_io.progressWindowUpdates.first().first, u"Поиск доступных обновлений..."_s);
-    EXPECT_TRUE(session->isIdle());
+    EXPECT_TRUE(session->services().isIdle());
     EXPECT_FALSE(QFileInfo::exists(install(u"SelfUpdate"_s)));
     EXPECT_FALSE(QFileInfo::exists(install(u"SelfUpdates.inf"_s)));
 }
@@ -158,7 +158,7 @@ TEST_F(UpdateControllerTest, FailuresAreReportedOnce)
     EXPECT_EQ(messages(app::MessageKind::Error),
               QStringList{u"Ошибка установки обновления!\n\nНеверная контрольная сумма скачанного файла."_s});
     EXPECT_EQ(ReadFile(install(u"Vertoma_5x54"_s)), "old program");
-    EXPECT_TRUE(session->isIdle());
+    EXPECT_TRUE(session->services().isIdle());
     EXPECT_EQ(m_io.progressWindowCloses, int(m_io.progressWindowMaxima.size()));
 }
 

@@ -4,6 +4,9 @@
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "core/DrawArchive.h"
@@ -30,8 +33,8 @@ protected:
         QFile::setPermissions(folder().drawsFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         m_session = std::make_unique<app::Session>(m_io, folder());
         m_session->create();
-        ASSERT_TRUE(m_session->drawsLoad());
-        views().setGraphMethod(m_session->statList().IndexOfCode(QStringLiteral("SUMS")));
+        ASSERT_TRUE(m_session->archive().load());
+        views().setGraphMethod(m_session->statistics().list().IndexOfCode(QStringLiteral("SUMS")));
     }
 
     core::DataFolder folder() const { return {m_dir.path(), QStringLiteral("Vertoma_5x54"), m_dir.path()}; }
@@ -39,7 +42,7 @@ protected:
     app::ViewsController& views() { return m_session->views(); }
     const core::TDrawRec& draw(int fromNewest) const
     {
-        return m_session->draws()[m_session->draws().size() - 1 - std::size_t(fromNewest)];
+        return m_session->archive().draws()[m_session->archive().draws().size() - 1 - std::size_t(fromNewest)];
     }
 
     QTemporaryDir m_dir;
@@ -60,8 +63,8 @@ TEST_F(ViewsControllerTest, PagesOffScreenCostNothing)
     QSignalSpy card(&views(), &app::ViewsController::cardChanged);
     QSignalSpy layout(&views(), &app::ViewsController::layoutChanged);
     QSignalSpy week(&views(), &app::ViewsController::weekChanged);
-    session().recalcViews(true);
-    session().setDrawsOffset(3);
+    session().archive().recalcViews(true);
+    session().archive().setOffset(3);
     EXPECT_EQ(graph.count() + card.count() + layout.count() + week.count(), 0);
     EXPECT_TRUE(views().graph().IsEmpty());
     EXPECT_EQ(views().layout().rowCount(), 0);
@@ -76,10 +79,10 @@ TEST_F(ViewsControllerTest, ShownPagesRecalculateInOrderAndOnlyWhenTheirInputsCh
         views().setShown(page, true);
     // Coming on screen computes each page at once.
     EXPECT_EQ(views().graph().Points.size(), 100u);
-    EXPECT_EQ(views().week().LastIndex, int(session().draws().size()) - 1);
+    EXPECT_EQ(views().week().LastIndex, int(session().archive().draws().size()) - 1);
 
     m_io.statusTexts.clear();
-    session().setDrawsOffset(5);
+    session().archive().setOffset(5);
     const QStringList shown = m_io.statusTexts.filter(QStringLiteral("..."));
     const QStringList expected{kGraphStatus, kCardStatus, kLayoutStatus, kLayoutStatus, kWeekStatus};
     QStringList order;
@@ -89,7 +92,7 @@ TEST_F(ViewsControllerTest, ShownPagesRecalculateInOrderAndOnlyWhenTheirInputsCh
     // The card shows the whole archive: a new offset does not refill it.
     EXPECT_EQ(order, (QStringList{kGraphStatus, kLayoutStatus, kLayoutStatus, kWeekStatus}));
     EXPECT_EQ(views().graph().Points.back().DrawNum, draw(5).Num);
-    EXPECT_EQ(views().layout().LastIndex, int(session().draws().size()) - 6);
+    EXPECT_EQ(views().layout().LastIndex, int(session().archive().draws().size()) - 6);
     EXPECT_EQ(views().layoutCompare()[0].Caption, QStringLiteral("%1 - %2").arg(draw(5 + 49).Num).arg(draw(5).Num));
 
     // Same inputs: nothing; forced: everything; a new length: that page.
@@ -101,15 +104,15 @@ TEST_F(ViewsControllerTest, ShownPagesRecalculateInOrderAndOnlyWhenTheirInputsCh
     views().setWeekLength(10);
     EXPECT_TRUE(views().weekBuild(false));
     EXPECT_EQ(views().week().FirstIndex, views().week().LastIndex - 9);
-    EXPECT_TRUE(session().isIdle());
-    EXPECT_TRUE(session().statusText().isEmpty());
+    EXPECT_TRUE(session().services().isIdle());
+    EXPECT_TRUE(session().services().statusText().isEmpty());
 
     // Batch mode (a script run) holds every view back.
-    session().setBatchMode(true);
+    session().archive().setBatchMode(true);
     m_io.statusTexts.clear();
-    session().setDrawsOffset(0);
+    session().archive().setOffset(0);
     EXPECT_TRUE(m_io.statusTexts.filter(kGraphStatus).isEmpty());
-    session().setBatchMode(false);
+    session().archive().setBatchMode(false);
 }
 
 TEST_F(ViewsControllerTest, AnEditedDrawRefreshesThePagesThoughTheSizeStays)
@@ -119,7 +122,7 @@ TEST_F(ViewsControllerTest, AnEditedDrawRefreshesThePagesThoughTheSizeStays)
     QSignalSpy card(&views(), &app::ViewsController::cardChanged);
     core::TDrawRec edited = draw(0);
     edited.Values[0] = 1; // 7 8 11 31 35 becomes 1 8 11 31 35
-    ASSERT_TRUE(session().drawsReplace(int(session().draws().size()) - 1, edited));
+    ASSERT_TRUE(session().archive().replace(int(session().archive().draws().size()) - 1, edited));
     EXPECT_EQ(card.count(), 1);
     EXPECT_EQ(views().graph().Points.back().Value, 1 + 8 + 11 + 31 + 35);
 }
@@ -127,27 +130,27 @@ TEST_F(ViewsControllerTest, AnEditedDrawRefreshesThePagesThoughTheSizeStays)
 TEST_F(ViewsControllerTest, GridNumbersNarrowTheListAndAnEmptyPickIsRefused)
 {
     session().initialise();
-    ASSERT_EQ(session().combs().size(), 3162510u);
-    const std::size_t undo = session().undoCount();
+    ASSERT_EQ(session().candidates().combs().size(), 3162510u);
+    const std::size_t undo = session().candidates().undoCount();
     EXPECT_FALSE(views().filterByNumbers({}, {}, QStringLiteral("Карта"), false));
     EXPECT_EQ(m_io.messageTexts(app::MessageKind::Error).value(0),
               QStringLiteral("В выделенном диапазоне нет значений для фильтра!"));
-    EXPECT_EQ(session().undoCount(), undo) << "the previous step stays undoable";
+    EXPECT_EQ(session().candidates().undoCount(), undo) << "the previous step stays undoable";
 
     EXPECT_TRUE(views().filterByNumbers({17}, {QStringLiteral("17")}, QStringLiteral("Карта"), false));
-    EXPECT_EQ(std::int64_t(session().combs().size()), core::Binomial(53, 4));
-    for (const core::TComb& c : session().combs())
+    EXPECT_EQ(std::int64_t(session().candidates().combs().size()), core::Binomial(53, 4));
+    for (const core::TComb& c : session().candidates().combs())
         ASSERT_TRUE(std::count(std::begin(c.v), std::end(c.v), 17) == 1);
-    EXPECT_EQ(session().filterHistory().back().Name, QStringLiteral("Карта"));
-    EXPECT_EQ(session().filterHistory().back().Values, QStringLiteral("17"));
-    EXPECT_EQ(session().undoCount(), 3162510u);
+    EXPECT_EQ(session().candidates().history().back().Name, QStringLiteral("Карта"));
+    EXPECT_EQ(session().candidates().history().back().Values, QStringLiteral("17"));
+    EXPECT_EQ(session().candidates().undoCount(), 3162510u);
     EXPECT_TRUE(m_io.statusTexts.contains(QStringLiteral("Создание файла отката...")));
 
     EXPECT_TRUE(views().filterByNumbers({18, 19}, {QStringLiteral("18"), QStringLiteral("19")},
                                         QStringLiteral("Неделя"), true));
-    EXPECT_EQ(std::int64_t(session().combs().size()), core::Binomial(51, 4));
-    EXPECT_TRUE(session().combsUndo());
-    EXPECT_EQ(std::int64_t(session().combs().size()), core::Binomial(53, 4));
+    EXPECT_EQ(std::int64_t(session().candidates().combs().size()), core::Binomial(51, 4));
+    EXPECT_TRUE(session().candidates().undo());
+    EXPECT_EQ(std::int64_t(session().candidates().combs().size()), core::Binomial(53, 4));
 }
 
 TEST_F(ViewsControllerTest, LookSwitchesAreStoredAtOnceAndReadAtStart)
@@ -184,7 +187,7 @@ TEST_F(ViewsControllerTest, RepeatsDetailsAndSums)
     EXPECT_EQ(m_io.progressSteps.value(m_io.progressSteps.size() - 1), 10);
     EXPECT_EQ(m_io.progressEnds, 1);
 
-    const std::vector<views::DetailRow> drawRows = views().drawDetail(int(session().draws().size()) - 1);
+    const std::vector<views::DetailRow> drawRows = views().drawDetail(int(session().archive().draws().size()) - 1);
     ASSERT_GE(drawRows.size(), 2u);
     EXPECT_EQ(drawRows[0].Value, QString::number(draw(0).Num));
     EXPECT_EQ(drawRows[1].Value, QStringLiteral("16/08/2026"));
@@ -195,5 +198,5 @@ TEST_F(ViewsControllerTest, RepeatsDetailsAndSums)
     ASSERT_EQ(m_io.graphs.size(), 1u);
     EXPECT_EQ(m_io.graphs[0].Title, QStringLiteral("Распределение сумм тиражей и всех возможных комбинаций"));
     EXPECT_EQ(m_io.graphs[0].Series.size(), 5u);
-    EXPECT_TRUE(session().isIdle());
+    EXPECT_TRUE(session().services().isIdle());
 }

@@ -5,6 +5,8 @@
 #include "LocalServers.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/WebController.h"
@@ -134,7 +136,7 @@ TEST_F(WebControllerTest, AnEmptyArchiveStartsInJanuary2005AndWalksWeekByWeek)
     EXPECT_TRUE(m_io.questions.isEmpty()) << "a page that is not found is skipped silently";
     EXPECT_EQ(m_io.waitTexts.value(0), kWaitText);
     EXPECT_FALSE(m_io.waitOpen);
-    EXPECT_TRUE(session->isIdle());
+    EXPECT_TRUE(session->services().isIdle());
 }
 
 TEST_F(WebControllerTest, TheLastQueryDateRule)
@@ -165,7 +167,7 @@ TEST_F(WebControllerTest, TwoDrawsOnOnePageGoInFromTheLast)
                                                              MakeDraw(0, {21, 22, 23, 24, 25}, 3)}));
     auto session = start();
     session->web().setToday([] { return ymd(2024, 1, 14); });
-    QSignalSpy recalculated(session.get(), &app::Session::viewsRecalculated);
+    QSignalSpy recalculated(&session->archive(), &app::ArchiveController::viewsRecalculated);
     ASSERT_TRUE(session->web().drawsDownload());
     const core::TDrawsArray draws = onDisk();
     ASSERT_EQ(draws.size(), 3u);
@@ -249,7 +251,7 @@ TEST_F(WebControllerTest, WithoutAnOperatorAddressTheDownloadSaysWhichKeyToSet)
     EXPECT_TRUE(errors[0].contains(QStringLiteral("OperatorUrl")));
     EXPECT_TRUE(errors[0].contains(QStringLiteral("[NETWORK]")));
     EXPECT_TRUE(m_io.statusTexts.contains(QStringLiteral("Проверка результатов ставок...")));
-    EXPECT_TRUE(session->isIdle());
+    EXPECT_TRUE(session->services().isIdle());
 }
 
 TEST_F(WebControllerTest, ANewestDrawWithoutADateIsAConversionErrorBeforeAnyRequest)
@@ -513,10 +515,10 @@ TEST_F(WebControllerTest, TheParametersDialogStoresTheAddresses)
     edited.ServiceUrl = QStringLiteral("https://service.test");
     edited.CaFile = QStringLiteral("ca.pem");
     m_io.configEdits.clear();
-    m_io.configEdits.enqueue(session->config());
+    m_io.configEdits.enqueue(session->statistics().config());
     m_io.networkEdits.clear();
     m_io.networkEdits.enqueue(edited);
-    ASSERT_TRUE(session->editConfig());
+    ASSERT_TRUE(session->statistics().editConfig());
     EXPECT_TRUE(m_io.networkStarts.last().OperatorUrl.isEmpty());
     EXPECT_EQ(session->web().network(), edited);
     net::NetworkSettings stored;
@@ -527,7 +529,7 @@ TEST_F(WebControllerTest, TheParametersDialogStoresTheAddresses)
 TEST_F(WebControllerTest, CsvImportAndExportThroughTheSession)
 {
     auto session = start();
-    QSignalSpy recalculated(session.get(), &app::Session::viewsRecalculated);
+    QSignalSpy recalculated(&session->archive(), &app::ArchiveController::viewsRecalculated);
     m_io.pickedFiles.clear();
     m_io.pickedFiles.enqueue(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/draws_history_import.csv"));
     ASSERT_TRUE(session->web().drawsImport());
@@ -579,7 +581,7 @@ TEST_F(WebControllerTest, AnEmptyArchiveOffersImportOrDownloadInsteadOfTheUpdate
     auto session = start();
     EXPECT_EQ(m_io.choiceQuestions.size(), 1);
     EXPECT_EQ(onDisk().size(), 1114u);
-    EXPECT_EQ(session->draws().size(), 1114u);
+    EXPECT_EQ(session->archive().draws().size(), 1114u);
     session.reset();
 
     // With draws in the archive the usual question is back and the choice is not offered.

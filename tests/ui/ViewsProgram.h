@@ -7,6 +7,7 @@
 #include "FakeUserIo.h"
 #include "TestPaths.h"
 #include "app/Languages.h"
+#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "core/DrawArchive.h"
@@ -52,7 +53,7 @@ struct Program
         QCoreApplication::processEvents();
     }
     QAction* action(const char* name) const { return window->action(QString::fromLatin1(name)); }
-    const core::TDrawsArray& draws() const { return session.draws(); }
+    const core::TDrawsArray& draws() const { return session.archive().draws(); }
     const core::TDrawRec& draw(int fromNewest) const { return draws()[draws().size() - 1 - std::size_t(fromNewest)]; }
     void select(QTableView* view, std::initializer_list<std::pair<int, int>> cells) const
     {

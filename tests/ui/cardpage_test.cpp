@@ -6,6 +6,8 @@
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "ui/CardModel.h"
 #include "ui/CardPage.h"
 #include "ui/DrawListModel.h"
@@ -38,7 +40,7 @@ void CardPageTest::gridShowsEveryDrawNewestFirst()
     QCOMPARE(page->grid()->objectName(), QStringLiteral("sgCard"));
     p.start(page);
     // The offset hides nothing from the card.
-    p.session.setDrawsOffset(5);
+    p.session.archive().setOffset(5);
     QAbstractItemModel* m = page->model();
     QCOMPARE(m->rowCount(), 1114);
     QCOMPARE(m->columnCount(), 55);
@@ -115,7 +117,7 @@ void CardPageTest::filterTakesTheNumbersOfTheSelectedCells()
     p.start(page);
     QAction* include = p.action("CardFilter_Include");
     QAction* exclude = p.action("CardFilter_Exclude");
-    QCOMPARE(p.session.combs().size(), std::size_t(3162510));
+    QCOMPARE(p.session.candidates().combs().size(), std::size_t(3162510));
 
     // The key numbers' column alone, or a selection reaching into it: no filter.
     p.select(page->grid(), {{0, 54}});
@@ -125,12 +127,12 @@ void CardPageTest::filterTakesTheNumbersOfTheSelectedCells()
     // Only empty cells: refused before the undo copy is touched.
     p.select(page->grid(), {{0, 19}, {1, 19}});
     QVERIFY(include->isEnabled());
-    const std::size_t undo = p.session.undoCount();
+    const std::size_t undo = p.session.candidates().undoCount();
     include->trigger();
     QCOMPARE(p.io.messageTexts(app::MessageKind::Error).value(0),
              QStringLiteral("В выделенном диапазоне нет значений для фильтра!"));
-    QCOMPARE(p.session.undoCount(), undo);
-    QCOMPARE(p.session.combs().size(), std::size_t(3162510));
+    QCOMPARE(p.session.candidates().undoCount(), undo);
+    QCOMPARE(p.session.candidates().combs().size(), std::size_t(3162510));
 
     // 7 of draw 1114 and, in the column of 8, both 8 of draw 1114 and an empty cell.
     p.select(page->grid(), {{0, 6}, {0, 7}, {1, 7}});
@@ -138,15 +140,15 @@ void CardPageTest::filterTakesTheNumbersOfTheSelectedCells()
     include->trigger();
     // Combinations holding 7 or 8: all less those holding neither.
     const std::int64_t neither = core::Binomial(52, 5);
-    QCOMPARE(std::int64_t(p.session.combs().size()), 3162510 - neither);
-    QVERIFY(AllHoldOneOf(p.session.combs(), {7, 8}));
-    QCOMPARE(p.session.filterHistory().back().Name, QStringLiteral("Карта"));
-    QCOMPARE(p.session.filterHistory().back().Values, QStringLiteral("7; 8"));
+    QCOMPARE(std::int64_t(p.session.candidates().combs().size()), 3162510 - neither);
+    QVERIFY(AllHoldOneOf(p.session.candidates().combs(), {7, 8}));
+    QCOMPARE(p.session.candidates().history().back().Name, QStringLiteral("Карта"));
+    QCOMPARE(p.session.candidates().history().back().Values, QStringLiteral("7; 8"));
 
     p.select(page->grid(), {{0, 7}});
     exclude->trigger();
-    QCOMPARE(std::int64_t(p.session.combs().size()), core::Binomial(53, 4) - core::Binomial(52, 3));
-    QVERIFY(AllHoldOneOf(p.session.combs(), {7}));
+    QCOMPARE(std::int64_t(p.session.candidates().combs().size()), core::Binomial(53, 4) - core::Binomial(52, 3));
+    QVERIFY(AllHoldOneOf(p.session.candidates().combs(), {7}));
 
     // Off screen, the filter is off.
     p.window->mainPages()->setCurrentIndex(0);
@@ -160,7 +162,7 @@ void CardPageTest::anEditedDrawIsShownAtOnce()
     p.start(page);
     core::TDrawRec edited = p.draw(0);
     edited.Values[0] = 1; // 7 becomes 1
-    QVERIFY(p.session.drawsReplace(int(p.draws().size()) - 1, edited));
+    QVERIFY(p.session.archive().replace(int(p.draws().size()) - 1, edited));
     QCOMPARE(page->model()->index(0, 0).data().toString(), QStringLiteral("1"));
     QVERIFY(page->model()->index(0, 6).data().toString().isEmpty());
 }

@@ -3,6 +3,8 @@
 #include "FakeUserIo.h"
 #include "TestPaths.h"
 #include "app/Languages.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
@@ -251,7 +253,7 @@ void CombsPageTest::listRowsCellsAndColours()
     const auto background = [&](int row, int column) {
         return p.model()->index(row, column).data(Qt::BackgroundRole).value<QColor>();
     };
-    QCOMPARE(p.session.config().ChannelSize, 6);
+    QCOMPARE(p.session.statistics().config().ChannelSize, 6);
     QCOMPARE(background(0, 1), ui::ColorFromBgr(core::NumberColor(1, 6)));
     QCOMPARE(background(0, 5), background(0, 1));
     QCOMPARE(background(20, 5), ui::ColorFromBgr(core::NumberColor(7, 6)));
@@ -273,7 +275,7 @@ void CombsPageTest::colouringSwitchIsStoredAndRepaints()
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
 
         p.action("ColorCombs")->trigger();
-        QVERIFY(!p.session.windowState().ColorCombs);
+        QVERIFY(!p.session.services().windowState().ColorCombs);
         QVERIFY(!core::StateReadBool(state, core::kMainWindowSection, QStringLiteral("ColorCombs"), true));
         QCOMPARE(repainted.count(), 1);
         for (int column = 0; column < p.model()->columnCount(); ++column)
@@ -342,11 +344,11 @@ void CombsPageTest::historyIconsTellTheKindsApart()
 {
     Program p(m_dir->path());
     p.window->initialise();
-    p.session.combsSaveUndo(false);
-    p.session.combsFilterByNumbers({7}, {QStringLiteral("7")}, QStringLiteral("Числа"), false);
-    p.session.filterHistoryAddUndo();
-    p.session.combsSaveUndo(false);
-    p.session.combsDeleteSelected({true});
+    p.session.candidates().saveUndo(false);
+    p.session.candidates().filterByNumbers({7}, {QStringLiteral("7")}, QStringLiteral("Числа"), false);
+    p.session.candidates().historyAddUndo();
+    p.session.candidates().saveUndo(false);
+    p.session.candidates().deleteSelected({true});
     QCOMPARE(p.history()->rowCount(), 3);
     QCOMPARE(p.historyCell(0, 0), QStringLiteral("Числа"));
     QCOMPARE(p.historyCell(0, 1), QStringLiteral("7"));
@@ -394,11 +396,11 @@ void CombsPageTest::actionsFollowListSelectionAndBusyState()
     p.window->updateActionStates();
     QVERIFY(p.enabled("CombsPaste"));
 
-    p.session.enterBusy();
+    p.session.services().enterBusy();
     for (const QString& name : kCombsActions)
         QVERIFY2(!p.window->action(name)->isEnabled(), qPrintable(name));
     QVERIFY(!p.action("ColorCombs")->isEnabled());
-    p.session.leaveBusy();
+    p.session.services().leaveBusy();
     QVERIFY(p.enabled("CombsDelSelected"));
     QVERIFY(p.enabled("CombsGen"));
 
@@ -456,9 +458,9 @@ void CombsPageTest::enterInTheExclusionBoxExcludesDraws()
         QVERIFY(p.combAt(row) != QStringLiteral("7 8 11 31 35"));
 
     // While another operation runs, Enter starts nothing.
-    p.session.enterBusy();
+    p.session.services().enterBusy();
     QTest::keyClick(box, Qt::Key_Return);
-    p.session.leaveBusy();
+    p.session.services().leaveBusy();
     QCOMPARE(p.history()->rowCount(), 1);
 
     // The box's value is what start-up shows next time.

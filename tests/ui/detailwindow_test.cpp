@@ -5,6 +5,7 @@
 
 #include "core/GameMath.h"
 #include "stats/StatList.h"
+#include "app/StatisticsController.h"
 #include "ui/CombsPage.h"
 #include "ui/DetailWindow.h"
 #include "ui/DrawListModel.h"
@@ -69,7 +70,7 @@ void DetailWindowTest::combinationFromTheList()
     QCOMPARE(rows->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Свойство"));
     QCOMPARE(rows->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Значение"));
     // No number and no date for a combination: the statistics only, one per chartable method.
-    const stats::TStatList& list = p.session.statList();
+    const stats::TStatList& list = p.session.statistics().list();
     int chartable = 0;
     for (int i = 0; i < list.Count(); ++i)
         chartable += list.Items(i).Class->IsGraph() && list.Items(i).Class->IsAvailable();

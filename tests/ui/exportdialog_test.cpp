@@ -5,6 +5,7 @@
 #include "TestPaths.h"
 #include "app/ExportController.h"
 #include "app/Languages.h"
+#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "core/IniFile.h"
 #include "ui/ExportDialog.h"
@@ -230,7 +231,7 @@ private slots:
         QCOMPARE(io.exportStarts.size(), 1);
         QCOMPARE(io.exportStarts.first().Params.Title, QStringLiteral("Архив тиражей"));
         QCOMPARE(io.exportStarts.first().Params.SheetName, QStringLiteral("Архив тиражей"));
-        QCOMPARE(io.exportStarts.first().AllRows, int(session.draws().size()));
+        QCOMPARE(io.exportStarts.first().AllRows, int(session.archive().draws().size()));
         QCOMPARE(io.exportStarts.first().Section, QStringLiteral("EXPORT_EXCEL_FORMMAIN.LVDRAWS"));
 
         // Every list exports under its page's caption, the one the tool's export takes too.

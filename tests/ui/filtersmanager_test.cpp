@@ -1,6 +1,8 @@
 #include "FakeUserIo.h"
 #include "TestPaths.h"
 #include "app/Languages.h"
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/IniFile.h"
 #include "ui/FilterInfoWindow.h"
@@ -42,13 +44,13 @@ struct Program
     }
     void openWindow() { window = std::make_unique<ui::MainWindow>(session, languages); }
 
-    const stats::TStatList& list() const { return session.statList(); }
+    const stats::TStatList& list() const { return session.statistics().list(); }
     int indexOf(const char* code) const { return list().IndexOfCode(QString::fromLatin1(code)); }
     // The manager on a copy of the list, its tree model under the model tester.
     ui::FiltersManagerDialog* manager()
     {
         tester.reset();
-        dialog = std::make_unique<ui::FiltersManagerDialog>(list(), io, session.folder(), session.helpFile());
+        dialog = std::make_unique<ui::FiltersManagerDialog>(list(), io, session.folder(), session.statistics().helpFile());
         tester = std::make_unique<QAbstractItemModelTester>(dialog->tree()->model(),
                                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
         return dialog.get();
@@ -129,7 +131,7 @@ void FiltersManagerTest::treeShowsTheGroupsAndMethods()
 {
     Program p(m_dir->path());
     // Some favourites and a name of its own, so the tree has something to show.
-    stats::TStatList& list = p.session.statList();
+    stats::TStatList& list = p.session.statistics().list();
     for (int i = 0; i < list.Count(); ++i)
         list.Items(i).Favorite = i % 3 == 0;
     list.AllFavorites = false;
@@ -519,7 +521,7 @@ void FiltersManagerTest::mainWindowCommands()
     QVERIFY(QFile::copy(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), archive));
     QFile::setPermissions(archive, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     Program p(m_dir->path());
-    p.session.drawsLoad();
+    p.session.archive().load();
     p.openWindow();
     ui::MainWindow& w = *p.window;
     QAction* manager = w.action(QStringLiteral("FiltersManager"));
@@ -551,9 +553,9 @@ void FiltersManagerTest::mainWindowCommands()
     QVERIFY(!info->isEnabled());
     selector->setCurrentIndex(5);
     QVERIFY(info->isEnabled());
-    p.session.enterBusy();
+    p.session.services().enterBusy();
     QVERIFY(!info->isEnabled());
-    p.session.leaveBusy();
+    p.session.services().leaveBusy();
     QVERIFY(info->isEnabled());
 
     // After OK in the manager the selector starts again at its first entry.
@@ -567,7 +569,7 @@ void FiltersManagerTest::mainWindowCommands()
     QCOMPARE(selector->count(), 10);
     QCOMPARE(selector->currentIndex(), 0);
     QCOMPARE(w.statPage()->selectedMethod(), pos2);
-    QCOMPARE(p.session.statMethod(), pos2);
+    QCOMPARE(p.session.statistics().method(), pos2);
 
     // A confirmed reset offers every method again from the first entry; No changes nothing.
     selector->setCurrentIndex(4);
@@ -579,7 +581,7 @@ void FiltersManagerTest::mainWindowCommands()
     reset->trigger();
     QVERIFY(selector->count() > 100);
     QCOMPARE(selector->currentIndex(), 0);
-    QCOMPARE(p.session.statMethod(), w.statPage()->selectedMethod());
+    QCOMPARE(p.session.statistics().method(), w.statPage()->selectedMethod());
 }
 
 QTEST_MAIN(FiltersManagerTest)

@@ -6,6 +6,8 @@
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "stats/StatList.h"
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "ui/GraphsPage.h"
 #include "ui/SeriesChartView.h"
 
@@ -50,7 +52,7 @@ void GraphsPageTest::outline()
     QCOMPARE(page->chart()->objectName(), QStringLiteral("crtDrawsGraph"));
     QCOMPARE(p.action("DrawsGraphDraw")->text(), QStringLiteral("Обновить"));
     // Only the chartable methods are offered.
-    const stats::TStatList& list = p.session.statList();
+    const stats::TStatList& list = p.session.statistics().list();
     QCOMPARE(page->methodBox()->count(), int(list.SelectorMethods(true).size()));
     for (int i = 0; i < page->methodBox()->count(); ++i)
         QVERIFY(list.Items(page->methodBox()->itemData(i).toInt()).Class->IsGraph());
@@ -62,7 +64,7 @@ void GraphsPageTest::offScreenPageComputesNothing()
     p.window->show();
     p.window->initialise();
     QVERIFY(p.window->mainPages()->currentWidget() != p.window->graphsPage());
-    p.session.setDrawsOffset(4);
+    p.session.archive().setOffset(4);
     QVERIFY(p.session.views().graph().IsEmpty());
     QVERIFY(!p.io.statusTexts.contains(QStringLiteral("Анализ тиражей и построение графиков...")));
 
@@ -70,8 +72,8 @@ void GraphsPageTest::offScreenPageComputesNothing()
     QVERIFY(!p.session.views().graph().IsEmpty());
     QVERIFY(p.io.statusTexts.contains(QStringLiteral("Анализ тиражей и построение графиков...")));
     QCOMPARE(p.session.views().graph().Points.back().DrawNum, p.draw(4).Num);
-    QVERIFY(p.session.statusText().isEmpty());
-    QVERIFY(p.session.isIdle());
+    QVERIFY(p.session.services().statusText().isEmpty());
+    QVERIFY(p.session.services().isIdle());
 }
 
 void GraphsPageTest::offsetFiveEndsAtTheSixthNewestDraw()
@@ -79,9 +81,9 @@ void GraphsPageTest::offsetFiveEndsAtTheSixthNewestDraw()
     Program p(m_dir->path());
     ui::GraphsPage* page = p.window->graphsPage();
     p.start(page);
-    const int sums = p.session.statList().IndexOfCode(QStringLiteral("SUMS"));
+    const int sums = p.session.statistics().list().IndexOfCode(QStringLiteral("SUMS"));
     page->methodBox()->setCurrentIndex(page->methodBox()->findData(sums));
-    p.session.setDrawsOffset(5);
+    p.session.archive().setOffset(5);
 
     const QList<QLineSeries*> lines = page->chart()->lineSeries();
     QCOMPARE(lines.size(), 3);

@@ -5,6 +5,8 @@
 
 #include "core/IniFile.h"
 #include "core/Settings.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "ui/DrawListModel.h"
 #include "ui/LayoutModels.h"
 #include "ui/LayoutPage.h"
@@ -52,7 +54,7 @@ void LayoutPageTest::oneDrawAndTheNextDrawMarks()
 
     // Offset 3: the draw just after the analysis point is the third newest but one.
     page->lengthBox()->setValue(100);
-    p.session.setDrawsOffset(3);
+    p.session.archive().setOffset(3);
     const core::TDrawRec& after = p.draw(2);
     int marked = 0;
     for (int r = 0; r < m->rowCount(); ++r)
@@ -159,11 +161,11 @@ void LayoutPageTest::filterTakesTheNumbersOfTheSelectedCells()
     QVERIFY(exclude->isEnabled());
     exclude->trigger();
     // None of 7, 8, 11, 31, 35 is left: C(49, 5) combinations.
-    QCOMPARE(p.session.combs().size(), std::size_t(1906884));
-    for (const core::TComb& c : p.session.combs())
+    QCOMPARE(p.session.candidates().combs().size(), std::size_t(1906884));
+    for (const core::TComb& c : p.session.candidates().combs())
         for (std::uint8_t n : c.v)
             QVERIFY(n != 7 && n != 8 && n != 11 && n != 31 && n != 35);
-    QCOMPARE(p.session.filterHistory().back().Name, QStringLiteral("Схема"));
+    QCOMPARE(p.session.candidates().history().back().Name, QStringLiteral("Схема"));
 }
 
 void LayoutPageTest::lengthsAndSwitchesAreStored()

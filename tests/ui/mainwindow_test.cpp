@@ -1,6 +1,8 @@
 #include "FakeUserIo.h"
 #include "TestPaths.h"
 #include "app/Languages.h"
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/DrawArchive.h"
 #include "core/IniFile.h"
@@ -159,7 +161,7 @@ void MainWindowTest::offsetMovesTheMarkAndTheStatusBar()
     QCOMPARE(model->index(0, 0).data(Qt::BackgroundRole).value<QColor>(), ui::ColorFromBgr(core::kOffsetRowColor));
 
     p.window->drawsPage()->offsetBox()->setValue(1);
-    QCOMPARE(p.session.drawsOffset(), 1);
+    QCOMPARE(p.session.archive().offset(), 1);
     QCOMPARE(p.panel(1), QStringLiteral("Следующий тираж: 1114"));
     QCOMPARE(p.panel(2), QStringLiteral("7;8;11;31;35"));
     QCOMPARE(model->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), ui::ColorFromBgr(core::kOffsetRowColor));
@@ -169,7 +171,7 @@ void MainWindowTest::offsetMovesTheMarkAndTheStatusBar()
 
     // The offset can go no further back than the oldest draw.
     p.window->drawsPage()->offsetBox()->setValue(5000);
-    QCOMPARE(p.session.drawsOffset(), 1113);
+    QCOMPARE(p.session.archive().offset(), 1113);
 }
 
 void MainWindowTest::addEditDeleteThroughTheActions()
@@ -224,11 +226,11 @@ void MainWindowTest::actionsFollowTheSelectionAndTheBusyState()
     QVERIFY(p.window->action(QStringLiteral("DrawsEdit"))->isEnabled());
     QVERIFY(p.window->action(QStringLiteral("DrawsDel"))->isEnabled());
 
-    p.session.enterBusy();
+    p.session.services().enterBusy();
     QVERIFY(!p.window->action(QStringLiteral("DrawsAdd"))->isEnabled());
     QVERIFY(!p.window->action(QStringLiteral("DrawsDel"))->isEnabled());
     QVERIFY(!p.window->action(QStringLiteral("EditConfig"))->isEnabled());
-    p.session.leaveBusy();
+    p.session.services().leaveBusy();
     QVERIFY(p.window->action(QStringLiteral("DrawsAdd"))->isEnabled());
 
     // The focused row 3 is draw 1111: the detail window opens on it.
@@ -259,7 +261,7 @@ void MainWindowTest::switchesAreStoredAtOnce()
     QAbstractItemModel* model = p.list()->model();
 
     p.window->action(QStringLiteral("ColorDraws"))->trigger();
-    QVERIFY(!p.session.windowState().ColorDraws);
+    QVERIFY(!p.session.services().windowState().ColorDraws);
     QVERIFY(!core::StateReadBool(state, core::kMainWindowSection, QStringLiteral("ColorDraws"), true));
     QVERIFY(!model->index(0, 1).data(Qt::BackgroundRole).isValid() ||
             model->index(0, 1).data(Qt::BackgroundRole).value<QColor>() == ui::ColorFromBgr(core::kOffsetRowColor));
@@ -364,7 +366,7 @@ void MainWindowTest::damagedFilesNeverStopTheWindow()
     QCOMPARE(p.panel(1), QStringLiteral("Следующий тираж: 3"));
     QVERIFY(p.list()->columnWidth(0) > 0);
     QVERIFY(p.list()->columnWidth(1) < 10000);
-    QCOMPARE(p.session.config().MatrixCols, 6);
+    QCOMPARE(p.session.statistics().config().MatrixCols, 6);
     QVERIFY(p.io.messageTexts(app::MessageKind::Error).isEmpty());
 }
 

@@ -295,9 +295,9 @@ void RatingsPageTest::headerClickSortsAndRewritesTheFile()
         QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
 
         // Nothing sorts while another operation runs.
-        p.session.enterBusy();
+        p.session.services().enterBusy();
         click(1);
-        p.session.leaveBusy();
+        p.session.services().leaveBusy();
         QCOMPARE(names(), (QStringList{QStringLiteral("Бета"), QStringLiteral("Альфа"), QStringLiteral("Дельта")}));
         QCOMPARE(header->sortIndicatorSection(), 4);
 
@@ -422,11 +422,11 @@ void RatingsPageTest::actionsFollowTheRowsTheSelectionAndTheBusyState()
     QVERIFY(!p.enabled("StakesGraphOverlap"));
     QVERIFY(!p.enabled("StakesGraphProfits"));
 
-    p.session.enterBusy();
+    p.session.services().enterBusy();
     for (const QString& name : kRatingMenu.mid(0, 6))
         QVERIFY2(!p.window->action(name)->isEnabled(), qPrintable(name));
     QVERIFY(!p.enabled("RatingsEffMode0"));
-    p.session.leaveBusy();
+    p.session.services().leaveBusy();
     QVERIFY(p.enabled("RatingsGraphOverlap"));
     QVERIFY(p.enabled("RatingsEffMode0"));
 }

@@ -4,6 +4,7 @@
 #include "ViewsProgram.h"
 
 #include "core/IniFile.h"
+#include "app/ArchiveController.h"
 #include "ui/GraphWindow.h"
 #include "ui/RepeatsWindow.h"
 #include "ui/SeriesChartView.h"
@@ -40,7 +41,7 @@ void RepeatsWindowTest::repeatsOfTheNewestDraws()
     p.window->show();
     p.window->initialise();
     // The offset is not applied: the newest draws of the whole archive.
-    p.session.setDrawsOffset(20);
+    p.session.archive().setOffset(20);
     QAction* analyze = p.action("AnalyzeRepeats");
     QCOMPARE(analyze->text(), QStringLiteral("Количество повторов в зависимости от тиража"));
     QVERIFY(analyze->isEnabled());
@@ -159,7 +160,7 @@ void RepeatsWindowTest::sumDistributionInTheGraphWindow()
         draws += pt.Y;
     QCOMPARE(draws, 1114.0);
     QVERIFY(p.io.statusTexts.contains(QStringLiteral("Идет сбор статистики....")));
-    QVERIFY(p.session.isIdle());
+    QVERIFY(p.session.services().isIdle());
 
     const QString dir = qEnvironmentVariable("VERTOMA_SCREENSHOT_DIR");
     if (!dir.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "StakesFixture.h"
 #include "combos/Filters.h"
 #include "scripts/ScriptLine.h"
+#include "app/StatisticsController.h"
 #include "ui/QtUserIo.h"
 #include "ui/ScriptLineDialog.h"
 #include "ui/TestCountDialog.h"
@@ -119,7 +120,7 @@ void ScriptDialogsTest::initTestCase()
 
 void ScriptDialogsTest::lineEditorOutline()
 {
-    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 0, m_program->session.statList(),
+    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 0, m_program->session.statistics().list(),
                                 {});
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Создание новой строки"));
     Controls c(dialog);
@@ -169,7 +170,7 @@ void ScriptDialogsTest::lineEditorOutline()
 
 void ScriptDialogsTest::newLineTakesTheDefaults()
 {
-    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 7, m_program->session.statList(),
+    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 7, m_program->session.statistics().list(),
                                 {});
     Controls c(dialog);
     QCOMPARE(c.start->currentIndex(), 0);
@@ -200,7 +201,7 @@ void ScriptDialogsTest::givenLineFillsEveryControl()
 {
     // Codes in any case; the stored count replaces the default.
     const QString given = QStringLiteral("EXCL:12#last#clr#nex|TSD1#nums:10| | | | | |TSD0#XXXX:3|мой комментарий");
-    ui::ScriptLineDialog dialog(QStringLiteral("Редактирование строки"), given, 3, m_program->session.statList(), {});
+    ui::ScriptLineDialog dialog(QStringLiteral("Редактирование строки"), given, 3, m_program->session.statistics().list(), {});
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Редактирование строки"));
     Controls c(dialog);
     QCOMPARE(c.start->currentIndex(), 1);
@@ -225,7 +226,7 @@ void ScriptDialogsTest::filterButtonsAndDoubleClicks()
 {
     QList<combos::TFilterItem> opened;
     std::optional<combos::TFilterItem> answer;
-    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 0, m_program->session.statList(),
+    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 0, m_program->session.statistics().list(),
                                 [&](combos::TFilterItem& item) {
                                     opened << item;
                                     if (!answer)
@@ -239,7 +240,7 @@ void ScriptDialogsTest::filterButtonsAndDoubleClicks()
 
     // The field is parsed before the dialog sees it; the edited filter comes back in normal form.
     c.filters[2]->setText(QStringLiteral("TMF4#nums:10-20;5#lmv:3"));
-    combos::TFilterItem edited = combos::FilterItemParse(QStringLiteral("TSD1#NUMS:10"), m_program->session.statList());
+    combos::TFilterItem edited = combos::FilterItemParse(QStringLiteral("TSD1#NUMS:10"), m_program->session.statistics().list());
     edited.Condition = 1;
     edited.ConditionText = QStringLiteral("5");
     edited.StopValue = 2;
@@ -263,7 +264,7 @@ void ScriptDialogsTest::filterButtonsAndDoubleClicks()
 
     // A double click in filter 6 opens the dialog on that field.
     c.filters[5]->setText(QStringLiteral("TSD1#SUMS:30"));
-    answer = combos::FilterItemParse(QStringLiteral("BSD1#SUMS:40"), m_program->session.statList());
+    answer = combos::FilterItemParse(QStringLiteral("BSD1#SUMS:40"), m_program->session.statistics().list());
     QTest::mouseDClick(c.filters[5], Qt::LeftButton);
     QCOMPARE(opened.size(), 3);
     QCOMPARE(opened[2].DrawsText, QStringLiteral("30"));
@@ -316,7 +317,7 @@ void ScriptDialogsTest::throughTheDesktopDoor()
     // session's own door (here the scripted person).
     testsupport::FakeUserIo& person = m_program->io;
     person.filterEdits.enqueue(combos::FilterItemParse(QStringLiteral("TSD1#NUMS:10#LMV:5#SF:1"),
-                                                       m_program->session.statList()));
+                                                       m_program->session.statistics().list()));
     onModal([](QWidget* modal) {
         QCOMPARE(modal->windowTitle(), QStringLiteral("Редактирование строки"));
         modal->findChild<QToolButton*>(QStringLiteral("btnFilter2"))->click();

@@ -3,6 +3,7 @@
 // that become script lines.
 
 #include "StakesFixture.h"
+#include "app/ArchiveController.h"
 #include "app/ScriptController.h"
 #include "core/IniFile.h"
 #include "scripts/Ratings.h"
@@ -437,11 +438,11 @@ void ScriptPageTest::enablingRules()
              (QStringList{QStringLiteral("ScriptEdit"), QStringLiteral("ScriptDown"), QStringLiteral("!ScriptDel")}));
 
     // Another operation in progress disables every command of the page, the stop too.
-    p.session.enterBusy();
+    p.session.services().enterBusy();
     for (const char* name : {"ScriptOpen", "ScriptAdd", "ScriptLoad", "ScriptSave", "ScriptEdit", "ScriptDown",
                              "ScriptClr", "ScriptRun", "ScriptTest", "ScriptStop", "LogToggle", "LogsDelete"})
         QVERIFY2(!p.enabled(name), name);
-    p.session.leaveBusy();
+    p.session.services().leaveBusy();
     QVERIFY(p.enabled("ScriptRun"));
 
     // Without draws there is nothing to run at.
@@ -449,7 +450,7 @@ void ScriptPageTest::enablingRules()
     QVERIFY(scripts::ScriptWriteFile(empty.filePath(QStringLiteral("Vertoma_5x54.lss")), {kThird}, nullptr));
     Program bare(empty.path());
     bare.window->initialise();
-    QVERIFY(bare.session.draws().empty());
+    QVERIFY(bare.session.archive().draws().empty());
     QVERIFY(bare.enabled("ScriptSave"));
     QVERIFY(!bare.enabled("ScriptRun"));
     QVERIFY(!bare.enabled("ScriptTest"));
@@ -566,13 +567,13 @@ void ScriptPageTest::backTestCountsItsCycles()
         if (row < 0)
             return;
         cycles << page->statusPanel(1)->text();
-        offsets << p.session.drawsOffset();
+        offsets << p.session.archive().offset();
     });
 
     // Cancelled: nothing runs.
     p.io.testCounts.enqueue(0);
     QTest::keyClick(page->list(), Qt::Key_F10, Qt::ControlModifier);
-    QCOMPARE(p.io.testCountMaxima, QList<int>{int(p.session.draws().size()) - 1});
+    QCOMPARE(p.io.testCountMaxima, QList<int>{int(p.session.archive().draws().size()) - 1});
     QVERIFY(cycles.isEmpty());
 
     // Three tests: the offsets 3, 2, 1, one stake each, and back at offset 0.
@@ -580,7 +581,7 @@ void ScriptPageTest::backTestCountsItsCycles()
     QTest::keyClick(page->list(), Qt::Key_F10, Qt::ControlModifier);
     QCOMPARE(cycles, (QStringList{QStringLiteral("Цикл: 1"), QStringLiteral("Цикл: 2"), QStringLiteral("Цикл: 3")}));
     QCOMPARE(offsets, (QList<int>{3, 2, 1}));
-    QCOMPARE(p.session.drawsOffset(), 0);
+    QCOMPARE(p.session.archive().offset(), 0);
     QCOMPARE(page->statusPanel(3)->text(), QStringLiteral("Ставок: 3"));
     QCOMPARE(page->statusPanel(4)->text(), QStringLiteral("Сценарий завершен!"));
     QVERIFY(p.enabled("ScriptTest"));

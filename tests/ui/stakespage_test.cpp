@@ -3,6 +3,7 @@
 #include "StakesFixture.h"
 #include "core/IniFile.h"
 #include "core/TextForms.h"
+#include "app/CandidatesController.h"
 #include "ui/CombsPage.h"
 #include "ui/DrawsPage.h"
 #include "ui/RatingsPage.h"
@@ -473,10 +474,10 @@ void StakesPageTest::actionsWithStakesInTheFile()
     QVERIFY(!p.enabled("StakesGraphProfits"));
 
     // Busy: every command waits.
-    p.session.enterBusy();
+    p.session.services().enterBusy();
     for (const QString& name : kStakeMenu)
         QVERIFY2(!p.window->action(name)->isEnabled(), qPrintable(name));
-    p.session.leaveBusy();
+    p.session.services().leaveBusy();
     QVERIFY(p.enabled("StakeDel"));
 
     // An empty combination list leaves nothing to stake at random or in full.
@@ -485,7 +486,7 @@ void StakesPageTest::actionsWithStakesInTheFile()
     few.Param = QStringLiteral("1;2;3");
     p.io.genEdits.enqueue(std::make_pair(few, false));
     p.action("CombsGen")->trigger();
-    QVERIFY(p.session.combs().empty());
+    QVERIFY(p.session.candidates().combs().empty());
     QVERIFY(!p.enabled("StakeAddRandom"));
     QVERIFY(!p.enabled("StakeAddAll"));
     QVERIFY(!p.enabled("SystemStakeAll"));
@@ -622,7 +623,7 @@ void StakesPageTest::stakesFromTheDialogAndTheCombinationList()
     p.action("StakeAddRandom")->trigger();
     const QString offeredText = core::ValueSetText(offered.Numbers, QStringLiteral(" "));
     bool inList = false;
-    for (const core::TComb& comb : p.session.combs())
+    for (const core::TComb& comb : p.session.candidates().combs())
         inList = inList || core::ValueSetText(core::ValueSetFromComb(comb), QStringLiteral(" ")) == offeredText;
     QVERIFY2(inList, qPrintable(offeredText));
     QCOMPARE(model->rowCount(), 32);

@@ -1,6 +1,9 @@
 #include "FakeUserIo.h"
 #include "TestPaths.h"
 #include "app/Languages.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "app/Session.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -50,7 +53,7 @@ struct Program
     // Chooses a method in the selector as the person does.
     void choose(const char* code) const
     {
-        const int method = session.statList().IndexOfCode(QString::fromLatin1(code));
+        const int method = session.statistics().list().IndexOfCode(QString::fromLatin1(code));
         methods()->setCurrentIndex(methods()->findData(method));
     }
     int rowOf(const QString& value) const
@@ -155,7 +158,7 @@ void StatPageTest::controlsAndSelectors()
     QCOMPARE(p.page()->objectName(), QStringLiteral("tsStat"));
 
     // The selector offers the methods of the list in its order, each with its index.
-    const stats::TStatList& list = p.session.statList();
+    const stats::TStatList& list = p.session.statistics().list();
     const std::vector<int> offered = list.SelectorMethods(false);
     QVERIFY(offered.size() > 100);
     QCOMPARE(p.methods()->count(), int(offered.size()));
@@ -187,7 +190,7 @@ void StatPageTest::controlsAndSelectors()
     // A rebuilt method list refills the page's selector at the same position.
     p.methods()->setCurrentIndex(7);
     QSignalSpy changed(p.methods(), &QComboBox::currentIndexChanged);
-    p.session.statListReload();
+    p.session.statistics().reload();
     QCOMPARE(p.methods()->count(), int(offered.size()));
     QCOMPARE(p.methods()->currentIndex(), 7);
     QCOMPARE(changed.count(), 0);
@@ -223,10 +226,10 @@ void StatPageTest::numbersTableMatchesTheSession()
     QAbstractItemModelTester tester(p.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     p.window->initialise();
     // Start-up computes the first offered method.
-    QCOMPARE(p.session.statMethod(), p.methods()->itemData(0).toInt());
+    QCOMPARE(p.session.statistics().method(), p.methods()->itemData(0).toInt());
 
     p.choose("NUMS");
-    QCOMPARE(p.session.statMethod(), p.session.statList().IndexOfCode(QStringLiteral("NUMS")));
+    QCOMPARE(p.session.statistics().method(), p.session.statistics().list().IndexOfCode(QStringLiteral("NUMS")));
     QCOMPARE(p.model()->rowCount(), 54);
     QCOMPARE(p.model()->columnCount(), 20);
     QCOMPARE(p.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Значение"));
@@ -234,7 +237,7 @@ void StatPageTest::numbersTableMatchesTheSession()
     QCOMPARE(p.model()->headerData(19, Qt::Horizontal).toString(), QStringLiteral("+/- КРН"));
 
     // Every row of the session's table is shown once with its texts.
-    const auto& rows = p.session.statTable().Rows;
+    const auto& rows = p.session.statistics().table().Rows;
     QCOMPARE(int(rows.size()), 54);
     for (const views::StatTableRow& row : rows) {
         const int shown = p.rowOf(row.Cells[0]);
@@ -255,7 +258,7 @@ void StatPageTest::numbersTableMatchesTheSession()
     double total = 0;
     for (const QPointF& point : series[0]->points())
         total += point.y();
-    QCOMPARE(total, 5.0 * p.session.statTable().DrawCount);
+    QCOMPARE(total, 5.0 * p.session.statistics().table().DrawCount);
     const QStringList labels = p.chart()->axisLabels();
     QVERIFY(!labels.isEmpty());
     for (const QString& label : labels)
@@ -264,7 +267,7 @@ void StatPageTest::numbersTableMatchesTheSession()
     // Another method replaces the table; choosing it again without a change computes nothing.
     p.choose("EVEN");
     QCOMPARE(p.model()->rowCount(), 6);
-    QSignalSpy computed(&p.session, &app::Session::statTableChanged);
+    QSignalSpy computed(&p.session.statistics(), &app::StatisticsController::tableChanged);
     p.methods()->setCurrentIndex(p.methods()->currentIndex());
     QCOMPARE(computed.count(), 0);
     p.action("DrawsStatCalc")->trigger();
@@ -279,7 +282,7 @@ void StatPageTest::windowLengthTakesEffectOnEnter()
     QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
     p.window->initialise();
     p.choose("NUMS");
-    QCOMPARE(p.session.statTable().DrawCount, 1000);
+    QCOMPARE(p.session.statistics().table().DrawCount, 1000);
     // Observed counts: a green line of width 2 with square points while they have room.
     QLineSeries* actual = p.chart()->lineSeries().value(0);
     QVERIFY(actual);
@@ -290,7 +293,7 @@ void StatPageTest::windowLengthTakesEffectOnEnter()
 
     p.typeLength(QStringLiteral("50"));
     QCOMPARE(p.length()->value(), 50);
-    QCOMPARE(p.session.statTable().DrawCount, 50);
+    QCOMPARE(p.session.statistics().table().DrawCount, 50);
     double total = 0;
     for (int r = 0; r < p.model()->rowCount(); ++r)
         total += number(p.cell(r, 1));
@@ -298,14 +301,14 @@ void StatPageTest::windowLengthTakesEffectOnEnter()
 
     // Arrows change the box but not the table; a value outside the range does nothing.
     p.length()->stepUp();
-    QCOMPARE(p.session.statTable().DrawCount, 50);
+    QCOMPARE(p.session.statistics().table().DrawCount, 50);
     p.typeLength(QStringLiteral("0"));
-    QCOMPARE(p.session.statTable().DrawCount, 50);
+    QCOMPARE(p.session.statistics().table().DrawCount, 50);
 
     // A longer window than the archive counts every draw up to the analysis point.
-    p.session.setDrawsOffset(14);
+    p.session.archive().setOffset(14);
     p.typeLength(QStringLiteral("5000"));
-    QCOMPARE(p.session.statTable().DrawCount, int(p.session.draws().size()) - 14);
+    QCOMPARE(p.session.statistics().table().DrawCount, int(p.session.archive().draws().size()) - 14);
 }
 
 void StatPageTest::headerClicksSortNumbersAsNumbers()
@@ -352,7 +355,7 @@ void StatPageTest::selectedRowsNarrowTheCombinations()
     Program p(m_dir->path());
     p.window->initialise();
     p.choose("NUMS");
-    const core::TCombsArray start = p.session.combs();
+    const core::TCombsArray start = p.session.candidates().combs();
     QVERIFY(!start.empty());
     QAction* include = p.action("StatFilter_Include");
     QAction* exclude = p.action("StatFilter_Exclude");
@@ -362,25 +365,25 @@ void StatPageTest::selectedRowsNarrowTheCombinations()
     p.selectValues({QStringLiteral("13"), QStringLiteral("7")});
     QVERIFY(include->isEnabled());
     QVERIFY(exclude->isEnabled());
-    p.session.enterBusy();
+    p.session.services().enterBusy();
     QVERIFY(!include->isEnabled());
-    p.session.leaveBusy();
+    p.session.services().leaveBusy();
     QVERIFY(include->isEnabled());
 
     const std::size_t with = combsWithAny(start, {7, 13});
     QVERIFY(with > 0 && with < start.size());
     include->trigger();
-    QCOMPARE(p.session.combs().size(), with);
-    QCOMPARE(combsWithAny(p.session.combs(), {7, 13}), with);
-    const combos::FilterHistoryRow& kept = p.session.filterHistory().back();
+    QCOMPARE(p.session.candidates().combs().size(), with);
+    QCOMPARE(combsWithAny(p.session.candidates().combs(), {7, 13}), with);
+    const combos::FilterHistoryRow& kept = p.session.candidates().history().back();
     QCOMPARE(kept.Name, p.methods()->currentText());
     // In table order: the table is sorted by count, so 7 and 13 come as their counts say.
     const QString first = p.rowOf(QStringLiteral("7")) < p.rowOf(QStringLiteral("13")) ? QStringLiteral("7; 13")
                                                                                        : QStringLiteral("13; 7");
     QCOMPARE(kept.Values, first);
 
-    QVERIFY(p.session.combsUndo());
-    QCOMPARE(p.session.combs().size(), start.size());
+    QVERIFY(p.session.candidates().undo());
+    QCOMPARE(p.session.candidates().combs().size(), start.size());
 
     // Ctrl+F7 removes them, from anywhere in the window.
     p.window->show();
@@ -389,16 +392,16 @@ void StatPageTest::selectedRowsNarrowTheCombinations()
     p.selectValues({QStringLiteral("13"), QStringLiteral("7")});
     p.table()->setFocus();
     QTest::keyClick(p.table(), Qt::Key_F7, Qt::ControlModifier);
-    QCOMPARE(p.session.combs().size(), start.size() - with);
-    QCOMPARE(combsWithAny(p.session.combs(), {7, 13}), std::size_t(0));
+    QCOMPARE(p.session.candidates().combs().size(), start.size() - with);
+    QCOMPARE(combsWithAny(p.session.candidates().combs(), {7, 13}), std::size_t(0));
 
     // Removing every number leaves nothing, and then there is nothing to filter.
     p.table()->selectAll();
     exclude->trigger();
-    QVERIFY(p.session.combs().empty());
+    QVERIFY(p.session.candidates().combs().empty());
     QVERIFY(!include->isEnabled());
-    QVERIFY(p.session.combsUndo());
-    QCOMPARE(p.session.combs().size(), start.size() - with);
+    QVERIFY(p.session.candidates().undo());
+    QCOMPARE(p.session.candidates().combs().size(), start.size() - with);
     QVERIFY(p.io.messages.isEmpty());
 }
 
@@ -415,11 +418,11 @@ void StatPageTest::comparisonShowsAndFillsTheNormColumns()
     QVERIFY(totalLine->isChecked());
 
     compare->trigger();
-    QVERIFY(p.session.windowState().PrefetchsEnabled);
+    QVERIFY(p.session.services().windowState().PrefetchsEnabled);
     QVERIFY(core::StateReadBool(state, core::kMainWindowSection, QStringLiteral("PrefetchsEnabled"), false));
     QVERIFY(compare->isChecked());
     QVERIFY(totalLine->isEnabled());
-    QVERIFY(QFileInfo::exists(p.session.fullSetPath(p.session.statMethod())));
+    QVERIFY(QFileInfo::exists(p.session.statistics().fullSetPath(p.session.statistics().method())));
     for (int c : {3, 4, 5}) {
         QVERIFY(!p.table()->isColumnHidden(c));
         QCOMPARE(p.table()->columnWidth(c), 80);
@@ -455,7 +458,7 @@ void StatPageTest::comparisonShowsAndFillsTheNormColumns()
     }
 
     totalLine->trigger();
-    QVERIFY(!p.session.windowState().ShowTotalLine);
+    QVERIFY(!p.session.services().windowState().ShowTotalLine);
     QVERIFY(!core::StateReadBool(state, core::kMainWindowSection, QStringLiteral("ShowTotalLine"), true));
     QVERIFY(!totalLine->isChecked());
     QCOMPARE(p.chart()->lineSeries().size(), 1);
@@ -464,7 +467,7 @@ void StatPageTest::comparisonShowsAndFillsTheNormColumns()
     QCOMPARE(p.chart()->lineSeries().size(), 2);
 
     compare->trigger();
-    QVERIFY(!p.session.windowState().PrefetchsEnabled);
+    QVERIFY(!p.session.services().windowState().PrefetchsEnabled);
     QVERIFY(!core::StateReadBool(state, core::kMainWindowSection, QStringLiteral("PrefetchsEnabled"), true));
     QVERIFY(!totalLine->isEnabled());
     for (int c : {3, 4, 5})
@@ -510,7 +513,7 @@ void StatPageTest::layoutIsStoredAndRestored()
     QCOMPARE(again.table()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
     QCOMPARE(again.chart()->height(), 200);
     again.window->initialise();
-    QCOMPARE(again.session.statTable().DrawCount, 321);
+    QCOMPARE(again.session.statistics().table().DrawCount, 321);
     QVERIFY(orderedBy(again, 9, true));
 }
 

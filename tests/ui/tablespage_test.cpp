@@ -1,6 +1,8 @@
 // The page "Регуляры" driven through the real main window on a temporary data folder.
 
 #include "StakesFixture.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/TablesController.h"
 #include "core/IniFile.h"
 #include "stakes/StakeTables.h"
@@ -163,10 +165,10 @@ void TablesPageTest::actionsFollowTheSelectionAndTheBusyState()
     selectRows(p.window->tablesPage()->list(), {0});
     for (const char* name : {"TablesAdd", "TablesDel", "TablesStakeAdd", "TablesStakeTest"})
         QVERIFY2(p.enabled(name), name);
-    p.session.enterBusy();
+    p.session.services().enterBusy();
     for (const char* name : {"TablesAdd", "TablesDel", "TablesStakeAdd", "TablesStakeTest", "TabTables"})
         QVERIFY2(!p.enabled(name), name);
-    p.session.leaveBusy();
+    p.session.services().leaveBusy();
     QVERIFY(p.enabled("TablesStakeTest"));
 }
 
@@ -194,7 +196,7 @@ void TablesPageTest::rulesAreAddedStakedTestedAndDeleted()
     // Each rule starts from its combination of the list.
     for (const auto& [row, position] : {std::pair{0, 3}, std::pair{2, 11}}) {
         QStringList numbers;
-        for (std::uint8_t n : p.session.combs()[std::size_t(position)].v)
+        for (std::uint8_t n : p.session.candidates().combs()[std::size_t(position)].v)
             numbers << QString::number(n);
         QCOMPARE(cell(list, row, 1), numbers.join(QLatin1Char(';')));
         QCOMPARE(cell(list, row, 3), numbers.join(QLatin1Char(';')));
@@ -227,7 +229,7 @@ void TablesPageTest::rulesAreAddedStakedTestedAndDeleted()
     QCOMPARE(p.panel(4), QStringLiteral("Ставок: 7"));
     QCOMPARE(cell(list, 0, 4), QStringLiteral("3"));
     QCOMPARE(cell(list, 2, 4), QStringLiteral("3"));
-    QCOMPARE(p.session.drawsOffset(), 0);
+    QCOMPARE(p.session.archive().offset(), 0);
     QVERIFY(p.io.messages.isEmpty());
 
     // Deleting asks first; No keeps the rules.

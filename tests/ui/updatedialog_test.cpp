@@ -99,9 +99,9 @@ void UpdateDialogTest::actionsCheckAndSwitch()
     QVERIFY(io.messages[0].text.startsWith(u"Ошибка поиска обновлений!"_s));
 
     // Both are held back while the session is busy.
-    session.enterBusy();
+    session.services().enterBusy();
     QVERIFY(!check->isEnabled() && !automatic->isEnabled());
-    session.leaveBusy();
+    session.services().leaveBusy();
     QVERIFY(check->isEnabled() && automatic->isEnabled());
 }
 

@@ -116,10 +116,10 @@ private slots:
         QVERIFY(empty.window->action(QStringLiteral("DrawsImport"))->isEnabled());
         QVERIFY(empty.window->action(QStringLiteral("DrawsDownload"))->isEnabled());
         QVERIFY(empty.window->action(QStringLiteral("EditProxy"))->isEnabled());
-        empty.session.enterBusy();
+        empty.session.services().enterBusy();
         for (const char* name : {"DrawsDownload", "DrawsImport", "EditProxy", "AutoDownload1"})
             QVERIFY2(!empty.window->action(QString::fromLatin1(name))->isEnabled(), name);
-        empty.session.leaveBusy();
+        empty.session.services().leaveBusy();
 
         // An import fills the list and opens the export.
         empty.io.pickedFiles.enqueue(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/draws_history_import.csv"));
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(p.window->drawsPage()->list()->model()->rowCount(), 1114);
         QCOMPARE(p.window->statusPanel(0)->text(), QStringLiteral("Архив тиражей: 1114"));
         QCOMPARE(p.window->drawsPage()->list()->model()->index(0, 0).data().toString(), QStringLiteral("1114"));
-        QVERIFY(p.session.isIdle());
+        QVERIFY(p.session.services().isIdle());
         QVERIFY(p.window->action(QStringLiteral("DrawsDownload"))->isEnabled());
         QVERIFY(!p.io.waitOpen);
         QCOMPARE(p.io.waitTexts.value(0), QStringLiteral("Загрузка архива тиражей..."));

@@ -6,6 +6,8 @@
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "ui/SeriesChartView.h"
 #include "ui/WeekModel.h"
 #include "ui/WeekPage.h"
@@ -44,7 +46,7 @@ void WeekPageTest::gridCountsTheWeekdaysOfTheDates()
     QCOMPARE(page->lengthBox()->objectName(), QStringLiteral("edWeekLen"));
     QCOMPARE(page->lengthBox()->value(), 1000);
     p.start(page);
-    p.session.setDrawsOffset(2);
+    p.session.archive().setOffset(2);
 
     std::map<std::pair<int, int>, int> expected;
     for (int k = 2; k < 1002; ++k) {
@@ -142,9 +144,9 @@ void WeekPageTest::filterTakesTheSelectedColumns()
     QVERIFY(include->isEnabled());
     QCOMPARE(page->selectedNumbers(), (std::vector<int>{3, 5}));
     include->trigger();
-    QCOMPARE(p.session.combs().size(), std::size_t(3162510 - 2598960)); // less C(52,5) holding neither
-    QVERIFY(AllHoldOneOf(p.session.combs(), {3, 5}));
-    QCOMPARE(p.session.filterHistory().back().Name, QStringLiteral("Неделя"));
+    QCOMPARE(p.session.candidates().combs().size(), std::size_t(3162510 - 2598960)); // less C(52,5) holding neither
+    QVERIFY(AllHoldOneOf(p.session.candidates().combs(), {3, 5}));
+    QCOMPARE(p.session.candidates().history().back().Name, QStringLiteral("Неделя"));
     p.window->mainPages()->setCurrentIndex(0);
     QVERIFY(!include->isEnabled());
 }

@@ -1,5 +1,7 @@
+#include "AnalysisParts.h"
 #include "FakeUserIo.h"
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "core/IniFile.h"
 
 #include <QDir>
@@ -23,18 +25,18 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_session = std::make_unique<app::Session>(
+        m_parts = std::make_unique<testsupport::AnalysisParts>(
             m_io, core::DataFolder(m_dir.path(), QStringLiteral("Vertoma_5x54"), m_dir.path()));
-        m_session->create();
+        m_parts->prepare();
         m_io.statusTexts.clear();
         m_io.busyTransitions.clear();
     }
 
-    const stats::TStatList& list() const { return m_session->statList(); }
+    const stats::TStatList& list() const { return m_parts->statistics.list(); }
     int indexOf(const char* code) const { return list().IndexOfCode(QString::fromLatin1(code)); }
     core::IniFile namesFile() const
     {
-        core::IniFile ini(m_session->folder().namesFile());
+        core::IniFile ini(m_parts->services.folder().namesFile());
         EXPECT_TRUE(ini.load());
         return ini;
     }
@@ -47,7 +49,7 @@ protected:
 
     QTemporaryDir m_dir;
     FakeUserIo m_io;
-    std::unique_ptr<app::Session> m_session;
+    std::unique_ptr<testsupport::AnalysisParts> m_parts;
 };
 
 } // namespace
@@ -55,8 +57,8 @@ protected:
 TEST_F(FavoritesTest, ManagerOkStoresTheChoiceAndStartsTheSelectorsAgain)
 {
     ASSERT_GE(indexOf("POS2"), 0);
-    QSignalSpy refill(m_session.get(), &app::Session::statMethodsChanged);
-    QSignalSpy recalcs(m_session.get(), &app::Session::viewsRecalculated);
+    QSignalSpy refill(&m_parts->statistics, &app::StatisticsController::methodsChanged);
+    QSignalSpy recalcs(&m_parts->archive, &app::ArchiveController::viewsRecalculated);
     m_io.favoritesEdits.enqueue([](stats::TStatList& edited) {
         tickOnly(edited, {QStringLiteral("NUMS"), QStringLiteral("POS2"), QStringLiteral("POS3")});
         edited.Items(edited.IndexOfCode(QStringLiteral("POS2"))).UserName = QStringLiteral("Вторая позиция");
@@ -64,7 +66,7 @@ TEST_F(FavoritesTest, ManagerOkStoresTheChoiceAndStartsTheSelectorsAgain)
         edited.ShowGroupName = false;
         edited.ShowMethodFlags = false;
     });
-    ASSERT_TRUE(m_session->filtersManager());
+    ASSERT_TRUE(m_parts->statistics.filtersManager());
 
     EXPECT_FALSE(list().AllFavorites);
     EXPECT_EQ(list().GetFavoritesText(), QStringLiteral("NUMS,POS2,POS3"));
@@ -91,19 +93,19 @@ TEST_F(FavoritesTest, ManagerOkStoresTheChoiceAndStartsTheSelectorsAgain)
     EXPECT_TRUE(recalcs.at(0).at(0).toBool());
     EXPECT_TRUE(m_io.statusTexts.contains(QStringLiteral("Подождите пожалуйста...")));
     EXPECT_EQ(m_io.statusTexts.last(), QString());
-    EXPECT_TRUE(m_session->isIdle());
-    EXPECT_EQ(m_io.favoritesHelpFiles, QStringList{m_session->helpFile()});
+    EXPECT_TRUE(m_parts->services.isIdle());
+    EXPECT_EQ(m_io.favoritesHelpFiles, QStringList{m_parts->statistics.helpFile()});
     EXPECT_TRUE(m_io.messages.isEmpty());
 }
 
 TEST_F(FavoritesTest, NothingTickedMeansEveryMethod)
 {
     m_io.favoritesEdits.enqueue([](stats::TStatList& edited) { tickOnly(edited, {QStringLiteral("NUMS")}); });
-    ASSERT_TRUE(m_session->filtersManager());
+    ASSERT_TRUE(m_parts->statistics.filtersManager());
     ASSERT_EQ(list().SelectorMethods(false).size(), 1u);
 
     m_io.favoritesEdits.enqueue([](stats::TStatList& edited) { tickOnly(edited, {}); });
-    ASSERT_TRUE(m_session->filtersManager());
+    ASSERT_TRUE(m_parts->statistics.filtersManager());
     EXPECT_TRUE(list().AllFavorites);
     for (int i = 0; i < list().Count(); ++i)
         EXPECT_TRUE(list().Items(i).Favorite) << i;
@@ -113,14 +115,14 @@ TEST_F(FavoritesTest, NothingTickedMeansEveryMethod)
 
 TEST_F(FavoritesTest, CancelChangesNothing)
 {
-    QSignalSpy refill(m_session.get(), &app::Session::statMethodsChanged);
-    QSignalSpy recalcs(m_session.get(), &app::Session::viewsRecalculated);
+    QSignalSpy refill(&m_parts->statistics, &app::StatisticsController::methodsChanged);
+    QSignalSpy recalcs(&m_parts->archive, &app::ArchiveController::viewsRecalculated);
     m_io.favoritesEdits.enqueue(std::nullopt);
-    EXPECT_FALSE(m_session->filtersManager());
+    EXPECT_FALSE(m_parts->statistics.filtersManager());
     EXPECT_TRUE(list().AllFavorites);
     EXPECT_EQ(refill.count(), 0);
     EXPECT_EQ(recalcs.count(), 0);
-    EXPECT_FALSE(QFileInfo::exists(m_session->folder().namesFile()));
+    EXPECT_FALSE(QFileInfo::exists(m_parts->services.folder().namesFile()));
 }
 
 TEST_F(FavoritesTest, ResetAsksFirstAndNoChangesNothing)
@@ -129,27 +131,27 @@ TEST_F(FavoritesTest, ResetAsksFirstAndNoChangesNothing)
         tickOnly(edited, {QStringLiteral("NUMS"), QStringLiteral("POS1")});
         edited.Items(edited.IndexOfCode(QStringLiteral("POS1"))).UserName = QStringLiteral("Первая");
     });
-    ASSERT_TRUE(m_session->filtersManager());
+    ASSERT_TRUE(m_parts->statistics.filtersManager());
     const QByteArray stored = [&] {
-        QFile f(m_session->folder().namesFile());
+        QFile f(m_parts->services.folder().namesFile());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
-    QSignalSpy refill(m_session.get(), &app::Session::statMethodsChanged);
-    QSignalSpy recalcs(m_session.get(), &app::Session::viewsRecalculated);
+    QSignalSpy refill(&m_parts->statistics, &app::StatisticsController::methodsChanged);
+    QSignalSpy recalcs(&m_parts->archive, &app::ArchiveController::viewsRecalculated);
 
     m_io.answers.enqueue(false);
-    EXPECT_FALSE(m_session->filtersReset());
+    EXPECT_FALSE(m_parts->statistics.filtersReset());
     ASSERT_EQ(m_io.questions.size(), 1);
     EXPECT_EQ(m_io.questions[0].text, QStringLiteral("Вы действительно хотите сбросить список избранных фильтров?"));
     EXPECT_EQ(list().GetFavoritesText(), QStringLiteral("NUMS,POS1"));
     EXPECT_EQ(refill.count(), 0);
-    QFile file(m_session->folder().namesFile());
+    QFile file(m_parts->services.folder().namesFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), stored);
     file.close();
 
     m_io.answers.enqueue(true);
-    EXPECT_TRUE(m_session->filtersReset());
+    EXPECT_TRUE(m_parts->statistics.filtersReset());
     EXPECT_TRUE(list().AllFavorites);
     EXPECT_GT(list().SelectorMethods(false).size(), 100u);
     EXPECT_EQ(list().Items(indexOf("POS1")).UserName, QStringLiteral("Первая")) << "names are not reset";
@@ -157,13 +159,13 @@ TEST_F(FavoritesTest, ResetAsksFirstAndNoChangesNothing)
     ASSERT_EQ(refill.count(), 1);
     EXPECT_FALSE(refill.at(0).at(0).toBool());
     EXPECT_EQ(recalcs.count(), 0) << "a reset recalculates no view";
-    EXPECT_TRUE(m_session->isIdle());
+    EXPECT_TRUE(m_parts->services.isIdle());
 }
 
 TEST_F(FavoritesTest, SettingsReloadKeepsTheSelectorPositions)
 {
-    QSignalSpy refill(m_session.get(), &app::Session::statMethodsChanged);
-    m_session->statListReload();
+    QSignalSpy refill(&m_parts->statistics, &app::StatisticsController::methodsChanged);
+    m_parts->statistics.reload();
     ASSERT_EQ(refill.count(), 1);
     EXPECT_TRUE(refill.at(0).at(0).toBool());
 }
@@ -171,13 +173,13 @@ TEST_F(FavoritesTest, SettingsReloadKeepsTheSelectorPositions)
 TEST_F(FavoritesTest, UnwritableNamesFileKeepsTheChoiceInMemory)
 {
     // A folder where the names file belongs: it can be neither read nor written.
-    ASSERT_TRUE(QDir().mkpath(m_session->folder().namesFile()));
+    ASSERT_TRUE(QDir().mkpath(m_parts->services.folder().namesFile()));
     m_io.favoritesEdits.enqueue([](stats::TStatList& edited) {
         tickOnly(edited, {QStringLiteral("NUMS"), QStringLiteral("POS4")});
         edited.Items(edited.IndexOfCode(QStringLiteral("POS4"))).UserName = QStringLiteral("Четвертая");
         edited.Ordered = true;
     });
-    ASSERT_TRUE(m_session->filtersManager());
+    ASSERT_TRUE(m_parts->statistics.filtersManager());
     const QStringList errors = m_io.messageTexts(app::MessageKind::Error);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Ошибка сохранения списка фильтров!\n\n")))
@@ -190,13 +192,13 @@ TEST_F(FavoritesTest, UnwritableNamesFileKeepsTheChoiceInMemory)
 TEST_F(FavoritesTest, DescriptionPagesLieBesideTheHelpFile)
 {
     const stats::TStatMethod& pos2 = list().Items(indexOf("POS2"));
-    EXPECT_TRUE(pos2.Class->GetHelpTopic(pos2.Param, m_session->helpFile()).isEmpty()) << "no help file yet";
+    EXPECT_TRUE(pos2.Class->GetHelpTopic(pos2.Param, m_parts->statistics.helpFile()).isEmpty()) << "no help file yet";
     ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("help")));
     QFile help(m_dir.filePath(QStringLiteral("help/Numeko_RUS.html")));
     ASSERT_TRUE(help.open(QIODevice::WriteOnly));
     help.close();
-    EXPECT_EQ(QFileInfo(m_session->helpFile()).canonicalFilePath(), QFileInfo(help).canonicalFilePath());
-    const QString topic = pos2.Class->GetHelpTopic(pos2.Param, m_session->helpFile());
+    EXPECT_EQ(QFileInfo(m_parts->statistics.helpFile()).canonicalFilePath(), QFileInfo(help).canonicalFilePath());
+    const QString topic = pos2.Class->GetHelpTopic(pos2.Param, m_parts->statistics.helpFile());
     EXPECT_EQ(QFileInfo(topic).fileName(), QStringLiteral("Filters_1049_POSx.htm"));
     EXPECT_EQ(QFileInfo(topic).absolutePath(), QDir::cleanPath(m_dir.filePath(QStringLiteral("help/filters"))));
 }

@@ -1,7 +1,7 @@
-// The filter conditions of script lines as the session applies them: the table of the filter's
+// The filter conditions of script lines as the candidate list applies them: the table of the filter's
 // method, the walk over its ordered rows, and the narrowing steps with their rollback.
 
-#include "app/Session.h"
+#include "app/CandidatesController.h"
 
 #include "core/TextForms.h"
 
@@ -9,14 +9,14 @@
 
 namespace app {
 
-void Session::filterApply(const combos::TFilterPart& part)
+void CandidatesController::filterApply(const combos::TFilterPart& part)
 {
     combos::FilterRunHooks hooks;
     filterApply(part, hooks);
 }
 
 // The table of a filter's method, ordered by its column, with the statistic that tests it.
-struct Session::FilterTable
+struct CandidatesController::FilterTable
 {
     int Method = -1;
     std::shared_ptr<const std::vector<views::StatTableRow>> Rows;
@@ -31,38 +31,38 @@ struct Session::FilterTable
     }
 };
 
-std::optional<Session::FilterTable> Session::filterTable(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
+std::optional<CandidatesController::FilterTable> CandidatesController::filterTable(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
 {
     // The method must be one the statistics selector offers.
-    const int method = combos::FilterMethodIndex(m_statList, p.Method, p.MethodCode);
-    const std::vector<int> offered = m_statList.SelectorMethods(false);
+    const int method = combos::FilterMethodIndex(m_statistics.list(), p.Method, p.MethodCode);
+    const std::vector<int> offered = m_statistics.list().SelectorMethods(false);
     if (method < 0 || std::find(offered.begin(), offered.end(), method) == offered.end()) {
-        const QString code = method >= 0 ? m_statList.Items(method).GetCodeText() : p.MethodCode;
-        const QString caption = method >= 0 ? m_statList.Items(method).GetCaptionText() : QString();
+        const QString code = method >= 0 ? m_statistics.list().Items(method).GetCodeText() : p.MethodCode;
+        const QString caption = method >= 0 ? m_statistics.list().Items(method).GetCaptionText() : QString();
         throw core::EConvertError(tr("Метод расчета статистики \"%1\" не найден!\n%2\n\nВозможно, Вы отключили данный "
                                      "метод расчета либо использовали сценарий от другой модификации программы.")
                                       .arg(code, caption));
     }
     FilterTable t;
     t.Method = method;
-    t.Name = m_statList.GetDisplayName(method, true);
+    t.Name = m_statistics.list().GetDisplayName(method, true);
     if (hooks.logging())
         hooks.log(
             tr("Анализ тиражей и расчет статистики \"%1\" для выборки в %2 тиражей...").arg(t.Name).arg(p.DrawsCount));
 
     // The table over the filter's draws, with its own weight coefficients or those of the run.
-    views::StatTableParams params = statParams(p.DrawsCount);
+    views::StatTableParams params = m_statistics.params(p.DrawsCount);
     const core::TCdlData* saved = hooks.savedCdl();
-    params.Cdl = p.CdlOverride ? p.Cdl : (saved ? *saved : config().CDL);
+    params.Cdl = p.CdlOverride ? p.Cdl : (saved ? *saved : m_statistics.config().CDL);
     t.Rows = hooks.tableRows(method, params, p.SortColumn, [&] {
-        showStatus(tr("Анализ тиражей и расчет статистики..."));
-        const auto tableStat = m_statList.CreateStat(method);
+        m_services.showStatus(tr("Анализ тиражей и расчет статистики..."));
+        const auto tableStat = m_statistics.list().CreateStat(method);
         views::FullSetCounts counts;
         views::StatTableParams full = params;
-        if (prefetchOpen(method, counts))
+        if (m_statistics.prefetchOpen(method, counts))
             full.FullSet = &counts;
-        std::vector<views::StatTableRow> computed = std::move(views::ComputeStatTable(*tableStat, m_draws, full).Rows);
-        showStatus(QString());
+        std::vector<views::StatTableRow> computed = std::move(views::ComputeStatTable(*tableStat, m_archive.draws(), full).Rows);
+        m_services.showStatus(QString());
         return computed;
     });
 
@@ -71,11 +71,11 @@ std::optional<Session::FilterTable> Session::filterTable(const combos::TFilterPa
     if (hooks.logging())
         for (const views::StatTableRow& row : *t.Rows)
             hooks.log(combos::FilterRowLogText(views::StatRowText(row)));
-    t.Stat = m_statList.CreateStat(method);
+    t.Stat = m_statistics.list().CreateStat(method);
     return t;
 }
 
-std::optional<Session::FilterChoice> Session::filterChoose(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
+std::optional<CandidatesController::FilterChoice> CandidatesController::filterChoose(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
 {
     std::optional<FilterTable> t = filterTable(p, hooks);
     if (!t)
@@ -110,12 +110,12 @@ std::optional<Session::FilterChoice> Session::filterChoose(const combos::TFilter
     choice.Stat = std::move(t->Stat);
     choice.Name = t->Name;
     choice.Exclude = !p.Keep;
-    choice.Sorted = m_state.SortedDraws;
-    choice.Last = std::max(0, int(m_draws.size()) - 1 - m_drawsOffset);
+    choice.Sorted = m_services.windowState().SortedDraws;
+    choice.Last = std::max(0, int(m_archive.draws().size()) - 1 - m_archive.offset());
     return choice;
 }
 
-void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
+void CandidatesController::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
 {
     const auto log = [&](const QString& line) {
         if (hooks.logging())
@@ -125,13 +125,13 @@ void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& 
     const auto narrow = [&](stats::TCustomStat& stat, const QString& name, const core::TStatDrawArray& values,
                             const QStringList& texts) {
         log(combos::FilterNarrowLogText(p.Keep));
-        combsNarrowByValues(stat, values, texts.join(QStringLiteral("; ")), name, !p.Keep);
+        narrowByValues(stat, values, texts.join(QStringLiteral("; ")), name, !p.Keep);
         log(combos::FilterCountLogText(m_combs.size()));
         if (!m_combs.empty())
             return false;
         log(combos::FilterUndoLogText());
-        combsRestoreUndo(false);
-        filterHistoryAddUndo();
+        restoreUndo(false);
+        historyAddUndo();
         return true;
     };
 
@@ -170,13 +170,13 @@ void Session::filterApply(const combos::TFilterPart& p, combos::FilterRunHooks& 
     }
 }
 
-void Session::filterRecApply(const combos::TFilterRec& rec)
+void CandidatesController::filterRecApply(const combos::TFilterRec& rec)
 {
     combos::FilterRunHooks hooks;
     filterRecApply(rec, hooks);
 }
 
-void Session::filterRecApply(const combos::TFilterRec& rec, combos::FilterRunHooks& hooks)
+void CandidatesController::filterRecApply(const combos::TFilterRec& rec, combos::FilterRunHooks& hooks)
 {
     for (const combos::TFilterPart& part : rec) {
         if (hooks.stopRequested())
@@ -186,38 +186,38 @@ void Session::filterRecApply(const combos::TFilterRec& rec, combos::FilterRunHoo
     }
 }
 
-void Session::combsRestoreState(const core::TCombsArray& combs, const std::vector<combos::FilterHistoryRow>& history)
+void CandidatesController::restoreState(const core::TCombsArray& combs, const std::vector<combos::FilterHistoryRow>& history)
 {
     m_combs = combs;
     m_undo.clear();
     m_history = history;
     emit filterHistoryChanged();
-    combsRefresh();
+    refresh();
 }
 
-void Session::combsRestoreState(core::TCombsArray&& combs, std::vector<combos::FilterHistoryRow>&& history)
+void CandidatesController::restoreState(core::TCombsArray&& combs, std::vector<combos::FilterHistoryRow>&& history)
 {
     m_combs = std::move(combs);
     m_undo.clear();
     m_history = std::move(history);
     emit filterHistoryChanged();
-    combsRefresh();
+    refresh();
 }
 
-void Session::combsReplace(const core::TCombsArray& combs)
+void CandidatesController::replace(const core::TCombsArray& combs)
 {
     m_combs = combs;
     m_undo.clear();
-    filterHistoryClear();
-    combsRefresh();
+    historyClear();
+    refresh();
 }
 
-bool Session::filterDialog(combos::TFilterItem& item)
+bool CandidatesController::filterDialog(combos::TFilterItem& item)
 {
     // The dialog works on a copy, so a cancelled one leaves the item as it was whatever the
     // door did with it.
     combos::TFilterItem edited = item;
-    if (!m_io.editFilter(edited))
+    if (!m_services.io().editFilter(edited))
         return false;
     item = edited;
     return true;

@@ -1,11 +1,14 @@
-// Applying filter conditions to the session's combination list: the walk over the ordered
+// Applying filter conditions to the candidate list: the walk over the ordered
 // table, the two selection modes, every stop rule and the rollback of a step that empties the
 // list; and on the real archive, filters checked against a plain computation.
 
+#include "AnalysisParts.h"
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
-#include "app/Session.h"
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
+#include "app/StatisticsController.h"
 #include "combos/Filters.h"
 #include "core/DrawArchive.h"
 #include "core/TextForms.h"
@@ -111,29 +114,29 @@ public:
     std::optional<core::TCdlData> saved;
 };
 
-class SessionFiltersBase : public ::testing::Test
+class CandidateFiltersBase : public ::testing::Test
 {
 protected:
     void open()
     {
-        m_session = std::make_unique<app::Session>(m_io, folder());
-        m_session->prepareStatistics();
-        ASSERT_TRUE(m_session->drawsLoad());
+        m_parts = std::make_unique<testsupport::AnalysisParts>(m_io, folder());
+        m_parts->prepare();
+        ASSERT_TRUE(m_parts->archive.load());
     }
 
     core::DataFolder folder() const { return {m_dir.path(), QStringLiteral("Vertoma_5x54"), m_dir.path()}; }
-    app::Session& session() { return *m_session; }
+    testsupport::AnalysisParts& parts() { return *m_parts; }
 
     // The single variant of a filter text.
     combos::TFilterPart variant(const QString& text)
     {
-        const combos::TFilterItem item = combos::FilterItemParse(text, session().statList());
+        const combos::TFilterItem item = combos::FilterItemParse(text, parts().statistics.list());
         const combos::TFilterVarList list = combos::FilterVariantsBuild({item}, 1);
         EXPECT_EQ(list.size(), 1u) << text.toStdString();
         return list.front()[0];
     }
 
-    void apply(const QString& text, combos::FilterRunHooks& hooks) { session().filterApply(variant(text), hooks); }
+    void apply(const QString& text, combos::FilterRunHooks& hooks) { parts().candidates.filterApply(variant(text), hooks); }
     void apply(const QString& text)
     {
         combos::FilterRunHooks quiet;
@@ -142,13 +145,13 @@ protected:
 
     QString nameOf(const char* code)
     {
-        const stats::TStatList& list = session().statList();
+        const stats::TStatList& list = parts().statistics.list();
         return list.GetDisplayName(list.IndexOfCode(QString::fromLatin1(code)), true);
     }
 
     QTemporaryDir m_dir;
     FakeUserIo m_io;
-    std::unique_ptr<app::Session> m_session;
+    std::unique_ptr<testsupport::AnalysisParts> m_parts;
 };
 
 // Six draws with known counts and depths of the numbers (window 6, newest last):
@@ -156,7 +159,7 @@ protected:
 //   depth 1: 1, 13..16; 2: 2, 10..12; 3: 3, 8, 9; 4: 4, 7; 5: 6; 6: 5
 // Ordered by count, descending (equal counts by the value, descending), the table reads
 // 1, 2, 3, 4, 16, 15, ..., 5, 54, 53, ..., 17.
-class SessionFilters : public SessionFiltersBase
+class CandidateFilters : public CandidateFiltersBase
 {
 protected:
     void SetUp() override
@@ -169,13 +172,13 @@ protected:
         core::TGenSettings s;
         s.Mode = 2;
         s.Param = u"1;2;3;4;5;6;7;8"_s;
-        ASSERT_TRUE(session().combsGenerate(s, true));
-        ASSERT_EQ(session().combs().size(), 56u);
-        m_start = session().combs();
+        ASSERT_TRUE(parts().candidates.generate(s, true));
+        ASSERT_EQ(parts().candidates.combs().size(), 56u);
+        m_start = parts().candidates.combs();
     }
 
-    void restart() { session().combsReplace(m_start); }
-    std::size_t left() { return session().combs().size(); }
+    void restart() { parts().candidates.replace(m_start); }
+    std::size_t left() { return parts().candidates.combs().size(); }
     // The start list's combinations that pass.
     std::size_t expected(const Pred& keep) { return countCombs(m_pool, keep); }
     std::size_t keepingAny(const Numbers& s)
@@ -186,7 +189,7 @@ protected:
     {
         return expected([&](const core::TComb& c) { return !hasAny(c, s); });
     }
-    const std::vector<combos::FilterHistoryRow>& history() { return session().filterHistory(); }
+    const std::vector<combos::FilterHistoryRow>& history() { return parts().candidates.history(); }
 
     Numbers m_pool = numbers({1, 2, 3, 4, 5, 6, 7, 8});
     core::TCombsArray m_start;
@@ -194,7 +197,7 @@ protected:
 
 } // namespace
 
-TEST_F(SessionFilters, MultiSelectFiltersOnceByAllSelectedRows)
+TEST_F(CandidateFilters, MultiSelectFiltersOnceByAllSelectedRows)
 {
     apply(u"TMF1#NUMS:6#LVA:7,8#SF:1"_s);
     EXPECT_EQ(left(), keepingAny(numbers({7, 8})));
@@ -202,7 +205,7 @@ TEST_F(SessionFilters, MultiSelectFiltersOnceByAllSelectedRows)
     EXPECT_EQ(history()[0].Name, nameOf("NUMS"));
     EXPECT_EQ(history()[0].Values, u"8; 7"_s) << "table order";
     EXPECT_EQ(history()[0].Icon, combos::FilterHistoryRow::Kind::Kept);
-    EXPECT_EQ(session().undoCount(), 56u);
+    EXPECT_EQ(parts().candidates.undoCount(), 56u);
 
     // Walking up hands the rows over in table order all the same.
     restart();
@@ -221,22 +224,22 @@ TEST_F(SessionFilters, MultiSelectFiltersOnceByAllSelectedRows)
     // Depth at least 4 is 4, 5, 6 and 7; removing them leaves nothing, so the step is undone.
     restart();
     apply(u"TMD1#NUMS:6#LMV:4#SF:1"_s);
-    EXPECT_EQ(session().combs(), m_start);
+    EXPECT_EQ(parts().candidates.combs(), m_start);
     ASSERT_EQ(history().size(), 2u);
     EXPECT_EQ(history()[0].Values, u"4; 7; 6; 5"_s);
     EXPECT_EQ(history()[0].Count, 0);
     EXPECT_EQ(history()[1].Icon, combos::FilterHistoryRow::Kind::Undone);
     EXPECT_EQ(history()[1].Count, 56);
-    EXPECT_EQ(session().undoCount(), 0u);
+    EXPECT_EQ(parts().candidates.undoCount(), 0u);
 
     // The stop rule on the list length is not used here: every row is selected.
     restart();
     apply(u"TMD1#NUMS:6#LNO:#SC:100#"_s);
-    EXPECT_EQ(session().combs(), m_start);
+    EXPECT_EQ(parts().candidates.combs(), m_start);
     EXPECT_EQ(history().size(), 2u);
 }
 
-TEST_F(SessionFilters, MultiSelectStopRules)
+TEST_F(CandidateFilters, MultiSelectStopRules)
 {
     // Steps: every visited row counts, matching or not. Walking up: the 38 rows of count 0
     // (17..54), then 5 and 6.
@@ -259,7 +262,7 @@ TEST_F(SessionFilters, MultiSelectStopRules)
     // selected, none of which the list holds, so keeping them empties it and is undone.
     restart();
     apply(u"BMF1#NUMS:6#LNO:#SV:1"_s);
-    EXPECT_EQ(session().combs(), m_start);
+    EXPECT_EQ(parts().candidates.combs(), m_start);
     EXPECT_EQ(history().back().Icon, combos::FilterHistoryRow::Kind::Undone);
     restart();
     apply(u"BMF1#NUMS:6#LNO:#SV:2"_s);
@@ -277,7 +280,7 @@ TEST_F(SessionFilters, MultiSelectStopRules)
     EXPECT_EQ(left(), keepingAny(numbers({5, 6, 7, 8})));
 }
 
-TEST_F(SessionFilters, RowByRowStepsAndListLength)
+TEST_F(CandidateFilters, RowByRowStepsAndListLength)
 {
     // Two steps: remove 1, then 2.
     apply(u"TSD1#NUMS:6#LNO:#ST:2"_s);
@@ -286,7 +289,7 @@ TEST_F(SessionFilters, RowByRowStepsAndListLength)
     EXPECT_EQ(history()[0].Values, u"1"_s);
     EXPECT_EQ(history()[0].Count, std::int64_t(removingAny(numbers({1}))));
     EXPECT_EQ(history()[1].Values, u"2"_s);
-    EXPECT_EQ(session().undoCount(), removingAny(numbers({1})));
+    EXPECT_EQ(parts().candidates.undoCount(), removingAny(numbers({1})));
 
     // Stop before a row when the list holds n or fewer combinations.
     restart();
@@ -307,14 +310,14 @@ TEST_F(SessionFilters, RowByRowStepsAndListLength)
     restart();
     apply(u"BSD1#NUMS:6#LNO:#SV:4"_s);
     ASSERT_EQ(left(), 1u);
-    EXPECT_EQ(session().combs()[0], (core::TComb{{1, 2, 3, 4, 8}}));
+    EXPECT_EQ(parts().candidates.combs()[0], (core::TComb{{1, 2, 3, 4, 8}}));
     int undone = 0;
     for (const combos::FilterHistoryRow& row : history())
         undone += row.Icon == combos::FilterHistoryRow::Kind::Undone ? 1 : 0;
     EXPECT_EQ(undone, 2);
 }
 
-TEST_F(SessionFilters, RowByRowRollbackOfTheStepThatEmptiesTheList)
+TEST_F(CandidateFilters, RowByRowRollbackOfTheStepThatEmptiesTheList)
 {
     // A sum: one value per combination. Sums of the six draws: 15, 16, 17, 23, 36, 59 (count 1
     // each), so the table reads 59, 36, 23, 17, 16, 15, then the sums of count 0 from 260 down.
@@ -324,7 +327,7 @@ TEST_F(SessionFilters, RowByRowRollbackOfTheStepThatEmptiesTheList)
     apply(u"TSF1#SUMS:6#LVA:17,16,20#SZ:1"_s, hooks);
     EXPECT_EQ(left(), expected(sum17));
     EXPECT_EQ(left(), 2u);
-    for (const core::TComb& c : session().combs())
+    for (const core::TComb& c : parts().candidates.combs())
         EXPECT_EQ(sumOf(c), 17);
     ASSERT_EQ(history().size(), 3u);
     EXPECT_EQ(history()[0].Values, u"17"_s);
@@ -332,7 +335,7 @@ TEST_F(SessionFilters, RowByRowRollbackOfTheStepThatEmptiesTheList)
     EXPECT_EQ(history()[1].Count, 0);
     EXPECT_EQ(history()[2].Icon, combos::FilterHistoryRow::Kind::Undone);
     EXPECT_EQ(history()[2].Count, 2);
-    EXPECT_EQ(session().undoCount(), 0u);
+    EXPECT_EQ(parts().candidates.undoCount(), 0u);
     ASSERT_GE(hooks.lines.size(), 4);
     const QStringList tail = hooks.lines.mid(hooks.lines.size() - 4);
     EXPECT_TRUE(tail[0].startsWith(u"Шаг 002. Выделение строки: < [16] кол-во: 1 "_s)) << tail[0].toStdString();
@@ -355,7 +358,7 @@ TEST_F(SessionFilters, RowByRowRollbackOfTheStepThatEmptiesTheList)
     EXPECT_EQ(history()[2].Values, u"17"_s);
 }
 
-TEST_F(SessionFilters, StopFlagAndRunLog)
+TEST_F(CandidateFilters, StopFlagAndRunLog)
 {
     // A stop before the walk changes nothing.
     RecordingHooks stopNow;
@@ -379,7 +382,7 @@ TEST_F(SessionFilters, StopFlagAndRunLog)
     apply(u"TMD1#NUMS:6#LNO:#SF:1"_s, midWalk);
     EXPECT_EQ(left(), 56u);
     EXPECT_TRUE(history().empty());
-    EXPECT_EQ(session().undoCount(), 0u);
+    EXPECT_EQ(parts().candidates.undoCount(), 0u);
 
     // The log: the calculation, every row of the ordered table, the step, the narrowing.
     restart();
@@ -400,13 +403,13 @@ TEST_F(SessionFilters, StopFlagAndRunLog)
     EXPECT_EQ(left(), removingAny(numbers({5})));
 }
 
-TEST_F(SessionFilters, WeightCoefficients)
+TEST_F(CandidateFilters, WeightCoefficients)
 {
-    const core::TCdlData configured = session().config().CDL;
+    const core::TCdlData configured = parts().statistics.config().CDL;
     // Own coefficients: the weight is the count; 1, 2 and 3 have at least 4.
     apply(u"TMF1#NUMS:6#WMV:4#SF:1#1:0:0:0:0"_s);
     EXPECT_EQ(left(), keepingAny(numbers({1, 2, 3})));
-    EXPECT_TRUE(session().config().CDL == configured) << "the configuration keeps its coefficients";
+    EXPECT_TRUE(parts().statistics.config().CDL == configured) << "the configuration keeps its coefficients";
 
     // The coefficients of the run: minus the depth; rows of count 0 have no weight and read as 0.
     restart();
@@ -427,50 +430,50 @@ TEST_F(SessionFilters, WeightCoefficients)
     EXPECT_THROW(apply(u"TMF1#NUMS:6#WDV:4#ST:17"_s), core::EConvertError);
 }
 
-TEST_F(SessionFilters, FilterDialogEditsThroughTheDoor)
+TEST_F(CandidateFilters, FilterDialogEditsThroughTheDoor)
 {
-    const combos::TFilterItem original = combos::FilterItemParse(u"TSD1#NUMS:6#LMV:2#SF:1"_s, session().statList());
-    combos::TFilterItem edited = combos::FilterItemParse(u"BMF8#SUM2:10-20;5#WDV:1,2#ST:7"_s, session().statList());
+    const combos::TFilterItem original = combos::FilterItemParse(u"TSD1#NUMS:6#LMV:2#SF:1"_s, parts().statistics.list());
+    combos::TFilterItem edited = combos::FilterItemParse(u"BMF8#SUM2:10-20;5#WDV:1,2#ST:7"_s, parts().statistics.list());
     ASSERT_FALSE(edited == original);
 
     // Cancelled: the item stays as it was.
     combos::TFilterItem item = original;
     m_io.filterEdits.enqueue(std::nullopt);
-    EXPECT_FALSE(session().filterDialog(item));
+    EXPECT_FALSE(parts().candidates.filterDialog(item));
     EXPECT_TRUE(item == original);
 
     // Accepted: the item is the edited one.
     m_io.filterEdits.enqueue(edited);
-    EXPECT_TRUE(session().filterDialog(item));
+    EXPECT_TRUE(parts().candidates.filterDialog(item));
     EXPECT_TRUE(item == edited);
     ASSERT_EQ(m_io.filterDialogItems.size(), 2);
     EXPECT_TRUE(m_io.filterDialogItems[0] == original);
     EXPECT_TRUE(m_io.filterDialogItems[1] == original);
 }
 
-TEST_F(SessionFilters, StatWindowIsTheLastOneAskedFor)
+TEST_F(CandidateFilters, StatWindowIsTheLastOneAskedFor)
 {
     // What a new filter starts with: the table's method and number of draws.
-    EXPECT_EQ(session().statWindow(), -1);
-    const int nums = session().statList().IndexOfCode(u"NUMS"_s);
-    EXPECT_TRUE(session().statCalc(nums, 5, false));
-    EXPECT_EQ(session().statWindow(), 5);
-    EXPECT_EQ(session().statMethod(), nums);
-    EXPECT_TRUE(session().statCalc(-1, 40, false));
-    EXPECT_EQ(session().statWindow(), 40);
-    EXPECT_EQ(session().statMethod(), -1);
+    EXPECT_EQ(parts().statistics.window(), -1);
+    const int nums = parts().statistics.list().IndexOfCode(u"NUMS"_s);
+    EXPECT_TRUE(parts().statistics.calc(nums, 5, false));
+    EXPECT_EQ(parts().statistics.window(), 5);
+    EXPECT_EQ(parts().statistics.method(), nums);
+    EXPECT_TRUE(parts().statistics.calc(-1, 40, false));
+    EXPECT_EQ(parts().statistics.window(), 40);
+    EXPECT_EQ(parts().statistics.method(), -1);
 }
 
-TEST_F(SessionFilters, FailuresAndRecords)
+TEST_F(CandidateFilters, FailuresAndRecords)
 {
     // A method the selector does not offer.
-    stats::TStatList& list = session().statList();
+    stats::TStatList& list = parts().statistics.list();
     const int nums = list.IndexOfCode(u"NUMS"_s);
     const combos::TFilterPart numsPart = variant(u"TMF1#NUMS:6#LVA:7#SF:1"_s);
     list.AllFavorites = false;
     list.Items(nums).Favorite = false;
     try {
-        session().filterApply(numsPart);
+        parts().candidates.filterApply(numsPart);
         ADD_FAILURE() << "no error";
     } catch (const core::EConvertError& e) {
         EXPECT_EQ(e.message(), u"Метод расчета статистики \"NUMS\" не найден!\nЧисла тиража\n\nВозможно, Вы отключили "
@@ -480,12 +483,12 @@ TEST_F(SessionFilters, FailuresAndRecords)
     combos::TFilterPart unknown = numsPart;
     unknown.Method = -1;
     unknown.MethodCode = u"XXXX"_s;
-    EXPECT_THROW(session().filterApply(unknown), core::EConvertError);
+    EXPECT_THROW(parts().candidates.filterApply(unknown), core::EConvertError);
     EXPECT_EQ(left(), 56u);
     // An index that no longer has the code: the code decides.
     combos::TFilterPart moved = numsPart;
     moved.Method = list.IndexOfCode(u"SUMS"_s);
-    session().filterApply(moved);
+    parts().candidates.filterApply(moved);
     EXPECT_EQ(left(), keepingAny(numbers({7})));
 
     // A list condition on a row text that is not a number fails: the minimum period of the
@@ -505,26 +508,26 @@ TEST_F(SessionFilters, FailuresAndRecords)
     rec[2] = variant(u"TSD1#NUMS:6#LVA:2#SF:1"_s);
     rec[3] = variant(u"TMF1#NUMS:6#LVA:8#SF:1"_s);
     rec[3].Enabled = false;
-    session().filterRecApply(rec);
+    parts().candidates.filterRecApply(rec);
     EXPECT_EQ(left(), 1u) << "1, 2 and 3 removed; place 3 finds one combination left";
     EXPECT_EQ(history().size(), 3u);
     restart();
     rec[0] = variant(u"TSD1#NUMS:6#LNO:#ST:1"_s);
-    session().filterRecApply(rec);
+    parts().candidates.filterRecApply(rec);
     EXPECT_EQ(left(), removingAny(numbers({1, 2})));
     EXPECT_EQ(history().size(), 2u);
 
     // A new start list leaves nothing to undo and no history.
-    session().combsReplace(m_start);
-    EXPECT_EQ(session().combs(), m_start);
-    EXPECT_EQ(session().undoCount(), 0u);
+    parts().candidates.replace(m_start);
+    EXPECT_EQ(parts().candidates.combs(), m_start);
+    EXPECT_EQ(parts().candidates.undoCount(), 0u);
     EXPECT_TRUE(history().empty());
 }
 
 namespace {
 
 // The real archive, the full set as the start list.
-class SessionFiltersArchive : public SessionFiltersBase
+class CandidateFiltersArchive : public CandidateFiltersBase
 {
 protected:
     void SetUp() override
@@ -532,10 +535,10 @@ protected:
         ASSERT_TRUE(QFile::copy(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), folder().drawsFile()));
         QFile::setPermissions(folder().drawsFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         open();
-        ASSERT_GT(session().draws().size(), 100u);
+        ASSERT_GT(parts().archive.draws().size(), 100u);
         core::TGenSettings full;
-        ASSERT_TRUE(session().combsGenerate(full, true));
-        m_start = session().combs();
+        ASSERT_TRUE(parts().candidates.generate(full, true));
+        m_start = parts().candidates.combs();
     }
 
     struct NumberStats
@@ -548,8 +551,8 @@ protected:
     std::array<NumberStats, 55> numberStats(int n)
     {
         std::array<NumberStats, 55> s{};
-        const core::TDrawsArray& draws = session().draws();
-        const int last = int(draws.size()) - 1 - session().drawsOffset();
+        const core::TDrawsArray& draws = parts().archive.draws();
+        const int last = int(draws.size()) - 1 - parts().archive.offset();
         for (int i = std::max(0, last - n + 1); i <= last; ++i) {
             for (int k = 0; k < 5; ++k) {
                 NumberStats& x = s[draws[std::size_t(i)].Values[k]];
@@ -562,9 +565,9 @@ protected:
 
     std::size_t run(const QString& text)
     {
-        session().combsReplace(m_start);
+        parts().candidates.replace(m_start);
         apply(text);
-        return session().combs().size();
+        return parts().candidates.combs().size();
     }
 
     core::TCombsArray m_start;
@@ -572,7 +575,7 @@ protected:
 
 } // namespace
 
-TEST_F(SessionFiltersArchive, FiltersAgreeWithAPlainComputation)
+TEST_F(CandidateFiltersArchive, FiltersAgreeWithAPlainComputation)
 {
     const Numbers all = allNumbers();
 
@@ -585,7 +588,7 @@ TEST_F(SessionFiltersArchive, FiltersAgreeWithAPlainComputation)
         ASSERT_TRUE(sel.any());
         EXPECT_EQ(run(u"TMF1#NUMS:10#LMV:5#SF:1"_s),
                   countCombs(all, [&](const core::TComb& c) { return hasAny(c, sel); }));
-        for (const core::TComb& c : session().combs())
+        for (const core::TComb& c : parts().candidates.combs())
             ASSERT_TRUE(hasAny(c, sel));
     }
 
@@ -603,7 +606,7 @@ TEST_F(SessionFiltersArchive, FiltersAgreeWithAPlainComputation)
     // Keep the most frequent sum of the last 50 draws (the largest of equally frequent ones).
     {
         std::map<int, int> sums;
-        const core::TDrawsArray& draws = session().draws();
+        const core::TDrawsArray& draws = parts().archive.draws();
         for (std::size_t i = draws.size() - 50; i < draws.size(); ++i) {
             const core::TDrawRec& d = draws[i];
             sums[d.Values[0] + d.Values[1] + d.Values[2] + d.Values[3] + d.Values[4]] += 1;
@@ -642,7 +645,7 @@ TEST_F(SessionFiltersArchive, FiltersAgreeWithAPlainComputation)
                          [&](int a, int b) { return s[std::size_t(a)].count > s[std::size_t(b)].count; });
         EXPECT_EQ(run(u"TSD1#NUMS:15#LNO:#SC:1000000"_s), 962598u);
         Numbers present;
-        for (const core::TComb& c : session().combs())
+        for (const core::TComb& c : parts().candidates.combs())
             for (std::uint8_t n : c.v)
                 present.set(n);
         for (std::size_t i = 0; i < order.size(); ++i)
@@ -651,22 +654,22 @@ TEST_F(SessionFiltersArchive, FiltersAgreeWithAPlainComputation)
 
     // Five draws back: remove the numbers drawn at most once in the 20 draws before that point.
     {
-        session().setDrawsOffset(5);
+        parts().archive.setOffset(5);
         const auto s = numberStats(20);
         Numbers sel;
         for (int n = 1; n <= 54; ++n)
             sel.set(std::size_t(n), s[std::size_t(n)].count <= 1);
         EXPECT_EQ(run(u"TMD1#NUMS:20#CDV:0,1#SF:1"_s),
                   countCombs(all, [&](const core::TComb& c) { return !hasAny(c, sel); }));
-        session().setDrawsOffset(0);
+        parts().archive.setOffset(0);
     }
 }
 
-TEST_F(SessionFiltersArchive, DeviationFromTheFullSet)
+TEST_F(CandidateFiltersArchive, DeviationFromTheFullSet)
 {
     // Every number is equally likely over the full set, so the norm of each is the midpoint of
     // the smallest and the largest count of the window, rounded half to even.
-    session().setPrefetchsEnabledForRun(true);
+    parts().statistics.setPrefetchsEnabledForRun(true);
     // A window whose smallest and largest count have an even sum, so the midpoint is exact.
     int window = 50;
     std::array<NumberStats, 55> s{};
