@@ -12,12 +12,12 @@
 namespace stakestest {
 
 inline const QStringList kStakeMenu = {
-    QStringLiteral("StakeAdd"),        QStringLiteral("StakeAddRandom"),    QStringLiteral("StakeAddSelected"),
-    QStringLiteral("StakeAddAll"),     QStringLiteral("SystemStakeFilter"), QStringLiteral("SystemStakeAll"),
-    QStringLiteral("StakeDel"),          QStringLiteral("StakeFilter"),
-    QStringLiteral("StakeClear"),      QStringLiteral("StakesCheckManual"), QStringLiteral("StakesGraphDraws"),
-    QStringLiteral("StakesScroll"),    QStringLiteral("StakesCheckLine"),   QStringLiteral("LogStakes"),
-    QStringLiteral("LogStakesDelete"), QStringLiteral("StakesXlsExport"),
+    QStringLiteral("StakeAdd"),          QStringLiteral("StakeAddRandom"),    QStringLiteral("StakeAddSelected"),
+    QStringLiteral("StakeAddAll"),       QStringLiteral("SystemStakeFilter"), QStringLiteral("SystemStakeAll"),
+    QStringLiteral("StakeDel"),          QStringLiteral("StakeFilter"),       QStringLiteral("StakeClear"),
+    QStringLiteral("StakesCheckManual"), QStringLiteral("StakesGraphDraws"),  QStringLiteral("StakesScroll"),
+    QStringLiteral("StakesCheckLine"),   QStringLiteral("LogStakes"),         QStringLiteral("LogStakesDelete"),
+    QStringLiteral("StakesXlsExport"),
 };
 
 // The newest draws of the real archive, in drawn order.

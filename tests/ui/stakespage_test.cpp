@@ -189,7 +189,8 @@ void StakesPageTest::outlineMenusAndActions()
     QVERIFY(menu);
     QCOMPARE(actionNames(menu->actions()), kStakeMenu);
     // A stake from a regular rule is made from here too.
-    const QStringList popup = kStakeMenu + QStringList{QStringLiteral("RatingsRefresh"), QStringLiteral("TablesStakeAdd")};
+    const QStringList popup =
+        kStakeMenu + QStringList{QStringLiteral("RatingsRefresh"), QStringLiteral("TablesStakeAdd")};
     QCOMPARE(actionNames(page->popup()->actions()), popup);
     QStringList buttons;
     for (QAction* a : page->panel()->actions()) {
@@ -458,7 +459,8 @@ void StakesPageTest::columnWidthsAreStored()
     Program again(m_dir->path());
     QCOMPARE(again.window->stakesPage()->grid()->columnWidth(2), 150);
     QCOMPARE(again.window->stakesPage()->grid()->columnWidth(8), 400);
-    QCOMPARE(again.window->stakesPage()->grid()->columnWidth(1), ini.readInt(section, QStringLiteral("sgStakes.Column1"), 0));
+    QCOMPARE(again.window->stakesPage()->grid()->columnWidth(1),
+             ini.readInt(section, QStringLiteral("sgStakes.Column1"), 0));
 }
 
 QTEST_MAIN(StakesPageTest)
