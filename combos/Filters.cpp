@@ -1,16 +1,14 @@
 #include "combos/Filters.h"
+#include "combos/FiltersInternal.h"
 
 #include "core/TextForms.h"
 #include "stats/StatList.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
-#include <new>
 
 namespace combos {
 
@@ -73,86 +71,11 @@ const CodeCaption kStopModes[kStopModeCount] = {
 
 const char* const kErrorCaption = "# ERROR #";
 
-// ---- the row tests
-
-enum class Field { None, Depth, DepthPct, Dev, DevPct, Count, CountPct, Weight, PeriodMin, Period, PeriodMax, Value };
-enum class Test { All, AtLeast, AtMost, InList };
-
-struct RowTest
-{
-    Field field;
-    Test test;
-    bool decimal;      // the row text is a decimal, else an integer
-    double notANumber; // what a row text that is not a number counts as
-};
-
-// The condition table; depth, deviation and count share one pattern of six conditions, the
-// weight and the mean period read a missing number as 0 in both directions.
-const RowTest kRowTests[kConditionCount] = {
-    {Field::None, Test::All, false, 0},             // LNO
-    {Field::Depth, Test::AtLeast, false, 0},        // LMV
-    {Field::DepthPct, Test::AtLeast, true, 0},      // LMP
-    {Field::Depth, Test::AtMost, false, 65535},     // LLV
-    {Field::DepthPct, Test::AtMost, true, 65535},   // LLP
-    {Field::Depth, Test::InList, false, 0},         // LDV
-    {Field::DepthPct, Test::InList, true, 0},       // LDP
-    {Field::Dev, Test::AtLeast, false, 0},          // DMV
-    {Field::DevPct, Test::AtLeast, true, 0},        // DMP
-    {Field::Dev, Test::AtMost, false, 65535},       // DLV
-    {Field::DevPct, Test::AtMost, true, 65535},     // DLP
-    {Field::Dev, Test::InList, false, 0},           // DDV
-    {Field::DevPct, Test::InList, true, 0},         // DDP
-    {Field::Count, Test::AtLeast, false, 0},        // CMV
-    {Field::CountPct, Test::AtLeast, true, 0},      // CMP
-    {Field::Count, Test::AtMost, false, 65535},     // CLV
-    {Field::CountPct, Test::AtMost, true, 65535},   // CLP
-    {Field::Count, Test::InList, false, 0},         // CDV
-    {Field::CountPct, Test::InList, true, 0},       // CDP
-    {Field::Weight, Test::AtLeast, true, 0},        // WMV
-    {Field::Weight, Test::AtMost, true, 0},         // WLV
-    {Field::Weight, Test::InList, true, 0},         // WDV
-    {Field::PeriodMin, Test::AtLeast, false, 0},    // PIM
-    {Field::PeriodMin, Test::AtMost, false, 65535}, // PIL
-    {Field::PeriodMin, Test::InList, false, 0},     // PIR
-    {Field::Period, Test::AtLeast, true, 0},        // PAM
-    {Field::Period, Test::AtMost, true, 0},         // PAL
-    {Field::Period, Test::InList, true, 0},         // PAR
-    {Field::PeriodMax, Test::AtLeast, false, 0},    // PXM
-    {Field::PeriodMax, Test::AtMost, false, 65535}, // PXL
-    {Field::PeriodMax, Test::InList, false, 0},     // PXR
-    {Field::Value, Test::InList, false, 0},         // LVA
-};
-
-const QString& rowText(const views::TStatValues& row, Field field)
-{
-    static const QString none;
-    switch (field) {
-    case Field::Depth:
-        return row.DepthText;
-    case Field::DepthPct:
-        return row.DepthPct;
-    case Field::Dev:
-        return row.DeviationText;
-    case Field::DevPct:
-        return row.DeviationPct;
-    case Field::Count:
-        return row.CountText;
-    case Field::CountPct:
-        return row.CountPct;
-    case Field::Weight:
-        return row.WeightText;
-    case Field::PeriodMin:
-        return row.PeriodMinText;
-    case Field::Period:
-        return row.PeriodText;
-    case Field::PeriodMax:
-        return row.PeriodMaxText;
-    default:
-        return none;
-    }
-}
+} // namespace
 
 // ---- number conversions
+
+namespace detail {
 
 bool readInt(const QString& text, std::int32_t& value)
 {
@@ -161,52 +84,11 @@ bool readInt(const QString& text, std::int32_t& value)
     return ok;
 }
 
-// A decimal written with the user's decimal separator: [+-]digits[sep digits][e[+-]digits].
-bool readDecimal(const QString& text, double& value)
-{
-    QString t = text.trimmed();
-    const QString dp = core::SystemDecimalPoint();
-    if (dp != QLatin1String(".")) {
-        if (t.contains(u'.'))
-            return false;
-        t.replace(dp, QStringLiteral("."));
-    }
-    if (t.isEmpty())
-        return false;
-    const QByteArray bytes = t.toLatin1();
-    const char* p = bytes.constData();
-    const char* end = p + bytes.size();
-    if (*p == '+' || *p == '-')
-        ++p;
-    // from_chars would take "inf", "nan" and a second sign; a number starts with a digit or the point.
-    if (p == end || !((*p >= '0' && *p <= '9') || *p == '.'))
-        return false;
-    for (const char* q = p; q < end; ++q)
-        if (!((*q >= '0' && *q <= '9') || *q == '.' || *q == 'e' || *q == 'E' || *q == '+' || *q == '-'))
-            return false;
-    double v = 0;
-    const auto r = std::from_chars(p, end, v);
-    if (r.ec != std::errc() || r.ptr != end)
-        return false;
-    value = bytes.front() == '-' ? -v : v;
-    return true;
-}
+} // namespace detail
 
-std::int32_t strictInt(const QString& text)
-{
-    std::int32_t v = 0;
-    if (!readInt(text, v))
-        throw core::EConvertError(tr("'%1' не является допустимым целым числом").arg(text));
-    return v;
-}
+using detail::readInt;
 
-double strictDecimal(const QString& text)
-{
-    double v = 0;
-    if (!readDecimal(text, v))
-        throw core::EConvertError(tr("'%1' не является допустимым числом").arg(text));
-    return v;
-}
+namespace {
 
 // A coefficient of the filter text: only "-", digits, "." and "," count, both marks separate
 // the decimals; 0 when no number remains.
@@ -266,166 +148,6 @@ QStringList wordParts(const QString& word)
 {
     return word.split(u':', Qt::SkipEmptyParts);
 }
-
-QString invalidFilterMessage(const TFilterItem& item)
-{
-    return tr("Некорректное описание фильтра: %1!").arg(FilterItemText(item));
-}
-
-[[noreturn]] void throwTooManyVariants(FilterRunHooks& hooks, const QString& systemMessage)
-{
-    hooks.requestStop();
-    throw core::EConvertError(
-        tr("Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\n"
-           "Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, а затем "
-           "повторите попытку.") +
-        QStringLiteral("\n\n") + systemMessage);
-}
-
-// The recursive expansion over the places of one line.
-class Expander
-{
-public:
-    Expander(const std::vector<TFilterItem>& items, int n, FilterRunHooks& hooks)
-        : m_items(items), m_n(n), m_hooks(hooks), m_draws(std::size_t(n)), m_lists(std::size_t(n)),
-          m_values(std::size_t(n))
-    {
-    }
-
-    // Reads every item's lists. Their lengths come first, from the texts alone, so that a line
-    // whose variants (or a range alone) would not fit into memoryLimit bytes is refused before
-    // anything of that size is built; only then are the lists read.
-    void prepare(std::size_t memoryLimit)
-    {
-        std::vector<std::int64_t> drawCounts(std::size_t(m_n), 0);
-        std::vector<std::int64_t> valueCounts(std::size_t(m_n), 0);
-        std::size_t variants = 1;
-        std::size_t values = 0;
-        for (int k = 0; k < m_n; ++k) {
-            const TFilterItem& item = m_items[std::size_t(k)];
-            const std::int64_t draws = core::IntListCount(item.DrawsText);
-            if (draws <= 0)
-                throw core::EConvertError(invalidFilterMessage(item));
-            std::size_t choices = std::size_t(draws);
-            values = addSaturated(values, std::size_t(draws));
-            if (item.Condition != CondNone) {
-                const std::int64_t count = core::IntListCount(item.ConditionText);
-                if (count <= 0)
-                    throw core::EConvertError(invalidFilterMessage(item));
-                valueCounts[std::size_t(k)] = count;
-                values = addSaturated(values, std::size_t(count));
-                if (ConditionPerValue(item.Condition))
-                    choices = mulSaturated(choices, std::size_t(count));
-            }
-            drawCounts[std::size_t(k)] = draws;
-            variants = mulSaturated(variants, choices);
-        }
-        const std::size_t needed =
-            addSaturated(mulSaturated(variants, FilterVariantBytes()), mulSaturated(values, FilterListValueBytes()));
-        if (needed > memoryLimit)
-            throwTooManyVariants(
-                m_hooks,
-                tr("Недостаточно памяти: варианты фильтров строки не поместятся в %1 МБ.").arg(memoryLimit >> 20));
-        for (int k = 0; k < m_n; ++k) {
-            const TFilterItem& item = m_items[std::size_t(k)];
-            m_draws[std::size_t(k)] = core::ParseIntList(item.DrawsText, drawCounts[std::size_t(k)]);
-            if (item.Condition != CondNone)
-                m_lists[std::size_t(k)] = core::ParseIntList(item.ConditionText, valueCounts[std::size_t(k)]);
-        }
-    }
-
-    void run()
-    {
-        // The value texts once per item; the variants share them.
-        for (int k = 0; k < m_n; ++k) {
-            const TFilterItem& item = m_items[std::size_t(k)];
-            const core::TIntArray& list = m_lists[std::size_t(k)];
-            std::vector<QString>& values = m_values[std::size_t(k)];
-            if (item.Condition == CondNone)
-                values.push_back(item.ConditionText);
-            else if (ConditionPerValue(item.Condition))
-                for (std::int32_t v : list)
-                    values.push_back(QString::number(v));
-            else
-                values.push_back(core::IntListText(list, QStringLiteral(",")));
-        }
-        if (m_n > 0)
-            place(0);
-    }
-    TFilterVarList& result() { return m_out; }
-
-private:
-    static std::size_t mulSaturated(std::size_t a, std::size_t b)
-    {
-        if (a != 0 && b > std::numeric_limits<std::size_t>::max() / a)
-            return std::numeric_limits<std::size_t>::max();
-        return a * b;
-    }
-    static std::size_t addSaturated(std::size_t a, std::size_t b)
-    {
-        return b > std::numeric_limits<std::size_t>::max() - a ? std::numeric_limits<std::size_t>::max() : a + b;
-    }
-
-    // Returns false once a stop was requested.
-    bool place(int k)
-    {
-        const TFilterItem& item = m_items[std::size_t(k)];
-        const std::vector<QString>& values = m_values[std::size_t(k)];
-        const bool perValue = item.Condition != CondNone && ConditionPerValue(item.Condition);
-        TFilterPart& part = m_rec[std::size_t(k)];
-        part.Enabled = true;
-        part.Method = item.Method;
-        part.MethodCode = item.MethodCode;
-        part.SortColumn = item.SortColumn;
-        part.BottomUp = item.BottomUp;
-        part.MultiSelect = item.MultiSelect;
-        part.Keep = item.Keep;
-        part.Condition = item.Condition;
-        part.CdlOverride = item.CdlOverride;
-        part.Cdl = item.Cdl;
-        part.StopMode = item.StopMode;
-        part.StopValue = item.StopValue;
-        for (std::int32_t d : m_draws[std::size_t(k)]) {
-            if (m_hooks.stopRequested())
-                return false;
-            part.DrawsCount = d;
-            for (const QString& v : values) {
-                part.Value = v;
-                part.ValueText = perValue ? v : item.ConditionText;
-                if (k + 1 < m_n) {
-                    if (!place(k + 1))
-                        return false;
-                } else {
-                    append();
-                }
-            }
-        }
-        return true;
-    }
-
-    void append()
-    {
-        try {
-            m_out.push_back(m_rec);
-        } catch (const std::bad_alloc&) {
-            throwTooManyVariants(m_hooks, tr("Недостаточно памяти"));
-        }
-        if (++m_appended % 1000 == 0)
-            m_hooks.progress(tr("Создание всех вариантов фильтров ( %1 )...").arg(m_appended));
-    }
-
-    const std::vector<TFilterItem>& m_items;
-    const int m_n;
-    FilterRunHooks& m_hooks;
-    std::vector<core::TIntArray> m_draws;
-    std::vector<core::TIntArray> m_lists; // the condition values
-    // Per item the values its variants take: the decimal values one by one, or one entry for
-    // the whole list.
-    std::vector<std::vector<QString>> m_values;
-    TFilterRec m_rec{};
-    TFilterVarList m_out;
-    std::size_t m_appended = 0;
-};
 
 } // namespace
 
@@ -596,150 +318,6 @@ QString FilterRecText(const TFilterRec& rec)
             texts << t;
     }
     return texts.join(QStringLiteral(" + "));
-}
-
-// ---- running
-
-bool ConditionPerValue(int condition)
-{
-    switch (condition) {
-    case CondNone:
-    case CondDepthList:
-    case CondDepthListPct:
-    case CondDevList:
-    case CondDevListPct:
-    case CondCountList:
-    case CondCountListPct:
-    case CondValueList:
-        return false;
-    default:
-        return condition > 0 && condition < kConditionCount;
-    }
-}
-
-std::size_t FilterVariantBytes()
-{
-    // The record and the two links of its list node; the texts are shared with the items.
-    return sizeof(TFilterRec) + 2 * sizeof(void*);
-}
-
-std::size_t FilterListValueBytes()
-{
-    // The number, and its text with the string that holds it (per value, or its share of the
-    // joined list).
-    return sizeof(std::int32_t) + sizeof(QString) + 32;
-}
-
-TFilterVarList FilterVariantsBuild(const std::vector<TFilterItem>& items, int n, FilterRunHooks& hooks,
-                                   std::size_t memoryLimit)
-{
-    n = std::clamp(n, 0, std::min(kFilterPlaces, int(items.size())));
-    Expander expander(items, n, hooks);
-    try {
-        expander.prepare(memoryLimit);
-        expander.run();
-    } catch (const std::bad_alloc&) {
-        // Less memory is free than the guard allows for.
-        throwTooManyVariants(hooks, tr("Недостаточно памяти"));
-    }
-    return std::move(expander.result());
-}
-
-TFilterVarList FilterVariantsBuild(const std::vector<TFilterItem>& items, int n)
-{
-    FilterRunHooks hooks;
-    return FilterVariantsBuild(items, n, hooks);
-}
-
-bool RowConditionTest(const TFilterPart& part, const views::TStatValues& row)
-{
-    if (part.Condition >= kConditionCount)
-        return true;
-    const RowTest& t = kRowTests[part.Condition];
-    switch (t.test) {
-    case Test::All:
-        return true;
-    case Test::AtLeast:
-    case Test::AtMost: {
-        const std::int32_t v = strictInt(part.Value);
-        const QString& text = rowText(row, t.field);
-        double x = t.notANumber;
-        if (t.decimal) {
-            double d = 0;
-            if (readDecimal(text, d))
-                x = d;
-        } else {
-            std::int32_t i = 0;
-            if (readInt(text, i))
-                x = i;
-        }
-        return t.test == Test::AtLeast ? x >= v : x <= v;
-    }
-    case Test::InList:
-        break;
-    }
-    static const QRegularExpression separators(QStringLiteral("[,;]"));
-    const QStringList words = part.Value.split(separators);
-    if (t.decimal) {
-        const double x = strictDecimal(rowText(row, t.field));
-        for (const QString& w : words)
-            if (strictDecimal(w) == x)
-                return true;
-        return false;
-    }
-    const std::int32_t x = t.field == Field::Value ? row.Value : strictInt(rowText(row, t.field));
-    for (const QString& w : words)
-        if (strictInt(w) == x)
-            return true;
-    return false;
-}
-
-bool StopRuleReached(const TFilterPart& part, const views::TStatValues& row, int steps)
-{
-    double x = 0;
-    switch (part.StopMode) {
-    case StopSteps:
-        return steps >= part.StopValue;
-    case StopCountValue: {
-        std::int32_t i = 0;
-        x = readInt(row.CountText, i) ? i : 0;
-        break;
-    }
-    case StopCountPercent:
-        if (!readDecimal(row.CountPct, x))
-            x = 0;
-        break;
-    default:
-        return false;
-    }
-    return part.BottomUp ? x >= part.StopValue : x <= part.StopValue;
-}
-
-QString FilterRowLogText(const views::TStatValues& row)
-{
-    return tr("< [%1] кол-во: %2 (%3 %), отклонение: %4 (%5 %), глубина: %6 (%7 %), вес: %8 >")
-        .arg(row.ValueText, row.CountText, row.CountPct, row.DeviationText, row.DeviationPct, row.DepthText,
-             row.DepthPct, row.WeightText);
-}
-
-QString FilterStepLogText(int step, const views::TStatValues& row)
-{
-    return tr("Шаг %1. Выделение строки: %2").arg(step, 3, 10, QLatin1Char('0')).arg(FilterRowLogText(row));
-}
-
-QString FilterNarrowLogText(bool keep)
-{
-    return keep ? tr("Оставляем выделенные значения...") : tr("Удаляем выделенные значения...");
-}
-
-QString FilterCountLogText(std::size_t count)
-{
-    return tr("Количество комбинаций в списке: %1").arg(count);
-}
-
-QString FilterUndoLogText()
-{
-    return tr("{UNDO} Откат изменений...");
 }
 
 } // namespace combos
