@@ -81,6 +81,7 @@ TEST_F(SessionTest, SecondInstanceIsRefusedTheStakesFile)
     app::Session first(m_io, folder());
     ASSERT_EQ(first.initialise(), app::Session::InitResult::Running);
     EXPECT_TRUE(first.holdsExclusive());
+    EXPECT_TRUE(QFileInfo::exists(folder().lockFile()));
     EXPECT_TRUE(QFile::exists(folder().stakesFile()));
 
     FakeUserIo secondIo;

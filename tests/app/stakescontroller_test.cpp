@@ -1,14 +1,17 @@
-// The session's stakes and ratings: start-up, the person's commands, checking, logs and graphs.
+// The stakes book and the rating built from their parts: loading, the person's commands,
+// checking, logs and graphs.
 
+#include "AnalysisParts.h"
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
-#include "app/RatingsController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/RatingsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "core/Cp1251.h"
 #include "core/DrawArchive.h"
+#include "core/IniFile.h"
 #include "core/Settings.h"
 #include "stakes/StakeRecord.h"
 
@@ -55,13 +58,41 @@ protected:
     core::DataFolder folder() const { return {m_dir.path(), QStringLiteral("Vertoma_5x54"), m_dir.path()}; }
     QString file(const QString& name) const { return m_dir.filePath(name); }
 
-    // The session as the program has it after start-up.
-    std::unique_ptr<app::Session> start(FakeUserIo& io)
+    // The stakes book and the rating built from their parts, loaded as start-up loads them.
+    struct Book
     {
-        auto session = std::make_unique<app::Session>(io, folder());
-        session->create();
-        EXPECT_EQ(session->initialise(), app::Session::InitResult::Running);
-        return session;
+        Book(FakeUserIo& io, const core::DataFolder& folder)
+            : parts(io, folder), ratings(parts.services),
+              stakes(parts.services, ratings, parts.archive, parts.candidates, parts.statistics)
+        {
+        }
+        app::ArchiveController& archive() { return parts.archive; }
+        app::CandidatesController& candidates() { return parts.candidates; }
+        // What the end of a run does to the book and the rating.
+        void shutdown()
+        {
+            stakes.save();
+            ratings.clear();
+        }
+
+        testsupport::AnalysisParts parts;
+        app::RatingsController ratings;
+        app::StakesController stakes;
+    };
+
+    std::unique_ptr<Book> start(FakeUserIo& io)
+    {
+        auto book = std::make_unique<Book>(io, folder());
+        book->parts.prepare();
+        core::IniFile state(folder().stateFile());
+        state.load();
+        book->stakes.readState(state);
+        book->ratings.readState(state);
+        EXPECT_TRUE(book->stakes.load());
+        book->archive().load();
+        book->candidates().generate(book->candidates().genSettings(), true);
+        book->ratings.load();
+        return book;
     }
 
     std::vector<stakes::TStakeRec> onDisk() const
@@ -109,19 +140,18 @@ protected:
 
 TEST_F(StakesControllerTest, AMissingFileIsCreatedAndTheGridShowsOneBlankRow)
 {
-    auto session = start(m_io);
+    auto book = start(m_io);
     EXPECT_TRUE(QFileInfo::exists(folder().stakesFile()));
-    EXPECT_TRUE(QFileInfo::exists(folder().lockFile()));
-    EXPECT_EQ(session->stakes().gridRows(), 1);
-    EXPECT_EQ(session->statusPanel(4), u"Ставок: 0"_s);
-    EXPECT_EQ(session->statusPanel(5), u"Рейтинг: 0"_s);
+    EXPECT_EQ(book->stakes.gridRows(), 1);
+    EXPECT_EQ(book->stakes.panelText(), u"Ставок: 0"_s);
+    EXPECT_EQ(book->ratings.panelText(), u"Рейтинг: 0"_s);
     EXPECT_TRUE(m_io.messages.isEmpty());
 }
 
 TEST_F(StakesControllerTest, AnOutdatedFileIsCopiedAsideBeforeItIsEmptied)
 {
     writeStakes({}, QByteArray(311, '\2'));
-    auto session = start(m_io);
+    auto book = start(m_io);
     const QStringList warnings = m_io.messageTexts(app::MessageKind::Warning);
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings[0].startsWith(
@@ -130,22 +160,22 @@ TEST_F(StakesControllerTest, AnOutdatedFileIsCopiedAsideBeforeItIsEmptied)
     const QString copy = warnings[0].section(u": "_s, -1);
     EXPECT_EQ(ReadFile(copy), QByteArray(311, '\2'));
     EXPECT_EQ(QFileInfo(folder().stakesFile()).size(), 0);
-    session->shutdown();
+    book->shutdown();
 
     // A first record of another version is outdated too, whatever follows it.
     stakes::TStakeRec old = stake(1, {1, 2, 3, 4, 5});
     old.Version = 1;
     writeStakes({old, stake(2, {1, 2, 3, 4, 5})});
     FakeUserIo io;
-    session = start(io);
+    book = start(io);
     EXPECT_EQ(io.messageTexts(app::MessageKind::Warning).size(), 1);
-    EXPECT_EQ(session->stakes().count(), 0);
+    EXPECT_EQ(book->stakes.count(), 0);
 }
 
 TEST_F(StakesControllerTest, ATornTailIsDroppedAndEveryWholeRecordKept)
 {
     writeStakes({stake(1, {1, 2, 3, 4, 5}), stake(2, {1, 2, 3, 4, 5})}, "half a record");
-    auto session = start(m_io);
+    auto book = start(m_io);
     const QStringList warnings = m_io.messageTexts(app::MessageKind::Warning);
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings[0].contains(u"13 байт"_s)) << warnings[0].toStdString();
@@ -155,7 +185,7 @@ TEST_F(StakesControllerTest, ATornTailIsDroppedAndEveryWholeRecordKept)
     const QString kept = warnings[0].section(prefix, 1);
     EXPECT_EQ(ReadFile(kept), QByteArray("half a record"));
     EXPECT_EQ(QDir(m_dir.path()).entryList({u"*.lsk.*"_s}, QDir::Files), QStringList{QFileInfo(kept).fileName()});
-    EXPECT_EQ(session->stakes().count(), 2);
+    EXPECT_EQ(book->stakes.count(), 2);
     EXPECT_EQ(QFileInfo(folder().stakesFile()).size(), 2 * stakes::StakeRecSize);
     // Both stakes were for archived draws, so the start-up check... does not run: stakes are
     // checked by the commands, not by loading.
@@ -164,8 +194,8 @@ TEST_F(StakesControllerTest, ATornTailIsDroppedAndEveryWholeRecordKept)
 
 TEST_F(StakesControllerTest, AStakeForSeveralDrawsIsOneRecordPerDrawEachAfterASeparator)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     ASSERT_TRUE(stakes.append(stake(100, {1, 2, 3, 4, 5}), 3));
     ASSERT_TRUE(stakes.file().flush(nullptr));
     EXPECT_EQ(drawNumbers(), (std::vector<int>{100, -1, 101, -1, 102}));
@@ -183,8 +213,8 @@ TEST_F(StakesControllerTest, AStakeForSeveralDrawsIsOneRecordPerDrawEachAfterASe
 
 TEST_F(StakesControllerTest, ScriptStakesBeginWithASeparatorAfterAStakeOnly)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     stakes.scriptStakesBegin();
     EXPECT_EQ(stakes.count(), 0);
     ASSERT_TRUE(stakes.append(stake(5, {1, 2, 3, 4, 5}), 1));
@@ -211,8 +241,8 @@ TEST_F(StakesControllerTest, ScriptStakesBeginWithASeparatorAfterAStakeOnly)
     EXPECT_EQ(last.SampleSize, 777) << "the size of the list the stake came from";
 
     // Another draw is another stake.
-    session->archive().setOffset(1);
-    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, true, session->candidates().combs().size()));
+    book->archive().setOffset(1);
+    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, true, book->candidates().combs().size()));
     EXPECT_EQ(stakes.read(-1, true).DrawNum, 10);
 
     stakes.clearForRun();
@@ -222,9 +252,9 @@ TEST_F(StakesControllerTest, ScriptStakesBeginWithASeparatorAfterAStakeOnly)
 
 TEST_F(StakesControllerTest, AStakeOfThePersonIsCheckedAtOnceAndFeedsTheRating)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
-    session->archive().setOffset(2); // the next draw is 9, already in the archive
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
+    book->archive().setOffset(2); // the next draw is 9, already in the archive
     m_io.stakeEdits.enqueue([](stakes::TStakeRec& rec, int& copies) {
         EXPECT_EQ(rec.DrawNum, 9);
         EXPECT_EQ(stakes::StakeComment(rec), u"Ставка \"вручную\""_s);
@@ -240,12 +270,12 @@ TEST_F(StakesControllerTest, AStakeOfThePersonIsCheckedAtOnceAndFeedsTheRating)
     EXPECT_EQ(records[0].Matches.Count, 3);
     EXPECT_EQ(records[0].Profit, 80000);
     EXPECT_EQ(records[0].SampleSize, 3162510);
-    ASSERT_EQ(session->ratings().rows().size(), 1u);
-    EXPECT_EQ(session->ratings().rows()[0].Name, u"руками"_s);
-    EXPECT_EQ(session->ratings().rows()[0].Hits[3], 1);
-    EXPECT_EQ(QFileInfo(session->ratings().path()).size(), 296) << "the rating is saved after the check";
-    EXPECT_EQ(session->statusPanel(4), u"Ставок: 1"_s);
-    EXPECT_EQ(session->statusPanel(5), u"Рейтинг: 1"_s);
+    ASSERT_EQ(book->ratings.rows().size(), 1u);
+    EXPECT_EQ(book->ratings.rows()[0].Name, u"руками"_s);
+    EXPECT_EQ(book->ratings.rows()[0].Hits[3], 1);
+    EXPECT_EQ(QFileInfo(book->ratings.path()).size(), 296) << "the rating is saved after the check";
+    EXPECT_EQ(book->stakes.panelText(), u"Ставок: 1"_s);
+    EXPECT_EQ(book->ratings.panelText(), u"Рейтинг: 1"_s);
 
     // Cancelling changes nothing.
     m_io.stakeEdits.enqueue(std::nullopt);
@@ -255,11 +285,11 @@ TEST_F(StakesControllerTest, AStakeOfThePersonIsCheckedAtOnceAndFeedsTheRating)
 
 TEST_F(StakesControllerTest, AStakeForAComingDrawIsCheckedOnceTheDrawArrives)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     ASSERT_TRUE(stakes.create(stake(11, {11, 21, 31, 41, 51}), 1));
     EXPECT_EQ(onDisk()[0].Checked, 0);
-    ASSERT_TRUE(session->archive().append(MakeDraw(11, {11, 21, 31, 41, 1})));
+    ASSERT_TRUE(book->archive().append(MakeDraw(11, {11, 21, 31, 41, 1})));
     EXPECT_TRUE(stakes.checkAndSave());
     EXPECT_EQ(stakes.lastChecked(), 1);
     EXPECT_EQ(onDisk()[0].Matches.Count, 4);
@@ -268,10 +298,10 @@ TEST_F(StakesControllerTest, AStakeForAComingDrawIsCheckedOnceTheDrawArrives)
 
 TEST_F(StakesControllerTest, AllCombinationsAndTheSelectedOnesBecomeStakes)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     const core::TCombsArray list{{{1, 11, 21, 31, 41}}, {{2, 3, 4, 5, 6}}, {{10, 20, 30, 40, 50}}};
-    session->candidates().replace(list);
+    book->candidates().replace(list);
     m_io.multiStakeEdits.enqueue(FakeUserIo::MultiStake{10, 2, u"пакет"_s});
     ASSERT_TRUE(stakes.stakeAddAll());
     ASSERT_EQ(m_io.multiStakeStarts.size(), 1);
@@ -301,8 +331,8 @@ TEST_F(StakesControllerTest, AllCombinationsAndTheSelectedOnesBecomeStakes)
 
 TEST_F(StakesControllerTest, DeletingByConditionKeepsSeparatorsAndCountsUncheckedAsMinusOne)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     // Draw 1 holds 1, 11, 21, 31, 41.
     ASSERT_TRUE(stakes.append(stake(1, {50, 51, 52, 53, 54}), 1)); // 0 matches
     ASSERT_TRUE(stakes.append(stake(1, {1, 11, 52, 53, 54}), 1));  // 2 matches
@@ -335,8 +365,8 @@ TEST_F(StakesControllerTest, DeletingByConditionKeepsSeparatorsAndCountsUnchecke
 
 TEST_F(StakesControllerTest, DeletingRowsAsksFirstAndDeletingEverythingLeavesAnEmptyFile)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     for (int d = 1; d <= 4; ++d)
         ASSERT_TRUE(stakes.append(stake(d + 20, {1, 2, 3, 4, 5}), 1));
     ASSERT_TRUE(stakes.file().flush(nullptr));
@@ -356,15 +386,15 @@ TEST_F(StakesControllerTest, DeletingRowsAsksFirstAndDeletingEverythingLeavesAnE
     ASSERT_TRUE(stakes.stakeDel(1, 1));
     EXPECT_EQ(QFileInfo(folder().stakesFile()).size(), 0);
     EXPECT_EQ(stakes.gridRows(), 1);
-    EXPECT_EQ(session->statusPanel(4), u"Ставок: 0"_s);
+    EXPECT_EQ(book->stakes.panelText(), u"Ставок: 0"_s);
 }
 
 TEST_F(StakesControllerTest, ClearingAllStakesOffersToRecomputeTheRating)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     ASSERT_TRUE(stakes.create(stake(3, {3, 13, 23, 4, 5}), 1));
-    ASSERT_EQ(session->ratings().rows().size(), 1u);
+    ASSERT_EQ(book->ratings.rows().size(), 1u);
     m_io.answers.enqueue(true);  // delete the one record
     m_io.answers.enqueue(false); // keep the rating
     ASSERT_TRUE(stakes.stakeClear());
@@ -372,20 +402,20 @@ TEST_F(StakesControllerTest, ClearingAllStakesOffersToRecomputeTheRating)
     EXPECT_EQ(m_io.questions[1].text, u"Пересчитать рейтинг только по текущим ставкам?\n\n"
                                       "Накопленные ранее данные по удаленным ставкам будут потеряны."_s);
     EXPECT_EQ(stakes.count(), 0);
-    EXPECT_EQ(session->ratings().rows().size(), 1u);
+    EXPECT_EQ(book->ratings.rows().size(), 1u);
 
     ASSERT_TRUE(stakes.create(stake(3, {3, 13, 23, 4, 5}), 1));
     m_io.answers.enqueue(true);
     m_io.answers.enqueue(true);
     ASSERT_TRUE(stakes.stakeClear());
-    EXPECT_TRUE(session->ratings().rows().empty());
-    EXPECT_EQ(QFileInfo(session->ratings().path()).size(), 0);
+    EXPECT_TRUE(book->ratings.rows().empty());
+    EXPECT_EQ(QFileInfo(book->ratings.path()).size(), 0);
 }
 
 TEST_F(StakesControllerTest, LogsOnePerNumberOfMatchesAndTheirDeletion)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     stakes.logsDelete();
     EXPECT_EQ(m_io.messageTexts(app::MessageKind::Information).last(), u"Файлы журналов не найдены!"_s);
 
@@ -411,18 +441,18 @@ TEST_F(StakesControllerTest, LogsOnePerNumberOfMatchesAndTheirDeletion)
     stakes.setScrollEnabled(false);
     stakes.setCheckOnLine(false);
     FakeUserIo io;
-    session->shutdown();
-    session.reset();
+    book->shutdown();
+    book.reset();
     auto again = start(io);
-    EXPECT_TRUE(again->stakes().logEnabled());
-    EXPECT_FALSE(again->stakes().scrollEnabled());
-    EXPECT_FALSE(again->stakes().checkOnLine());
+    EXPECT_TRUE(again->stakes.logEnabled());
+    EXPECT_FALSE(again->stakes.scrollEnabled());
+    EXPECT_FALSE(again->stakes.checkOnLine());
 }
 
 TEST_F(StakesControllerTest, AFullDiskDuringABatchKeepsTheStakesBeforeItWhole)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     ASSERT_TRUE(stakes.create(stake(30, {1, 2, 3, 4, 5}), 1));
     core::TCombsArray many(20000, core::TComb{{1, 2, 3, 4, 5}});
     {
@@ -454,8 +484,10 @@ TEST_F(StakesControllerTest, AFullDiskDuringABatchKeepsTheStakesBeforeItWhole)
 
 TEST_F(StakesControllerTest, TheHoldSurvivesTheRenameOfADeletion)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    app::Session first(m_io, folder());
+    first.create();
+    ASSERT_EQ(first.initialise(), app::Session::InitResult::Running);
+    app::StakesController& stakes = first.stakes();
     ASSERT_TRUE(stakes.append(stake(30, {1, 2, 3, 4, 5}), 1));
     ASSERT_TRUE(stakes.append(stake(31, {1, 2, 3, 4, 5}), 1));
     ASSERT_TRUE(stakes.deleteRows(1, 1));
@@ -467,8 +499,8 @@ TEST_F(StakesControllerTest, TheHoldSurvivesTheRenameOfADeletion)
 
 TEST_F(StakesControllerTest, GraphsOfProfitsAndOfCommentsGoToTheGraphWindow)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
     stakes.graphDraws();
     EXPECT_TRUE(m_io.graphs.empty());
     EXPECT_EQ(m_io.messageTexts(app::MessageKind::Error).last(),
@@ -489,7 +521,7 @@ TEST_F(StakesControllerTest, GraphsOfProfitsAndOfCommentsGoToTheGraphWindow)
     stakes.graphProfits({});
     EXPECT_EQ(m_io.graphs.size(), 2u);
 
-    session->ratings().graphOverlap({0});
+    book->ratings.graphOverlap({0});
     ASSERT_EQ(m_io.graphs.size(), 3u);
     const core::GraphData& chart = m_io.graphs[2];
     EXPECT_EQ(chart.Title, u"График количества совпадений для выделенных строк рейтинга"_s);
@@ -501,9 +533,9 @@ TEST_F(StakesControllerTest, GraphsOfProfitsAndOfCommentsGoToTheGraphWindow)
 
 TEST_F(StakesControllerTest, TheRatingIsSortedSavedRefreshedAndReadBack)
 {
-    auto session = start(m_io);
-    app::StakesController& stakes = session->stakes();
-    app::RatingsController& ratings = session->ratings();
+    auto book = start(m_io);
+    app::StakesController& stakes = book->stakes;
+    app::RatingsController& ratings = book->ratings;
     ASSERT_TRUE(stakes.append(stake(4, {4, 14, 24, 34, 1}, u"четыре"_s), 1));
     ASSERT_TRUE(stakes.append(stake(4, {50, 51, 52, 53, 54}, u"ноль"_s), 1));
     ASSERT_TRUE(stakes.append(stake(5, {5, 51, 52, 53, 54}, u"ноль"_s), 1));
@@ -537,18 +569,18 @@ TEST_F(StakesControllerTest, TheRatingIsSortedSavedRefreshedAndReadBack)
     ratings.setEffMode(scripts::EfficiencyMode::Expected);
     ASSERT_TRUE(
         core::StateWriteString(folder().stateFile(), core::kMainWindowSection, u"lvRatings.SortType"_s, u"1,1"_s));
-    session->shutdown();
-    session.reset();
+    book->shutdown();
+    book.reset();
     QFile torn(folder().file(u"Vertoma_5x54.lrt"_s));
     ASSERT_TRUE(torn.open(QIODevice::Append));
     torn.write("xyz");
     torn.close();
     FakeUserIo io;
     auto again = start(io);
-    EXPECT_EQ(again->ratings().effMode(), scripts::EfficiencyMode::Expected);
-    EXPECT_EQ(again->ratings().sortColumn(), 1);
-    EXPECT_TRUE(again->ratings().sortDescending());
-    EXPECT_EQ(again->ratings().rows().size(), 1u);
+    EXPECT_EQ(again->ratings.effMode(), scripts::EfficiencyMode::Expected);
+    EXPECT_EQ(again->ratings.sortColumn(), 1);
+    EXPECT_TRUE(again->ratings.sortDescending());
+    EXPECT_EQ(again->ratings.rows().size(), 1u);
     EXPECT_TRUE(io.messageTexts(app::MessageKind::Warning).value(0).contains(u"3 байт"_s));
-    EXPECT_EQ(QFileInfo(again->ratings().path()).size(), 296) << "the load's sort rewrote it whole";
+    EXPECT_EQ(QFileInfo(again->ratings.path()).size(), 296) << "the load's sort rewrote it whole";
 }

@@ -1,13 +1,14 @@
-// The analysis pages on the session's side: pages off screen cost nothing, the recalculation
-// order and its cache, the look switches, and the hand-over of grid numbers to the list.
+// The analysis pages built from their parts, without a session: pages off screen cost nothing,
+// the recalculation order and its cache, the look switches, and the hand-over of grid numbers to
+// the list.
 
+#include "AnalysisParts.h"
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
 #include "app/StatisticsController.h"
-#include "app/Session.h"
 #include "app/ViewsController.h"
 #include "core/DrawArchive.h"
 #include "core/GameMath.h"
@@ -31,23 +32,32 @@ protected:
     {
         ASSERT_TRUE(QFile::copy(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), folder().drawsFile()));
         QFile::setPermissions(folder().drawsFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        m_session = std::make_unique<app::Session>(m_io, folder());
-        m_session->create();
-        ASSERT_TRUE(m_session->archive().load());
-        views().setGraphMethod(m_session->statistics().list().IndexOfCode(QStringLiteral("SUMS")));
+        m_parts = std::make_unique<testsupport::AnalysisParts>(m_io, folder());
+        m_parts->prepare();
+        m_views = std::make_unique<app::ViewsController>(m_parts->services, m_parts->archive, m_parts->statistics,
+                                                         m_parts->candidates);
+        // The pages follow the archive as the session wires them.
+        QObject::connect(&m_parts->archive, &app::ArchiveController::pagesRecalculated, m_views.get(),
+                         &app::ViewsController::recalc);
+        m_views->readState();
+        ASSERT_TRUE(archive().load());
+        views().setGraphMethod(m_parts->statistics.list().IndexOfCode(QStringLiteral("SUMS")));
     }
 
     core::DataFolder folder() const { return {m_dir.path(), QStringLiteral("Vertoma_5x54"), m_dir.path()}; }
-    app::Session& session() { return *m_session; }
-    app::ViewsController& views() { return m_session->views(); }
+    app::Services& services() { return m_parts->services; }
+    app::ArchiveController& archive() { return m_parts->archive; }
+    app::CandidatesController& candidates() { return m_parts->candidates; }
+    app::ViewsController& views() { return *m_views; }
     const core::TDrawRec& draw(int fromNewest) const
     {
-        return m_session->archive().draws()[m_session->archive().draws().size() - 1 - std::size_t(fromNewest)];
+        return m_parts->archive.draws()[m_parts->archive.draws().size() - 1 - std::size_t(fromNewest)];
     }
 
     QTemporaryDir m_dir;
     FakeUserIo m_io;
-    std::unique_ptr<app::Session> m_session;
+    std::unique_ptr<testsupport::AnalysisParts> m_parts;
+    std::unique_ptr<app::ViewsController> m_views;
 };
 
 const QString kGraphStatus = QStringLiteral("Анализ тиражей и построение графиков...");
@@ -63,8 +73,8 @@ TEST_F(ViewsControllerTest, PagesOffScreenCostNothing)
     QSignalSpy card(&views(), &app::ViewsController::cardChanged);
     QSignalSpy layout(&views(), &app::ViewsController::layoutChanged);
     QSignalSpy week(&views(), &app::ViewsController::weekChanged);
-    session().archive().recalcViews(true);
-    session().archive().setOffset(3);
+    archive().recalcViews(true);
+    archive().setOffset(3);
     EXPECT_EQ(graph.count() + card.count() + layout.count() + week.count(), 0);
     EXPECT_TRUE(views().graph().IsEmpty());
     EXPECT_EQ(views().layout().rowCount(), 0);
@@ -79,10 +89,10 @@ TEST_F(ViewsControllerTest, ShownPagesRecalculateInOrderAndOnlyWhenTheirInputsCh
         views().setShown(page, true);
     // Coming on screen computes each page at once.
     EXPECT_EQ(views().graph().Points.size(), 100u);
-    EXPECT_EQ(views().week().LastIndex, int(session().archive().draws().size()) - 1);
+    EXPECT_EQ(views().week().LastIndex, int(archive().draws().size()) - 1);
 
     m_io.statusTexts.clear();
-    session().archive().setOffset(5);
+    archive().setOffset(5);
     const QStringList shown = m_io.statusTexts.filter(QStringLiteral("..."));
     const QStringList expected{kGraphStatus, kCardStatus, kLayoutStatus, kLayoutStatus, kWeekStatus};
     QStringList order;
@@ -92,7 +102,7 @@ TEST_F(ViewsControllerTest, ShownPagesRecalculateInOrderAndOnlyWhenTheirInputsCh
     // The card shows the whole archive: a new offset does not refill it.
     EXPECT_EQ(order, (QStringList{kGraphStatus, kLayoutStatus, kLayoutStatus, kWeekStatus}));
     EXPECT_EQ(views().graph().Points.back().DrawNum, draw(5).Num);
-    EXPECT_EQ(views().layout().LastIndex, int(session().archive().draws().size()) - 6);
+    EXPECT_EQ(views().layout().LastIndex, int(archive().draws().size()) - 6);
     EXPECT_EQ(views().layoutCompare()[0].Caption, QStringLiteral("%1 - %2").arg(draw(5 + 49).Num).arg(draw(5).Num));
 
     // Same inputs: nothing; forced: everything; a new length: that page.
@@ -104,15 +114,15 @@ TEST_F(ViewsControllerTest, ShownPagesRecalculateInOrderAndOnlyWhenTheirInputsCh
     views().setWeekLength(10);
     EXPECT_TRUE(views().weekBuild(false));
     EXPECT_EQ(views().week().FirstIndex, views().week().LastIndex - 9);
-    EXPECT_TRUE(session().services().isIdle());
-    EXPECT_TRUE(session().services().statusText().isEmpty());
+    EXPECT_TRUE(services().isIdle());
+    EXPECT_TRUE(services().statusText().isEmpty());
 
     // Batch mode (a script run) holds every view back.
-    session().archive().setBatchMode(true);
+    archive().setBatchMode(true);
     m_io.statusTexts.clear();
-    session().archive().setOffset(0);
+    archive().setOffset(0);
     EXPECT_TRUE(m_io.statusTexts.filter(kGraphStatus).isEmpty());
-    session().archive().setBatchMode(false);
+    archive().setBatchMode(false);
 }
 
 TEST_F(ViewsControllerTest, AnEditedDrawRefreshesThePagesThoughTheSizeStays)
@@ -122,35 +132,35 @@ TEST_F(ViewsControllerTest, AnEditedDrawRefreshesThePagesThoughTheSizeStays)
     QSignalSpy card(&views(), &app::ViewsController::cardChanged);
     core::TDrawRec edited = draw(0);
     edited.Values[0] = 1; // 7 8 11 31 35 becomes 1 8 11 31 35
-    ASSERT_TRUE(session().archive().replace(int(session().archive().draws().size()) - 1, edited));
+    ASSERT_TRUE(archive().replace(int(archive().draws().size()) - 1, edited));
     EXPECT_EQ(card.count(), 1);
     EXPECT_EQ(views().graph().Points.back().Value, 1 + 8 + 11 + 31 + 35);
 }
 
 TEST_F(ViewsControllerTest, GridNumbersNarrowTheListAndAnEmptyPickIsRefused)
 {
-    session().initialise();
-    ASSERT_EQ(session().candidates().combs().size(), 3162510u);
-    const std::size_t undo = session().candidates().undoCount();
+    ASSERT_TRUE(candidates().generate(candidates().genSettings(), true));
+    ASSERT_EQ(candidates().combs().size(), 3162510u);
+    const std::size_t undo = candidates().undoCount();
     EXPECT_FALSE(views().filterByNumbers({}, {}, QStringLiteral("Карта"), false));
     EXPECT_EQ(m_io.messageTexts(app::MessageKind::Error).value(0),
               QStringLiteral("В выделенном диапазоне нет значений для фильтра!"));
-    EXPECT_EQ(session().candidates().undoCount(), undo) << "the previous step stays undoable";
+    EXPECT_EQ(candidates().undoCount(), undo) << "the previous step stays undoable";
 
     EXPECT_TRUE(views().filterByNumbers({17}, {QStringLiteral("17")}, QStringLiteral("Карта"), false));
-    EXPECT_EQ(std::int64_t(session().candidates().combs().size()), core::Binomial(53, 4));
-    for (const core::TComb& c : session().candidates().combs())
+    EXPECT_EQ(std::int64_t(candidates().combs().size()), core::Binomial(53, 4));
+    for (const core::TComb& c : candidates().combs())
         ASSERT_TRUE(std::count(std::begin(c.v), std::end(c.v), 17) == 1);
-    EXPECT_EQ(session().candidates().history().back().Name, QStringLiteral("Карта"));
-    EXPECT_EQ(session().candidates().history().back().Values, QStringLiteral("17"));
-    EXPECT_EQ(session().candidates().undoCount(), 3162510u);
+    EXPECT_EQ(candidates().history().back().Name, QStringLiteral("Карта"));
+    EXPECT_EQ(candidates().history().back().Values, QStringLiteral("17"));
+    EXPECT_EQ(candidates().undoCount(), 3162510u);
     EXPECT_TRUE(m_io.statusTexts.contains(QStringLiteral("Создание файла отката...")));
 
     EXPECT_TRUE(views().filterByNumbers({18, 19}, {QStringLiteral("18"), QStringLiteral("19")},
                                         QStringLiteral("Неделя"), true));
-    EXPECT_EQ(std::int64_t(session().candidates().combs().size()), core::Binomial(51, 4));
-    EXPECT_TRUE(session().candidates().undo());
-    EXPECT_EQ(std::int64_t(session().candidates().combs().size()), core::Binomial(53, 4));
+    EXPECT_EQ(std::int64_t(candidates().combs().size()), core::Binomial(51, 4));
+    EXPECT_TRUE(candidates().undo());
+    EXPECT_EQ(std::int64_t(candidates().combs().size()), core::Binomial(53, 4));
 }
 
 TEST_F(ViewsControllerTest, LookSwitchesAreStoredAtOnceAndReadAtStart)
@@ -170,12 +180,13 @@ TEST_F(ViewsControllerTest, LookSwitchesAreStoredAtOnceAndReadAtStart)
     EXPECT_TRUE(core::StateReadBool(state, core::kMainWindowSection, QStringLiteral("ColorCard"), true));
 
     FakeUserIo io;
-    app::Session again(io, folder());
-    again.create();
-    EXPECT_TRUE(again.views().colorCard());
-    EXPECT_FALSE(again.views().colorCardSequences());
-    EXPECT_FALSE(again.views().layoutGradient());
-    EXPECT_FALSE(again.views().cardLook().ColorSequences);
+    testsupport::AnalysisParts parts(io, folder());
+    app::ViewsController again(parts.services, parts.archive, parts.statistics, parts.candidates);
+    again.readState();
+    EXPECT_TRUE(again.colorCard());
+    EXPECT_FALSE(again.colorCardSequences());
+    EXPECT_FALSE(again.layoutGradient());
+    EXPECT_FALSE(again.cardLook().ColorSequences);
 }
 
 TEST_F(ViewsControllerTest, RepeatsDetailsAndSums)
@@ -187,7 +198,7 @@ TEST_F(ViewsControllerTest, RepeatsDetailsAndSums)
     EXPECT_EQ(m_io.progressSteps.value(m_io.progressSteps.size() - 1), 10);
     EXPECT_EQ(m_io.progressEnds, 1);
 
-    const std::vector<views::DetailRow> drawRows = views().drawDetail(int(session().archive().draws().size()) - 1);
+    const std::vector<views::DetailRow> drawRows = views().drawDetail(int(archive().draws().size()) - 1);
     ASSERT_GE(drawRows.size(), 2u);
     EXPECT_EQ(drawRows[0].Value, QString::number(draw(0).Num));
     EXPECT_EQ(drawRows[1].Value, QStringLiteral("16/08/2026"));
@@ -198,5 +209,5 @@ TEST_F(ViewsControllerTest, RepeatsDetailsAndSums)
     ASSERT_EQ(m_io.graphs.size(), 1u);
     EXPECT_EQ(m_io.graphs[0].Title, QStringLiteral("Распределение сумм тиражей и всех возможных комбинаций"));
     EXPECT_EQ(m_io.graphs[0].Series.size(), 5u);
-    EXPECT_TRUE(session().services().isIdle());
+    EXPECT_TRUE(services().isIdle());
 }
