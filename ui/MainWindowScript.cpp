@@ -108,7 +108,7 @@ void MainWindow::createScriptActions()
 
 void MainWindow::createScriptPage()
 {
-    m_scriptPage = new ScriptPage(m_session, m_pcMain);
+    m_scriptPage = new ScriptPage(m_session.script(), m_session.stakes(), m_pcMain);
     replacePage(QStringLiteral("tsScript"), m_scriptPage);
     const auto named = [this](const auto& names) {
         QList<QAction*> actions;

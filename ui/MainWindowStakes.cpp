@@ -140,7 +140,7 @@ void MainWindow::replacePage(const QString& name, QWidget* page)
 
 void MainWindow::createStakesPages()
 {
-    m_stakesPage = new StakesPage(m_session, m_pcMain);
+    m_stakesPage = new StakesPage(m_session.stakes(), m_pcMain);
     replacePage(QStringLiteral("tsStakes"), m_stakesPage);
     m_ratingsPage = new RatingsPage(m_session, m_pcMain);
     replacePage(QStringLiteral("tsRatings"), m_ratingsPage);

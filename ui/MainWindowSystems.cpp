@@ -58,7 +58,7 @@ void MainWindow::createSystemsActions()
 
 void MainWindow::createSystemsPage()
 {
-    m_systemsPage = new SystemsPage(m_session, m_pcMain);
+    m_systemsPage = new SystemsPage(m_session.systems(), m_pcMain);
     replacePage(QStringLiteral("tsSystems"), m_systemsPage);
     connect(m_systemsPage, &SystemsPage::selectionChanged, this, &MainWindow::updateActionStates);
     connect(m_systemsPage, &SystemsPage::rowActivated, action(QStringLiteral("SystemsProp")), &QAction::trigger);

@@ -40,7 +40,7 @@ void MainWindow::createTablesActions()
 
 void MainWindow::createTablesPage()
 {
-    m_tablesPage = new TablesPage(m_session, m_pcMain);
+    m_tablesPage = new TablesPage(m_session.tables(), m_pcMain);
     replacePage(QStringLiteral("tsTables"), m_tablesPage);
     app::TablesController& tables = m_session.tables();
     connect(m_tablesPage, &TablesPage::selectionChanged, this, &MainWindow::updateActionStates);

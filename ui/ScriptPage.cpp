@@ -1,7 +1,6 @@
 #include "ui/ScriptPage.h"
 
 #include "app/ScriptController.h"
-#include "app/Session.h"
 #include "app/StakesController.h"
 #include "scripts/ScriptLine.h"
 #include "ui/ScriptModel.h"
@@ -34,8 +33,8 @@ int initialWidth(int column)
 
 } // namespace
 
-ScriptPage::ScriptPage(app::Session& session, QWidget* parent)
-    : QWidget(parent), m_session(session), m_model(new ScriptModel(session.script(), this)),
+ScriptPage::ScriptPage(app::ScriptController& script, app::StakesController& stakes, QWidget* parent)
+    : QWidget(parent), m_script(script), m_model(new ScriptModel(script, this)),
       m_panel(new QToolBar(this)), m_list(new QTableView(this)), m_popup(new QMenu(this)),
       m_statusBar(new QStatusBar(this))
 {
@@ -88,13 +87,12 @@ ScriptPage::ScriptPage(app::Session& session, QWidget* parent)
     layout->addWidget(m_splitter, 1);
     layout->addWidget(m_statusBar);
 
-    app::ScriptController& script = session.script();
     connect(&script, &app::ScriptController::linesChanged, this, &ScriptPage::reload);
     connect(&script, &app::ScriptController::lineFocused, this, &ScriptPage::focusLine);
     connect(&script, &app::ScriptController::lineRunning, this, &ScriptPage::showRunningLine);
     connect(&script, &app::ScriptController::panelsChanged, this, &ScriptPage::refreshPanels);
-    connect(&session.stakes(), &app::StakesController::runStakesCounted, this,
-            [this] { m_panels[3]->setText(m_session.script().panelText(3)); });
+    connect(&stakes, &app::StakesController::runStakesCounted, this,
+            [this] { m_panels[3]->setText(m_script.panelText(3)); });
     connect(m_list, &QTableView::doubleClicked, this, &ScriptPage::rowActivated);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ScriptPage::selectionChanged);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ScriptPage::selectionChanged);
@@ -147,7 +145,7 @@ void ScriptPage::showRunningLine(int row)
 
 void ScriptPage::refreshPanels()
 {
-    const app::ScriptController& script = m_session.script();
+    const app::ScriptController& script = m_script;
     for (int i = 0; i < kPanelCount; ++i)
         m_panels[i]->setText(script.panelText(i));
 }

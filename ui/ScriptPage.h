@@ -24,7 +24,8 @@ class QTableView;
 class QToolBar;
 
 namespace app {
-class Session;
+class ScriptController;
+class StakesController;
 }
 
 namespace core {
@@ -43,7 +44,8 @@ class ScriptPage : public QWidget
 public:
     static constexpr int kPanelCount = 5;
 
-    explicit ScriptPage(app::Session& session, QWidget* parent = nullptr);
+    // stakes: the count of a run's stakes in the page's panel follows it.
+    ScriptPage(app::ScriptController& script, app::StakesController& stakes, QWidget* parent = nullptr);
 
     QTableView* list() const { return m_list; }
     ScriptModel* model() const { return m_model; }
@@ -97,7 +99,7 @@ private:
     void showRunningLine(int row);
     void refreshPanels();
 
-    app::Session& m_session;
+    app::ScriptController& m_script;
     ScriptModel* m_model;
     QToolBar* m_panel;
     QTableView* m_list;

@@ -4,7 +4,7 @@
 
 #include "app/OnlineScripts.h"
 #include "app/ScriptController.h"
-#include "app/Session.h"
+#include "app/ScriptController.h"
 #include "core/IniFile.h"
 #include "ui/OnlineScriptsModel.h"
 #include "ui/WindowLayout.h"
@@ -31,7 +31,7 @@ const QString kHeightKey = QStringLiteral("ScriptLibraryHeight");
 
 void ScriptPage::createOnlinePanel()
 {
-    app::OnlineScripts& library = m_session.script().library();
+    app::OnlineScripts& library = m_script.library();
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("splOnlineScripts"));
     m_splitter->setChildrenCollapsible(false);
@@ -159,7 +159,7 @@ void ScriptPage::selectOnlineRow(int row)
 
 void ScriptPage::onOnlineSelectionChanged()
 {
-    app::OnlineScripts& library = m_session.script().library();
+    app::OnlineScripts& library = m_script.library();
     const online::tScriptInfo* row = library.row(onlineRow());
     library.setCurrentId(row ? row->id : -1);
     emit onlineSelectionChanged();

@@ -1,6 +1,6 @@
 #include "ui/StakesPage.h"
 
-#include "app/Session.h"
+#include "app/StakesController.h"
 #include "app/StakesController.h"
 #include "ui/StakesDelegate.h"
 #include "ui/StakesModel.h"
@@ -22,8 +22,8 @@ constexpr int kColumnWidths[stakes::StakeColumnCount] = {60, 60, 120, 60, 120, 6
 
 } // namespace
 
-StakesPage::StakesPage(app::Session& session, QWidget* parent)
-    : QWidget(parent), m_session(session), m_model(new StakesModel(session.stakes(), this)),
+StakesPage::StakesPage(app::StakesController& stakes, QWidget* parent)
+    : QWidget(parent), m_stakes(stakes), m_model(new StakesModel(stakes, this)),
       m_panel(new QToolBar(this)), m_grid(new QTableView(this)), m_popup(new QMenu(this))
 {
     m_panel->setObjectName(QStringLiteral("pnlStakes"));
@@ -65,9 +65,9 @@ StakesPage::StakesPage(app::Session& session, QWidget* parent)
     layout->addWidget(m_panel);
     layout->addWidget(m_grid, 1);
 
-    connect(&session.stakes(), &app::StakesController::refreshed, this, &StakesPage::onRefreshed);
+    connect(&stakes, &app::StakesController::refreshed, this, &StakesPage::onRefreshed);
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, &StakesPage::selectionChanged);
-    onRefreshed(session.stakes().gridRows(), true, false);
+    onRefreshed(stakes.gridRows(), true, false);
 }
 
 void StakesPage::setCommands(const QList<QAction*>& buttons, const QList<QAction*>& popup)
@@ -86,7 +86,7 @@ void StakesPage::onRefreshed(qint64 rows, bool repaint, bool scrollToEnd)
 {
     m_model->setRows(rows, repaint);
     const int last = m_model->rowCount() - 1;
-    if (scrollToEnd || !m_session.stakes().hasData()) {
+    if (scrollToEnd || !m_stakes.hasData()) {
         // The newest stake, or the blank row of an empty file, becomes the only selected row.
         const QModelIndex target = m_model->index(last, 0);
         m_grid->selectionModel()->setCurrentIndex(target,

@@ -12,7 +12,7 @@ class QTableView;
 class QToolBar;
 
 namespace app {
-class Session;
+class StakesController;
 }
 
 namespace core {
@@ -28,7 +28,7 @@ class StakesPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit StakesPage(app::Session& session, QWidget* parent = nullptr);
+    explicit StakesPage(app::StakesController& stakes, QWidget* parent = nullptr);
 
     QTableView* grid() const { return m_grid; }
     StakesModel* model() const { return m_model; }
@@ -51,7 +51,7 @@ signals:
 private:
     void onRefreshed(qint64 rows, bool repaint, bool scrollToEnd);
 
-    app::Session& m_session;
+    app::StakesController& m_stakes;
     StakesModel* m_model;
     QToolBar* m_panel;
     QTableView* m_grid;

@@ -1,6 +1,6 @@
 #include "ui/SystemsPage.h"
 
-#include "app/Session.h"
+#include "app/SystemsController.h"
 #include "app/SystemsController.h"
 #include "ui/SystemsModel.h"
 #include "ui/WindowLayout.h"
@@ -17,8 +17,8 @@
 
 namespace ui {
 
-SystemsPage::SystemsPage(app::Session& session, QWidget* parent)
-    : QWidget(parent), m_session(session), m_model(new SystemsModel(session.systems(), this)),
+SystemsPage::SystemsPage(app::SystemsController& systems, QWidget* parent)
+    : QWidget(parent), m_systems(systems), m_model(new SystemsModel(systems, this)),
       m_sorted(new QSortFilterProxyModel(this)), m_panel(new QToolBar(this)), m_list(new QTableView(this)),
       m_popup(new QMenu(this))
 {
@@ -117,7 +117,7 @@ void SystemsPage::selectRow(int row)
 
 void SystemsPage::refresh()
 {
-    app::SystemsController& systems = m_session.systems();
+    app::SystemsController& systems = m_systems;
     const int row = currentRow();
     const int id = row >= 0 ? systems.rows()[std::size_t(row)].Data.id : -1;
     systems.refreshList();
@@ -130,7 +130,7 @@ void SystemsPage::refresh()
 
 void SystemsPage::download()
 {
-    app::SystemsController& systems = m_session.systems();
+    app::SystemsController& systems = m_systems;
     const QModelIndex focused = m_list->currentIndex();
     const int focusedRow = focused.isValid() ? sourceRow(focused.row()) : -1;
     for (int row : systems.downloadRows(selectedRows())) {

@@ -15,7 +15,7 @@ class QTableView;
 class QToolBar;
 
 namespace app {
-class Session;
+class SystemsController;
 }
 
 namespace core {
@@ -31,7 +31,7 @@ class SystemsPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit SystemsPage(app::Session& session, QWidget* parent = nullptr);
+    explicit SystemsPage(app::SystemsController& systems, QWidget* parent = nullptr);
 
     QTableView* list() const { return m_list; }
     SystemsModel* model() const { return m_model; }
@@ -65,7 +65,7 @@ signals:
 private:
     int sourceRow(int viewRow) const;
 
-    app::Session& m_session;
+    app::SystemsController& m_systems;
     SystemsModel* m_model;
     QSortFilterProxyModel* m_sorted;
     QToolBar* m_panel;

@@ -1,6 +1,6 @@
 #include "ui/TablesPage.h"
 
-#include "app/Session.h"
+#include "app/TablesController.h"
 #include "app/TablesController.h"
 #include "ui/TablesModel.h"
 #include "ui/WindowLayout.h"
@@ -22,8 +22,8 @@ constexpr int kColumnWidths[stakes::TableColumnCount] = {200, 150, 60, 150, 60};
 
 } // namespace
 
-TablesPage::TablesPage(app::Session& session, QWidget* parent)
-    : QWidget(parent), m_model(new TablesModel(session.tables(), this)), m_panel(new QToolBar(this)),
+TablesPage::TablesPage(app::TablesController& tables, QWidget* parent)
+    : QWidget(parent), m_model(new TablesModel(tables, this)), m_panel(new QToolBar(this)),
       m_list(new QTableView(this)), m_popup(new QMenu(this))
 {
     m_panel->setObjectName(QStringLiteral("pnlTables"));
@@ -60,7 +60,7 @@ TablesPage::TablesPage(app::Session& session, QWidget* parent)
     layout->addWidget(m_panel);
     layout->addWidget(m_list, 1);
 
-    connect(&session.tables(), &app::TablesController::changed, this, [this] {
+    connect(&tables, &app::TablesController::changed, this, [this] {
         m_model->reload();
         emit selectionChanged();
     });

@@ -14,7 +14,7 @@ class QTableView;
 class QToolBar;
 
 namespace app {
-class Session;
+class TablesController;
 }
 
 namespace core {
@@ -30,7 +30,7 @@ class TablesPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit TablesPage(app::Session& session, QWidget* parent = nullptr);
+    explicit TablesPage(app::TablesController& tables, QWidget* parent = nullptr);
 
     QTableView* list() const { return m_list; }
     TablesModel* model() const { return m_model; }
