@@ -174,9 +174,9 @@ void CandidatesController::excludeDraws(int n, bool ascendingSource)
     const int first = n > 0 ? std::max(0, last - n + 1) : last + 1;
     if (!ascendingSource || !combos::ExcludeDrawsFromSorted(m_undo, m_archive.draws(), first, last, m_combs))
         combos::ExcludeDraws(m_undo, m_archive.draws(), first, last, m_combs, [&](double percent) {
-        m_services.showStatus(tr("Удаление из списка комбинаций %1 последних тиражей ( завершено %2 % )...")
-                       .arg(n)
-                           .arg(percentText(percent)));
+            m_services.showStatus(tr("Удаление из списка комбинаций %1 последних тиражей ( завершено %2 % )...")
+                                      .arg(n)
+                                      .arg(percentText(percent)));
         });
     m_history.push_back(combos::ExcludedDrawsHistoryRow(n, m_combs.size()));
     emit filterHistoryChanged();
@@ -195,7 +195,7 @@ void CandidatesController::deleteSelected(const std::vector<bool>& selected)
 }
 
 void CandidatesController::filterByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values,
-                                  const QString& valuesText, const QString& name, bool exclude)
+                                          const QString& valuesText, const QString& name, bool exclude)
 {
     m_services.showStatus(tr("Фильтрация комбинаций..."));
     if (values.empty()) {
@@ -216,7 +216,7 @@ void CandidatesController::filterByValues(stats::TCustomStat& stat, const core::
 }
 
 void CandidatesController::narrowByValues(stats::TCustomStat& stat, const core::TStatDrawArray& values,
-                                  const QString& valuesText, const QString& name, bool exclude)
+                                          const QString& valuesText, const QString& name, bool exclude)
 {
     if (values.empty()) {
         saveUndo(false);
@@ -237,8 +237,8 @@ void CandidatesController::narrowByValues(stats::TCustomStat& stat, const core::
     }
 }
 
-void CandidatesController::filterByNumbers(const std::vector<int>& numbers, const QStringList& texts, const QString& name,
-                                   bool exclude)
+void CandidatesController::filterByNumbers(const std::vector<int>& numbers, const QStringList& texts,
+                                           const QString& name, bool exclude)
 {
     if (numbers.empty())
         throw core::EConvertError(tr("В выделенном диапазоне нет значений для фильтра!"));
@@ -404,7 +404,7 @@ void CandidatesController::findInDraws(int row)
         m_services.showInformation(tr("Выделенная комбинация не найдена архиве тиражей!"));
     else
         m_services.showInformation(tr("Выделенная комбинация найдена в следующих тиражах:") + QStringLiteral("\n\n") +
-                        found.join(u'\n'));
+                                   found.join(u'\n'));
 }
 
 bool CandidatesController::loadFile(const QString& path)
@@ -438,7 +438,7 @@ bool CandidatesController::saveFile(const QString& path)
                     }
                     if (from + count < all.size())
                         m_services.showStatus(tr("Сохранение файла \"%1\" ( завершено %2 % )...")
-                                       .arg(name, percentText(share(from + count, all.size()))));
+                                                  .arg(name, percentText(share(from + count, all.size()))));
                 }
                 return true;
             },
@@ -487,9 +487,10 @@ void CandidatesController::copy(const std::vector<std::size_t>& rows)
         for (std::size_t from = 0; from < rows.size(); from += kSliceCombs) {
             const auto to = std::min(rows.size(), from + kSliceCombs);
             text += combos::CombsClipboardText(m_combs, std::vector<std::size_t>(rows.begin() + std::ptrdiff_t(from),
-                                                                                rows.begin() + std::ptrdiff_t(to)));
+                                                                                 rows.begin() + std::ptrdiff_t(to)));
             if (to < rows.size())
-                m_services.showStatus(tr("Подождите пожалуйста ( завершено %1 % )...").arg(percentText(share(to, rows.size()))));
+                m_services.showStatus(
+                    tr("Подождите пожалуйста ( завершено %1 % )...").arg(percentText(share(to, rows.size()))));
         }
     }
     m_services.io().setClipboardText(text);
@@ -514,7 +515,7 @@ bool CandidatesController::paste()
             from = to;
             if (from < text.size())
                 m_services.showStatus(tr("Подождите пожалуйста ( завершено %1 % )...")
-                               .arg(percentText(share(std::size_t(from), std::size_t(text.size())))));
+                                          .arg(percentText(share(std::size_t(from), std::size_t(text.size())))));
         }
         if (!pasted.empty()) {
             saveUndo(false);
@@ -532,7 +533,7 @@ bool CandidatesController::paste()
 }
 
 void CandidatesController::statFilter(int method, const core::TStatDrawArray& values, const QStringList& valueTexts,
-                         const QString& name, bool exclude)
+                                      const QString& name, bool exclude)
 {
     if (m_combs.empty() || values.empty())
         return;

@@ -31,7 +31,8 @@ struct CandidatesController::FilterTable
     }
 };
 
-std::optional<CandidatesController::FilterTable> CandidatesController::filterTable(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
+std::optional<CandidatesController::FilterTable> CandidatesController::filterTable(const combos::TFilterPart& p,
+                                                                                   combos::FilterRunHooks& hooks)
 {
     // The method must be one the statistics selector offers.
     const int method = combos::FilterMethodIndex(m_statistics.list(), p.Method, p.MethodCode);
@@ -61,7 +62,8 @@ std::optional<CandidatesController::FilterTable> CandidatesController::filterTab
         views::StatTableParams full = params;
         if (m_statistics.prefetchOpen(method, counts))
             full.FullSet = &counts;
-        std::vector<views::StatTableRow> computed = std::move(views::ComputeStatTable(*tableStat, m_archive.draws(), full).Rows);
+        std::vector<views::StatTableRow> computed =
+            std::move(views::ComputeStatTable(*tableStat, m_archive.draws(), full).Rows);
         m_services.showStatus(QString());
         return computed;
     });
@@ -75,7 +77,8 @@ std::optional<CandidatesController::FilterTable> CandidatesController::filterTab
     return t;
 }
 
-std::optional<CandidatesController::FilterChoice> CandidatesController::filterChoose(const combos::TFilterPart& p, combos::FilterRunHooks& hooks)
+std::optional<CandidatesController::FilterChoice> CandidatesController::filterChoose(const combos::TFilterPart& p,
+                                                                                     combos::FilterRunHooks& hooks)
 {
     std::optional<FilterTable> t = filterTable(p, hooks);
     if (!t)
@@ -186,7 +189,8 @@ void CandidatesController::filterRecApply(const combos::TFilterRec& rec, combos:
     }
 }
 
-void CandidatesController::restoreState(const core::TCombsArray& combs, const std::vector<combos::FilterHistoryRow>& history)
+void CandidatesController::restoreState(const core::TCombsArray& combs,
+                                        const std::vector<combos::FilterHistoryRow>& history)
 {
     m_combs = combs;
     m_undo.clear();

@@ -1,8 +1,8 @@
 #include "app/ExportController.h"
 
-#include "app/ProgressWindow.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/ProgressWindow.h"
 #include "app/RatingsController.h"
 #include "app/Services.h"
 #include "app/StakesController.h"
@@ -21,7 +21,8 @@ namespace app {
 
 ExportController::ExportController(Services& services, const ArchiveController& archive,
                                    const CandidatesController& candidates, const StatisticsController& statistics,
-                                   StakesController& stakes, const RatingsController& ratings, const ViewsController& views)
+                                   StakesController& stakes, const RatingsController& ratings,
+                                   const ViewsController& views)
     : m_services(services), m_archive(archive), m_candidates(candidates), m_statistics(statistics), m_stakes(stakes),
       m_ratings(ratings), m_views(views)
 {
@@ -69,7 +70,8 @@ bool ExportController::write(const xls::ExportSource& source, const xls::TExport
     QString error;
     xls::WriteResult result;
     try {
-        ProgressWindow progress(m_services.io(), tr("Вызов Microsoft Excel..."), xls::ProgressSteps(params, rows.count()));
+        ProgressWindow progress(m_services.io(), tr("Вызов Microsoft Excel..."),
+                                xls::ProgressSteps(params, rows.count()));
         xls::WriteOptions options;
         if (!xls::WriteWorkbook(path, source, params, rows, &progress, options, &error, &result)) {
             progress.close();
@@ -98,7 +100,8 @@ bool ExportController::exportToSpreadsheet(const xls::ExportSource& source, cons
         state.SelectedRows = counts.Selected;
         state.Params.Mode = counts.Mode;
         state.Section = xls::SectionName(source.ownerName(), source.controlName());
-        state.ParamsDir = m_services.folder().exeDir().isEmpty() ? m_services.folder().dir() : m_services.folder().exeDir();
+        state.ParamsDir =
+            m_services.folder().exeDir().isEmpty() ? m_services.folder().dir() : m_services.folder().exeDir();
         QString error;
         if (!ini.load(&error))
             m_services.showError(
@@ -115,8 +118,8 @@ bool ExportController::exportToSpreadsheet(const xls::ExportSource& source, cons
     saveParams(state.Section, state.Params);
 
     if (!QDir().mkpath(workbookFolder())) {
-        m_services.showError(tr("Ошибка экспорта данных в Microsoft Excel!\nНе удалось создать папку \"%1\".")
-                                .arg(workbookFolder()));
+        m_services.showError(
+            tr("Ошибка экспорта данных в Microsoft Excel!\nНе удалось создать папку \"%1\".").arg(workbookFolder()));
         return false;
     }
     QString stem = xls::CleanSheetName(state.Params.SheetName);
@@ -152,7 +155,7 @@ bool ExportController::exportToFile(const xls::ExportSource& source, const QStri
     if (!paramsFile.isEmpty()) {
         if (!QFileInfo(paramsFile).isFile()) {
             m_services.showError(tr("Ошибка загрузки параметров экспорта из файла \"%1\"!\n\n%2")
-                                    .arg(paramsFile, tr("Файл не найден.")));
+                                     .arg(paramsFile, tr("Файл не найден.")));
             return false;
         }
         if (!xls::LoadParamsFile(paramsFile, section, xls::LoadMode::File, params, &error)) {

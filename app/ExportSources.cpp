@@ -1,12 +1,12 @@
 // The session's lists as export sources: the same columns and texts as the pages show, read on
 // demand so the full candidate list is never copied.
 
-#include "app/ExportController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
+#include "app/ExportController.h"
 #include "app/RatingsController.h"
 #include "app/StakesController.h"
+#include "app/StatisticsController.h"
 #include "app/ViewsController.h"
 #include "core/DrawArchive.h"
 #include "core/TextForms.h"
@@ -46,15 +46,15 @@ std::unique_ptr<xls::TableSource> ExportController::drawsSource() const
     const ArchiveController& s = m_archive;
     const bool sorted = m_services.windowState().SortedDraws;
     const QStringList captions = core::DrawColumnCaptions();
-    return make(xls::SourceKind::ListView, "lvDraws",
-                columnsOf(captions,
-                          [](int c) { return c == core::DrawColDate ? int(xls::AlignLeft) : int(xls::AlignCenter); }),
-                qint64(s.draws().size()), [&s, sorted](int row, int column) {
-                    const int element = core::DrawIndexOfRow(s.draws(), row);
-                    if (element < 0)
-                        return QString();
-                    return core::DrawCellText(s.draws()[std::size_t(element)], column, sorted);
-                });
+    return make(
+        xls::SourceKind::ListView, "lvDraws",
+        columnsOf(captions, [](int c) { return c == core::DrawColDate ? int(xls::AlignLeft) : int(xls::AlignCenter); }),
+        qint64(s.draws().size()), [&s, sorted](int row, int column) {
+            const int element = core::DrawIndexOfRow(s.draws(), row);
+            if (element < 0)
+                return QString();
+            return core::DrawCellText(s.draws()[std::size_t(element)], column, sorted);
+        });
 }
 
 std::unique_ptr<xls::TableSource> ExportController::combsSource() const
@@ -101,8 +101,7 @@ std::unique_ptr<xls::TableSource> ExportController::ratingsSource() const
     return make(xls::SourceKind::ListView, "lvRatings",
                 columnsOf(scripts::RatingColumnCaptions(),
                           [](int c) { return c == scripts::RColName ? int(xls::AlignLeft) : int(xls::AlignRight); }),
-                qint64(s.table().size()),
-                [&s](int row, int column) { return s.cellText(row, column); });
+                qint64(s.table().size()), [&s](int row, int column) { return s.cellText(row, column); });
 }
 
 std::unique_ptr<xls::TableSource> ExportController::cardSource() const
@@ -147,9 +146,7 @@ std::unique_ptr<xls::TableSource> ExportController::stakesSource() const
     const QString point = core::SystemDecimalPoint();
     return make(xls::SourceKind::OwnerGrid, "sgStakes",
                 columnsOf(stakes::StakeColumnCaptions(), [](int) { return int(xls::AlignLeft); }), s.count(),
-                [&s, point](int row, int column) {
-                    return stakes::StakeCellText(s.peek(row), column, point);
-                });
+                [&s, point](int row, int column) { return stakes::StakeCellText(s.peek(row), column, point); });
 }
 
 } // namespace app

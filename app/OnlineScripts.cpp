@@ -190,9 +190,8 @@ bool OnlineScripts::download(int index)
 {
     const QString sentence = tr("Ошибка загрузки online-сценария!");
     if (!canDownload(index)) {
-        m_services.showError(joined(sentence, validRow(index)
-                                                 ? tr("Сценарий предназначен для другой программы.")
-                                                 : tr("Сценарий не выбран.")));
+        m_services.showError(joined(sentence, validRow(index) ? tr("Сценарий предназначен для другой программы.")
+                                                              : tr("Сценарий не выбран.")));
         return false;
     }
     const online::tScriptInfo& script = m_rows[std::size_t(index)];
@@ -267,7 +266,8 @@ ScriptPropertiesVerdict OnlineScripts::checkProperties(const online::tScriptData
         return ScriptPropertiesVerdict::BadTitle;
     }
     if (title.size() > online::kScriptTitleMax) {
-        m_services.showAttention(tr("Название сценария не может быть длиннее %1 символов!").arg(online::kScriptTitleMax));
+        m_services.showAttention(
+            tr("Название сценария не может быть длиннее %1 символов!").arg(online::kScriptTitleMax));
         return ScriptPropertiesVerdict::BadTitle;
     }
     {
@@ -374,8 +374,8 @@ bool OnlineScripts::replaceWith(int index, const online::tScriptData& data)
     const QString sentence = tr("Ошибка публикации online-сценария!");
     if (!canReplace(index)) {
         m_services.showError(joined(sentence, validRow(index) && canDelete(index)
-                                                 ? tr("Текущий сценарий не содержит ни одной строки.")
-                                                 : tr("Изменять можно только свои сценарии этой программы.")));
+                                                  ? tr("Текущий сценарий не содержит ни одной строки.")
+                                                  : tr("Изменять можно только свои сценарии этой программы.")));
         return false;
     }
     bool done = false;
@@ -441,9 +441,9 @@ bool OnlineScripts::remove(int index)
         }
         if (id != 0) {
             // Only 0 says the script is gone; the row stays.
-            m_services.showError(joined(tr("Ошибка удаления online-сценария из базы данных!"),
-                                       id ? tr("Сервер ответил кодом %1 вместо 0.").arg(*id)
-                                          : tr("Сервер не подтвердил удаление.")));
+            m_services.showError(
+                joined(tr("Ошибка удаления online-сценария из базы данных!"),
+                       id ? tr("Сервер ответил кодом %1 вместо 0.").arg(*id) : tr("Сервер не подтвердил удаление.")));
             return false;
         }
         std::vector<online::tScriptInfo> rows = m_rows;

@@ -22,8 +22,7 @@ constexpr std::uint32_t Grey = 0x808080;
 } // namespace
 
 RatingsController::RatingsController(Services& services)
-    : m_services(services), m_shares(scripts::TheoreticalHitShares()),
-      m_decimalPoint(core::SystemDecimalPoint())
+    : m_services(services), m_shares(scripts::TheoreticalHitShares()), m_decimalPoint(core::SystemDecimalPoint())
 {
 }
 
@@ -69,9 +68,9 @@ void RatingsController::load()
             m_services.showError(tr("Ошибка чтения файла рейтинга!") + QStringLiteral("\n\n") + error);
         else if (tail > 0)
             m_services.showWarning(tr("Файл рейтинга \"%1\" оканчивается неполной записью (%2 байт): прочитаны все "
-                                     "целые записи, остаток будет удален при следующем сохранении.")
-                                      .arg(path())
-                                      .arg(tail));
+                                      "целые записи, остаток будет удален при следующем сохранении.")
+                                       .arg(path())
+                                       .arg(tail));
     }
     sort(m_sortColumn, m_sortDescending);
 }
@@ -127,8 +126,8 @@ bool RatingsController::refresh(stakes::StakesFile& stakes)
 {
     if (!m_table.isEmpty() &&
         !m_services.askConfirmation(tr("Пересчитать рейтинг только по текущим ставкам?\n\n"
-                                      "Накопленные ранее данные по удаленным ставкам будут потеряны."),
-                                   false))
+                                       "Накопленные ранее данные по удаленным ставкам будут потеряны."),
+                                    false))
         return false;
     QString error;
     bool ok = true;

@@ -2,14 +2,14 @@
 
 #include "app/ScriptController.h"
 
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "app/OnlineScripts.h"
 #include "app/RatingsController.h"
 #include "app/ScriptRunCache.h"
-#include "app/ArchiveController.h"
-#include "app/CandidatesController.h"
 #include "app/Services.h"
-#include "app/StatisticsController.h"
 #include "app/StakesController.h"
+#include "app/StatisticsController.h"
 #include "combos/Filters.h"
 #include "core/FileOps.h"
 #include "core/SafeWrite.h"
@@ -136,9 +136,9 @@ bool ScriptController::loadFile(const QString& path, bool append)
     }
     if (report.CutLines > 0 || report.Truncated)
         m_services.showWarning(tr("Файл \"%1\" прочитан не полностью: слишком длинных строк - %2%3.")
-                                  .arg(path)
-                                  .arg(report.CutLines)
-                                  .arg(report.Truncated ? tr(", файл больше 64 МБ") : QString()));
+                                   .arg(path)
+                                   .arg(report.CutLines)
+                                   .arg(report.Truncated ? tr(", файл больше 64 МБ") : QString()));
     saveWorkingCopy();
     emit linesChanged();
     return true;

@@ -3,12 +3,12 @@
 
 #include "app/ScriptController.h"
 
-#include "app/ScriptRunCache.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/ScriptRunCache.h"
 #include "app/Services.h"
-#include "app/StatisticsController.h"
 #include "app/StakesController.h"
+#include "app/StatisticsController.h"
 #include "combos/Filters.h"
 #include "core/Cp1251.h"
 #include "core/GameMath.h"

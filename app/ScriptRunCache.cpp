@@ -4,8 +4,8 @@
 
 #include "app/ScriptController.h"
 
-#include "app/ScriptRunCache.h"
 #include "app/CandidatesController.h"
+#include "app/ScriptRunCache.h"
 #include "stats/StatKey.h"
 
 #include <algorithm>

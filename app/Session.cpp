@@ -28,8 +28,8 @@ Session::Session(UserIo& io, core::DataFolder folder, QStringList arguments, QOb
     m_stakes = std::make_unique<StakesController>(s, *m_ratings, *m_archive, *m_candidates, *m_statistics);
     m_tables = std::make_unique<TablesController>(s, *m_archive, *m_candidates, *m_stakes);
     m_web = std::make_unique<WebController>(s, *m_archive, *m_stakes);
-    m_script = std::make_unique<ScriptController>(s, *m_archive, *m_candidates, *m_statistics, *m_stakes, *m_ratings,
-                                                  *m_web);
+    m_script =
+        std::make_unique<ScriptController>(s, *m_archive, *m_candidates, *m_statistics, *m_stakes, *m_ratings, *m_web);
     m_views = std::make_unique<ViewsController>(s, *m_archive, *m_statistics, *m_candidates);
     m_export = std::make_unique<ExportController>(s, *m_archive, *m_candidates, *m_statistics, *m_stakes, *m_ratings,
                                                   *m_views);
@@ -45,10 +45,11 @@ void Session::wire()
     // After the statistics table, the pages of graphs, card, layout and week follow the archive.
     connect(m_archive.get(), &ArchiveController::pagesRecalculated, m_views.get(), &ViewsController::recalc);
     // Network settings accepted in the configuration dialog reach the web client and the systems.
-    connect(m_statistics.get(), &StatisticsController::networkEdited, this, [this](const net::NetworkSettings& network) {
-        m_web->setNetwork(network);
-        m_systems->useSettings(m_web->network());
-    });
+    connect(m_statistics.get(), &StatisticsController::networkEdited, this,
+            [this](const net::NetworkSettings& network) {
+                m_web->setNetwork(network);
+                m_systems->useSettings(m_web->network());
+            });
 }
 
 QString Session::statusPanel(int panel) const

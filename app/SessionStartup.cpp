@@ -11,10 +11,10 @@
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "app/StatisticsController.h"
+#include "app/SystemsController.h"
 #include "app/TablesController.h"
 #include "app/UpdateController.h"
 #include "app/ViewsController.h"
-#include "app/SystemsController.h"
 #include "app/WebController.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -129,12 +129,12 @@ bool Session::takeExclusiveHold()
     if (m_hold.open(folder().lockFile(), &error))
         return true;
     m_services.showError(tr("Невозможно получить монопольный доступ к файлам данных!\n\n"
-                 "Возможные причины данной ошибки: \n\n"
-                 "1) Вы пытаетесь запустить вторую копию программы из одного и того же каталога. "
-                 "Корректная работа нескольких копий программы возможна только из разных каталогов.\n\n"
-                 "2) Для программы нет прав на запись в том каталоге, где она расположена. "
-                 "Например: в Windows 7 и выше по умолчанию запрещена запись в c:\\Program Files.\n\n"
-                 "Программа будет закрыта!"));
+                            "Возможные причины данной ошибки: \n\n"
+                            "1) Вы пытаетесь запустить вторую копию программы из одного и того же каталога. "
+                            "Корректная работа нескольких копий программы возможна только из разных каталогов.\n\n"
+                            "2) Для программы нет прав на запись в том каталоге, где она расположена. "
+                            "Например: в Windows 7 и выше по умолчанию запрещена запись в c:\\Program Files.\n\n"
+                            "Программа будет закрыта!"));
     return false;
 }
 

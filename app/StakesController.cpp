@@ -2,9 +2,9 @@
 
 #include "app/StakesController.h"
 
-#include "app/RatingsController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/RatingsController.h"
 #include "app/Services.h"
 #include "app/StatisticsController.h"
 #include "core/GameMath.h"
@@ -19,8 +19,7 @@ namespace app {
 StakesController::StakesController(Services& services, RatingsController& ratings, const ArchiveController& archive,
                                    const CandidatesController& candidates, const StatisticsController& statistics)
     : m_services(services), m_archive(archive), m_candidates(candidates), m_statistics(statistics), m_ratings(ratings),
-      m_file(services.folder().stakesFile()),
-      m_creatingText(tr("Создание ставок..."))
+      m_file(services.folder().stakesFile()), m_creatingText(tr("Создание ставок..."))
 {
 }
 
@@ -137,10 +136,10 @@ bool StakesController::load()
                     result = false;
                 } else {
                     m_services.showWarning(tr("Файл ставок оканчивается неполной записью (%1 байт): она будет удалена, "
-                                             "все целые записи сохранены.")
-                                              .arg(tail) +
-                                          QStringLiteral("\n\n") +
-                                          tr("Байты неполной записи сохранены в файле: %1").arg(kept));
+                                              "все целые записи сохранены.")
+                                               .arg(tail) +
+                                           QStringLiteral("\n\n") +
+                                           tr("Байты неполной записи сохранены в файле: %1").arg(kept));
                     if (!m_file.cutTail(&error)) {
                         showFileError(tr("Ошибка чтения файла ставок!"), error);
                         result = false;
@@ -289,7 +288,7 @@ bool StakesController::deleteWith(const std::function<bool(qint64, const stakes:
                 [&](qint64 i, const stakes::TStakeRec& rec) {
                     if (i > 0 && (i & 0xFFFF) == 0)
                         m_services.showStatus(tr("Удаление ставок ( завершено %1 % )...")
-                                                 .arg(QString::number(100.0 * double(i) / double(total), 'f', 0)));
+                                                  .arg(QString::number(100.0 * double(i) / double(total), 'f', 0)));
                     return keep(i, rec);
                 },
                 &error);

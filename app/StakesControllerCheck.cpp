@@ -1,10 +1,10 @@
 // Checking the stakes against the archive, the stakes logs and the stake graphs.
 
-#include "app/RatingsController.h"
 #include "app/ArchiveController.h"
+#include "app/RatingsController.h"
 #include "app/Services.h"
-#include "app/StatisticsController.h"
 #include "app/StakesController.h"
+#include "app/StatisticsController.h"
 #include "core/FileOps.h"
 #include "core/TextForms.h"
 #include "stakes/CheckJournal.h"
@@ -68,9 +68,9 @@ bool StakesController::finishInterruptedCheck()
         return false;
     }
     m_services.showWarning(tr("Журнал прерванной проверки ставок поврежден и перенесен в файл \"%1\": рейтинг может не "
-                             "учитывать часть проверенных тогда ставок (\"Обновить рейтинг\" пересчитает его).")
-                              .arg(aside) +
-                          QStringLiteral("\n\n") + error);
+                              "учитывать часть проверенных тогда ставок (\"Обновить рейтинг\" пересчитает его).")
+                               .arg(aside) +
+                           QStringLiteral("\n\n") + error);
     return true;
 }
 
@@ -104,8 +104,7 @@ void StakesController::writeLog(const stakes::TStakeRec& rec)
 {
     if (!m_logEnabled || rec.Checked != 1)
         return;
-    const QString path =
-        m_services.folder().file(QStringLiteral("Vertoma_5x54-%1.log").arg(rec.Matches.Count));
+    const QString path = m_services.folder().file(QStringLiteral("Vertoma_5x54-%1.log").arg(rec.Matches.Count));
     QString deleteError;
     QString error;
     const bool written = stakes::StakeLogAppend(

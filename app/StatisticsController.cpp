@@ -78,7 +78,7 @@ bool StatisticsController::prefetchOpen(int method, views::FullSetCounts& counts
         QString error;
         if (!views::ReadFullSetFile(path, counts, &error)) {
             m_services.showError(tr("Ошибка открытия файла данных для полного набора вариантов!\n\nИмя файла: %1\n\n%2")
-                          .arg(path, error));
+                                     .arg(path, error));
             return false;
         }
         if (!counts.Records.empty())

@@ -1,11 +1,11 @@
 #include "app/SystemsController.h"
 
-#include "app/OnlineSystems.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/OnlineSystems.h"
 #include "app/Services.h"
-#include "app/StatisticsController.h"
 #include "app/StakesController.h"
+#include "app/StatisticsController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
@@ -395,13 +395,13 @@ bool SystemsController::remove(int row)
         return false;
     }
     if (!m_services.askConfirmation(tr("Вы действительно хотите удалить систему \"%1\"?").arg(current.Data.title),
-                                   false))
+                                    false))
         return false;
     const QString path = SystemFilePath(folder(), current.Data);
     if (!current.FileOnly) {
         if (!m_library) {
             m_services.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
-                                tr("Библиотека систем недоступна"));
+                                 tr("Библиотека систем недоступна"));
             return false;
         }
         QString error;
@@ -412,13 +412,13 @@ bool SystemsController::remove(int row)
         }
         if (id != 0) {
             m_services.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
-                                (error.isEmpty() ? tr("Библиотека не подтвердила удаление") : error));
+                                 (error.isEmpty() ? tr("Библиотека не подтвердила удаление") : error));
             return false;
         }
     }
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
         m_services.showError(tr("Ошибка удаления системы!") + QStringLiteral("\n\n") +
-                            tr("Не удается удалить файл \"%1\"").arg(path));
+                             tr("Не удается удалить файл \"%1\"").arg(path));
         return false;
     }
     m_rows.erase(m_rows.begin() + row);
@@ -443,8 +443,8 @@ bool SystemsController::stake(bool filtered)
     const stakes::SystemExpansion system = stakes::SystemExpand(folder(), numbers);
     if (!system.Found) {
         m_services.showError(system.Message + QStringLiteral("\n\n") +
-                            tr("Перед системной игрой необходимо предварительно загрузить системы на Ваш компьютер "
-                               "через меню \"Системы\" - \"Загрузить\"."));
+                             tr("Перед системной игрой необходимо предварительно загрузить системы на Ваш компьютер "
+                                "через меню \"Системы\" - \"Загрузить\"."));
         return false;
     }
     if (system.Combs.empty()) {
@@ -466,8 +466,8 @@ bool SystemsController::play(bool filtered, std::int32_t drawNum, int copies, co
     const stakes::SystemExpansion system = stakes::SystemExpand(folder(), numbers);
     if (system.Combs.empty()) {
         m_services.showError(system.Found
-                                ? tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message
-                                : system.Message);
+                                 ? tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message
+                                 : system.Message);
         return false;
     }
     StakesController& book = m_stakes;

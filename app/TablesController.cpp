@@ -21,8 +21,8 @@
 
 namespace app {
 
-TablesController::TablesController(Services& services, ArchiveController& archive, const CandidatesController& candidates,
-                                   StakesController& stakes)
+TablesController::TablesController(Services& services, ArchiveController& archive,
+                                   const CandidatesController& candidates, StakesController& stakes)
     : m_services(services), m_archive(archive), m_candidates(candidates), m_stakes(stakes)
 {
 }
@@ -84,12 +84,12 @@ bool TablesController::load()
         } else if (tail > 0) {
             m_fileDamaged = true;
             m_services.showWarning(tr("Файл регулярных ставок \"%1\" оканчивается неполной записью (%2 байт): "
-                                     "прочитаны все целые записи (%3). Перед первой записью файла его прежнее "
-                                     "содержимое будет сохранено в копии \"%4\".")
-                                      .arg(path())
-                                      .arg(tail)
-                                      .arg(m_rules.size())
-                                      .arg(path() + QStringLiteral(".bad")));
+                                      "прочитаны все целые записи (%3). Перед первой записью файла его прежнее "
+                                      "содержимое будет сохранено в копии \"%4\".")
+                                       .arg(path())
+                                       .arg(tail)
+                                       .arg(m_rules.size())
+                                       .arg(path() + QStringLiteral(".bad")));
         }
     }
     refresh();
@@ -178,7 +178,7 @@ bool TablesController::addRules(const stakes::TTableRec& entered, const std::vec
     // A confirmed dialog that adds nothing says so rather than end in silence.
     if (added == 0)
         m_services.showInformation(tr("В списке комбинаций не выделено ни одной комбинации: "
-                                     "регулярные ставки не добавлены."));
+                                      "регулярные ставки не добавлены."));
     return added > 0 && saved;
 }
 
@@ -216,8 +216,8 @@ QString TablesController::stakeRefusal(int row) const
 
 stakes::TStakeRec TablesController::stakeFor(const stakes::TTableRec& rule, int offset) const
 {
-    return m_stakes.newStake(stakes::KindTable, m_archive.nextDrawNum(offset),
-                                       core::ValueSetFromComb(rule.CurrentComb), stakes::TableComment(rule));
+    return m_stakes.newStake(stakes::KindTable, m_archive.nextDrawNum(offset), core::ValueSetFromComb(rule.CurrentComb),
+                             stakes::TableComment(rule));
 }
 
 bool TablesController::stakeAdd(int row, const StakeConfirm& confirm)

@@ -186,8 +186,8 @@ UpdateController::Result UpdateController::selfUpdateRun(const QString& source, 
             return Failed;
         }
         m_services.showWarning(tr("Установка обновления \"%1\" успешно выполнена.\n\nДля завершения установки "
-                                 "необходимо перезапустить программу!")
-                                  .arg(found.info.Description));
+                                  "необходимо перезапустить программу!")
+                                   .arg(found.info.Description));
         return Installed;
     } catch (const std::exception& e) {
         m_services.showError(tr("Ошибка системы самообновления программы!\n\n%1").arg(errorText(e)));

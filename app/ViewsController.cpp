@@ -81,8 +81,7 @@ void ViewsController::recalc(bool force)
 
 ViewsController::CacheKey ViewsController::key(std::int64_t length, std::int64_t extra) const
 {
-    return {std::int64_t(m_archive.draws().size()), archiveKey(m_archive.draws()), m_archive.offset(), length,
-            extra};
+    return {std::int64_t(m_archive.draws().size()), archiveKey(m_archive.draws()), m_archive.offset(), length, extra};
 }
 
 void ViewsController::showCalcError(const std::exception& e)
@@ -113,8 +112,8 @@ bool ViewsController::graphCalc(bool force)
         try {
             const auto stat = list.CreateStat(m_graphMethod);
             if (auto* graph = dynamic_cast<stats::TCustomGraphStat*>(stat.get()))
-                m_graph = views::ComputeDrawGraph(*graph, m_archive.draws(), m_archive.offset(), m_graphLength,
-                                                  sorted, list.Items(m_graphMethod).GetCaptionText());
+                m_graph = views::ComputeDrawGraph(*graph, m_archive.draws(), m_archive.offset(), m_graphLength, sorted,
+                                                  list.Items(m_graphMethod).GetCaptionText());
         } catch (const std::exception& e) {
             showCalcError(e);
         }

@@ -289,8 +289,8 @@ bool WebController::importFile(const QString& path, ImportCount* count)
     if (count)
         *count = {imported.taken, imported.skipped};
     m_services.showInformation(tr("Импорт тиражей завершён.\n\nДобавлено тиражей: %1\nПропущено строк: %2")
-                                  .arg(imported.taken)
-                                  .arg(imported.skipped));
+                                   .arg(imported.taken)
+                                   .arg(imported.skipped));
     return saved;
 }
 

@@ -49,8 +49,8 @@ int WebController::drawsDownloadRun(bool* completed)
         *completed = false;
     if (m_network.OperatorUrl.trimmed().isEmpty()) {
         m_services.showError(tr("Не задан адрес сайта лотереи, с которого загружаются тиражи. Укажите его в "
-                               "параметрах программы (страница \"Сеть\") или ключом OperatorUrl в разделе "
-                               "[NETWORK] файла Vertoma_5x54.ini."));
+                                "параметрах программы (страница \"Сеть\") или ключом OperatorUrl в разделе "
+                                "[NETWORK] файла Vertoma_5x54.ini."));
         return 0;
     }
     std::int32_t date = 0;
@@ -159,8 +159,8 @@ void WebController::offerDownloadOnStart()
     switch (m_downloadOnStart) {
     case 0:
         if (m_services.askQuestion(tr("Подтверждение"),
-                                  tr("Обновить список тиражей?\n\nДля выполнения обновления необходимо "
-                                     "действующее подключение к сети Интернет.")))
+                                   tr("Обновить список тиражей?\n\nДля выполнения обновления необходимо "
+                                      "действующее подключение к сети Интернет.")))
             drawsDownload();
         break;
     case 1:

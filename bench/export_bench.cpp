@@ -2,9 +2,9 @@
 // row by row in constant memory over four sheets. The peak memory of the process stays near
 // that of the list itself (run it alone under /usr/bin/time -v to see it).
 
-#include "app/ExportController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/ExportController.h"
 #include "app/Session.h"
 #include "bench/BenchSession.h"
 #include "export/ExportRows.h"
@@ -29,7 +29,10 @@ void BM_ExportFullCandidateList(benchmark::State& state)
     all.Mode = 0;
     session.candidates().generate(all, false);
     if (session.candidates().combs().size() != 3162510) {
-        state.SkipWithError(QStringLiteral("the full list was not generated: %1 rows").arg(session.candidates().combs().size()).toUtf8().constData());
+        state.SkipWithError(QStringLiteral("the full list was not generated: %1 rows")
+                                .arg(session.candidates().combs().size())
+                                .toUtf8()
+                                .constData());
         return;
     }
     auto source = session.exportCtl().combsSource();

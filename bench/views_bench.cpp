@@ -3,10 +3,10 @@
 // grid, the repeats analysis, the detail rows, the sum distribution, and a change of the analysis
 // offset with every page on screen (the statistics table included).
 
-#include "app/Languages.h"
 #include "app/ArchiveController.h"
-#include "app/StatisticsController.h"
+#include "app/Languages.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "app/ViewsController.h"
 #include "bench/BenchRegistry.h"
 #include "bench/BenchSession.h"
@@ -47,8 +47,8 @@ void drawGraph(benchmark::State& state, int method)
     for (auto _ : state) {
         const auto stat = list.CreateStat(method);
         auto* graph = dynamic_cast<stats::TCustomGraphStat*>(stat.get());
-        const views::DrawGraph g = views::ComputeDrawGraph(*graph, s.session.archive().draws(), 0, int(state.range(0)), false,
-                                                           list.Items(method).GetCaptionText());
+        const views::DrawGraph g = views::ComputeDrawGraph(*graph, s.session.archive().draws(), 0, int(state.range(0)),
+                                                           false, list.Items(method).GetCaptionText());
         benchmark::DoNotOptimize(g.Average);
     }
 }
@@ -70,8 +70,9 @@ void BM_LayoutGrid(benchmark::State& state)
 {
     LoadedSession s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            views::BuildLayoutGrid(s.session.archive().draws(), 0, int(state.range(0)), s.session.archive().nextDrawSet()).Cells.size());
+        benchmark::DoNotOptimize(views::BuildLayoutGrid(s.session.archive().draws(), 0, int(state.range(0)),
+                                                        s.session.archive().nextDrawSet())
+                                     .Cells.size());
 }
 
 void BM_LayoutCompare(benchmark::State& state)

@@ -1,8 +1,8 @@
 // The words that bring draws in and out: the download from the operator's site and the CSV
 // exchange.
 
-#include "app/RatingsController.h"
 #include "app/ArchiveController.h"
+#include "app/RatingsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/WebController.h"

@@ -2,13 +2,13 @@
 // for the list in the configuration file or given in a parameter file; the parameters of a
 // written workbook are stored for the list as the window's export dialog stores them.
 
-#include "app/ExportController.h"
-#include "app/RatingsController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
+#include "app/ExportController.h"
+#include "app/RatingsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
+#include "app/StatisticsController.h"
 #include "app/ViewsController.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
@@ -107,7 +107,8 @@ int RunExport(app::Session& session, const QStringList& args)
     } else if (source == QLatin1String("combs")) {
         session.prepareStatistics();
         if (combsFile ? !session.candidates().loadFile(*combsFile)
-                      : !(session.archive().load() && session.candidates().generate(session.candidates().genSettings(), false)))
+                      : !(session.archive().load() &&
+                          session.candidates().generate(session.candidates().genSettings(), false)))
             return kFailed;
         table = exporter.combsSource();
         title = app::ExportController::listCaption(app::ExportList::Combs);

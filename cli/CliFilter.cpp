@@ -3,8 +3,8 @@
 
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"

@@ -1,10 +1,10 @@
 // The script words of the command-line tool: its lines, the run and the back-test, and lines
 // from rating rows.
 
-#include "app/RatingsController.h"
-#include "app/ScriptController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/RatingsController.h"
+#include "app/ScriptController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "cli/CliCommands.h"

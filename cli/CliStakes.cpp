@@ -1,8 +1,8 @@
 // The stakes and ratings words of the command-line tool.
 
-#include "app/RatingsController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/RatingsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "cli/CliCommands.h"
@@ -163,8 +163,9 @@ int addAllStakes(app::Session& session, const QStringList& args)
     QString comment;
     if (const auto end = options.read(parser, session, drawNum, copies, comment))
         return *end;
-    const bool listed = parser.isSet(inOption) ? session.candidates().loadFile(parser.value(inOption))
-                                               : session.candidates().generate(session.candidates().genSettings(), false);
+    const bool listed = parser.isSet(inOption)
+                            ? session.candidates().loadFile(parser.value(inOption))
+                            : session.candidates().generate(session.candidates().genSettings(), false);
     if (!listed)
         return kFailed;
     return session.stakes().addAll(session.candidates().combs(), drawNum, copies, comment) ? 0 : kFailed;

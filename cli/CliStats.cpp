@@ -1,12 +1,12 @@
 // The statistics words of the command-line tool: the method list and the value table.
 
-#include "core/TextForms.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "core/TextForms.h"
 #include "views/StatTable.h"
 
 namespace cli {

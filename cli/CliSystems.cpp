@@ -2,9 +2,9 @@
 // ("play") and the check of what a system really guarantees ("verify"). The library's own
 // sub-words live with the library client (RunSystemsLibrary).
 
-#include "app/RatingsController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/RatingsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/SystemsController.h"
@@ -85,15 +85,17 @@ int play(app::Session& session, const QStringList& args)
     if (!session.archive().load() || !session.stakes().load())
         return kFailed;
     session.ratings().load();
-    const bool listed = parser.isSet(inOption) ? session.candidates().loadFile(parser.value(inOption))
-                                               : session.candidates().generate(session.candidates().genSettings(), false);
+    const bool listed = parser.isSet(inOption)
+                            ? session.candidates().loadFile(parser.value(inOption))
+                            : session.candidates().generate(session.candidates().genSettings(), false);
     if (!listed)
         return kFailed;
     if (session.candidates().combs().empty())
         return refuse(tr("Список комбинаций пуст."));
 
     app::SystemsController& systems = session.systems();
-    const core::TByteArray numbers = core::CollectNumbers(session.candidates().combs().data(), session.candidates().combs().size());
+    const core::TByteArray numbers =
+        core::CollectNumbers(session.candidates().combs().data(), session.candidates().combs().size());
     const std::optional<stakes::LocalSystem> file = stakes::FindLocalSystem(systems.folder(), int(numbers.size()));
     const QString comment =
         parser.isSet(commentOption)
@@ -101,7 +103,8 @@ int play(app::Session& session, const QStringList& args)
             : app::SystemsController::gameComment(filtered, int(numbers.size()),
                                                   file ? QFileInfo(file->Path).completeBaseName() : QString());
     const qint64 before = session.stakes().count();
-    if (!systems.play(filtered, drawNum.value_or(session.archive().nextDrawNum(session.archive().offset())), 1, comment))
+    if (!systems.play(filtered, drawNum.value_or(session.archive().nextDrawNum(session.archive().offset())), 1,
+                      comment))
         return kFailed;
     printLine(tr("Записей добавлено: %1").arg(session.stakes().count() - before));
     return 0;

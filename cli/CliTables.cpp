@@ -1,9 +1,9 @@
 // The regular table stakes words of the command-line tool: the list of rules, adding and
 // deleting rules, a stake from a rule and the back-test of rules.
 
-#include "app/RatingsController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/RatingsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/TablesController.h"

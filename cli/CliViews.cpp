@@ -3,8 +3,8 @@
 // distribution. Each prints tab-separated text with a header line.
 
 #include "app/ArchiveController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
@@ -50,8 +50,7 @@ std::optional<int> lengthOf(const QCommandLineParser& parser, const QCommandLine
 }
 
 // The offset given, checked against the loaded archive, or 0; nullopt after the refusal.
-std::optional<int> offsetOf(app::Session& session, const QCommandLineParser& parser,
-                            const QCommandLineOption& option)
+std::optional<int> offsetOf(app::Session& session, const QCommandLineParser& parser, const QCommandLineOption& option)
 {
     const auto text = optionValue(parser, option);
     if (!text)
@@ -165,13 +164,15 @@ int RunLayout(app::Session& session, const QStringList& args)
     if (parser.isSet(compare)) {
         printLine(tr("Список") + u'\t' + tr("Тиражи") + u'\t' + tr("Кол-во") + u'\t' + tr("Номера"));
         for (int i = 0; i < views::kLayoutCompareLists; ++i) {
-            const views::LayoutCompareList l = views::BuildLayoutCompare(session.archive().draws(), *k, windows[std::size_t(i)]);
+            const views::LayoutCompareList l =
+                views::BuildLayoutCompare(session.archive().draws(), *k, windows[std::size_t(i)]);
             for (const views::LayoutCompareRow& row : l.Rows)
                 printLine(QStringLiteral("%1\t%2\t%3\t%4").arg(i + 1).arg(l.Caption).arg(row.Count).arg(row.Numbers));
         }
         return 0;
     }
-    const views::LayoutGrid grid = views::BuildLayoutGrid(session.archive().draws(), *k, *length, session.archive().nextDrawSet());
+    const views::LayoutGrid grid =
+        views::BuildLayoutGrid(session.archive().draws(), *k, *length, session.archive().nextDrawSet());
     QStringList header{tr("Кол-во")};
     for (std::int32_t num : grid.DrawNums)
         header << QString::number(num);

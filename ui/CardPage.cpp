@@ -1,8 +1,8 @@
 #include "ui/CardPage.h"
 
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "app/ViewsController.h"
 #include "ui/CardModel.h"
 #include "views/NumberCard.h"

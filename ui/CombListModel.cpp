@@ -1,8 +1,8 @@
 #include "ui/CombListModel.h"
 
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/GameMath.h"
 #include "core/TextForms.h"
 #include "ui/DrawListModel.h"
@@ -53,7 +53,8 @@ QVariant CombListModel::data(const QModelIndex& index, int role) const
         if (!m_session.services().windowState().ColorCombs)
             return {};
         if (isNumber)
-            return ColorFromBgr(core::NumberColor(comb.v[column - ColNum1], m_session.statistics().config().ChannelSize));
+            return ColorFromBgr(
+                core::NumberColor(comb.v[column - ColNum1], m_session.statistics().config().ChannelSize));
         return QColor(Qt::white);
     case Qt::ForegroundRole:
         // Painted cells are light, so their text stays dark whatever the desktop theme.

@@ -1,8 +1,8 @@
 #include "ui/CombsPage.h"
 
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/IniFile.h"
 #include "ui/CombListModel.h"
 #include "ui/FilterHistoryModel.h"

@@ -1,7 +1,7 @@
 #include "ui/DetailWindow.h"
 
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "ui/DrawListModel.h"

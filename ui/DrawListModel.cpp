@@ -1,8 +1,8 @@
 #include "ui/DrawListModel.h"
 
 #include "app/ArchiveController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/DrawArchive.h"
 
 #include <QColor>

@@ -1,8 +1,8 @@
 #include "ui/DrawsPage.h"
 
 #include "app/ArchiveController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "ui/DrawListModel.h"
 
 #include <QHBoxLayout>

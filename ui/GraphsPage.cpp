@@ -1,7 +1,7 @@
 #include "ui/GraphsPage.h"
 
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "app/ViewsController.h"
 #include "core/IniFile.h"
 #include "ui/DrawListModel.h"

@@ -1,9 +1,9 @@
 #include "ui/MainWindow.h"
 
+#include "app/ArchiveController.h"
 #include "app/Languages.h"
 #include "app/OnlineScripts.h"
 #include "app/ScriptController.h"
-#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "app/SystemsController.h"
 #include "app/TablesController.h"
@@ -24,8 +24,8 @@
 #include "ui/ScriptPage.h"
 #include "ui/StakesPage.h"
 #include "ui/StatPage.h"
-#include "ui/TablesPage.h"
 #include "ui/SystemsPage.h"
+#include "ui/TablesPage.h"
 #include "ui/WeekPage.h"
 #include "ui/WindowLayout.h"
 

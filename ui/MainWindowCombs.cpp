@@ -41,7 +41,8 @@ void MainWindow::createCombsActions()
     connect(add("CombsSave", tr("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S),
                 tr("Сохранить список комбинаций в файле")),
             &QAction::triggered, &m_session.candidates(), &app::CandidatesController::save);
-    connect(add("CombsUndo", tr("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z)), &QAction::triggered, &m_session.candidates(), &app::CandidatesController::undo);
+    connect(add("CombsUndo", tr("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z)), &QAction::triggered,
+            &m_session.candidates(), &app::CandidatesController::undo);
     QAction* exclude = add("CombsDelExists", tr("Исключить тиражи"), QKeySequence(Qt::CTRL | Qt::Key_E));
     exclude->setIconText(tr("[-] Тиражи"));
     connect(exclude, &QAction::triggered, this,
@@ -56,7 +57,8 @@ void MainWindow::createCombsActions()
             &QAction::triggered, &m_session.candidates(), &app::CandidatesController::paste);
     connect(add("CombsSelectAll", tr("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A)), &QAction::triggered, this,
             [this] { m_combsPage->list()->selectAll(); });
-    connect(add("CombsCheckNums", tr("Количество уникальных номеров"), {}), &QAction::triggered, &m_session.candidates(), &app::CandidatesController::countNumbers);
+    connect(add("CombsCheckNums", tr("Количество уникальных номеров"), {}), &QAction::triggered,
+            &m_session.candidates(), &app::CandidatesController::countNumbers);
     connect(add("CombsFindInDraws", tr("Проверить по архиву тиражей"), QKeySequence(Qt::CTRL | Qt::Key_F)),
             &QAction::triggered, this, [this] { m_session.candidates().findInDraws(m_combsPage->focusedRow()); });
 
@@ -107,7 +109,8 @@ void MainWindow::updateCombsActionStates(bool idle)
     const auto enable = [this](const char* name, bool on) { action(QString::fromLatin1(name))->setEnabled(on); };
     enable("CombsSave", idle && listed);
     enable("CombsUndo", idle && m_session.candidates().undoCount() > 0);
-    enable("CombsDelExists", idle && listed && !m_session.archive().draws().empty() && m_combsPage->excludeBox()->value() > 0);
+    enable("CombsDelExists",
+           idle && listed && !m_session.archive().draws().empty() && m_combsPage->excludeBox()->value() > 0);
     enable("CombsDelSelected", idle && listed && m_combsPage->hasSelection());
     enable("CombsCopy", idle && listed);
     enable("CombsPaste", idle && m_session.io().clipboardHasText());

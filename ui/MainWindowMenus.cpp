@@ -2,11 +2,11 @@
 
 #include "ui/MainWindow.h"
 
-#include "app/Languages.h"
 #include "app/ArchiveController.h"
-#include "app/StatisticsController.h"
+#include "app/Languages.h"
 #include "app/ScriptController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/Settings.h"
 #include "core/Version.h"
 #include "ui/DrawsPage.h"
@@ -66,8 +66,10 @@ QAction* MainWindow::addToggle(const QString& name, const QString& caption, cons
 void MainWindow::createActions()
 {
     // File
-    connect(addAction(QStringLiteral("EditConfig"), tr("Параметры")), &QAction::triggered, &m_session.statistics(), &app::StatisticsController::editConfig);
-    connect(addAction(QStringLiteral("EditShredding"), tr("Формулы шинковки")), &QAction::triggered, &m_session.statistics(), &app::StatisticsController::editShredding);
+    connect(addAction(QStringLiteral("EditConfig"), tr("Параметры")), &QAction::triggered, &m_session.statistics(),
+            &app::StatisticsController::editConfig);
+    connect(addAction(QStringLiteral("EditShredding"), tr("Формулы шинковки")), &QAction::triggered,
+            &m_session.statistics(), &app::StatisticsController::editShredding);
     connect(addAction(QStringLiteral("ExitProgram"), tr("Выход")), &QAction::triggered, this, &QWidget::close);
 
     // Draws
@@ -85,7 +87,8 @@ void MainWindow::createActions()
     connect(del, &QAction::triggered, this, &MainWindow::onDrawsDel);
     connect(addAction(QStringLiteral("DrawsInfo"), tr("Сведения о тираже")), &QAction::triggered, this,
             &MainWindow::onDrawsInfo);
-    connect(addToggle(QStringLiteral("DrawsSorted"), tr("Упорядочить MIN->MAX")), &QAction::triggered, &m_session.archive(), &app::ArchiveController::toggleSorted);
+    connect(addToggle(QStringLiteral("DrawsSorted"), tr("Упорядочить MIN->MAX")), &QAction::triggered,
+            &m_session.archive(), &app::ArchiveController::toggleSorted);
 
     // View
     connect(addToggle(QStringLiteral("ColorDraws"), tr("Выделять каналы в архиве тиражей")), &QAction::toggled,

@@ -9,8 +9,8 @@
 
 #include "ui/MainWindow.h"
 
-#include "app/ScriptController.h"
 #include "app/ArchiveController.h"
+#include "app/ScriptController.h"
 #include "app/Session.h"
 #include "scripts/ScriptLine.h"
 #include "ui/CombsPage.h"

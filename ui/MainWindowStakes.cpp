@@ -8,8 +8,8 @@
 
 #include "ui/MainWindow.h"
 
-#include "app/RatingsController.h"
 #include "app/CandidatesController.h"
+#include "app/RatingsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "ui/CombsPage.h"

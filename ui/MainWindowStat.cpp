@@ -5,8 +5,8 @@
 #include "ui/MainWindow.h"
 
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "ui/FilterInfoWindow.h"
 #include "ui/StatPage.h"
 
@@ -30,7 +30,8 @@ void MainWindow::createStatActions()
     connect(info, &QAction::triggered, this, [this] {
         const int method = m_statPage->selectedMethod();
         if (m_session.services().isIdle() && method >= 0)
-            ShowFilterInfo(this, m_session.statistics().list(), method, m_session.statistics().helpFile(), m_session.folder().stateFile());
+            ShowFilterInfo(this, m_session.statistics().list(), method, m_session.statistics().helpFile(),
+                           m_session.folder().stateFile());
     });
 
     connect(addAction(QStringLiteral("DrawsStatCalc"), tr("Обновить")), &QAction::triggered, this,
@@ -44,8 +45,9 @@ void MainWindow::createStatActions()
 
     connect(addToggle(QStringLiteral("DrawsStatePrefetchsEnabled"),
                       tr("Использовать сравнение с полным набором комбинаций")),
-            &QAction::triggered, this,
-            [this] { m_session.statistics().setPrefetchsEnabled(!m_session.services().windowState().PrefetchsEnabled); });
+            &QAction::triggered, this, [this] {
+                m_session.statistics().setPrefetchsEnabled(!m_session.services().windowState().PrefetchsEnabled);
+            });
     connect(addToggle(QStringLiteral("DrawsStatShowTotalLine"), tr("График идеального распределения")),
             &QAction::triggered, this, [this] {
                 app::BusyScope busy(m_session.services(), tr("Создание графиков..."));
@@ -79,7 +81,8 @@ void MainWindow::createStatMenu(QMenu* menu)
 void MainWindow::updateStatActionStates(bool idle)
 {
     const app::WindowStateData& state = m_session.services().windowState();
-    const bool canFilter = idle && !m_session.candidates().combs().empty() && m_statPage && m_statPage->hasSelectedRows();
+    const bool canFilter =
+        idle && !m_session.candidates().combs().empty() && m_statPage && m_statPage->hasSelectedRows();
     action(QStringLiteral("StatFilter_Include"))->setEnabled(canFilter);
     action(QStringLiteral("StatFilter_Exclude"))->setEnabled(canFilter);
     action(QStringLiteral("FiltersInfo"))->setEnabled(idle && m_statPage && m_statPage->selectedMethod() >= 0);

@@ -154,7 +154,8 @@ void MainWindow::onDrawsInfo()
     const int index = core::DrawIndexOfRow(draws, m_drawsPage->focusedRow());
     if (index < 0)
         return;
-    const core::TComb numbers = core::ShownNumbers(draws[std::size_t(index)], m_session.services().windowState().SortedDraws);
+    const core::TComb numbers =
+        core::ShownNumbers(draws[std::size_t(index)], m_session.services().windowState().SortedDraws);
     showDetail(m_session.views().drawDetail(index), numbers);
 }
 

@@ -1,8 +1,8 @@
 #include "ui/QtUserIo.h"
 
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "ui/ConfigDialog.h"
 #include "ui/DrawDialog.h"
 #include "ui/ExportDialog.h"
@@ -14,12 +14,12 @@
 #include "ui/MultiStakeDialog.h"
 #include "ui/ProxyDialog.h"
 #include "ui/RatesWindow.h"
-#include "ui/ScriptPropertiesDialog.h"
-#include "ui/SystemDialog.h"
 #include "ui/ScriptLineDialog.h"
+#include "ui/ScriptPropertiesDialog.h"
 #include "ui/ShreddingDialog.h"
 #include "ui/StakeDialog.h"
 #include "ui/StakeFilterDialog.h"
+#include "ui/SystemDialog.h"
 #include "ui/TableDialog.h"
 #include "ui/TestCountDialog.h"
 #include "ui/UpdateDialog.h"
@@ -264,8 +264,9 @@ bool QtUserIo::editScriptLine(QString& line, const QString& caption, int default
 {
     if (!m_session)
         return false;
-    ScriptLineDialog dialog(caption, line, defaultExclude, m_session->statistics().list(),
-                            [this](combos::TFilterItem& item) { return m_session->candidates().filterDialog(item); }, m_owner);
+    ScriptLineDialog dialog(
+        caption, line, defaultExclude, m_session->statistics().list(),
+        [this](combos::TFilterItem& item) { return m_session->candidates().filterDialog(item); }, m_owner);
     // The filter dialog and any message opened meanwhile belong on top of the line editor.
     const QPointer<QWidget> owner = m_owner;
     m_owner = &dialog;

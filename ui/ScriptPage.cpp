@@ -34,9 +34,8 @@ int initialWidth(int column)
 } // namespace
 
 ScriptPage::ScriptPage(app::ScriptController& script, app::StakesController& stakes, QWidget* parent)
-    : QWidget(parent), m_script(script), m_model(new ScriptModel(script, this)),
-      m_panel(new QToolBar(this)), m_list(new QTableView(this)), m_popup(new QMenu(this)),
-      m_statusBar(new QStatusBar(this))
+    : QWidget(parent), m_script(script), m_model(new ScriptModel(script, this)), m_panel(new QToolBar(this)),
+      m_list(new QTableView(this)), m_popup(new QMenu(this)), m_statusBar(new QStatusBar(this))
 {
     m_panel->setObjectName(QStringLiteral("pnlScript"));
     m_panel->setToolButtonStyle(Qt::ToolButtonTextOnly);

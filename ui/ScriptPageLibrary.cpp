@@ -4,7 +4,6 @@
 
 #include "app/OnlineScripts.h"
 #include "app/ScriptController.h"
-#include "app/ScriptController.h"
 #include "core/IniFile.h"
 #include "ui/OnlineScriptsModel.h"
 #include "ui/WindowLayout.h"

@@ -1,7 +1,6 @@
 #include "ui/StakesPage.h"
 
 #include "app/StakesController.h"
-#include "app/StakesController.h"
 #include "ui/StakesDelegate.h"
 #include "ui/StakesModel.h"
 #include "ui/WindowLayout.h"
@@ -23,8 +22,8 @@ constexpr int kColumnWidths[stakes::StakeColumnCount] = {60, 60, 120, 60, 120, 6
 } // namespace
 
 StakesPage::StakesPage(app::StakesController& stakes, QWidget* parent)
-    : QWidget(parent), m_stakes(stakes), m_model(new StakesModel(stakes, this)),
-      m_panel(new QToolBar(this)), m_grid(new QTableView(this)), m_popup(new QMenu(this))
+    : QWidget(parent), m_stakes(stakes), m_model(new StakesModel(stakes, this)), m_panel(new QToolBar(this)),
+      m_grid(new QTableView(this)), m_popup(new QMenu(this))
 {
     m_panel->setObjectName(QStringLiteral("pnlStakes"));
     m_panel->setToolButtonStyle(Qt::ToolButtonTextOnly);

@@ -2,8 +2,8 @@
 
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/IniFile.h"
 #include "core/TextForms.h"
 #include "ui/StatChartView.h"

@@ -1,7 +1,6 @@
 #include "ui/SystemsPage.h"
 
 #include "app/SystemsController.h"
-#include "app/SystemsController.h"
 #include "ui/SystemsModel.h"
 #include "ui/WindowLayout.h"
 

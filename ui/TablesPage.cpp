@@ -1,7 +1,6 @@
 #include "ui/TablesPage.h"
 
 #include "app/TablesController.h"
-#include "app/TablesController.h"
 #include "ui/TablesModel.h"
 #include "ui/WindowLayout.h"
 

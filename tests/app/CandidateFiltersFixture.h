@@ -33,9 +33,7 @@ using namespace Qt::Literals::StringLiterals;
 using testsupport::FakeUserIo;
 using testsupport::MakeDraw;
 
-
 namespace filtertest {
-
 
 using Numbers = std::bitset<55>;
 using Pred = std::function<bool(const core::TComb&)>;
@@ -140,7 +138,10 @@ protected:
         return list.front()[0];
     }
 
-    void apply(const QString& text, combos::FilterRunHooks& hooks) { parts().candidates.filterApply(variant(text), hooks); }
+    void apply(const QString& text, combos::FilterRunHooks& hooks)
+    {
+        parts().candidates.filterApply(variant(text), hooks);
+    }
     void apply(const QString& text)
     {
         combos::FilterRunHooks quiet;

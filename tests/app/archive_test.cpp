@@ -10,7 +10,7 @@
 #include "core/Settings.h"
 #include "core/TextForms.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>

@@ -6,8 +6,8 @@
 #include "TestHelpers.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/DrawArchive.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
@@ -141,8 +141,7 @@ TEST_F(Candidates, UndoBringsBackOnlyTheLastStep)
 
     // Filter by numbers: duplicates dropped, empty refused before anything changes.
     candidates().saveUndo(false);
-    candidates().filterByNumbers({1, 1, 2}, {QStringLiteral("1"), QStringLiteral("2")}, QStringLiteral("Карта"),
-                                   false);
+    candidates().filterByNumbers({1, 1, 2}, {QStringLiteral("1"), QStringLiteral("2")}, QStringLiteral("Карта"), false);
     EXPECT_EQ(candidates().history().back().Values, QStringLiteral("1; 2"));
     const std::size_t before = candidates().combs().size();
     EXPECT_THROW(candidates().filterByNumbers({}, {}, QStringLiteral("Карта"), false), core::EConvertError);

@@ -288,8 +288,10 @@ TEST_F(CandidateFilters, WeightCoefficients)
 
 TEST_F(CandidateFilters, FilterDialogEditsThroughTheDoor)
 {
-    const combos::TFilterItem original = combos::FilterItemParse(u"TSD1#NUMS:6#LMV:2#SF:1"_s, parts().statistics.list());
-    combos::TFilterItem edited = combos::FilterItemParse(u"BMF8#SUM2:10-20;5#WDV:1,2#ST:7"_s, parts().statistics.list());
+    const combos::TFilterItem original =
+        combos::FilterItemParse(u"TSD1#NUMS:6#LMV:2#SF:1"_s, parts().statistics.list());
+    combos::TFilterItem edited =
+        combos::FilterItemParse(u"BMF8#SUM2:10-20;5#WDV:1,2#ST:7"_s, parts().statistics.list());
     ASSERT_FALSE(edited == original);
 
     // Cancelled: the item stays as it was.

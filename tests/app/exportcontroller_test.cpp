@@ -5,9 +5,9 @@
 #include "FakeUserIo.h"
 #include "TestPaths.h"
 #include "XlsxReader.h"
+#include "app/ArchiveController.h"
 #include "app/ExportController.h"
 #include "app/ProgressWindow.h"
-#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "core/DrawArchive.h"
 #include "core/IniFile.h"
@@ -132,7 +132,8 @@ TEST_F(ExportControllerTest, TheDialogStartsFromTheStoredParametersAndTheWorkboo
     EXPECT_EQ(sheet.cell(5, 1), captions[0]);
     EXPECT_EQ(sheet.cell(5, 2), captions[2]);
     for (int row = 0; row < 3; ++row) {
-        const core::TDrawRec& d = m_session->archive().draws()[m_session->archive().draws().size() - 1 - std::size_t(row)];
+        const core::TDrawRec& d =
+            m_session->archive().draws()[m_session->archive().draws().size() - 1 - std::size_t(row)];
         EXPECT_EQ(sheet.cell(6 + row, 1), QString::number(d.Num));
         EXPECT_EQ(sheet.cell(6 + row, 2), core::DrawCellText(d, 2, false));
     }

@@ -6,12 +6,12 @@
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
-#include "app/ExportController.h"
-#include "app/StakesController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
+#include "app/ExportController.h"
 #include "app/Session.h"
+#include "app/StakesController.h"
+#include "app/StatisticsController.h"
 #include "app/ViewsController.h"
 #include "combos/CombFiles.h"
 #include "core/Settings.h"
@@ -127,7 +127,8 @@ TEST_F(LongOperations, CopyingAndPastingABigListTellTheirShareAndKeepEveryLine)
     expectRising(shares(mark), 2);
     EXPECT_EQ(m_io.statusTexts.last(), QString());
     ASSERT_EQ(session().candidates().combs().size(), list.size());
-    EXPECT_TRUE(std::equal(session().candidates().combs().begin(), session().candidates().combs().end(), list.rbegin()));
+    EXPECT_TRUE(
+        std::equal(session().candidates().combs().begin(), session().candidates().combs().end(), list.rbegin()));
 
     // A faulty line deep in the text is named as from the whole text, whichever piece holds it,
     // and the list stays as it was.
@@ -152,7 +153,8 @@ TEST_F(LongOperations, SavingABigListTellsItsShareAndPutsTheStatusBack)
     expectRising(shares(mark), 2);
     EXPECT_TRUE(m_io.statusTexts[mark].startsWith(QStringLiteral("Сохранение файла \"thirty.lcv\" ( завершено ")));
     EXPECT_EQ(session().services().statusText(), QStringLiteral("Работа")) << "the caller's status comes back";
-    EXPECT_EQ(ReadFile(path), combos::CombsFileText(session().candidates().combs())) << "the slices make the file of the whole";
+    EXPECT_EQ(ReadFile(path), combos::CombsFileText(session().candidates().combs()))
+        << "the slices make the file of the whole";
 
     // A failed write says so and leaves the old file and the caller's status.
     session().services().showStatus(QString());

@@ -4,10 +4,10 @@
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
 #include "TestPaths.h"
-#include "app/RatingsController.h"
-#include "app/ScriptController.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/RatingsController.h"
+#include "app/ScriptController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "combos/CombFiles.h"
@@ -435,8 +435,11 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
         s.script().seedRandom(11);
         s.script().setLogEnabledForRun(true);
         EXPECT_TRUE(s.script().testWith(count));
-        Outcome o{ReadFile(dir.filePath(u"Vertoma_5x54.lsk"_s)), ReadFile(dir.filePath(u"Vertoma_5x54.lrt"_s)), {},
-                  s.candidates().combs(), s.candidates().history()};
+        Outcome o{ReadFile(dir.filePath(u"Vertoma_5x54.lsk"_s)),
+                  ReadFile(dir.filePath(u"Vertoma_5x54.lrt"_s)),
+                  {},
+                  s.candidates().combs(),
+                  s.candidates().history()};
         for (const QString& line : cp1251::decode(ReadFile(s.script().lastLogPath())).split(u"\r\n"_s))
             o.log << line.section(u"]: "_s, 1);
         s.shutdown();

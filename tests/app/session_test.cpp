@@ -1,15 +1,16 @@
+// The session as a whole: the status panels it composes, the exclusive hold, the start-up words,
+// damaged settings at start-up, the configuration dialog and the method list it rebuilds.
+
 #include "FakeUserIo.h"
 #include "TestHelpers.h"
-#include "TestPaths.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/DrawArchive.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -19,7 +20,6 @@
 
 using testsupport::FakeUserIo;
 using testsupport::MakeDraw;
-using testsupport::ReadFile;
 
 namespace {
 
@@ -29,16 +29,6 @@ protected:
     core::DataFolder folder() const { return {m_dir.path(), QStringLiteral("Vertoma_5x54"), m_dir.path()}; }
 
     void writeArchive(const core::TDrawsArray& draws) { ASSERT_TRUE(core::SaveDrawsFile(folder().drawsFile(), draws)); }
-
-    std::vector<int> numbersOnFile() const
-    {
-        core::TDrawsArray draws;
-        core::LoadDrawsFile(folder().drawsFile(), draws);
-        std::vector<int> nums;
-        for (const auto& d : draws)
-            nums.push_back(d.Num);
-        return nums;
-    }
 
     QTemporaryDir m_dir;
     FakeUserIo m_io;

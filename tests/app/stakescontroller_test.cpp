@@ -242,7 +242,8 @@ TEST_F(StakesControllerTest, ScriptStakesBeginWithASeparatorAfterAStakeOnly)
 
     // Another draw is another stake.
     book->archive().setOffset(1);
-    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, true, book->candidates().combs().size()));
+    EXPECT_TRUE(stakes.scriptStakeAdd(Numbers({5, 4, 3, 2, 1}), u"01.001: @ X"_s, true, true,
+                                      book->candidates().combs().size()));
     EXPECT_EQ(stakes.read(-1, true).DrawNum, 10);
 
     stakes.clearForRun();

@@ -6,9 +6,9 @@
 #include "TestHelpers.h"
 #include "TestPaths.h"
 #include "app/ArchiveController.h"
-#include "app/StatisticsController.h"
 #include "app/CandidatesController.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/DrawArchive.h"
 #include "core/Settings.h"
 

@@ -2,8 +2,8 @@
 // system per count of numbers, the dialog's rules for whose system it is, and the two games.
 
 #include "FakeUserIo.h"
-#include "TestHelpers.h"
 #include "StakesOnDisk.h"
+#include "TestHelpers.h"
 #include "app/CandidatesController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
@@ -296,7 +296,7 @@ TEST_F(SystemsControllerTest, TheGamesMakeSystemStakesFromTheListsNumbers)
 
     // Only the system's combinations that the list holds: here the list's third, sorted.
     session->candidates().replace({core::TComb{{3, 7, 9, 15, 20}}, core::TComb{{22, 31, 33, 40, 41}},
-                           core::TComb{{3, 7, 41, 50, 54}}, core::TComb{{54, 50, 9, 15, 7}}});
+                                   core::TComb{{3, 7, 41, 50, 54}}, core::TComb{{54, 50, 9, 15, 7}}});
     m_io.multiStakeEdits.enqueue(FakeUserIo::MultiStake{11, 1, u"фильтр"_s});
     ASSERT_TRUE(systems.stake(true));
     EXPECT_EQ(m_io.multiStakeStarts[1].comment, u"Системная игра для 12 чисел [комбинации]: 5-12-3_0042"_s);

@@ -2,11 +2,11 @@
 // a stake from a rule through the stake dialog, and the back-test of rules.
 
 #include "FakeUserIo.h"
-#include "TestHelpers.h"
 #include "StakesOnDisk.h"
-#include "app/RatingsController.h"
+#include "TestHelpers.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/RatingsController.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "app/TablesController.h"

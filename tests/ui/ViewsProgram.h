@@ -6,8 +6,8 @@
 
 #include "FakeUserIo.h"
 #include "TestPaths.h"
-#include "app/Languages.h"
 #include "app/ArchiveController.h"
+#include "app/Languages.h"
 #include "app/Session.h"
 #include "app/ViewsController.h"
 #include "core/DrawArchive.h"

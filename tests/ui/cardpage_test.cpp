@@ -3,11 +3,11 @@
 
 #include "ViewsProgram.h"
 
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
-#include "app/ArchiveController.h"
-#include "app/CandidatesController.h"
 #include "ui/CardModel.h"
 #include "ui/CardPage.h"
 #include "ui/DrawListModel.h"

@@ -2,10 +2,10 @@
 
 #include "FakeUserIo.h"
 #include "TestPaths.h"
-#include "app/Languages.h"
 #include "app/CandidatesController.h"
-#include "app/StatisticsController.h"
+#include "app/Languages.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"

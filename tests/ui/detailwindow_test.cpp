@@ -3,9 +3,9 @@
 
 #include "ViewsProgram.h"
 
+#include "app/StatisticsController.h"
 #include "core/GameMath.h"
 #include "stats/StatList.h"
-#include "app/StatisticsController.h"
 #include "ui/CombsPage.h"
 #include "ui/DetailWindow.h"
 #include "ui/DrawListModel.h"

@@ -3,9 +3,9 @@
 
 #include "FakeUserIo.h"
 #include "TestPaths.h"
+#include "app/ArchiveController.h"
 #include "app/ExportController.h"
 #include "app/Languages.h"
-#include "app/ArchiveController.h"
 #include "app/Session.h"
 #include "core/IniFile.h"
 #include "ui/ExportDialog.h"

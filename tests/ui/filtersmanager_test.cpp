@@ -1,9 +1,9 @@
 #include "FakeUserIo.h"
 #include "TestPaths.h"
-#include "app/Languages.h"
 #include "app/ArchiveController.h"
-#include "app/StatisticsController.h"
+#include "app/Languages.h"
 #include "app/Session.h"
+#include "app/StatisticsController.h"
 #include "core/IniFile.h"
 #include "ui/FilterInfoWindow.h"
 #include "ui/FiltersManagerDialog.h"
@@ -50,7 +50,8 @@ struct Program
     ui::FiltersManagerDialog* manager()
     {
         tester.reset();
-        dialog = std::make_unique<ui::FiltersManagerDialog>(list(), io, session.folder(), session.statistics().helpFile());
+        dialog =
+            std::make_unique<ui::FiltersManagerDialog>(list(), io, session.folder(), session.statistics().helpFile());
         tester = std::make_unique<QAbstractItemModelTester>(dialog->tree()->model(),
                                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
         return dialog.get();

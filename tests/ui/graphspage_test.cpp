@@ -3,11 +3,11 @@
 
 #include "ViewsProgram.h"
 
+#include "app/ArchiveController.h"
+#include "app/StatisticsController.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "stats/StatList.h"
-#include "app/ArchiveController.h"
-#include "app/StatisticsController.h"
 #include "ui/GraphsPage.h"
 #include "ui/SeriesChartView.h"
 

@@ -3,10 +3,10 @@
 
 #include "ViewsProgram.h"
 
-#include "core/IniFile.h"
-#include "core/Settings.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "core/IniFile.h"
+#include "core/Settings.h"
 #include "ui/DrawListModel.h"
 #include "ui/LayoutModels.h"
 #include "ui/LayoutPage.h"

@@ -3,8 +3,8 @@
 
 #include "ViewsProgram.h"
 
-#include "core/IniFile.h"
 #include "app/ArchiveController.h"
+#include "core/IniFile.h"
 #include "ui/GraphWindow.h"
 #include "ui/RepeatsWindow.h"
 #include "ui/SeriesChartView.h"

@@ -2,9 +2,9 @@
 // person.
 
 #include "StakesFixture.h"
+#include "app/StatisticsController.h"
 #include "combos/Filters.h"
 #include "scripts/ScriptLine.h"
-#include "app/StatisticsController.h"
 #include "ui/QtUserIo.h"
 #include "ui/ScriptLineDialog.h"
 #include "ui/TestCountDialog.h"
@@ -120,8 +120,8 @@ void ScriptDialogsTest::initTestCase()
 
 void ScriptDialogsTest::lineEditorOutline()
 {
-    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 0, m_program->session.statistics().list(),
-                                {});
+    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 0,
+                                m_program->session.statistics().list(), {});
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Создание новой строки"));
     Controls c(dialog);
     QVERIFY(c.complete());
@@ -170,8 +170,8 @@ void ScriptDialogsTest::lineEditorOutline()
 
 void ScriptDialogsTest::newLineTakesTheDefaults()
 {
-    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 7, m_program->session.statistics().list(),
-                                {});
+    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 7,
+                                m_program->session.statistics().list(), {});
     Controls c(dialog);
     QCOMPARE(c.start->currentIndex(), 0);
     QCOMPARE(c.exclude->value(), 7);
@@ -201,7 +201,8 @@ void ScriptDialogsTest::givenLineFillsEveryControl()
 {
     // Codes in any case; the stored count replaces the default.
     const QString given = QStringLiteral("EXCL:12#last#clr#nex|TSD1#nums:10| | | | | |TSD0#XXXX:3|мой комментарий");
-    ui::ScriptLineDialog dialog(QStringLiteral("Редактирование строки"), given, 3, m_program->session.statistics().list(), {});
+    ui::ScriptLineDialog dialog(QStringLiteral("Редактирование строки"), given, 3,
+                                m_program->session.statistics().list(), {});
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Редактирование строки"));
     Controls c(dialog);
     QCOMPARE(c.start->currentIndex(), 1);
@@ -226,8 +227,8 @@ void ScriptDialogsTest::filterButtonsAndDoubleClicks()
 {
     QList<combos::TFilterItem> opened;
     std::optional<combos::TFilterItem> answer;
-    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 0, m_program->session.statistics().list(),
-                                [&](combos::TFilterItem& item) {
+    ui::ScriptLineDialog dialog(QStringLiteral("Создание новой строки"), QString(), 0,
+                                m_program->session.statistics().list(), [&](combos::TFilterItem& item) {
                                     opened << item;
                                     if (!answer)
                                         return false;
@@ -240,7 +241,8 @@ void ScriptDialogsTest::filterButtonsAndDoubleClicks()
 
     // The field is parsed before the dialog sees it; the edited filter comes back in normal form.
     c.filters[2]->setText(QStringLiteral("TMF4#nums:10-20;5#lmv:3"));
-    combos::TFilterItem edited = combos::FilterItemParse(QStringLiteral("TSD1#NUMS:10"), m_program->session.statistics().list());
+    combos::TFilterItem edited =
+        combos::FilterItemParse(QStringLiteral("TSD1#NUMS:10"), m_program->session.statistics().list());
     edited.Condition = 1;
     edited.ConditionText = QStringLiteral("5");
     edited.StopValue = 2;
@@ -316,8 +318,8 @@ void ScriptDialogsTest::throughTheDesktopDoor()
     // The line editor: its "..." buttons go through the session's filter dialog, which asks the
     // session's own door (here the scripted person).
     testsupport::FakeUserIo& person = m_program->io;
-    person.filterEdits.enqueue(combos::FilterItemParse(QStringLiteral("TSD1#NUMS:10#LMV:5#SF:1"),
-                                                       m_program->session.statistics().list()));
+    person.filterEdits.enqueue(
+        combos::FilterItemParse(QStringLiteral("TSD1#NUMS:10#LMV:5#SF:1"), m_program->session.statistics().list()));
     onModal([](QWidget* modal) {
         QCOMPARE(modal->windowTitle(), QStringLiteral("Редактирование строки"));
         modal->findChild<QToolButton*>(QStringLiteral("btnFilter2"))->click();

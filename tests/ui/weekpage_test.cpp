@@ -3,11 +3,11 @@
 
 #include "ViewsProgram.h"
 
+#include "app/ArchiveController.h"
+#include "app/CandidatesController.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
-#include "app/ArchiveController.h"
-#include "app/CandidatesController.h"
 #include "ui/SeriesChartView.h"
 #include "ui/WeekModel.h"
 #include "ui/WeekPage.h"
