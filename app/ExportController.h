@@ -1,6 +1,6 @@
 #pragma once
 
-// The session's side of the spreadsheet export: the dialog on the parameters stored for the
+// The controller of the spreadsheet export: the dialog on the parameters stored for the
 // source, the progress window, the workbook written into the temporary folder and opened with
 // the default handler; and the same export without the dialog for the command-line tool. The
 // parameters, the row choice and the workbook itself live in export/.
@@ -56,7 +56,7 @@ public:
     // The workbook last written by exportToSpreadsheet.
     const QString& lastWorkbook() const { return m_lastWorkbook; }
 
-    // ---- sources over the session's lists, for the tool and the tests
+    // ---- sources over the program's lists, for the tool and the tests
     std::unique_ptr<xls::TableSource> drawsSource() const;
     std::unique_ptr<xls::TableSource> combsSource() const;
     // The statistics table as last computed (StatisticsController::calc).

@@ -1,4 +1,4 @@
-// The session's lists as export sources: the same columns and texts as the pages show, read on
+// The program's lists as export sources: the same columns and texts as the pages show, read on
 // demand so the full candidate list is never copied.
 
 #include "app/ArchiveController.h"

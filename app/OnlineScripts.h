@@ -1,6 +1,6 @@
 #pragma once
 
-// The session's side of the online script catalogue: the rows of the panel under the script
+// The controller of the online script catalogue: the rows of the panel under the script
 // list, the panel's switch and filter in the window-state file, and the commands on the rows.
 // The requests live in online/ScriptsLibrary; this adds busy state, status texts, the person's
 // door, and the current script that a download replaces and a publication sends.

@@ -1,8 +1,8 @@
 #pragma once
 
-// The session's side of the script: its lines with the working copy rewritten after every
+// The controller of the script: its lines with the working copy rewritten after every
 // change, the page's editing commands, and the run and back-test with their status panels,
-// stop flag and run log. A run narrows the session's candidate list with the filters of each
+// stop flag and run log. A run narrows the candidate list with the filters of each
 // line and turns what is left into stakes.
 //
 // The back-test is the hottest path of the program, so a run keeps what does not change while

@@ -72,7 +72,7 @@ public:
         combos::CombSubset Kept;
     };
     combos::CombSubset positions;
-    // While set, the session's list is empty and stands for the positions: it is made only when
+    // While set, the candidate list is empty and stands for the positions: it is made only when
     // something needs the list itself (a stake of all of it, a line that goes on with it, the end
     // of the run), so a variant that stakes one combination never makes it.
     bool pending = false;

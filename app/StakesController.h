@@ -1,6 +1,6 @@
 #pragma once
 
-// The session's side of the stakes: the stakes file held open for the run, its switches, the
+// The controller of the stakes: the stakes file held open for the run, its switches, the
 // user's stake commands, the check against the archive with its logs, and the stake graphs.
 // The file logic lives in stakes/; this adds busy state, status texts and the person's door.
 

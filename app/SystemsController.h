@@ -1,6 +1,6 @@
 #pragma once
 
-// The session's side of the wheeling systems: the list of the page "Системы" (the library's
+// The controller of the wheeling systems: the list of the page "Системы" (the library's
 // systems and the files on this computer), the switch that shows the page, the system dialog,
 // the two system games and the local folder "Systems". The file logic lives in stakes/; this
 // adds busy state, status texts and the person's door.

@@ -1,6 +1,6 @@
 #pragma once
 
-// The session's side of the regular table stakes: the rules in memory and their file, the
+// The controller of the regular table stakes: the rules in memory and their file, the
 // visibility of their page (the rules live only while it is shown), and the person's commands:
 // add, delete, a stake from a rule through the stake dialog, and the back-test of rules over
 // past draws. The rules' logic lives in stakes/StakeTables.

@@ -1,6 +1,6 @@
 #pragma once
 
-// The session's side of the self-update: the switch "AutoUpdates", the source of the update
+// The controller of the self-update: the switch "AutoUpdates", the source of the update
 // description, and the whole run with its busy state, progress windows, the dialog with the
 // release notes and the messages. The description, the checks and the installation steps live
 // in online/SelfUpdate.

@@ -1,7 +1,7 @@
 #pragma once
 
 // The pages "Графики", "Карта", "Схема" and "Неделя" and the windows of repeats, details and
-// the sum distribution, on the session's side: their lengths, what each page computed last and
+// the sum distribution as the program runs them: their lengths, what each page computed last and
 // for which archive, offset and length, and the recalculation that leaves alone every page
 // nobody is looking at. A page tells the controller when it comes on screen and when it goes.
 

@@ -1,4 +1,4 @@
-// The web client of the session, its proxy settings and the automatic proxy search, and the
+// The program's web client, its proxy settings and the automatic proxy search, and the
 // exchange of draws as CSV files.
 
 #include "app/WebController.h"

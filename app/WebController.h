@@ -1,6 +1,6 @@
 #pragma once
 
-// The session's side of draw acquisition: the main window's web client with its proxy
+// The controller of draw acquisition: the main window's web client with its proxy
 // settings and the automatic proxy search, the week-by-week draw download with its wait window,
 // the start-up offer to download, and the exchange of draws as CSV files. The requests, the
 // page parsers and the CSV form live in net/; this adds busy state, status texts, messages and
