@@ -34,7 +34,6 @@ public:
 
     UserIo& io() const { return m_io; }
     const core::DataFolder& folder() const { return m_folder; }
-    const QStringList& arguments() const { return m_arguments; }
     bool hasCommandWord(const QString& word) const;
 
     // ---- busy state and status text

@@ -17,7 +17,6 @@ StatisticsController::StatisticsController(Services& services, ArchiveController
 
 void StatisticsController::fill()
 {
-    m_list.setDraws(&m_archive.draws());
     m_list.Fill();
     loadNames();
 }

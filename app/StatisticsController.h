@@ -35,8 +35,6 @@ public:
     const core::TShreddingData& shredding() const { return m_list.shredding(); }
     bool editConfig();
     bool editShredding();
-    // The interface language's three-letter code, which names the section of user names.
-    void setLanguageCode(const QString& code) { m_list.setLanguageCode(code); }
     // Builds the method list from the settings read and reads the names file.
     void fill();
     // Stores the names file, rebuilds the method list from the current settings and reads the
