@@ -134,6 +134,19 @@ void GuardedServer::widenBacklog()
     ::listen(svr_sock_, SOMAXCONN);
 }
 
+void GuardedServer::stopListening()
+{
+    if (is_running()) {
+        stop();
+        return;
+    }
+    // A listening socket that is shut down fails its next accept, which ends the loop as soon
+    // as it begins; the loop then closes the socket itself.
+    const socket_t sock = svr_sock_;
+    if (sock != INVALID_SOCKET)
+        ::shutdown(sock, SHUT_RDWR);
+}
+
 bool GuardedServer::admit(const std::string& address, int socket, Entries::iterator& entry)
 {
     const std::lock_guard lock(m_mutex);

@@ -39,6 +39,10 @@ public:
     // the kernel drop the next ones and their clients retry a second or more later.
     void widenBacklog();
 
+    // Ends the listening loop, also when it has not begun yet: cpp-httplib's own stop() does
+    // nothing before then, and a stop that came first would leave the loop running for ever.
+    void stopListening();
+
 private:
     struct Entry
     {

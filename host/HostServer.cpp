@@ -176,12 +176,14 @@ void HostServer::serve()
 {
     if (m_server)
         m_server->listen_after_bind();
+    m_served = true;
 }
 
 void HostServer::stop()
 {
-    if (m_server)
-        m_server->stop();
+    // After the loop has ended its socket is gone, and a second stop must not touch it.
+    if (m_server && !m_served)
+        m_server->stopListening();
 }
 
 } // namespace host

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 
@@ -44,7 +45,8 @@ public:
     int port() const { return m_port; }
     const QString& certFile() const { return m_certFile; }
     RequestHandler& handler() { return *m_handler; }
-    // Serves until stop(); returns at once when start() failed.
+    // Serves until stop(); returns at once when start() failed. A stop() that comes before
+    // serve() makes it return at once.
     void serve();
     void stop();
 
@@ -54,6 +56,7 @@ private:
     std::unique_ptr<GuardedServer> m_server;
     QString m_certFile;
     int m_port = 0;
+    std::atomic<bool> m_served{false};
 };
 
 } // namespace host

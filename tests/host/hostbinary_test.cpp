@@ -174,6 +174,28 @@ TEST(HostServerTest, ServesTheUpdateFilesAndBoundsTheBody)
     EXPECT_GT(lib.upload(numbered(2), false, &error), 0) << error.toStdString();
 }
 
+TEST(HostServerTest, AStopThatComesBeforeServingEndsItAtOnce)
+{
+    // A signal right after the start reaches stop() before the serving thread has begun.
+    QTemporaryDir dir;
+    host::HostOptions options;
+    options.dataDir = dir.path();
+    options.certFile = QStringLiteral(VERTOMA_TEST_DATA_DIR "/net/server.pem");
+    options.keyFile = QStringLiteral(VERTOMA_TEST_DATA_DIR "/net/server.key");
+    host::HostServer server;
+    QString error;
+    ASSERT_TRUE(server.start(options, &error)) << error.toStdString();
+    server.stop();
+    server.serve(); // returns instead of serving for ever
+    server.stop();  // and a second stop touches nothing
+
+    // The same with the threads falling as they may.
+    for (int i = 0; i < 20; ++i) {
+        testsupport::LiveHost host;
+        EXPECT_GT(host.port(), 0);
+    }
+}
+
 TEST(HostBinaryTest, AKillDuringWritesLosesNothingConfirmed)
 {
     QTemporaryDir dir;

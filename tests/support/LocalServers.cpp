@@ -115,9 +115,13 @@ LocalHttpServer::LocalHttpServer(Tls tls) : m_tls(tls != Tls::None)
 
 LocalHttpServer::~LocalHttpServer()
 {
+    if (!m_thread.joinable())
+        return;
+    // cpp-httplib's stop() does nothing until the listening loop has begun.
+    while (!m_server->is_running() && !m_listenEnded)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     m_server->stop();
-    if (m_thread.joinable())
-        m_thread.join();
+    m_thread.join();
 }
 
 void LocalHttpServer::start()
@@ -125,7 +129,10 @@ void LocalHttpServer::start()
     m_port = m_server->bind_to_any_port("127.0.0.1");
     if (m_port <= 0)
         throw std::runtime_error("the test server could not bind a port");
-    m_thread = std::thread([this] { m_server->listen_after_bind(); });
+    m_thread = std::thread([this] {
+        m_server->listen_after_bind();
+        m_listenEnded = true;
+    });
     for (int i = 0; i < 500 && !m_server->is_running(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
 }

@@ -63,6 +63,7 @@ public:
 private:
     std::unique_ptr<httplib::Server> m_server;
     std::thread m_thread;
+    std::atomic<bool> m_listenEnded{false};
     int m_port = 0;
     bool m_tls = false;
     mutable std::mutex m_mutex;
