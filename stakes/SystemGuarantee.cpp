@@ -20,15 +20,15 @@ inline Lanes lanesMax(Lanes a, Lanes b)
 
 } // namespace
 
-SystemGuaranteeResult SystemGuarantee(const std::vector<SystemLine>& lines, int nums, int claimed)
+SystemGuaranteeResult SystemGuarantee(const std::vector<SystemLine>& lines, int nums, int claimed, int drawn)
 {
     SystemGuaranteeResult result;
-    if (nums < 5 || nums > SystemNumsMax)
+    if (nums < 5 || nums > SystemNumsMax || drawn < 1 || drawn > 5)
         return result;
-    std::int64_t draws = 1;
-    for (int k = 0; k < 5; ++k)
-        draws = draws * (nums - k) / (k + 1);
-    result.Draws = draws;
+    std::int64_t sets = 1;
+    for (int k = 0; k < drawn; ++k)
+        sets = sets * (nums - k) / (k + 1);
+    result.Draws = sets;
 
     // member[p] has a 1 in the byte of every line that holds position p + 1.
     const std::size_t blocks = std::max<std::size_t>(1, (lines.size() + LaneWidth - 1) / LaneWidth);
@@ -42,42 +42,58 @@ SystemGuaranteeResult SystemGuarantee(const std::vector<SystemLine>& lines, int 
     }
     const auto row = [&](int p) { return member.data() + std::size_t(p) * blocks; };
 
-    std::vector<Lanes> partial(4 * blocks);
-    Lanes* s1 = partial.data();
-    Lanes* s2 = s1 + blocks;
-    Lanes* s3 = s2 + blocks;
-    Lanes* s4 = s3 + blocks;
+    // partial[d] holds, per line, how many of the first d + 1 chosen numbers it has.
+    std::vector<Lanes> partial(std::size_t(drawn) * blocks);
+    const auto level = [&](int d) { return partial.data() + std::size_t(d) * blocks; };
     const int n = nums;
-    for (int a = 0; a < n - 4; ++a) {
-        std::copy_n(row(a), blocks, s1);
-        for (int b = a + 1; b < n - 3; ++b) {
-            const Lanes* mb = row(b);
-            for (std::size_t i = 0; i < blocks; ++i)
-                s2[i] = s1[i] + mb[i];
-            for (int c = b + 1; c < n - 2; ++c) {
-                const Lanes* mc = row(c);
-                for (std::size_t i = 0; i < blocks; ++i)
-                    s3[i] = s2[i] + mc[i];
-                for (int d = c + 1; d < n - 1; ++d) {
-                    const Lanes* md = row(d);
-                    for (std::size_t i = 0; i < blocks; ++i)
-                        s4[i] = s3[i] + md[i];
-                    for (int e = d + 1; e < n; ++e) {
-                        const Lanes* me = row(e);
-                        Lanes best{};
-                        for (std::size_t i = 0; i < blocks; ++i)
-                            best = lanesMax(best, s4[i] + me[i]);
-                        int top = 0;
-                        for (std::size_t j = 0; j < LaneWidth; ++j)
-                            top = std::max(top, int(best[j]));
-                        ++result.Best[top];
-                    }
-                }
-            }
+    const int last = drawn - 1;
+    int chosen[5] = {};
+    int depth = 0;
+    chosen[0] = 0;
+    // An explicit stack over the chosen numbers in increasing order; the last one sums into a
+    // register instead of a level.
+    while (depth >= 0) {
+        if (chosen[depth] > n - drawn + depth) {
+            --depth;
+            if (depth >= 0)
+                ++chosen[depth];
+            continue;
         }
+        const Lanes* m = row(chosen[depth]);
+        if (depth < last) {
+            Lanes* to = level(depth);
+            if (depth == 0) {
+                std::copy_n(m, blocks, to);
+            } else {
+                const Lanes* from = level(depth - 1);
+                for (std::size_t i = 0; i < blocks; ++i)
+                    to[i] = from[i] + m[i];
+            }
+            ++depth;
+            chosen[depth] = chosen[depth - 1] + 1;
+            continue;
+        }
+        // The last number: every choice of it completes one set.
+        const Lanes* from = last > 0 ? level(last - 1) : nullptr;
+        for (int e = chosen[depth]; e < n; ++e) {
+            const Lanes* me = row(e);
+            Lanes best{};
+            if (from) {
+                for (std::size_t i = 0; i < blocks; ++i)
+                    best = lanesMax(best, from[i] + me[i]);
+            } else {
+                for (std::size_t i = 0; i < blocks; ++i)
+                    best = lanesMax(best, me[i]);
+            }
+            int top = 0;
+            for (std::size_t j = 0; j < LaneWidth; ++j)
+                top = std::max(top, int(best[j]));
+            ++result.Best[top];
+        }
+        chosen[depth] = n; // done with this level
     }
-    result.Guarantee = 5;
-    for (int k = 0; k <= 5; ++k) {
+    result.Guarantee = drawn;
+    for (int k = 0; k <= drawn; ++k) {
         if (result.Best[k] > 0) {
             result.Guarantee = k;
             break;

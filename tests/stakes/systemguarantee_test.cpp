@@ -5,35 +5,33 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <random>
 
 using namespace stakes;
 
 namespace {
 
-// The straightforward walk, one draw and one line at a time.
-SystemGuaranteeResult slowGuarantee(const std::vector<SystemLine>& lines, int n, int claimed)
+// The straightforward walk, one set of m numbers and one line at a time.
+SystemGuaranteeResult slowGuarantee(const std::vector<SystemLine>& lines, int n, int claimed, int m = 5)
 {
     SystemGuaranteeResult r;
-    int d[5];
-    for (d[0] = 1; d[0] <= n; ++d[0])
-        for (d[1] = d[0] + 1; d[1] <= n; ++d[1])
-            for (d[2] = d[1] + 1; d[2] <= n; ++d[2])
-                for (d[3] = d[2] + 1; d[3] <= n; ++d[3])
-                    for (d[4] = d[3] + 1; d[4] <= n; ++d[4]) {
-                        int best = 0;
-                        for (const SystemLine& line : lines) {
-                            int hits = 0;
-                            for (int p : line)
-                                hits += int(std::count(d, d + 5, p));
-                            best = std::max(best, hits);
-                        }
-                        ++r.Draws;
-                        ++r.Best[best];
-                        r.Misses += best < claimed ? 1 : 0;
-                    }
-    r.Guarantee = 5;
-    for (int k = 5; k >= 0; --k)
+    for (unsigned set = 0; set < (1u << n); ++set) {
+        if (std::popcount(set) != m)
+            continue;
+        int best = 0;
+        for (const SystemLine& line : lines) {
+            int hits = 0;
+            for (int p : line)
+                hits += (set >> (p - 1)) & 1u;
+            best = std::max(best, hits);
+        }
+        ++r.Draws;
+        ++r.Best[best];
+        r.Misses += best < claimed ? 1 : 0;
+    }
+    r.Guarantee = m;
+    for (int k = m; k >= 0; --k)
         if (r.Best[k] > 0)
             r.Guarantee = k;
     return r;
@@ -104,14 +102,16 @@ TEST(SystemGuaranteeTest, AgreesWithTheStraightforwardWalk)
     for (const auto& [n, count, seed] :
          {std::tuple{11, 70, 1u}, std::tuple{12, 33, 2u}, std::tuple{14, 5, 3u}, std::tuple{9, 1, 4u}}) {
         const std::vector<SystemLine> lines = randomSystem(n, count, seed);
-        for (int claimed : {0, 3, 5}) {
-            const SystemGuaranteeResult fast = SystemGuarantee(lines, n, claimed);
-            const SystemGuaranteeResult slow = slowGuarantee(lines, n, claimed);
-            EXPECT_EQ(fast.Guarantee, slow.Guarantee) << n << " " << count;
-            EXPECT_EQ(fast.Draws, slow.Draws);
-            EXPECT_EQ(fast.Misses, slow.Misses);
-            for (int k = 0; k <= 5; ++k)
-                EXPECT_EQ(fast.Best[k], slow.Best[k]) << n << " " << count << " k=" << k;
+        for (int m = 1; m <= 5; ++m) {
+            for (int claimed : {0, 3, 5}) {
+                const SystemGuaranteeResult fast = SystemGuarantee(lines, n, claimed, m);
+                const SystemGuaranteeResult slow = slowGuarantee(lines, n, claimed, m);
+                EXPECT_EQ(fast.Guarantee, slow.Guarantee) << n << " " << count << " m=" << m;
+                EXPECT_EQ(fast.Draws, slow.Draws);
+                EXPECT_EQ(fast.Misses, slow.Misses);
+                for (int k = 0; k <= 5; ++k)
+                    EXPECT_EQ(fast.Best[k], slow.Best[k]) << n << " " << count << " m=" << m << " k=" << k;
+            }
         }
     }
 }
