@@ -4,17 +4,23 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace app {
 
 ProgressWindow* ProgressWindow::s_current = nullptr;
 
-ProgressWindow::ProgressWindow(UserIo& io, const QString& text, int steps) : m_io(io), m_maximum(std::max(steps, 0))
+ProgressWindow::ProgressWindow(UserIo& io, const QString& text, int steps, bool stoppable)
+    : m_io(io), m_maximum(std::max(steps, 0))
 {
     if (s_current)
         throw core::EConvertError(QCoreApplication::translate("app::ProgressWindow", "Окно индикатора уже создано!"));
     s_current = this;
     m_text = text.isEmpty() ? QCoreApplication::translate("app::ProgressWindow", "Подождите пожалуйста...") : text;
-    m_io.progressWindowShow(m_text, m_maximum);
+    if (stoppable)
+        m_io.progressWindowShowStoppable(m_text, m_maximum);
+    else
+        m_io.progressWindowShow(m_text, m_maximum);
     m_shownPermille = 0;
 }
 
@@ -46,6 +52,14 @@ void ProgressWindow::step(int count)
     if (!m_open || count <= 0)
         return;
     m_position = int(std::min<qint64>(qint64(m_position) + count, m_maximum));
+    update(false);
+}
+
+void ProgressWindow::setPosition(int position)
+{
+    if (!m_open)
+        return;
+    m_position = std::clamp(position, 0, m_maximum);
     update(false);
 }
 

@@ -14,7 +14,7 @@ class ProgressWindow final : public core::Progress
 public:
     // Throws core::EConvertError while another progress window is shown. An empty text shows
     // "Подождите пожалуйста...".
-    ProgressWindow(UserIo& io, const QString& text, int steps);
+    ProgressWindow(UserIo& io, const QString& text, int steps, bool stoppable = false);
     ~ProgressWindow() override;
     ProgressWindow(const ProgressWindow&) = delete;
     ProgressWindow& operator=(const ProgressWindow&) = delete;
@@ -23,6 +23,10 @@ public:
     void step(int count = 1) override;
     void keepAlive() override;
     void close();
+    // Moves the gauge to a position, for operations measured in time rather than steps.
+    void setPosition(int position);
+    // A stoppable window's "Стоп" was pressed.
+    bool stopRequested() const { return m_open && m_io.progressWindowStopRequested(); }
 
     const QString& text() const { return m_text; }
     int position() const { return m_position; }

@@ -120,7 +120,7 @@ int SystemsController::rowOfId(int id) const
 void SystemsController::clearList()
 {
     m_rows.clear();
-    emit listReset();
+    resetList();
 }
 
 void SystemsController::refreshList()
@@ -135,7 +135,7 @@ void SystemsController::refreshList()
             if (listed) {
                 reached = true;
                 for (const stakes::tSystemData& system : *listed)
-                    m_rows.push_back({system, SystemFileExists(folder(), system), false});
+                    m_rows.push_back({system, SystemFileExists(folder(), system), false, {}, {}});
             } else {
                 m_services.showError(tr("Ошибка загрузки списка систем!") + QStringLiteral("\n\n") + error);
             }
@@ -157,7 +157,7 @@ void SystemsController::refreshList()
             m_rows.push_back(placeholder);
         }
     }
-    emit listReset();
+    resetList();
 }
 
 void SystemsController::addFileRows()
@@ -191,6 +191,7 @@ void SystemsController::addFileRows()
 void SystemsController::updateLocalFlags()
 {
     bool dropped = false;
+    std::vector<int> changed;
     for (std::size_t i = m_rows.size(); i-- > 0;) {
         SystemRow& row = m_rows[i];
         const bool local = row.Data.nums > 0 && SystemFileExists(folder(), row.Data);
@@ -201,12 +202,16 @@ void SystemsController::updateLocalFlags()
         }
         if (local != row.Local) {
             row.Local = local;
-            if (!dropped)
-                emit rowChanged(int(i));
+            changed.push_back(int(i));
         }
     }
-    if (dropped)
-        emit listReset();
+    if (dropped) {
+        resetList();
+        return;
+    }
+    checkRows();
+    for (int i : changed)
+        emit rowChanged(i);
 }
 
 bool SystemsController::fetchLines(stakes::tSystemData& system)
@@ -280,11 +285,23 @@ bool SystemsController::readLocalLines(const SystemRow& row, QString& lines, QSt
     return true;
 }
 
-int SystemsController::add()
+int SystemsController::add(int fromRow)
 {
     stakes::tSystemData system;
     system.author = m_userName;
     system.cl_mail = m_userMail;
+    // A system on this computer that the library lacks (one made here, say) opens with its lines.
+    if (fromRow >= 0 && std::size_t(fromRow) < m_rows.size() && m_rows[std::size_t(fromRow)].FileOnly) {
+        const SystemRow& file = m_rows[std::size_t(fromRow)];
+        QString error;
+        if (readLocalLines(file, system.clist, error)) {
+            system.nums = file.Data.nums;
+            system.olap = file.Data.olap;
+            system.csize = file.Data.csize;
+            if (file.Check.Checked && !file.Check.Hole)
+                system.descr = tr("Гарантия %1 из %2").arg(file.Check.Guarantee).arg(file.Check.Drawn);
+        }
+    }
     if (!m_services.io().editSystem(system, true))
         return -1;
     if (m_library) {
@@ -299,8 +316,8 @@ int SystemsController::add()
             return -1;
         }
         // The id stays 0 until the next refresh brings the library's row.
-        m_rows.push_back({system, false, false});
-        emit listReset();
+        m_rows.push_back({system, false, false, {}, {}});
+        resetList();
         return int(m_rows.size()) - 1;
     }
     // No library: the system is kept on this computer, unpublished.
@@ -314,10 +331,10 @@ int SystemsController::add()
     }
     m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(), [](const SystemRow& r) { return r.Data.id < 0; }),
                  m_rows.end());
-    SystemRow row{system, true, true};
+    SystemRow row{system, true, true, {}, {}};
     row.Data.title = QFileInfo(SystemFilePath(folder(), system)).completeBaseName();
     m_rows.push_back(row);
-    emit listReset();
+    resetList();
     return int(m_rows.size()) - 1;
 }
 
@@ -422,7 +439,7 @@ bool SystemsController::remove(int row)
         return false;
     }
     m_rows.erase(m_rows.begin() + row);
-    emit listReset();
+    resetList();
     return true;
 }
 
@@ -450,6 +467,19 @@ bool SystemsController::stake(bool filtered)
     if (system.Combs.empty()) {
         m_services.showError(tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message);
         return false;
+    }
+    // A system that does not hold what its name claims is played only when the person agrees.
+    if (const std::optional<stakes::SystemFileKey> key =
+            stakes::ParseSystemFileName(QFileInfo(system.File).fileName())) {
+        const SystemCheck check = checkFile(system.File, key->nums, key->olap);
+        if (check.Hole && !m_services.askConfirmation(
+                              tr("Система \"%1\" не выполняет заявленную гарантию: %2 из 5 вместо %3 из 5.\n\n"
+                                 "Играть этой системой?")
+                                  .arg(QFileInfo(system.File).completeBaseName())
+                                  .arg(check.Guarantee)
+                                  .arg(key->olap),
+                              false))
+            return false;
     }
     std::int32_t drawNum = m_archive.nextDrawNum(m_archive.offset());
     int copies = 1;

@@ -9,9 +9,12 @@
 // be reached, the list shows the systems on this computer and the games play them all the same.
 
 #include "stakes/SystemFile.h"
+#include "stakes/WheelMaker.h"
+#include "stakes/WheelReference.h"
 
 #include <QObject>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -47,11 +50,32 @@ public:
 };
 
 // One row of the list.
+// What the verifier found in a system's file: the strongest "t if m" it holds for its block t
+// (the smallest m), or, when it fails its block even for draws of five, the block it does hold.
+struct SystemCheck
+{
+    bool Checked = false; // the file was read and checked
+    int Guarantee = 0;    // t of the "t if m" held
+    int Drawn = 0;        // its m
+    bool Hole = false;    // the real block for draws of five is below the claimed one
+};
+
+// One row of the list.
 struct SystemRow
 {
     stakes::tSystemData Data;
     bool Local = false;    // its file is in the folder "Systems"
     bool FileOnly = false; // a file on this computer that the library did not list
+    SystemCheck Check;     // of the local file
+    stakes::WheelSizes Sizes; // known sizes for the guarantee held (or the block for draws of five)
+};
+
+// A system made on this computer.
+struct MadeSystem
+{
+    stakes::WheelParams Params;
+    stakes::WheelResult Result; // its lines are empty when nothing verified was found
+    stakes::WheelSizes Sizes;
 };
 
 // The six row states and the placeholder's none: (file present or not) x (the user's own
@@ -106,13 +130,26 @@ public:
     // SystemsDownload: the rows whose download succeeded, in list order.
     std::vector<int> downloadRows(const std::vector<int>& rows);
     bool downloadRow(int row);
-    // SystemsAdd: the dialog on a new system; the new row's index or -1.
-    int add();
+    // SystemsAdd: the dialog on a new system, or on the lines of a file-only row given; the new
+    // row's index or -1.
+    int add(int fromRow = -1);
     // SystemsProp: the dialog on the row's system, editable only for the user's own.
     bool properties(int row);
     // SystemsDel: only the user's own systems, after a question.
     bool remove(int row);
     bool canDelete(int row) const;
+
+    // ---- systems made on this computer
+    // "Создать систему...": the dialog, the search, the result shown and stored in the folder; the
+    // new row's index or -1.
+    int create();
+    // The search with the stoppable progress window; "Стоп" keeps the best cover found so far.
+    MadeSystem make(const stakes::WheelParams& params, double seconds, std::uint64_t seed);
+    // Stores a made system as "5-NN-t_0000.dat", replacing the other file for its count of
+    // numbers as a download does; the list follows. False with the reason.
+    bool storeMade(const MadeSystem& made, QString& error);
+    // The file's check, run once per file version.
+    SystemCheck checkFile(const QString& path, int nums, int block);
 
     // ---- the system games
     // SystemStakeAll (filtered = false) and SystemStakeFilter (true) with the multi-stake dialog.
@@ -135,6 +172,10 @@ private:
     // After files came or went: every row's "Загружена", file-only rows without a file dropped.
     void updateLocalFlags();
     void addFileRows();
+    // Every local row's check and every row's known sizes.
+    void checkRows();
+    // Checks the rows, then tells the page the rows were replaced.
+    void resetList();
     // Reads a local file's lines into the system's clist.
     bool readLocalLines(const SystemRow& row, QString& lines, QString& error) const;
 
@@ -149,6 +190,14 @@ private:
     QString m_userMail;
     bool m_enabled = true;
     std::vector<SystemRow> m_rows;
+    // Checks by file path, kept while the file's size and time stay.
+    struct CachedCheck
+    {
+        qint64 Size = -1;
+        QDateTime Modified;
+        SystemCheck Check;
+    };
+    std::map<QString, CachedCheck> m_checks;
 };
 
 } // namespace app

@@ -29,6 +29,7 @@ namespace stakes {
 struct TStakeRec;
 struct TTableRec;
 struct tSystemData;
+struct WheelParams;
 }
 namespace xls {
 struct ExportDialogState;
@@ -143,6 +144,10 @@ public:
     virtual void progressWindowShow(const QString& text, int maximum) = 0;
     virtual void progressWindowUpdate(const QString& text, int position) = 0;
     virtual void progressWindowClose() = 0;
+    // The same window with a "Стоп" button, for an operation that can end early keeping what it
+    // has; stopRequested tells whether the button was pressed since the window was shown.
+    virtual void progressWindowShowStoppable(const QString& text, int maximum) { progressWindowShow(text, maximum); }
+    virtual bool progressWindowStopRequested() { return false; }
     // The export dialog ("Экспорт в Microsoft Excel") on the parameters of one export; false when
     // cancelled.
     virtual bool editExport(xls::ExportDialogState& state) = 0;
@@ -151,6 +156,9 @@ public:
     // The system dialog ("Система") on the record, edited in place when editable (the lines come
     // and go in clist); read-only it only shows it. False when cancelled or not editable.
     virtual bool editSystem(stakes::tSystemData& system, bool editable) = 0;
+    // The dialog "Создать систему": the count of numbers, the guarantee t if m, the bankers and
+    // the time in seconds, edited in place; false when cancelled.
+    virtual bool editWheel(stakes::WheelParams& params, int& seconds) = 0;
     // The dialog "Свойства сценария" on the form's record, edited in place when the form is
     // editable: OK runs the form's check and keeps the dialog open while it refuses. Read-only
     // it only shows the record. False when cancelled or not editable.

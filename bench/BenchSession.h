@@ -51,6 +51,7 @@ public:
     bool editExport(xls::ExportDialogState&) override { return false; }
     bool openDocument(const QString&) override { return false; }
     bool editSystem(stakes::tSystemData&, bool) override { return false; }
+    bool editWheel(stakes::WheelParams&, int&) override { return false; }
     bool editScriptProperties(app::ScriptPropertiesForm&) override { return false; }
     bool askText(const QString&, const QString&, QString&) override { return false; }
     void showScriptRates(const std::vector<online::tScriptRate>&) override {}

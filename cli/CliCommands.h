@@ -53,6 +53,9 @@ int RunExport(app::Session& session, const QStringList& args);
 int RunSystems(app::Session& session, const QStringList& args);
 // The library's sub-words: the bare "systems" (the list) and "systems download".
 int RunSystemsLibrary(app::Session& session, const QStringList& args);
+// "systems make" and "systems reference".
+int MakeSystem(app::Session& session, const QStringList& args);
+int ListReference(const QStringList& args);
 // "folders": the data folder, the help file and the language modules found.
 int RunFolders(app::Session& session, const QStringList& args);
 

@@ -1,6 +1,7 @@
 // The word "systems": the wheeling systems on this computer ("local"), the two system games
-// ("play") and the check of what a system really guarantees ("verify"). The library's own
-// sub-words live with the library client (RunSystemsLibrary).
+// ("play"), the check of what a system really guarantees ("verify"), and the making of one
+// ("make", "reference": CliSystemsMake.cpp). The library's own sub-words live with the library
+// client (RunSystemsLibrary).
 
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
@@ -166,6 +167,10 @@ int RunSystems(app::Session& session, const QStringList& args)
         return play(session, args.mid(1));
     if (sub == QLatin1String("verify"))
         return verify(session, args.mid(1));
+    if (sub == QLatin1String("make"))
+        return MakeSystem(session, args.mid(1));
+    if (sub == QLatin1String("reference"))
+        return ListReference(args.mid(1));
     return RunSystemsLibrary(session, args);
 }
 

@@ -60,6 +60,7 @@ public:
     // A batch run opens nothing; the word prints where the file is.
     bool openDocument(const QString&) override { return false; }
     bool editSystem(stakes::tSystemData&, bool) override { return false; }
+    bool editWheel(stakes::WheelParams&, int&) override { return false; }
     // The library words take the properties and the comment from the command line and print
     // the ratings themselves.
     bool editScriptProperties(app::ScriptPropertiesForm&) override { return false; }

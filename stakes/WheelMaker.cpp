@@ -317,13 +317,13 @@ public:
     void run()
     {
         greedy();
-        if (stopped())
-            return;
         found();
-        while (int(m_cover.lines().size()) > m_stopAt && !m_done) {
+        while (int(m_cover.lines().size()) > m_stopAt && !m_done && !stopped()) {
             shrink();
             while (m_cover.uncoveredCount() > 0) {
-                if ((++m_moves & 255) == 0 && stopped())
+                // A move may weigh thousands of sets: the stop is looked at every time.
+                ++m_moves;
+                if (stopped())
                     return;
                 step();
             }
@@ -348,13 +348,13 @@ private:
         }
     }
 
-    // Covers every m-set: an uncovered set at random, and the best of a few lines through it.
+    // Covers every m-set: an uncovered set at random, and the best of a few lines through it. It
+    // always ends, time or not, so that a stopped search still has a cover to give.
     void greedy()
     {
         const Mask bankers = m_cover.bankers();
         while (m_cover.uncoveredCount() > 0) {
-            if ((++m_moves & 63) == 0 && stopped())
-                return;
+            ++m_moves;
             const Mask set = m_cover.unrank(m_cover.uncoveredAt(m_rng.below(std::uint32_t(m_cover.uncoveredCount()))));
             const int need = std::max(0, m_cover.t() - std::popcount(set & bankers));
             Mask bestLine = 0;

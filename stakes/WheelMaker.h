@@ -49,7 +49,7 @@ struct WheelOptions
     int Threads = 2;        // searches at once
     int StopAt = 1;         // the lower bound: a cover of this size ends the search
     // Called about ten times a second on the calling thread; false stops the search, which
-    // then returns the best cover found so far.
+    // then returns the best cover found so far (the first cover is always completed).
     std::function<bool(const WheelProgress&)> Progress;
 };
 

@@ -2768,6 +2768,64 @@ The program will be closed!</translation>
         <source>Ошибка добавления записи в файл ставок!</source>
         <translation>Error adding a record to the stake file!</translation>
     </message>
+    <message>
+        <source>, опорных чисел: %1</source>
+        <translation>, bankers: %1</translation>
+    </message>
+    <message>
+        <source>Время поиска должно быть больше нуля</source>
+        <translation>The search time must be above zero</translation>
+    </message>
+    <message>
+        <source>Комбинаций: %1 (ищется %2)
+Лучшая известная: %3, нижняя граница: %4</source>
+        <translation>Combinations: %1 (searching %2)
+Best known: %3, lower bound: %4</translation>
+    </message>
+    <message>
+        <source>Меньше комбинаций быть не может.</source>
+        <translation>No system can have fewer combinations.</translation>
+    </message>
+    <message>
+        <source>Ошибка создания системы!</source>
+        <translation>Error creating the system!</translation>
+    </message>
+    <message>
+        <source>Система для %1 чисел: %2 комбинаций, гарантия %3 из %4%5 (проверено).
+Лучшая известная: %6, нижняя граница: %7.
+Время поиска: %8 с.%9</source>
+        <translation>System for %1 numbers: %2 combinations, guarantee %3 if %4%5 (verified).
+Best known: %6, lower bound: %7.
+Search time: %8 s.%9</translation>
+    </message>
+    <message>
+        <source>Система не найдена за отведенное время</source>
+        <translation>No system was found in the time given</translation>
+    </message>
+    <message>
+        <source>Создание системы для %1 чисел...</source>
+        <translation>Creating a system for %1 numbers...</translation>
+    </message>
+    <message>
+        <source>Создание системы...</source>
+        <translation>Creating a system...</translation>
+    </message>
+    <message>
+        <source>нет данных</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Гарантия %1 из %2</source>
+        <translation>Guarantee %1 if %2</translation>
+    </message>
+    <message>
+        <source>Система &quot;%1&quot; не выполняет заявленную гарантию: %2 из 5 вместо %3 из 5.
+
+Играть этой системой?</source>
+        <translation>The system &quot;%1&quot; does not hold its stated guarantee: %2 if 5 instead of %3 if 5.
+
+Play this system?</translation>
+    </message>
 </context>
 <context>
     <name>app::TablesController</name>
@@ -4720,6 +4778,98 @@ The update needs a working Internet connection.</translation>
         <location filename="../work/main/cli/CliUpdate.cpp" line="85"/>
         <source>Укажите действие: update check или update install.</source>
         <translation>Specify an action: update check or update install.</translation>
+    </message>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 if %2</translation>
+    </message>
+    <message>
+        <source>Время поиска в секундах (по умолчанию 10).</source>
+        <translation>Search time in seconds (10 by default).</translation>
+    </message>
+    <message>
+        <source>Время поиска должно быть больше нуля и не больше суток: %1</source>
+        <translation>The search time must be above zero and at most a day: %1</translation>
+    </message>
+    <message>
+        <source>Гарантия: угаданных чисел в одной комбинации, 2..4.</source>
+        <translation>Guarantee: numbers matched in one combination, 2..4.</translation>
+    </message>
+    <message>
+        <source>Если угадано столько чисел системы, T..5 (по умолчанию 5).</source>
+        <translation>When this many of the system&apos;s numbers are drawn, T..5 (5 by default).</translation>
+    </message>
+    <message>
+        <source>Записать систему только в этот файл, а не в папку систем.</source>
+        <translation>Write the system only to this file, not to the systems folder.</translation>
+    </message>
+    <message>
+        <source>Количество чисел системы, 6..54.</source>
+        <translation>Count of the system&apos;s numbers, 6..54.</translation>
+    </message>
+    <message>
+        <source>Лучшие известные размеры систем и нижние границы (La Jolla Covering Repository, CC BY 4.0).</source>
+        <translation>Best known system sizes and lower bounds (La Jolla Covering Repository, CC BY 4.0).</translation>
+    </message>
+    <message>
+        <source>Начальное число должно быть целым неотрицательным: %1</source>
+        <translation>The seed must be a non-negative integer: %1</translation>
+    </message>
+    <message>
+        <source>Начальное число случайного поиска (по умолчанию 1).</source>
+        <translation>Seed of the random search (1 by default).</translation>
+    </message>
+    <message>
+        <source>Не удается записать файл &quot;%1&quot;: %2</source>
+        <translation>Cannot write the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Некорректное число: %1</source>
+        <translation>Invalid number: %1</translation>
+    </message>
+    <message>
+        <source>Опорные числа: первые B чисел в каждой комбинации (по умолчанию 0).</source>
+        <translation>Bankers: the first B numbers in every combination (0 by default).</translation>
+    </message>
+    <message>
+        <source>Ошибка создания системы!</source>
+        <translation>Error creating the system!</translation>
+    </message>
+    <message>
+        <source>Параметры системы должны быть целыми числами.</source>
+        <translation>The system&apos;s parameters must be integers.</translation>
+    </message>
+    <message>
+        <source>Система не найдена за отведенное время</source>
+        <translation>No system was found in the time given</translation>
+    </message>
+    <message>
+        <source>Создать систему с гарантией для N чисел.</source>
+        <translation>Make a system with a guarantee for N numbers.</translation>
+    </message>
+    <message>
+        <source>Только системы для M угаданных.</source>
+        <translation>Only systems for M drawn.</translation>
+    </message>
+    <message>
+        <source>Только системы для N чисел.</source>
+        <translation>Only systems for N numbers.</translation>
+    </message>
+    <message>
+        <source>Только системы с гарантией T.</source>
+        <translation>Only systems with guarantee T.</translation>
+    </message>
+    <message>
+        <source>Укажите --numbers и --guarantee.</source>
+        <translation>Give --numbers and --guarantee.</translation>
+    </message>
+    <message>
+        <source>Укажите файл после --out.</source>
+        <translation>Give a file after --out.</translation>
+    </message>
+    <message>
+        <source>Числа	Гарантия	Если	Размер	Нижняя граница	Состояние</source>
+        <translation>Numbers	Guarantee	If	Size	Lower bound	Status</translation>
     </message>
 </context>
 <context>
@@ -8399,6 +8549,18 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
         <source>Автоматическое обновление программы при запуске</source>
         <translation>Automatically update the program at startup</translation>
     </message>
+    <message>
+        <source>Создать систему с гарантией для своих чисел: как можно меньше комбинаций</source>
+        <translation>Make a system with a guarantee for your own numbers, with as few combinations as possible</translation>
+    </message>
+    <message>
+        <source>Создать систему...</source>
+        <translation>Make a system...</translation>
+    </message>
+    <message>
+        <source>Лучшие известные размеры систем и нижние границы: La Jolla Covering Repository, версия 1.2 (данные CC BY 4.0).</source>
+        <translation>Best known system sizes and lower bounds: La Jolla Covering Repository, version 1.2 (data CC BY 4.0).</translation>
+    </message>
 </context>
 <context>
     <name>ui::MultiStakeDialog</name>
@@ -8900,6 +9062,30 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
         <source>Ссылка</source>
         <translation>Link</translation>
     </message>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 if %2</translation>
+    </message>
+    <message>
+        <source>%1 из 5 (заявлено %2)</source>
+        <translation>%1 if 5 (stated %2)</translation>
+    </message>
+    <message>
+        <source>Гарантия</source>
+        <translation>Guarantee</translation>
+    </message>
+    <message>
+        <source>Лучшая известная</source>
+        <translation>Best known</translation>
+    </message>
+    <message>
+        <source>Нижняя граница</source>
+        <translation>Lower bound</translation>
+    </message>
+    <message>
+        <source>Система не выполняет заявленную гарантию: %1 из 5 вместо %2 из 5</source>
+        <translation>The system does not hold its stated guarantee: %1 if 5 instead of %2 if 5</translation>
+    </message>
 </context>
 <context>
     <name>ui::TableDialog</name>
@@ -9185,6 +9371,90 @@ An analyzer of the &quot;5 of 54&quot; lottery with a key number.</translation>
         <location filename="../work/main/export/XlsxWriter.cpp" line="303"/>
         <source>Подготовка данных для экспорта...</source>
         <translation>Preparing the data for export...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WheelDialog</name>
+    <message>
+        <source>Время поиска, секунд:</source>
+        <translation>Search time, seconds:</translation>
+    </message>
+    <message>
+        <source>Гарантия, угадано в комбинации:</source>
+        <translation>Guarantee, matched in a combination:</translation>
+    </message>
+    <message>
+        <source>Лучшая известная: %1, нижняя граница: %2 комбинаций.</source>
+        <translation>Best known: %1, lower bound: %2 combinations.</translation>
+    </message>
+    <message>
+        <source>Опорных чисел (в каждой комбинации):</source>
+        <translation>Bankers (in every combination):</translation>
+    </message>
+    <message>
+        <source>Создать систему</source>
+        <translation>Make a system</translation>
+    </message>
+    <message>
+        <source>Чисел в системе:</source>
+        <translation>Numbers in the system:</translation>
+    </message>
+    <message>
+        <source>если угадано чисел системы:</source>
+        <translation>if drawn among the system&apos;s numbers:</translation>
+    </message>
+    <message>
+        <source>нет данных</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
+    <name>stakes::WheelMaker</name>
+    <message>
+        <source>Гарантия должна быть от 2 до %1: %2</source>
+        <translation>The guarantee must be from 2 to %1: %2</translation>
+    </message>
+    <message>
+        <source>Количество чисел должно быть от %1 до %2: %3</source>
+        <translation>The count of numbers must be from %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>Опорных чисел при гарантии %1 может быть от 0 до %2: %3</source>
+        <translation>With guarantee %1 there may be 0 to %2 bankers: %3</translation>
+    </message>
+    <message>
+        <source>Угаданных чисел должно быть от %1 до 5: %2</source>
+        <translation>The drawn numbers must be from %1 to 5: %2</translation>
+    </message>
+</context>
+<context>
+    <name>stakes::WheelReference</name>
+    <message>
+        <source>Строка %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>неверное число</source>
+        <translation>invalid number</translation>
+    </message>
+    <message>
+        <source>неизвестное состояние &quot;%1&quot;</source>
+        <translation>unknown status &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>ожидалось 6 полей, а не %1</source>
+        <translation>6 fields expected, not %1</translation>
+    </message>
+    <message>
+        <source>ожидался заголовок &quot;%1&quot;</source>
+        <translation>the header &quot;%1&quot; expected</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GaugeWindow</name>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -10,7 +11,7 @@ namespace ui {
 
 GaugeWindow::GaugeWindow(QWidget* owner)
     : QFrame(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_owner(owner),
-      m_label(new QLabel(this)), m_gauge(new QProgressBar(this))
+      m_label(new QLabel(this)), m_gauge(new QProgressBar(this)), m_stop(new QPushButton(tr("Стоп"), this))
 {
     setObjectName(QStringLiteral("GaugeWindow"));
     setFrameShape(QFrame::Box);
@@ -26,11 +27,20 @@ GaugeWindow::GaugeWindow(QWidget* owner)
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addWidget(m_label);
     layout->addWidget(m_gauge);
+    m_stop->setObjectName(QStringLiteral("btnStop"));
+    m_stop->hide();
+    layout->addWidget(m_stop, 0, Qt::AlignRight);
+    connect(m_stop, &QPushButton::clicked, this, [this] { m_stopRequested = true; });
     setFixedWidth(420);
 }
 
-void GaugeWindow::start(const QString& text, int maximum)
+void GaugeWindow::start(const QString& text, int maximum, bool stoppable)
 {
+    m_stoppable = stoppable;
+    m_stopRequested = false;
+    m_stop->setVisible(stoppable);
+    if (!isVisible())
+        setWindowModality(stoppable ? Qt::ApplicationModal : Qt::NonModal);
     m_gauge->setRange(0, std::max(maximum, 1));
     m_gauge->setValue(0);
     m_label->setText(text);
@@ -54,8 +64,9 @@ void GaugeWindow::update(const QString& text, int position)
 void GaugeWindow::paintNow()
 {
     repaint();
-    // The operation runs on this thread; repaints and timers go on, clicks and keys wait.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The operation runs on this thread; repaints and timers go on, clicks and keys wait, but
+    // for the "Стоп" of a stoppable window, which is modal so that nothing else takes them.
+    QCoreApplication::processEvents(m_stoppable ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 QString GaugeWindow::text() const

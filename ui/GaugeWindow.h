@@ -7,6 +7,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace ui {
 
@@ -17,8 +18,10 @@ class GaugeWindow : public QFrame
 public:
     explicit GaugeWindow(QWidget* owner);
 
-    // Shows the window with a text and a gauge from 0 to maximum, painted at once.
-    void start(const QString& text, int maximum);
+    // Shows the window with a text and a gauge from 0 to maximum, painted at once. A stoppable
+    // window has a "Стоп" button and keeps the rest of the program from input while shown.
+    void start(const QString& text, int maximum, bool stoppable = false);
+    bool stopRequested() const { return m_stopRequested; }
     void update(const QString& text, int position);
 
     QString text() const;
@@ -31,6 +34,9 @@ private:
     QWidget* m_owner;
     QLabel* m_label;
     QProgressBar* m_gauge;
+    QPushButton* m_stop;
+    bool m_stoppable = false;
+    bool m_stopRequested = false;
 };
 
 } // namespace ui

@@ -243,7 +243,10 @@ QString MainWindow::aboutText() const
 {
     return tr("Вертома 5x54 версия %1\n\nАнализатор лотереи \"5 из 54\" с ключевым числом.")
                .arg(core::ProgramVersion()) +
-           QStringLiteral("\n\n") + tr("Каталог данных: %1").arg(QDir::toNativeSeparators(m_session.folder().dir()));
+           QStringLiteral("\n\n") + tr("Каталог данных: %1").arg(QDir::toNativeSeparators(m_session.folder().dir())) +
+           QStringLiteral("\n\n") +
+           tr("Лучшие известные размеры систем и нижние границы: La Jolla Covering Repository, версия 1.2 "
+              "(данные CC BY 4.0).");
 }
 
 void MainWindow::onAbout()

@@ -35,10 +35,17 @@ void MainWindow::createSystemsActions()
     connect(add("SystemsDownload", tr("Загрузить"), tr("Загрузить выделенные системы")), &QAction::triggered, this,
             [this] { m_systemsPage->download(); });
     connect(add("SystemsAdd", tr("Добавить"), tr("Добавить свою систему в список")), &QAction::triggered, this, [this] {
-        const int row = m_session.systems().add();
+        const int row = m_session.systems().add(m_systemsPage->currentRow());
         if (row >= 0)
             m_systemsPage->selectRow(row);
     });
+    connect(add("SystemsMake", tr("Создать систему..."),
+                tr("Создать систему с гарантией для своих чисел: как можно меньше комбинаций")),
+            &QAction::triggered, this, [this] {
+                const int row = m_session.systems().create();
+                if (row >= 0)
+                    m_systemsPage->selectRow(row);
+            });
     connect(add("SystemsProp", tr("Свойства"), tr("Просмотр / редактирование свойств системы")), &QAction::triggered,
             this, [this] { m_session.systems().properties(m_systemsPage->currentRow()); });
     connect(add("SystemsDel", tr("Удалить"), tr("Удалить свои системы из списка")), &QAction::triggered, this,
@@ -69,8 +76,8 @@ void MainWindow::createSystemsMenu()
 {
     QList<QAction*> commands;
     for (const char* name : std::initializer_list<const char*>{
-             "SystemsOn", nullptr, "SystemsRefresh", "SystemsDownload", nullptr, "SystemsAdd", "SystemsProp",
-             "SystemsDel", nullptr, "SystemStakeAll", "SystemStakeFilter"})
+             "SystemsOn", nullptr, "SystemsRefresh", "SystemsDownload", nullptr, "SystemsMake", "SystemsAdd",
+             "SystemsProp", "SystemsDel", nullptr, "SystemStakeAll", "SystemStakeFilter"})
         commands << (name ? action(QString::fromLatin1(name)) : nullptr);
     for (QAction* a : commands) {
         if (a)
@@ -80,8 +87,8 @@ void MainWindow::createSystemsMenu()
     }
     m_systemsMenu->menuAction()->setVisible(true);
     QList<QAction*> buttons;
-    for (const char* name : {"SystemsRefresh", "SystemsDownload", "SystemsAdd", "SystemsProp", "SystemsDel",
-                             "SystemStakeAll", "SystemStakeFilter"})
+    for (const char* name : {"SystemsRefresh", "SystemsDownload", "SystemsMake", "SystemsAdd", "SystemsProp",
+                             "SystemsDel", "SystemStakeAll", "SystemStakeFilter"})
         buttons << action(QString::fromLatin1(name));
     m_systemsPage->setCommands(buttons, commands.mid(2));
 }
@@ -111,6 +118,7 @@ void MainWindow::updateSystemsActionStates(bool idle)
     enable("SystemsRefresh", idle && shown);
     enable("SystemsDownload", idle && shown && selected && systems.library());
     enable("SystemsAdd", idle && shown);
+    enable("SystemsMake", idle && shown);
     enable("SystemsProp", idle && shown && row >= 0);
     enable("SystemsDel", idle && shown && row >= 0 && systems.canDelete(row));
     enable("SystemStakeAll", game);

@@ -24,6 +24,7 @@
 #include "ui/TestCountDialog.h"
 #include "ui/UpdateDialog.h"
 #include "ui/WaitWindow.h"
+#include "ui/WheelDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -339,6 +340,16 @@ bool QtUserIo::editSystem(stakes::tSystemData& system, bool editable)
     return true;
 }
 
+bool QtUserIo::editWheel(stakes::WheelParams& params, int& seconds)
+{
+    WheelDialog dialog(params, seconds, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    params = dialog.params();
+    seconds = dialog.seconds();
+    return true;
+}
+
 bool QtUserIo::editScriptProperties(app::ScriptPropertiesForm& form)
 {
     ScriptPropertiesDialog dialog(form, m_owner);
@@ -395,6 +406,18 @@ void QtUserIo::progressWindowUpdate(const QString& text, int position)
 {
     if (m_gauge)
         m_gauge->update(text, position);
+}
+
+void QtUserIo::progressWindowShowStoppable(const QString& text, int maximum)
+{
+    if (!m_gauge)
+        m_gauge = new GaugeWindow(m_owner);
+    m_gauge->start(text, maximum, true);
+}
+
+bool QtUserIo::progressWindowStopRequested()
+{
+    return m_gauge && m_gauge->stopRequested();
 }
 
 void QtUserIo::progressWindowClose()

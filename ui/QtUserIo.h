@@ -60,11 +60,14 @@ public:
     void progressWindowShow(const QString& text, int maximum) override;
     void progressWindowUpdate(const QString& text, int position) override;
     void progressWindowClose() override;
+    void progressWindowShowStoppable(const QString& text, int maximum) override;
+    bool progressWindowStopRequested() override;
     bool editExport(xls::ExportDialogState& state) override;
     bool openDocument(const QString& path) override;
     // The progress window while it is shown, for the tests; null otherwise.
     QWidget* gaugeWindow() const;
     bool editSystem(stakes::tSystemData& system, bool editable) override;
+    bool editWheel(stakes::WheelParams& params, int& seconds) override;
     bool editScriptProperties(app::ScriptPropertiesForm& form) override;
     bool askText(const QString& caption, const QString& prompt, QString& text) override;
     void showScriptRates(const std::vector<online::tScriptRate>& rates) override;

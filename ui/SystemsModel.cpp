@@ -3,6 +3,7 @@
 #include "app/SystemsController.h"
 #include "online/Conventions.h"
 
+#include <QColor>
 #include <QPainter>
 #include <QPixmap>
 
@@ -101,12 +102,25 @@ QVariant SystemsModel::data(const QModelIndex& index, int role) const
             return s.created;
         case ColLastDownload:
             return s.last_download;
+        case ColBestKnown:
+            return row.Sizes.BestKnown;
+        case ColLowerBound:
+            return qlonglong(row.Sizes.LowerBound);
         default:
             return data(index, Qt::DisplayRole);
         }
     }
     if (role == Qt::ToolTipRole && index.column() == ColTitle && row.FileOnly)
         return row.Data.descr.isEmpty() ? tr("Система на этом компьютере") : row.Data.descr;
+    // A system that does not hold its block is marked wherever the person looks at it.
+    if (row.Check.Hole) {
+        if (role == Qt::ForegroundRole)
+            return QColor(0xc0, 0x20, 0x20);
+        if (role == Qt::ToolTipRole)
+            return tr("Система не выполняет заявленную гарантию: %1 из 5 вместо %2 из 5")
+                .arg(row.Check.Guarantee)
+                .arg(s.olap);
+    }
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
@@ -132,6 +146,15 @@ QVariant SystemsModel::data(const QModelIndex& index, int role) const
         return row.FileOnly ? QString() : s.descr;
     case ColUrl:
         return s.url;
+    case ColGuarantee:
+        if (!row.Check.Checked)
+            return QString();
+        return row.Check.Hole ? tr("%1 из 5 (заявлено %2)").arg(row.Check.Guarantee).arg(s.olap)
+                              : tr("%1 из %2").arg(row.Check.Guarantee).arg(row.Check.Drawn);
+    case ColBestKnown:
+        return numbered && row.Sizes.BestKnown > 0 ? QString::number(row.Sizes.BestKnown) : QString();
+    case ColLowerBound:
+        return numbered && row.Sizes.LowerBound > 0 ? QString::number(row.Sizes.LowerBound) : QString();
     default:
         return {};
     }
@@ -164,6 +187,12 @@ QVariant SystemsModel::headerData(int section, Qt::Orientation orientation, int 
         return tr("Комментарии");
     case ColUrl:
         return tr("Ссылка");
+    case ColGuarantee:
+        return tr("Гарантия");
+    case ColBestKnown:
+        return tr("Лучшая известная");
+    case ColLowerBound:
+        return tr("Нижняя граница");
     default:
         return {};
     }

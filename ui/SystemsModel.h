@@ -30,6 +30,9 @@ public:
         ColLastDownload,
         ColDescr,
         ColUrl,
+        ColGuarantee,
+        ColBestKnown,
+        ColLowerBound,
         ColumnCount
     };
     static constexpr int SortRole = Qt::UserRole + 1;

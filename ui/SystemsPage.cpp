@@ -41,7 +41,7 @@ SystemsPage::SystemsPage(app::SystemsController& systems, QWidget* parent)
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->setSortingEnabled(true);
     m_list->sortByColumn(SystemsModel::ColNums, Qt::AscendingOrder);
-    const int widths[SystemsModel::ColumnCount] = {220, 120, 50, 45, 85, 130, 80, 70, 130, 250, 200};
+    const int widths[SystemsModel::ColumnCount] = {220, 120, 50, 45, 85, 130, 80, 70, 130, 250, 200, 90, 110, 110};
     for (int column = 0; column < SystemsModel::ColumnCount; ++column)
         m_list->setColumnWidth(column, widths[column]);
     FitSectionsToCaptions(*m_list->horizontalHeader());

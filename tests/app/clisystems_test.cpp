@@ -129,3 +129,57 @@ TEST_F(CliSystemsTest, VerifyReportsTheGuaranteeAndTheMissesOfTheClaim)
     EXPECT_TRUE(r.err.contains(u"повторяется"_s));
     EXPECT_EQ(run({u"systems"_s, u"verify"_s, path(u"missing.txt"_s)}).exitCode, 1);
 }
+
+TEST_F(CliSystemsTest, MakeStoresOrWritesAVerifiedSystemAndReferenceListsTheTable)
+{
+    // 4 if 4 on eleven numbers reaches its bound (a Steiner system): the same seed, the same lines.
+    CliResult r = run({u"systems"_s, u"make"_s, u"--numbers"_s, u"11"_s, u"--guarantee"_s, u"4"_s, u"--if"_s, u"4"_s,
+                       u"--seconds"_s, u"60"_s, u"--seed"_s, u"5"_s, u"--out"_s, path(u"a.txt"_s)});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QStringList fields = r.out.trimmed().split(u'\t');
+    ASSERT_EQ(fields.size(), 9) << r.out.toStdString();
+    EXPECT_EQ(fields.mid(0, 8), (QStringList{u"11"_s, u"4"_s, u"4"_s, u"0"_s, u"66"_s, u"66"_s, u"66"_s, u"4 из 4"_s}));
+    const QByteArray first = ReadFile(path(u"a.txt"_s));
+    EXPECT_EQ(first.count("\r\n"), 66);
+    EXPECT_TRUE(QDir(path(u"Systems"_s)).entryList(QDir::Files).isEmpty()) << "--out writes only the file";
+    r = run({u"systems"_s, u"make"_s, u"--numbers"_s, u"11"_s, u"--guarantee"_s, u"4"_s, u"--if"_s, u"4"_s,
+             u"--seconds"_s, u"60"_s, u"--seed"_s, u"5"_s, u"--out"_s, path(u"b.txt"_s)});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(ReadFile(path(u"b.txt"_s)), first);
+    r = run({u"systems"_s, u"verify"_s, path(u"a.txt"_s), u"--block"_s, u"4"_s});
+    EXPECT_TRUE(r.lines().contains(u"Блок 4: не выполняется для 0 из 462 тиражей"_s)) << r.out.toStdString();
+
+    // Stored in "Systems" as the page does, replacing the other file for the count; with a banker.
+    write(u"Systems/5-10-2_0031.dat"_s, "1 2 3 4 5\r\n6 7 8 9 10\r\n");
+    r = run({u"systems"_s, u"make"_s, u"--numbers"_s, u"10"_s, u"--guarantee"_s, u"3"_s, u"--bankers"_s, u"1"_s,
+             u"--seconds"_s, u"0.5"_s});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    fields = r.out.trimmed().split(u'\t');
+    ASSERT_EQ(fields.size(), 9);
+    EXPECT_EQ(fields.mid(0, 4), (QStringList{u"10"_s, u"3"_s, u"5"_s, u"1"_s}));
+    EXPECT_EQ(fields[5], QString()) << "no best known with bankers";
+    EXPECT_EQ(fields[7], u"3 из 5"_s);
+    EXPECT_EQ(QDir(path(u"Systems"_s)).entryList(QDir::Files), QStringList{u"5-10-3_0000.dat"_s});
+    const QList<QByteArray> lines = ReadFile(path(u"Systems/5-10-3_0000.dat"_s)).split('\n');
+    EXPECT_EQ(lines.size() - 1, fields[4].toInt());
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].startsWith("01 ")) << "the banker in every line: " << lines[i].toStdString();
+
+    // Refusals before any work.
+    for (const QStringList& bad :
+         {QStringList{u"--numbers"_s, u"5"_s, u"--guarantee"_s, u"2"_s},
+          QStringList{u"--numbers"_s, u"10"_s, u"--guarantee"_s, u"5"_s},
+          QStringList{u"--numbers"_s, u"10"_s, u"--guarantee"_s, u"3"_s, u"--if"_s, u"2"_s},
+          QStringList{u"--numbers"_s, u"10"_s, u"--guarantee"_s, u"4"_s, u"--bankers"_s, u"2"_s},
+          QStringList{u"--numbers"_s, u"10"_s, u"--guarantee"_s, u"3"_s, u"--seconds"_s, u"0"_s},
+          QStringList{u"--numbers"_s, u"ten"_s, u"--guarantee"_s, u"3"_s}, QStringList{u"--guarantee"_s, u"3"_s}}) {
+        r = run(QStringList{u"systems"_s, u"make"_s} + bad);
+        EXPECT_EQ(r.exitCode, 2) << bad.join(u' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+
+    r = run({u"systems"_s, u"reference"_s, u"--numbers"_s, u"12"_s, u"--if"_s, u"3"_s});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.lines().mid(1), (QStringList{u"12\t3\t3\t29\t27\tbest_known"_s, u"12\t2\t3\t4\t\tgreedy"_s}));
+    EXPECT_EQ(run({u"systems"_s, u"reference"_s, u"--numbers"_s, u"x"_s}).exitCode, 2);
+}

@@ -9,6 +9,7 @@
 #include "app/StakesController.h"
 #include "app/SystemsController.h"
 #include "core/DrawArchive.h"
+#include "core/GameMath.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
@@ -282,6 +283,20 @@ TEST_F(SystemsControllerTest, TheGamesMakeSystemStakesFromTheListsNumbers)
     session->candidates().replace(kTwelve);
     app::SystemsController& systems = session->systems();
 
+    // Three lines cannot hold block 3 for every draw of five of twelve numbers: the row is marked
+    // and the game asks first; No plays nothing.
+    systems.refreshList();
+    const int row = systems.rowOfId(42);
+    ASSERT_GE(row, 0);
+    EXPECT_TRUE(systems.rows()[std::size_t(row)].Check.Hole);
+    EXPECT_EQ(systems.rows()[std::size_t(row)].Check.Guarantee, 2);
+    m_io.answers.enqueue(false);
+    EXPECT_FALSE(systems.stake(false));
+    ASSERT_EQ(m_io.questions.size(), 1);
+    EXPECT_TRUE(m_io.questions[0].text.contains(u"2 из 5 вместо 3 из 5"_s)) << m_io.questions[0].text.toStdString();
+    EXPECT_TRUE(m_io.multiStakeStarts.isEmpty());
+
+    m_io.answers.enqueue(true);
     m_io.multiStakeEdits.enqueue(FakeUserIo::MultiStake{11, 1, u"по системе"_s});
     ASSERT_TRUE(systems.stake(false));
     ASSERT_EQ(m_io.multiStakeStarts.size(), 1);
@@ -297,6 +312,7 @@ TEST_F(SystemsControllerTest, TheGamesMakeSystemStakesFromTheListsNumbers)
     // Only the system's combinations that the list holds: here the list's third, sorted.
     session->candidates().replace({core::TComb{{3, 7, 9, 15, 20}}, core::TComb{{22, 31, 33, 40, 41}},
                                    core::TComb{{3, 7, 41, 50, 54}}, core::TComb{{54, 50, 9, 15, 7}}});
+    m_io.answers.enqueue(true);
     m_io.multiStakeEdits.enqueue(FakeUserIo::MultiStake{11, 1, u"фильтр"_s});
     ASSERT_TRUE(systems.stake(true));
     EXPECT_EQ(m_io.multiStakeStarts[1].comment, u"Системная игра для 12 чисел [комбинации]: 5-12-3_0042"_s);
@@ -362,4 +378,52 @@ TEST_F(SystemsControllerTest, PropertiesFallBackToTheFileWhenTheLibraryFails)
     EXPECT_EQ(m_io.systemStarts[0].first.title, u"Система 4"_s);
     EXPECT_EQ(m_io.systemStarts[0].first.clist, u"09 08 07 06 05\n"_s) << "the file's lines";
     EXPECT_FALSE(m_io.systemStarts[0].second);
+}
+
+TEST_F(SystemsControllerTest, AMadeSystemIsStoredCheckedListedAndPlayed)
+{
+    writeSystem(u"5-12-2_0005.dat"_s, "1 2 3 4 5\r\n6 7 8 9 10\r\n"); // replaced: one system per count
+    auto session = start();
+    app::SystemsController& systems = session->systems();
+    m_library.reachable = false;
+    m_io.wheelEdits.enqueue(std::pair{stakes::WheelParams{12, 3, 3, 0}, 2});
+    const int row = systems.create();
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(m_io.stoppableWindows, 1);
+    EXPECT_FALSE(QFileInfo::exists(QDir(systemsDir()).filePath(u"5-12-2_0005.dat"_s)));
+    const QString path = QDir(systemsDir()).filePath(u"5-12-3_0000.dat"_s);
+    ASSERT_TRUE(QFileInfo::exists(path));
+    const app::SystemRow& made = systems.rows()[std::size_t(row)];
+    EXPECT_TRUE(made.FileOnly);
+    EXPECT_EQ(made.Data.nums, 12);
+    EXPECT_TRUE(made.Check.Checked);
+    EXPECT_FALSE(made.Check.Hole);
+    EXPECT_EQ(made.Check.Guarantee, 3);
+    EXPECT_EQ(made.Check.Drawn, 3) << "the strongest guarantee the file holds";
+    EXPECT_EQ(made.Sizes.BestKnown, 29);
+    EXPECT_EQ(made.Sizes.LowerBound, 27);
+    EXPECT_GE(made.Data.csize, 27);
+    EXPECT_LE(made.Data.csize, 31);
+    const QStringList info = m_io.messageTexts(app::MessageKind::Information);
+    ASSERT_EQ(info.size(), 1);
+    EXPECT_TRUE(info[0].contains(u"гарантия 3 из 3"_s)) << info[0].toStdString();
+
+    // The game reads it back like any system on this computer: one stake per line, no question.
+    session->candidates().replace(kTwelve);
+    const stakes::SystemExpansion expanded =
+        stakes::SystemExpand(systemsDir(), core::CollectNumbers(kTwelve.data(), kTwelve.size()));
+    ASSERT_EQ(int(expanded.Combs.size()), made.Data.csize);
+    m_io.multiStakeEdits.enqueue(FakeUserIo::MultiStake{11, 1, u"своя"_s});
+    ASSERT_TRUE(systems.stake(false));
+    EXPECT_TRUE(m_io.questions.isEmpty());
+    EXPECT_EQ(int(stakesOnDisk().size()), made.Data.csize);
+
+    // "Стоп" at the first look keeps the cover found by then, checked; a cancelled dialog makes nothing.
+    m_io.stopAfterUpdates = 1;
+    const app::MadeSystem stopped = systems.make({24, 3, 3, 0}, 600, 3);
+    EXPECT_TRUE(stopped.Result.Stopped);
+    EXPECT_LT(stopped.Result.Seconds, 60);
+    EXPECT_GE(stopped.Result.VerifiedGuarantee, 3);
+    EXPECT_FALSE(stopped.Result.Lines.empty());
+    EXPECT_EQ(systems.create(), -1);
 }

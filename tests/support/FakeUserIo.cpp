@@ -82,6 +82,30 @@ bool FakeUserIo::editSystem(stakes::tSystemData& system, bool editable)
     return true;
 }
 
+bool FakeUserIo::editWheel(stakes::WheelParams& params, int& seconds)
+{
+    if (wheelEdits.isEmpty())
+        return false;
+    const auto edit = wheelEdits.dequeue();
+    if (!edit)
+        return false;
+    params = edit->first;
+    seconds = edit->second;
+    return true;
+}
+
+void FakeUserIo::progressWindowShowStoppable(const QString& text, int maximum)
+{
+    ++stoppableWindows;
+    m_updatesAtStoppable = int(progressWindowUpdates.size());
+    progressWindowShow(text, maximum);
+}
+
+bool FakeUserIo::progressWindowStopRequested()
+{
+    return stopAfterUpdates >= 0 && int(progressWindowUpdates.size()) - m_updatesAtStoppable > stopAfterUpdates;
+}
+
 bool FakeUserIo::editScriptProperties(app::ScriptPropertiesForm& form)
 {
     scriptPropertiesStarts.append(form);

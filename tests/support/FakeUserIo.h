@@ -10,6 +10,7 @@
 #include "net/NetSettings.h"
 #include "stakes/StakeTables.h"
 #include "stakes/SystemFile.h"
+#include "stakes/WheelMaker.h"
 
 #include <QList>
 #include <QQueue>
@@ -75,6 +76,9 @@ public:
     bool editExport(xls::ExportDialogState& state) override;
     bool openDocument(const QString& path) override;
     bool editSystem(stakes::tSystemData& system, bool editable) override;
+    bool editWheel(stakes::WheelParams& params, int& seconds) override;
+    void progressWindowShowStoppable(const QString& text, int maximum) override;
+    bool progressWindowStopRequested() override;
     bool editScriptProperties(app::ScriptPropertiesForm& form) override;
     bool askText(const QString& caption, const QString& prompt, QString& text) override;
     void showScriptRates(const std::vector<online::tScriptRate>& rates) override { shownRates.push_back(rates); }
@@ -177,6 +181,11 @@ public:
     QList<std::pair<QString, int>> progressWindowUpdates;
     QList<int> progressWindowMaxima;
     int progressWindowCloses = 0;
+    // Stoppable windows shown; "Стоп" is pressed once the window has had this many updates (-1: never).
+    int stoppableWindows = 0;
+    int stopAfterUpdates = -1;
+    // Each system-making dialog takes the next parameters and seconds, or is empty to cancel.
+    QQueue<std::optional<std::pair<stakes::WheelParams, int>>> wheelEdits;
     // The states the export dialogs were opened with, and the documents opened.
     QList<xls::ExportDialogState> exportStarts;
     QStringList openedDocuments;
@@ -206,6 +215,9 @@ public:
     std::vector<core::GraphData> graphs;
 
     QStringList messageTexts(app::MessageKind kind) const;
+
+private:
+    int m_updatesAtStoppable = 0;
 };
 
 } // namespace testsupport

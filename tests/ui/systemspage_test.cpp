@@ -2,9 +2,11 @@
 
 #include "StakesFixture.h"
 #include "app/SystemsController.h"
+#include "ui/GaugeWindow.h"
 #include "ui/SystemDialog.h"
 #include "ui/SystemsModel.h"
 #include "ui/SystemsPage.h"
+#include "ui/WheelDialog.h"
 
 #include <QAbstractItemModelTester>
 #include <QDialogButtonBox>
@@ -15,6 +17,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -108,6 +111,8 @@ private slots:
     void dialogShowsTheGuarantee();
     void aStrangersSystemIsReadOnly();
     void numberFieldsTakeDigitsOnly();
+    void makingDialogFollowsTheGuaranteeAndShowsTheKnownSizes();
+    void theGaugesStopIsHeardWhileTheWindowIsShown();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -138,20 +143,22 @@ void SystemsPageTest::outlineMenusAndActions()
     for (int column = 0; column < list->model()->columnCount(); ++column)
         headers << list->model()->headerData(column, Qt::Horizontal).toString();
     QCOMPARE(headers, names({"Название", "Автор", "Числа", "Блок", "Комбинаций", "Дата создания", "Статус", "Загрузок",
-                             "Последняя", "Комментарии", "Ссылка"}));
+                             "Последняя", "Комментарии", "Ссылка", "Гарантия", "Лучшая известная", "Нижняя граница"}));
 
     QMenu* menu = menuNamed(*p.window, QStringLiteral("Системы"));
     QVERIFY(menu);
     QVERIFY(menu->menuAction()->isVisible());
-    QCOMPARE(actionNames(menu->actions()), names({"SystemsOn", "SystemsRefresh", "SystemsDownload", "SystemsAdd",
-                                                  "SystemsProp", "SystemsDel", "SystemStakeAll", "SystemStakeFilter"}));
+    QCOMPARE(actionNames(menu->actions()),
+             names({"SystemsOn", "SystemsRefresh", "SystemsDownload", "SystemsMake", "SystemsAdd", "SystemsProp",
+                    "SystemsDel", "SystemStakeAll", "SystemStakeFilter"}));
+    QCOMPARE(p.action("SystemsMake")->text(), QStringLiteral("Создать систему..."));
     QCOMPARE(p.action("SystemsOn")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_J));
     QCOMPARE(p.action("SystemStakeAll")->shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J));
     QCOMPARE(p.action("SystemStakeFilter")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_J));
     QVERIFY2(p.action("SystemStakeAll")->text().startsWith(QLatin1Char('C')), "a Latin C");
     QCOMPARE(actionNames(page->panel()->actions()),
-             names({"SystemsRefresh", "SystemsDownload", "SystemsAdd", "SystemsProp", "SystemsDel", "SystemStakeAll",
-                    "SystemStakeFilter"}));
+             names({"SystemsRefresh", "SystemsDownload", "SystemsMake", "SystemsAdd", "SystemsProp", "SystemsDel",
+                    "SystemStakeAll", "SystemStakeFilter"}));
     // The games are in the stakes menu too.
     const QStringList stakes = actionNames(menuNamed(*p.window, QStringLiteral("Ставки"))->actions());
     QVERIFY(stakes.contains(QStringLiteral("SystemStakeAll")) && stakes.contains(QStringLiteral("SystemStakeFilter")));
@@ -362,6 +369,46 @@ void SystemsPageTest::numberFieldsTakeDigitsOnly()
     auto* title = dialog.findChild<QLineEdit*>(QStringLiteral("edTitle"));
     QTest::keyClicks(title, QStringLiteral("a1"));
     QCOMPARE(title->text(), QStringLiteral("a1"));
+}
+
+void SystemsPageTest::makingDialogFollowsTheGuaranteeAndShowsTheKnownSizes()
+{
+    ui::WheelDialog dialog({16, 3, 3, 0}, 10);
+    auto* drawn = dialog.findChild<QSpinBox*>(QStringLiteral("seDrawn"));
+    auto* guarantee = dialog.findChild<QSpinBox*>(QStringLiteral("seGuarantee"));
+    auto* bankers = dialog.findChild<QSpinBox*>(QStringLiteral("seBankers"));
+    QVERIFY(drawn && guarantee && bankers);
+    QVERIFY2(dialog.sizesText().contains(QStringLiteral("65")) && dialog.sizesText().contains(QStringLiteral("61")),
+             qPrintable(dialog.sizesText()));
+    // A guarantee of four: m only 4..5, at most one banker; the sizes follow.
+    guarantee->setValue(4);
+    QCOMPARE(drawn->minimum(), 4);
+    QCOMPARE(drawn->value(), 4);
+    QCOMPARE(bankers->maximum(), 1);
+    QVERIFY2(dialog.sizesText().contains(QStringLiteral("405")), qPrintable(dialog.sizesText()));
+    bankers->setValue(1);
+    QCOMPARE(dialog.params().Bankers, 1);
+    QVERIFY2(!dialog.sizesText().contains(QStringLiteral("405")), "no table size with bankers");
+    QCOMPARE(dialog.seconds(), 10);
+}
+
+void SystemsPageTest::theGaugesStopIsHeardWhileTheWindowIsShown()
+{
+    QWidget owner;
+    ui::GaugeWindow gauge(&owner);
+    gauge.start(QStringLiteral("поиск"), 10);
+    auto* stop = gauge.findChild<QPushButton*>(QStringLiteral("btnStop"));
+    QVERIFY(stop);
+    QVERIFY(!stop->isVisible());
+    gauge.hide();
+    gauge.start(QStringLiteral("поиск"), 10, true);
+    QVERIFY(stop->isVisible());
+    QVERIFY(!gauge.stopRequested());
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QVERIFY(gauge.stopRequested());
+    gauge.hide();
+    gauge.start(QStringLiteral("снова"), 10, true);
+    QVERIFY2(!gauge.stopRequested(), "a new window starts unstopped");
 }
 
 QTEST_MAIN(SystemsPageTest)
