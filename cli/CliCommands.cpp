@@ -154,13 +154,12 @@ int RunStatus(app::Session& session, const QStringList& args)
 namespace {
 
 constexpr Word kWords[] = {
-    {"draws",
-     "draws [--sorted]\n"
-     "draws add TEXT [--num N] [--date dd/mm/yyyy]\n"
-     "draws delete NUM\n"
-     "draws download [--retries N]\n"
-     "draws export FILE\n"
-     "draws import FILE",
+    {"draws", "draws [--sorted]\n"
+              "draws add TEXT [--num N] [--date dd/mm/yyyy]\n"
+              "draws delete NUM\n"
+              "draws download [--retries N]\n"
+              "draws export FILE\n"
+              "draws import FILE",
      RunDraws},
     {"status", "status [--offset K]", RunStatus},
     {"methods", "methods", RunMethods},
@@ -168,70 +167,61 @@ constexpr Word kWords[] = {
     {"prefetch", "prefetch [--all | CODE...]", RunPrefetch},
     {"generate", "generate [--mode M] [--param TEXT] [--out FILE]", RunGenerate},
     {"filter", "filter TEXT... [--in FILE] [--out FILE] [--offset K] [--compare]", RunFilter},
-    {"stakes",
-     "stakes [--from N]\n"
-     "stakes add NUMBERS [--draw N] [--copies K] [--comment TEXT]\n"
-     "stakes add-all [--draw N] [--copies K] [--comment TEXT] [--in FILE]\n"
-     "stakes check\n"
-     "stakes delete-where OP VALUE\n"
-     "stakes clear",
+    {"stakes", "stakes [--from N]\n"
+               "stakes add NUMBERS [--draw N] [--copies K] [--comment TEXT]\n"
+               "stakes add-all [--draw N] [--copies K] [--comment TEXT] [--in FILE]\n"
+               "stakes check\n"
+               "stakes delete-where OP VALUE\n"
+               "stakes clear",
      RunStakes},
-    {"ratings",
-     "ratings [--sort COL[:desc]] [--mode 0|1|2]\n"
-     "ratings refresh\n"
-     "ratings export FILE\n"
-     "ratings to-script ROW...",
+    {"ratings", "ratings [--sort COL[:desc]] [--mode 0|1|2]\n"
+                "ratings refresh\n"
+                "ratings export FILE\n"
+                "ratings to-script ROW...",
      RunRatings},
-    {"tables",
-     "tables\n"
-     "tables add --comment TEXT (--start NUMBERS | --last-draw) [--step S]\n"
-     "tables delete ROW...\n"
-     "tables stake ROW [--draw N]\n"
-     "tables test --count N ROW...",
+    {"tables", "tables\n"
+               "tables add --comment TEXT (--start NUMBERS | --last-draw) [--step S]\n"
+               "tables delete ROW...\n"
+               "tables stake ROW [--draw N]\n"
+               "tables test --count N ROW...",
      RunTables},
-    {"script",
-     "script show [--file FILE]\n"
-     "script add LINE\n"
-     "script load FILE [--append]\n"
-     "script save FILE\n"
-     "script run [--file FILE] [--offset K] [--log]\n"
-     "script test --count N [--file FILE] [--log]",
+    {"script", "script show [--file FILE]\n"
+               "script add LINE\n"
+               "script load FILE [--append]\n"
+               "script save FILE\n"
+               "script run [--file FILE] [--offset K] [--log]\n"
+               "script test --count N [--file FILE] [--log]",
      RunScript},
     {"graph", "graph CODE [--len N] [--offset K] [--sorted]", RunGraph},
-    {"layout",
-     "layout [--len L] [--offset K]\n"
-     "layout --compare [--lens L1,L2,L3,L4,L5] [--offset K]",
+    {"layout", "layout [--len L] [--offset K]\n"
+               "layout --compare [--lens L1,L2,L3,L4,L5] [--offset K]",
      RunLayout},
     {"week", "week [--len L] [--offset K]", RunWeek},
     {"repeats", "repeats [--len L] [--deep D]", RunRepeats},
-    {"info",
-     "info COMB [--offset K]\n"
-     "info --draw NUM [--sorted]",
+    {"info", "info COMB [--offset K]\n"
+             "info --draw NUM [--sorted]",
      RunInfo},
     {"sums", "sums", RunSums},
     {"export", "export SOURCE FILE.xlsx [--params FILE.exp] [--selected ROWS] [--len N] [--in FILE]", RunExport},
-    {"systems",
-     "systems\n"
-     "systems download ID...\n"
-     "systems local\n"
-     "systems play (--all | --filter) [--draw N] [--comment TEXT] [--in FILE]\n"
-     "systems verify FILE [--block T]\n"
-     "systems make --numbers N --guarantee T [--if M] [--bankers B] [--seconds S] [--seed X] [--out FILE]\n"
-     "systems reference [--numbers N] [--guarantee T] [--if M]",
+    {"systems", "systems\n"
+                "systems download ID...\n"
+                "systems local\n"
+                "systems play (--all | --filter) [--draw N] [--comment TEXT] [--in FILE]\n"
+                "systems verify FILE [--block T]\n"
+                "systems make --numbers N --guarantee T [--if M] [--bankers B] [--seconds S] [--seed X] [--out FILE]\n"
+                "systems reference [--numbers N] [--guarantee T] [--if M]",
      RunSystems},
     {"folders", "folders", RunFolders},
-    {"library",
-     "library [--filter N]\n"
-     "library get ID\n"
-     "library publish --title T --descr D [--public|--private] [--universal] [--author NAME]\n"
-     "library replace ID [--title T] [--descr D] [--public|--private] [--universal|--single]\n"
-     "library delete ID\n"
-     "library rate ID VALUE [--notes TEXT]\n"
-     "library rates ID",
+    {"library", "library [--filter N]\n"
+                "library get ID\n"
+                "library publish --title T --descr D [--public|--private] [--universal] [--author NAME]\n"
+                "library replace ID [--title T] [--descr D] [--public|--private] [--universal|--single]\n"
+                "library delete ID\n"
+                "library rate ID VALUE [--notes TEXT]\n"
+                "library rates ID",
      RunScriptsLibrary},
-    {"update",
-     "update check\n"
-     "update install",
+    {"update", "update check\n"
+               "update install",
      RunUpdate},
 };
 
