@@ -45,6 +45,12 @@ SystemsPage::SystemsPage(app::SystemsController& systems, QWidget* parent)
     for (int column = 0; column < SystemsModel::ColumnCount; ++column)
         m_list->setColumnWidth(column, widths[column]);
     FitSectionsToCaptions(*m_list->horizontalHeader());
+    // The guarantee held and the sizes to compare with stand beside the count of combinations;
+    // they come last among the columns, so that stored widths keep their places.
+    QHeaderView* header = m_list->horizontalHeader();
+    int after = header->visualIndex(SystemsModel::ColCSize);
+    for (int column : {SystemsModel::ColGuarantee, SystemsModel::ColBestKnown, SystemsModel::ColLowerBound})
+        header->moveSection(header->visualIndex(column), ++after);
 
     m_popup->setObjectName(QStringLiteral("pmSystems"));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
