@@ -2,6 +2,7 @@
 
 #include "StakesFixture.h"
 #include "app/SystemsController.h"
+#include "ui/CommandBar.h"
 #include "ui/SystemDialog.h"
 #include "ui/SystemsModel.h"
 #include "ui/SystemsPage.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <map>
