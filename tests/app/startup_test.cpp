@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -112,6 +113,36 @@ TEST(Languages, ModulesAreFoundByAbbreviationAndSwitchTheTexts)
     EXPECT_FALSE(switcher.select(folder, 1058, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Не удалось загрузить языковый модуль")));
     EXPECT_EQ(switcher.current(), 1049);
+}
+
+TEST(Languages, QtsOwnTextsFollowTheInterfaceLanguage)
+{
+    const QString qtTexts = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(qtTexts + QStringLiteral("/qtbase_ru.qm")))
+        GTEST_SKIP() << "Qt's own translations (qt6-translations-l10n) are not installed in " << qtTexts.toStdString();
+    QTemporaryDir dir;
+    const core::DataFolder folder(dir.path(), QStringLiteral("Vertoma_5x54"), dir.path());
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    {
+        app::LanguageSwitcher switcher;
+        ASSERT_TRUE(switcher.select(folder, 1049));
+        EXPECT_EQ(cancel(), QStringLiteral("Отмена"));
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Перейти к:"));
+        // The type of a folder in a file dialog's list, which the Russian of Qt 6.4 lacks.
+        EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+                  QStringLiteral("Папка"));
+
+        // The English module brings Qt's English texts instead of the Russian ones, and back.
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VERTOMA_TRANSLATIONS_DIR "/Vertoma_5x54_ENU.lng"),
+                                app::LanguageModulePath(folder, 1033)));
+        ASSERT_TRUE(switcher.select(folder, 1033));
+        EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+        EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+                  QStringLiteral("Folder"));
+        ASSERT_TRUE(switcher.select(folder, 1049));
+        EXPECT_EQ(cancel(), QStringLiteral("Отмена"));
+    }
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel")) << "the switcher takes its translations with it";
 }
 
 TEST(Languages, HelpFileIsLookedUpInThreePlaces)
