@@ -44,6 +44,30 @@ const KnownLocale* findLocale(int lcid)
     return nullptr;
 }
 
+// Texts of Qt's file dialogs that the Russian translations of Qt 6.4 do not carry yet (the
+// type column of the file list says "Folder"). Installed before Qt's own translations, so a
+// newer Qt that translates them is heard first.
+class MissingToolkitTexts : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* /*disambiguation*/, int /*n*/) const override
+    {
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0)
+            return {};
+        static const struct
+        {
+            const char* source;
+            const char* russian;
+        } kTexts[] = {{"Folder", "Папка"}, {"Shortcut", "Ярлык"}, {"Drive", "Диск"}, {"Unknown", "Неизвестный"}};
+        for (const auto& text : kTexts) {
+            if (qstrcmp(source, text.source) == 0)
+                return QString::fromUtf8(text.russian);
+        }
+        return {};
+    }
+};
+
 } // namespace
 
 int DefaultLanguage(const QLocale& system)
@@ -132,12 +156,21 @@ LanguageSwitcher::~LanguageSwitcher()
         QCoreApplication::removeTranslator(m_translator.get());
     if (m_toolkitTranslator)
         QCoreApplication::removeTranslator(m_toolkitTranslator.get());
+    if (m_toolkitSupplement)
+        QCoreApplication::removeTranslator(m_toolkitSupplement.get());
 }
 
 void LanguageSwitcher::installToolkitTexts()
 {
     if (m_toolkitTranslator)
         QCoreApplication::removeTranslator(m_toolkitTranslator.get());
+    if (m_toolkitSupplement)
+        QCoreApplication::removeTranslator(m_toolkitSupplement.get());
+    m_toolkitSupplement.reset();
+    if (locale().language() == QLocale::Russian) {
+        m_toolkitSupplement = std::make_unique<MissingToolkitTexts>();
+        QCoreApplication::installTranslator(m_toolkitSupplement.get());
+    }
     m_toolkitTranslator = std::make_unique<QTranslator>();
     // Missing Qt translations leave Qt's English texts; nothing else depends on them.
     if (m_toolkitTranslator->load(locale(), QStringLiteral("qtbase"), QStringLiteral("_"),

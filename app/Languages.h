@@ -67,6 +67,8 @@ private:
 
     std::unique_ptr<QTranslator> m_translator;
     std::unique_ptr<QTranslator> m_toolkitTranslator;
+    // Russian for the few of Qt's texts its installed translations lack.
+    std::unique_ptr<QTranslator> m_toolkitSupplement;
     int m_current = kNativeLanguage;
 };
 

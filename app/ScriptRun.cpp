@@ -162,7 +162,7 @@ void ScriptController::logFinish()
     m_logFile.close();
     if (m_logEnabled && !m_logPath.isEmpty() && QFileInfo::exists(m_logPath)) {
         m_lastLog = m_logPath;
-        m_services.io().openUrl(m_logPath);
+        m_services.openLink(m_logPath);
     }
     m_logPath.clear();
 }

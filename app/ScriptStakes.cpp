@@ -6,6 +6,7 @@
 #include "app/CandidatesController.h"
 #include "app/Services.h"
 #include "app/StakesController.h"
+#include "app/SystemsController.h"
 #include "core/GameMath.h"
 #include "core/TextForms.h"
 #include "stakes/StakeIndex.h"
@@ -85,9 +86,8 @@ void ScriptController::makeStakes(const scripts::TScriptHeader& header, int line
                     m_services.showError(
                         system.Found
                             ? tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message
-                            : system.Message + QStringLiteral("\n\n") +
-                                  tr("Перед системной игрой необходимо предварительно загрузить системы на Ваш "
-                                     "компьютер через меню \"Системы\" - \"Загрузить\"."));
+                            : SystemsController::missingSystemText(m_services.folder().file(QStringLiteral("Systems")),
+                                                                   system.Message, n));
                 }
                 break;
             }

@@ -3,6 +3,9 @@
 #include "app/CommandLine.h"
 #include "core/Settings.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace app {
 
 BusyScope::BusyScope(Services& services, const QString& status) : m_services(services)
@@ -90,6 +93,42 @@ bool Services::askQuestion(const QString& caption, const QString& text)
 bool Services::askConfirmation(const QString& text, bool yesDefault)
 {
     return m_io.askYesNo(tr("Подтверждение"), text, yesDefault, false);
+}
+
+void Services::openHelp(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString folder = QDir::toNativeSeparators(file.absolutePath());
+    if (!file.exists()) {
+        showError(tr("Файл справки \"%1\" не найден.\n\nСправка ищется рядом с программой, в папке \"help\" "
+                     "рядом с ней и в папке \"help\" установленной программы; установите программу заново, "
+                     "чтобы вернуть файлы справки.")
+                      .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!m_io.openUrl(path)) {
+        showError(tr("Не удалось открыть справку: в системе не найдена программа для просмотра веб-страниц "
+                     "(браузер).\n\nФайлы справки находятся в папке \"%1\". Откройте в браузере файл \"%2\".")
+                      .arg(folder, file.fileName()));
+    }
+}
+
+void Services::openLink(const QString& url)
+{
+    if (!m_io.openUrl(url))
+        showError(linkFailureText(url));
+}
+
+QString Services::linkFailureText(const QString& url)
+{
+    if (QFileInfo::exists(url)) {
+        return tr("Не удалось открыть файл \"%1\": в системе не найдена программа для просмотра файлов "
+                  "этого типа.\n\nОткройте файл вручную, например в текстовом редакторе.")
+            .arg(QDir::toNativeSeparators(url));
+    }
+    return tr("Не удалось открыть адрес \"%1\": в системе не найдена программа для просмотра веб-страниц "
+              "(браузер).\n\nСкопируйте адрес и откройте его в браузере.")
+        .arg(url);
 }
 
 void Services::storeStateBool(const QString& key, bool value)

@@ -53,6 +53,15 @@ public:
     bool askQuestion(const QString& caption, const QString& text);
     bool askConfirmation(const QString& text, bool yesDefault);
 
+    // ---- pages and files another program shows
+    // Opens the help file; when it is missing or nothing can show it, says why and where the help
+    // files are.
+    void openHelp(const QString& path);
+    // Opens an address or a file; says why when nothing can show it.
+    void openLink(const QString& url);
+    // What openLink says when url did not open.
+    static QString linkFailureText(const QString& url);
+
     // ---- the main window's section of the state file
     const WindowStateData& windowState() const { return m_state; }
     WindowStateData& windowState() { return m_state; }

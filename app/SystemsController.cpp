@@ -449,6 +449,34 @@ QString SystemsController::gameComment(bool filtered, int nums, const QString& f
                     : tr("Системная игра для %1 чисел [вся система]: %2").arg(nums).arg(fileName);
 }
 
+QString SystemsController::missingSystemText(const QString& folder, const QString& lookupMessage, int n)
+{
+    // Russian counts take three forms: 21 число, 22 числа, 25 чисел.
+    const int last = n % 10;
+    const bool teens = n % 100 >= 11 && n % 100 <= 14;
+    const QString numbers = last == 1 && !teens                ? tr("%1 различное число").arg(n)
+                            : last >= 2 && last <= 4 && !teens ? tr("%1 различных числа").arg(n)
+                                                               : tr("%1 различных чисел").arg(n);
+    QList<int> sizes;
+    for (const stakes::LocalSystem& file : stakes::LocalSystems(folder)) {
+        if (!sizes.contains(file.Key.nums))
+            sizes.append(file.Key.nums);
+    }
+    QStringList sizeTexts;
+    for (int size : sizes)
+        sizeTexts << QString::number(size);
+    const QString present = sizes.isEmpty() ? tr("На компьютере нет ни одной системы.")
+                                            : tr("На компьютере есть системы для такого количества чисел: %1.")
+                                                  .arg(sizeTexts.join(QStringLiteral(", ")));
+    return lookupMessage + QStringLiteral("\n\n") +
+           tr("Список комбинаций содержит %1, а системная игра берет систему ровно для стольких чисел. %2")
+               .arg(numbers, present) +
+           QStringLiteral("\n\n") +
+           tr("Сузьте список комбинаций до чисел одной из систем, создайте систему для этих чисел командой "
+              "\"Создать систему...\" на странице \"Системы\" или загрузите готовые системы через меню "
+              "\"Системы\" - \"Загрузить\".");
+}
+
 bool SystemsController::stake(bool filtered)
 {
     core::TByteArray numbers;
@@ -459,9 +487,7 @@ bool SystemsController::stake(bool filtered)
     const int n = int(numbers.size());
     const stakes::SystemExpansion system = stakes::SystemExpand(folder(), numbers);
     if (!system.Found) {
-        m_services.showError(system.Message + QStringLiteral("\n\n") +
-                             tr("Перед системной игрой необходимо предварительно загрузить системы на Ваш компьютер "
-                                "через меню \"Системы\" - \"Загрузить\"."));
+        m_services.showError(missingSystemText(folder(), system.Message, n));
         return false;
     }
     if (system.Combs.empty()) {
@@ -497,7 +523,7 @@ bool SystemsController::play(bool filtered, std::int32_t drawNum, int copies, co
     if (system.Combs.empty()) {
         m_services.showError(system.Found
                                  ? tr("Ошибка загрузки комбинаций системы!") + QStringLiteral("\n\n") + system.Message
-                                 : system.Message);
+                                 : missingSystemText(folder(), system.Message, int(numbers.size())));
         return false;
     }
     StakesController& book = m_stakes;

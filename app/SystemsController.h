@@ -158,6 +158,10 @@ public:
     bool play(bool filtered, std::int32_t drawNum, int copies, const QString& comment);
     // The comment a game proposes: "Системная игра для %d чисел [вся система]: %s".
     static QString gameComment(bool filtered, int nums, const QString& fileName);
+    // What a game says when the folder holds no system for the n distinct numbers of the list:
+    // the lookup's message, how many numbers the list holds, the sizes of the systems there are
+    // and the ways out.
+    static QString missingSystemText(const QString& folder, const QString& lookupMessage, int n);
 
 signals:
     // The rows were replaced; the page selects again what it had.

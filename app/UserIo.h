@@ -85,8 +85,9 @@ public:
     // helpFile the help file whose folder holds the description pages. False when cancelled.
     virtual bool editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile) = 0;
 
-    // Opens an address or a file with the platform's default handler.
-    virtual void openUrl(const QString& url) = 0;
+    // Opens an address or a file with the platform's default handler. False when no program took
+    // it (no browser, no viewer for the file's type).
+    virtual bool openUrl(const QString& url) = 0;
 
     // The generation dialog on a copy of the settings; save tells whether they become the
     // stored settings. False when cancelled.

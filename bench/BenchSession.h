@@ -22,7 +22,7 @@ public:
     bool editDraw(core::TDrawRec&, const QString&, bool) override { return false; }
     bool editConfig(core::TConfigData&, net::NetworkSettings&) override { return false; }
     bool editShredding(core::TShreddingData&) override { return false; }
-    void openUrl(const QString&) override {}
+    bool openUrl(const QString&) override { return true; }
     bool editGenSettings(core::TGenSettings&, bool&) override { return false; }
     bool editFilter(combos::TFilterItem&) override { return false; }
     bool editFavorites(stats::TStatList&, const core::DataFolder&, const QString&) override { return false; }

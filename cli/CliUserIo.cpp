@@ -39,9 +39,11 @@ bool CliUserIo::confirmUpdate(const QString& current, const QString& next, const
     return yes;
 }
 
-void CliUserIo::openUrl(const QString& url)
+bool CliUserIo::openUrl(const QString& url)
 {
+    // Named on the terminal, the address is shown as far as a tool can show it.
     printError(url);
+    return true;
 }
 
 } // namespace cli

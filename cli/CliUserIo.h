@@ -26,7 +26,7 @@ public:
     bool editConfig(core::TConfigData&, net::NetworkSettings&) override { return false; }
     bool editShredding(core::TShreddingData&) override { return false; }
     bool editFavorites(stats::TStatList&, const core::DataFolder&, const QString&) override { return false; }
-    void openUrl(const QString& url) override;
+    bool openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings&, bool&) override { return false; }
     bool editFilter(combos::TFilterItem&) override { return false; }
     QString pickOpenFile(const QString&) override { return {}; }

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the main pages under Xvfb (1366x768), with the real draw
 # history in a temporary data folder and a few stakes made by the command-line tool.
-#   tools/screenshots.sh [BUILD_DIR] [SHOTS_DIR]
+#   tools/screenshots.sh [BUILD_DIR] [SHOTS_DIR] [SIZE]
 # BUILD_DIR defaults to build-test; the README's pictures go to doc/*.png. With SHOTS_DIR, every
 # page of the main window, the main dialogs and the progress of long runs are shot there too, to
-# be looked at before a release (they do not belong in the repository).
+# be looked at before a release (they do not belong in the repository). With SIZE (1366x768,
+# 1920x1080), the screen has that size and the window fills it as a maximised one would; only the
+# pages are shot then, into SHOTS_DIR, and doc/ stays as it is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-test}
 shots=${2:-}
+size=${3:-}
+if [ -n "$size" ]; then
+    [[ "$size" =~ ^[0-9]+x[0-9]+$ ]] || { echo "SIZE is WIDTHxHEIGHT, e.g. 1366x768" >&2; exit 2; }
+    [ -n "$shots" ] || { echo "a SIZE needs a SHOTS_DIR" >&2; exit 2; }
+fi
 for tool in xvfb-run:xvfb xdotool:xdotool import:imagemagick; do
     command -v "${tool%%:*}" >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${tool##*:}"
 done
@@ -24,8 +31,10 @@ cli script add "FULL:0#RAND|TMF1#EVEN:100#CMV:10#SF:1|TMD1#KNM2:100#LMV:5#SF:1| 
 cli tables add --comment "Соседи" --start "4;17;38;41;52" --step 1
 mkdir -p doc
 [ -n "$shots" ] && mkdir -p "$shots" && shots=$(cd "$shots" && pwd)
-export DIR="$dir" BUILD="$build" OUT="$(pwd)/doc" SHOTS="$shots"
-xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+out="$(pwd)/doc"
+[ -n "$size" ] && out=$shots
+export DIR="$dir" BUILD="$build" OUT="$out" SHOTS="$shots" SIZE="$size"
+xvfb-run -a -s "-screen 0 ${size:-1366x768}x24" bash -c '
     # The interface speaks Russian, and so do the day names of the week page (Qt reads the
     # language from the environment, whether or not the system has the locale installed).
     # Workbooks of the export go to the temporary folder, which goes at the end.
@@ -37,6 +46,8 @@ xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
         window=$(xdotool search --onlyvisible --class Vertoma_5x54 2>/dev/null | head -1) && [ -n "$window" ] && break
     done
     [ -n "$window" ] || { echo "the main window did not appear" >&2; kill $app; exit 1; }
+    # Without a window manager nothing maximises the window: it is given the whole screen.
+    [ -n "$SIZE" ] && xdotool windowmove "$window" 0 0 windowsize "$window" "${SIZE%x*}" "${SIZE#*x}"
     sleep 5
     click() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool click 1; sleep "${3:-1}"; }
     shot() { click "$2" "$3" "${4:-3}"; import -window "$window" "$OUT/$1.png"; }
@@ -50,7 +61,7 @@ xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
     shot stakes 764 32
     shot script 1082 32
     shot combinations 173 32
-    if [ -n "$SHOTS" ]; then
+    if [ -n "$SHOTS" ] && [ -z "$SIZE" ]; then
         # Every page: the two on the left, then the ten on the right.
         click 62 32; screen page-draws
         click 173 32; screen page-combinations
@@ -78,6 +89,17 @@ xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
         # The gauge while the rows go in, and again while the workbook is packed.
         click 746 501 0; screen progress-export 8
         screen progress-export-late 30
+    fi
+    if [ -n "$SIZE" ]; then
+        # Every page at the given size; the clicks of the dialogs are placed for the default one.
+        click 62 32; screen page-draws
+        click 173 32; screen page-combinations
+        n=0
+        for x in 411 500 572 634 701 772 845 924 1006 1090; do
+            n=$((n + 1))
+            click "$x" 32 3
+            screen "$(printf "page-%02d" "$n")"
+        done
     fi
     kill $app
 '

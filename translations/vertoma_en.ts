@@ -1972,6 +1972,38 @@ Filters: %2</translation>
 <context>
     <name>app::Services</name>
     <message>
+        <source>Файл справки &quot;%1&quot; не найден.
+
+Справка ищется рядом с программой, в папке &quot;help&quot; рядом с ней и в папке &quot;help&quot; установленной программы; установите программу заново, чтобы вернуть файлы справки.</source>
+        <translation>The help file &quot;%1&quot; was not found.
+
+Help is looked for beside the program, in the &quot;help&quot; folder beside it and in the &quot;help&quot; folder of the installed program; install the program again to get the help files back.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть справку: в системе не найдена программа для просмотра веб-страниц (браузер).
+
+Файлы справки находятся в папке &quot;%1&quot;. Откройте в браузере файл &quot;%2&quot;.</source>
+        <translation>The help could not be opened: no program for viewing web pages (browser) was found on this system.
+
+The help files are in the folder &quot;%1&quot;. Open the file &quot;%2&quot; in a browser.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл &quot;%1&quot;: в системе не найдена программа для просмотра файлов этого типа.
+
+Откройте файл вручную, например в текстовом редакторе.</source>
+        <translation>The file &quot;%1&quot; could not be opened: no program for viewing files of this type was found on this system.
+
+Open the file yourself, for example in a text editor.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть адрес &quot;%1&quot;: в системе не найдена программа для просмотра веб-страниц (браузер).
+
+Скопируйте адрес и откройте его в браузере.</source>
+        <translation>The address &quot;%1&quot; could not be opened: no program for viewing web pages (browser) was found on this system.
+
+Copy the address and open it in a browser.</translation>
+    </message>
+    <message>
         <location filename="../work/main/app/Session.cpp" line="119"/>
         <source>Подтверждение</source>
         <translation>Confirmation</translation>
@@ -2648,6 +2680,34 @@ The program will be closed!</translation>
 </context>
 <context>
     <name>app::SystemsController</name>
+    <message>
+        <source>%1 различное число</source>
+        <translation>%1 distinct numbers</translation>
+    </message>
+    <message>
+        <source>%1 различных числа</source>
+        <translation>%1 distinct numbers</translation>
+    </message>
+    <message>
+        <source>%1 различных чисел</source>
+        <translation>%1 distinct numbers</translation>
+    </message>
+    <message>
+        <source>На компьютере нет ни одной системы.</source>
+        <translation>There are no systems on this computer.</translation>
+    </message>
+    <message>
+        <source>На компьютере есть системы для такого количества чисел: %1.</source>
+        <translation>This computer has systems for these counts of numbers: %1.</translation>
+    </message>
+    <message>
+        <source>Список комбинаций содержит %1, а системная игра берет систему ровно для стольких чисел. %2</source>
+        <translation>The list of combinations holds %1, and a system game takes a system for exactly that many numbers. %2</translation>
+    </message>
+    <message>
+        <source>Сузьте список комбинаций до чисел одной из систем, создайте систему для этих чисел командой &quot;Создать систему...&quot; на странице &quot;Системы&quot; или загрузите готовые системы через меню &quot;Системы&quot; - &quot;Загрузить&quot;.</source>
+        <translation>Narrow the list of combinations to the numbers of one of the systems, make a system for these numbers with the command &quot;Make a system...&quot; on the page &quot;Systems&quot;, or download ready systems through the menu &quot;Systems&quot; - &quot;Download&quot;.</translation>
+    </message>
     <message>
         <location filename="../work/main/app/SystemsController.cpp" line="63"/>
         <location filename="../work/main/app/SystemsController.cpp" line="433"/>

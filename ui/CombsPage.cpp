@@ -5,6 +5,7 @@
 #include "app/StatisticsController.h"
 #include "core/IniFile.h"
 #include "ui/CombListModel.h"
+#include "ui/CommandBar.h"
 #include "ui/FilterHistoryModel.h"
 #include "ui/WindowLayout.h"
 
@@ -14,7 +15,6 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -40,13 +40,10 @@ void setUpList(QTableView* view)
     view->horizontalHeader()->setMinimumSectionSize(18);
 }
 
-QToolBar* makeBar(QWidget* parent, const char* name)
+CommandBar* makeBar(QWidget* parent, const char* name)
 {
-    auto* bar = new QToolBar(parent);
+    auto* bar = new CommandBar(parent);
     bar->setObjectName(QString::fromLatin1(name));
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    bar->setFloatable(false);
-    bar->setMovable(false);
     return bar;
 }
 

@@ -13,7 +13,6 @@ class QAction;
 class QSpinBox;
 class QSplitter;
 class QTableView;
-class QToolBar;
 
 namespace app {
 class Session;
@@ -25,6 +24,7 @@ class IniFile;
 
 namespace ui {
 
+class CommandBar;
 class CombListModel;
 class FilterHistoryModel;
 
@@ -69,8 +69,8 @@ private:
     app::Session& m_session;
     CombListModel* m_model;
     FilterHistoryModel* m_historyModel;
-    QToolBar* m_fileBar;
-    QToolBar* m_stepBar;
+    CommandBar* m_fileBar;
+    CommandBar* m_stepBar;
     QSpinBox* m_exclude;
     QSplitter* m_splitter;
     // The history's height as last set or dragged; the splitter only knows it once shown.

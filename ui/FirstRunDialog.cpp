@@ -21,7 +21,7 @@ FirstRunDialog::FirstRunDialog(app::Session& session, const QString& helpPath, Q
     auto* help = new QPushButton(tr("Открыть файл встроенной справочной системы"), this);
     help->setObjectName(QStringLiteral("btnHelp"));
     help->setEnabled(QFileInfo::exists(helpPath));
-    connect(help, &QPushButton::clicked, this, [this, helpPath] { m_session.io().openUrl(helpPath); });
+    connect(help, &QPushButton::clicked, this, [this, helpPath] { m_session.services().openHelp(helpPath); });
     layout->addWidget(help);
 
     // The maker's pages have no addresses in this build, so their buttons stay disabled.

@@ -124,6 +124,8 @@ int GraphsPage::selectedMethod() const
 
 void GraphsPage::calculate(bool force)
 {
+    // A length typed but not yet confirmed with Enter is the one the person means.
+    m_length->interpretText();
     app::ViewsController& views = m_session.views();
     views.setGraphMethod(selectedMethod());
     views.setGraphLength(m_length->value());

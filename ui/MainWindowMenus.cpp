@@ -119,11 +119,11 @@ void MainWindow::createActions()
 
     // Help
     connect(addAction(QStringLiteral("GetHelp"), tr("Справка")), &QAction::triggered, this,
-            [this] { m_session.io().openUrl(m_helpPath); });
+            [this] { m_session.services().openHelp(m_helpPath); });
     for (const WebLink& link : kWebLinks) {
         const QString address = QString::fromLatin1(link.address);
         connect(addAction(QString::fromLatin1(link.action), tr(link.caption)), &QAction::triggered, this,
-                [this, address] { m_session.io().openUrl(address); });
+                [this, address] { m_session.services().openLink(address); });
     }
     connect(addAction(QStringLiteral("AboutProgram"), tr("О программе")), &QAction::triggered, this,
             &MainWindow::onAbout);

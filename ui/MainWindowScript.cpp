@@ -35,9 +35,10 @@ const char* const kScriptMenu[] = {
     "ScriptEdit",  "ScriptUp",   "ScriptDown", nullptr,     "ScriptDel", "ScriptClr",   nullptr,
     "ScriptRun",   "ScriptTest", "ScriptStop", nullptr,     "LogToggle", "LogsDelete",
 };
+// The week's commands first: on a narrow screen they stay in the first row.
 const char* const kScriptPanel[] = {
-    "ScriptOpen", "ScriptSave", nullptr,     "ScriptAdd",  "ScriptEmpty", "ScriptClone", "ScriptEdit", "ScriptDel",
-    "ScriptUp",   "ScriptDown", "ScriptClr", nullptr,      "ScriptRun",   "ScriptTest",  "ScriptStop",
+    "ScriptRun",   "ScriptTest",  "ScriptStop", nullptr,     "ScriptOpen", "ScriptSave", nullptr,     "ScriptAdd",
+    "ScriptEmpty", "ScriptClone", "ScriptEdit", "ScriptDel", "ScriptUp",   "ScriptDown", "ScriptClr",
 };
 const char* const kScriptPopup[] = {
     "ScriptAdd", "ScriptEmpty", "ScriptClone", "ScriptEdit", nullptr,     "ScriptUp",   "ScriptDown", nullptr,

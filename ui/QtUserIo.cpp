@@ -135,10 +135,10 @@ bool QtUserIo::editFavorites(stats::TStatList& list, const core::DataFolder& fol
     return true;
 }
 
-void QtUserIo::openUrl(const QString& url)
+bool QtUserIo::openUrl(const QString& url)
 {
     const QUrl target = QFileInfo::exists(url) ? QUrl::fromLocalFile(url) : QUrl(url);
-    QDesktopServices::openUrl(target);
+    return QDesktopServices::openUrl(target);
 }
 
 bool QtUserIo::editGenSettings(core::TGenSettings& settings, bool& save)

@@ -34,7 +34,7 @@ public:
     bool editConfig(core::TConfigData& config, net::NetworkSettings& network) override;
     bool editShredding(core::TShreddingData& data) override;
     bool editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile) override;
-    void openUrl(const QString& url) override;
+    bool openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings& settings, bool& save) override;
     bool editFilter(combos::TFilterItem& item) override;
     QString pickOpenFile(const QString& filter) override;

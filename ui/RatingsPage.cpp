@@ -3,6 +3,7 @@
 #include "app/RatingsController.h"
 #include "app/ScriptController.h"
 #include "app/Session.h"
+#include "ui/CommandBar.h"
 #include "ui/RatingsModel.h"
 #include "ui/WindowLayout.h"
 
@@ -10,7 +11,6 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,12 +32,9 @@ int initialWidth(int column)
 
 RatingsPage::RatingsPage(app::Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_model(new RatingsModel(session.ratings(), this)),
-      m_panel(new QToolBar(this)), m_list(new QTableView(this)), m_popup(new QMenu(this))
+      m_panel(new CommandBar(this)), m_list(new QTableView(this)), m_popup(new QMenu(this))
 {
     m_panel->setObjectName(QStringLiteral("pnlRatings"));
-    m_panel->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_panel->setFloatable(false);
-    m_panel->setMovable(false);
 
     m_list->setObjectName(QStringLiteral("lvRatings"));
     m_list->setModel(m_model);

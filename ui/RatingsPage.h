@@ -10,7 +10,6 @@
 class QAction;
 class QMenu;
 class QTableView;
-class QToolBar;
 
 namespace app {
 class Session;
@@ -22,6 +21,7 @@ class IniFile;
 
 namespace ui {
 
+class CommandBar;
 class RatingsModel;
 
 class RatingsPage : public QWidget
@@ -33,7 +33,7 @@ public:
 
     QTableView* list() const { return m_list; }
     RatingsModel* model() const { return m_model; }
-    QToolBar* panel() const { return m_panel; }
+    CommandBar* panel() const { return m_panel; }
     QMenu* popup() const { return m_popup; }
 
     // The buttons above the list and the items of its popup menu (nullptr: a separator).
@@ -58,7 +58,7 @@ private:
 
     app::Session& m_session;
     RatingsModel* m_model;
-    QToolBar* m_panel;
+    CommandBar* m_panel;
     QTableView* m_list;
     QMenu* m_popup;
 };

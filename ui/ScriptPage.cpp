@@ -3,6 +3,7 @@
 #include "app/ScriptController.h"
 #include "app/StakesController.h"
 #include "scripts/ScriptLine.h"
+#include "ui/CommandBar.h"
 #include "ui/ScriptModel.h"
 #include "ui/WindowLayout.h"
 
@@ -13,7 +14,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -34,13 +34,10 @@ int initialWidth(int column)
 } // namespace
 
 ScriptPage::ScriptPage(app::ScriptController& script, app::StakesController& stakes, QWidget* parent)
-    : QWidget(parent), m_script(script), m_model(new ScriptModel(script, this)), m_panel(new QToolBar(this)),
+    : QWidget(parent), m_script(script), m_model(new ScriptModel(script, this)), m_panel(new CommandBar(this)),
       m_list(new QTableView(this)), m_popup(new QMenu(this)), m_statusBar(new QStatusBar(this))
 {
     m_panel->setObjectName(QStringLiteral("pnlScript"));
-    m_panel->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_panel->setFloatable(false);
-    m_panel->setMovable(false);
 
     m_list->setObjectName(QStringLiteral("lvScript"));
     m_list->setModel(m_model);

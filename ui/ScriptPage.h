@@ -21,7 +21,6 @@ class QSortFilterProxyModel;
 class QSplitter;
 class QStatusBar;
 class QTableView;
-class QToolBar;
 
 namespace app {
 class ScriptController;
@@ -34,6 +33,7 @@ class IniFile;
 
 namespace ui {
 
+class CommandBar;
 class OnlineScriptsModel;
 class ScriptModel;
 
@@ -49,7 +49,7 @@ public:
 
     QTableView* list() const { return m_list; }
     ScriptModel* model() const { return m_model; }
-    QToolBar* panel() const { return m_panel; }
+    CommandBar* panel() const { return m_panel; }
     QMenu* popup() const { return m_popup; }
     QStatusBar* statusBar() const { return m_statusBar; }
     QLabel* statusPanel(int index) const { return m_panels[index]; }
@@ -68,7 +68,7 @@ public:
     // ---- the online catalogue
     QWidget* onlinePanel() const { return m_onlinePanel; }
     QSplitter* splitter() const { return m_splitter; }
-    QToolBar* onlineCommands() const { return m_onlineCommands; }
+    CommandBar* onlineCommands() const { return m_onlineCommands; }
     QComboBox* onlineFilter() const { return m_onlineFilter; }
     QTableView* onlineList() const { return m_onlineList; }
     OnlineScriptsModel* onlineModel() const { return m_onlineModel; }
@@ -101,7 +101,7 @@ private:
 
     app::ScriptController& m_script;
     ScriptModel* m_model;
-    QToolBar* m_panel;
+    CommandBar* m_panel;
     QTableView* m_list;
     QMenu* m_popup;
     QStatusBar* m_statusBar;
@@ -109,7 +109,7 @@ private:
 
     QSplitter* m_splitter = nullptr;
     QWidget* m_onlinePanel = nullptr;
-    QToolBar* m_onlineCommands = nullptr;
+    CommandBar* m_onlineCommands = nullptr;
     QComboBox* m_onlineFilter = nullptr;
     QTableView* m_onlineList = nullptr;
     OnlineScriptsModel* m_onlineModel = nullptr;

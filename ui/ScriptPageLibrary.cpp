@@ -5,6 +5,7 @@
 #include "app/OnlineScripts.h"
 #include "app/ScriptController.h"
 #include "core/IniFile.h"
+#include "ui/CommandBar.h"
 #include "ui/OnlineScriptsModel.h"
 #include "ui/WindowLayout.h"
 
@@ -17,7 +18,6 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -37,11 +37,8 @@ void ScriptPage::createOnlinePanel()
 
     m_onlinePanel = new QWidget(m_splitter);
     m_onlinePanel->setObjectName(QStringLiteral("pnlOnlineScripts"));
-    m_onlineCommands = new QToolBar(m_onlinePanel);
+    m_onlineCommands = new CommandBar(m_onlinePanel);
     m_onlineCommands->setObjectName(QStringLiteral("pnlOnlineScriptsCmd"));
-    m_onlineCommands->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_onlineCommands->setFloatable(false);
-    m_onlineCommands->setMovable(false);
 
     m_onlineFilter = new QComboBox(m_onlinePanel);
     m_onlineFilter->setObjectName(QStringLiteral("cbOnlineScriptsFilter"));

@@ -1,6 +1,7 @@
 #include "ui/StakesPage.h"
 
 #include "app/StakesController.h"
+#include "ui/CommandBar.h"
 #include "ui/StakesDelegate.h"
 #include "ui/StakesModel.h"
 #include "ui/WindowLayout.h"
@@ -9,7 +10,6 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -22,13 +22,10 @@ constexpr int kColumnWidths[stakes::StakeColumnCount] = {60, 60, 120, 60, 120, 6
 } // namespace
 
 StakesPage::StakesPage(app::StakesController& stakes, QWidget* parent)
-    : QWidget(parent), m_stakes(stakes), m_model(new StakesModel(stakes, this)), m_panel(new QToolBar(this)),
+    : QWidget(parent), m_stakes(stakes), m_model(new StakesModel(stakes, this)), m_panel(new CommandBar(this)),
       m_grid(new QTableView(this)), m_popup(new QMenu(this))
 {
     m_panel->setObjectName(QStringLiteral("pnlStakes"));
-    m_panel->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_panel->setFloatable(false);
-    m_panel->setMovable(false);
 
     m_grid->setObjectName(QStringLiteral("sgStakes"));
     m_grid->setModel(m_model);

@@ -9,7 +9,6 @@
 class QAction;
 class QMenu;
 class QTableView;
-class QToolBar;
 
 namespace app {
 class StakesController;
@@ -21,6 +20,7 @@ class IniFile;
 
 namespace ui {
 
+class CommandBar;
 class StakesModel;
 
 class StakesPage : public QWidget
@@ -32,7 +32,7 @@ public:
 
     QTableView* grid() const { return m_grid; }
     StakesModel* model() const { return m_model; }
-    QToolBar* panel() const { return m_panel; }
+    CommandBar* panel() const { return m_panel; }
     QMenu* popup() const { return m_popup; }
 
     // The buttons of the panel and the items of the grid's popup menu (nullptr: a separator).
@@ -53,7 +53,7 @@ private:
 
     app::StakesController& m_stakes;
     StakesModel* m_model;
-    QToolBar* m_panel;
+    CommandBar* m_panel;
     QTableView* m_grid;
     QMenu* m_popup;
 };

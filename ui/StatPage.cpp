@@ -183,6 +183,8 @@ bool StatPage::hasSelectedRows() const
 
 void StatPage::calculate(bool force)
 {
+    // A length typed but not yet confirmed with Enter is the one the person means.
+    m_length->interpretText();
     m_session.statistics().calc(selectedMethod(), m_length->value(), force);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/SystemDialog.h"
 
+#include "app/Services.h"
 #include "core/Cp1251.h"
 #include "online/Conventions.h"
 #include "stakes/SystemGuarantee.h"
@@ -46,7 +47,10 @@ SystemDialog::SystemDialog(const stakes::tSystemData& system, bool editable, QWi
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &SystemDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &SystemDialog::reject);
     showError = [this](const QString& text) { QMessageBox::critical(this, tr("Ошибка"), text); };
-    openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl::fromUserInput(url)); };
+    openUrl = [this](const QString& url) {
+        if (!QDesktopServices::openUrl(QUrl::fromUserInput(url)))
+            showError(app::Services::linkFailureText(url));
+    };
     pickOpenFile = [this] {
         return QFileDialog::getOpenFileName(this, QString(), QString(), tr("Текстовые файлы (*.txt);;Все файлы (*)"));
     };

@@ -1,6 +1,7 @@
 #include "ui/SystemsPage.h"
 
 #include "app/SystemsController.h"
+#include "ui/CommandBar.h"
 #include "ui/SystemsModel.h"
 #include "ui/WindowLayout.h"
 
@@ -9,7 +10,6 @@
 #include <QMenu>
 #include <QSortFilterProxyModel>
 #include <QTableView>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -18,13 +18,10 @@ namespace ui {
 
 SystemsPage::SystemsPage(app::SystemsController& systems, QWidget* parent)
     : QWidget(parent), m_systems(systems), m_model(new SystemsModel(systems, this)),
-      m_sorted(new QSortFilterProxyModel(this)), m_panel(new QToolBar(this)), m_list(new QTableView(this)),
+      m_sorted(new QSortFilterProxyModel(this)), m_panel(new CommandBar(this)), m_list(new QTableView(this)),
       m_popup(new QMenu(this))
 {
     m_panel->setObjectName(QStringLiteral("pnlSystems"));
-    m_panel->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_panel->setFloatable(false);
-    m_panel->setMovable(false);
 
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(SystemsModel::SortRole);

@@ -12,7 +12,6 @@ class QAction;
 class QMenu;
 class QSortFilterProxyModel;
 class QTableView;
-class QToolBar;
 
 namespace app {
 class SystemsController;
@@ -24,6 +23,7 @@ class IniFile;
 
 namespace ui {
 
+class CommandBar;
 class SystemsModel;
 
 class SystemsPage : public QWidget
@@ -35,7 +35,7 @@ public:
 
     QTableView* list() const { return m_list; }
     SystemsModel* model() const { return m_model; }
-    QToolBar* panel() const { return m_panel; }
+    CommandBar* panel() const { return m_panel; }
     QMenu* popup() const { return m_popup; }
 
     // The buttons above the list and the items of its popup menu (nullptr: a separator).
@@ -68,7 +68,7 @@ private:
     app::SystemsController& m_systems;
     SystemsModel* m_model;
     QSortFilterProxyModel* m_sorted;
-    QToolBar* m_panel;
+    CommandBar* m_panel;
     QTableView* m_list;
     QMenu* m_popup;
 };

@@ -1,6 +1,7 @@
 #include "ui/TablesPage.h"
 
 #include "app/TablesController.h"
+#include "ui/CommandBar.h"
 #include "ui/TablesModel.h"
 #include "ui/WindowLayout.h"
 
@@ -8,7 +9,6 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -22,13 +22,10 @@ constexpr int kColumnWidths[stakes::TableColumnCount] = {200, 150, 60, 150, 60};
 } // namespace
 
 TablesPage::TablesPage(app::TablesController& tables, QWidget* parent)
-    : QWidget(parent), m_model(new TablesModel(tables, this)), m_panel(new QToolBar(this)),
+    : QWidget(parent), m_model(new TablesModel(tables, this)), m_panel(new CommandBar(this)),
       m_list(new QTableView(this)), m_popup(new QMenu(this))
 {
     m_panel->setObjectName(QStringLiteral("pnlTables"));
-    m_panel->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_panel->setFloatable(false);
-    m_panel->setMovable(false);
 
     m_list->setObjectName(QStringLiteral("lvTables"));
     m_list->setModel(m_model);

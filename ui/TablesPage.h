@@ -11,7 +11,6 @@
 class QAction;
 class QMenu;
 class QTableView;
-class QToolBar;
 
 namespace app {
 class TablesController;
@@ -23,6 +22,7 @@ class IniFile;
 
 namespace ui {
 
+class CommandBar;
 class TablesModel;
 
 class TablesPage : public QWidget
@@ -34,7 +34,7 @@ public:
 
     QTableView* list() const { return m_list; }
     TablesModel* model() const { return m_model; }
-    QToolBar* panel() const { return m_panel; }
+    CommandBar* panel() const { return m_panel; }
     QMenu* popup() const { return m_popup; }
 
     // The buttons of the panel and the items of the list's popup menu (nullptr: a separator).
@@ -52,7 +52,7 @@ signals:
 
 private:
     TablesModel* m_model;
-    QToolBar* m_panel;
+    CommandBar* m_panel;
     QTableView* m_list;
     QMenu* m_popup;
 };

@@ -114,6 +114,8 @@ void WeekPage::setCommands(const QList<QAction*>& commands)
 
 void WeekPage::calculate(bool force)
 {
+    // A length typed but not yet confirmed with Enter is the one the person means.
+    m_length->interpretText();
     m_session.views().setWeekLength(m_length->value());
     m_session.views().weekBuild(force);
 }

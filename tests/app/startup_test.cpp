@@ -1,13 +1,16 @@
+#include "FakeUserIo.h"
 #include "TestPaths.h"
 #include "app/CommandLine.h"
 #include "app/Languages.h"
 #include "app/ProcessList.h"
+#include "app/Services.h"
 #include "core/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -112,6 +115,36 @@ TEST(Languages, ModulesAreFoundByAbbreviationAndSwitchTheTexts)
     EXPECT_EQ(switcher.current(), 1049);
 }
 
+TEST(Languages, QtsOwnTextsFollowTheInterfaceLanguage)
+{
+    const QString qtTexts = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(qtTexts + QStringLiteral("/qtbase_ru.qm")))
+        GTEST_SKIP() << "Qt's own translations (qt6-translations-l10n) are not installed in " << qtTexts.toStdString();
+    QTemporaryDir dir;
+    const core::DataFolder folder(dir.path(), QStringLiteral("Vertoma_5x54"), dir.path());
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    {
+        app::LanguageSwitcher switcher;
+        ASSERT_TRUE(switcher.select(folder, 1049));
+        EXPECT_EQ(cancel(), QStringLiteral("Отмена"));
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Перейти к:"));
+        // The type of a folder in a file dialog's list, which the Russian of Qt 6.4 lacks.
+        EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+                  QStringLiteral("Папка"));
+
+        // The English module brings Qt's English texts instead of the Russian ones, and back.
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VERTOMA_TRANSLATIONS_DIR "/Vertoma_5x54_ENU.lng"),
+                                app::LanguageModulePath(folder, 1033)));
+        ASSERT_TRUE(switcher.select(folder, 1033));
+        EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+        EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+                  QStringLiteral("Folder"));
+        ASSERT_TRUE(switcher.select(folder, 1049));
+        EXPECT_EQ(cancel(), QStringLiteral("Отмена"));
+    }
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel")) << "the switcher takes its translations with it";
+}
+
 TEST(Languages, HelpFileIsLookedUpInThreePlaces)
 {
     QTemporaryDir dir;
@@ -130,6 +163,52 @@ TEST(Languages, HelpFileIsLookedUpInThreePlaces)
     QFile(beside).open(QIODevice::WriteOnly);
     EXPECT_EQ(app::HelpFilePath(exeDir, 1049), beside);
     EXPECT_TRUE(app::HelpFilePath(exeDir, 1033).endsWith(QStringLiteral("help/Numeko_ENU.html")));
+}
+
+TEST(Help, WhenNothingOpensTheHelpOrALinkThePersonHearsWhyAndWhereTheFilesAre)
+{
+    QTemporaryDir dir;
+    testsupport::FakeUserIo io;
+    app::Services services(io, core::DataFolder(dir.path(), QStringLiteral("Vertoma_5x54"), dir.path()));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("help"))));
+    const QString help = dir.filePath(QStringLiteral("help/Numeko_RUS.html"));
+    const QString helpDir = QDir::toNativeSeparators(dir.filePath(QStringLiteral("help")));
+
+    // A missing help file is named, and nothing is handed to a browser.
+    services.openHelp(help);
+    ASSERT_EQ(io.messageTexts(app::MessageKind::Error).size(), 1);
+    EXPECT_TRUE(io.messageTexts(app::MessageKind::Error)[0].startsWith(
+        QStringLiteral("Файл справки \"%1\" не найден.").arg(QDir::toNativeSeparators(help))));
+    EXPECT_TRUE(io.openedUrls.isEmpty());
+
+    // A browser that opens it says nothing.
+    QFile(help).open(QIODevice::WriteOnly);
+    services.openHelp(help);
+    EXPECT_EQ(io.openedUrls, QStringList{help});
+    EXPECT_EQ(io.messages.size(), 1);
+
+    // Without one, the reason and the folder with the file to open by hand.
+    io.urlsOpen = false;
+    services.openHelp(help);
+    EXPECT_EQ(io.messageTexts(app::MessageKind::Error).value(1),
+              QStringLiteral("Не удалось открыть справку: в системе не найдена программа для просмотра веб-страниц "
+                             "(браузер).\n\nФайлы справки находятся в папке \"%1\". Откройте в браузере файл "
+                             "\"Numeko_RUS.html\".")
+                  .arg(helpDir));
+
+    // Links to the web and files (the run's log) say which of them did not open.
+    services.openLink(QStringLiteral("https://example.org/news"));
+    EXPECT_TRUE(io.messageTexts(app::MessageKind::Error)
+                    .value(2)
+                    .startsWith(QStringLiteral(
+                        "Не удалось открыть адрес \"https://example.org/news\": в системе не найдена программа")));
+    services.openLink(help);
+    EXPECT_TRUE(io.messageTexts(app::MessageKind::Error)
+                    .value(3)
+                    .startsWith(QStringLiteral("Не удалось открыть файл \"%1\"").arg(QDir::toNativeSeparators(help))));
+    io.urlsOpen = true;
+    services.openLink(help);
+    EXPECT_EQ(io.messages.size(), 4);
 }
 
 TEST(Languages, AnInstallationShipsItsModulesAndHelpInItsSharedFolder)

@@ -342,9 +342,28 @@ TEST_F(SystemsControllerTest, AFilterGameWithNothingInCommonMakesOnlyTheSeparato
     EXPECT_FALSE(systems.stake(false));
     EXPECT_TRUE(m_io.multiStakeStarts.isEmpty());
     EXPECT_EQ(m_io.messageTexts(app::MessageKind::Error).last(),
-              u"Система для 6 чисел не найдена или не загружена на компьютер!\n\nПеред системной игрой необходимо "
-              "предварительно загрузить системы на Ваш компьютер через меню \"Системы\" - \"Загрузить\"."_s);
+              u"Система для 6 чисел не найдена или не загружена на компьютер!\n\nСписок комбинаций содержит 6 "
+              "различных чисел, а системная игра берет систему ровно для стольких чисел. На компьютере есть системы "
+              "для такого количества чисел: 12.\n\nСузьте список комбинаций до чисел одной из систем, создайте "
+              "систему для этих чисел командой \"Создать систему...\" на странице \"Системы\" или загрузите готовые "
+              "системы через меню \"Системы\" - \"Загрузить\"."_s);
     EXPECT_EQ(stakesOnDisk().size(), 2u);
+
+    // The count of numbers takes the form Russian gives it; every size there is gets named once.
+    writeSystem(u"5-09-2_0077.dat"_s, "1 2 3 4 5\r\n");
+    writeSystem(u"5-09-2_0078.dat"_s, "1 2 3 4 6\r\n");
+    const QString folder = systemsDir();
+    const QString several = app::SystemsController::missingSystemText(folder, u"-"_s, 22);
+    EXPECT_TRUE(several.contains(u"содержит 22 различных числа,"_s)) << several.toStdString();
+    EXPECT_TRUE(several.contains(u"для такого количества чисел: 9, 12."_s)) << several.toStdString();
+    EXPECT_TRUE(
+        app::SystemsController::missingSystemText(folder, u"-"_s, 21).contains(u"содержит 21 различное число,"_s));
+    EXPECT_TRUE(
+        app::SystemsController::missingSystemText(folder, u"-"_s, 54).contains(u"содержит 54 различных числа,"_s));
+    EXPECT_TRUE(
+        app::SystemsController::missingSystemText(folder, u"-"_s, 11).contains(u"содержит 11 различных чисел,"_s));
+    const QString none = app::SystemsController::missingSystemText(m_dir.filePath(u"nowhere"_s), u"-"_s, 53);
+    EXPECT_TRUE(none.contains(u"На компьютере нет ни одной системы."_s)) << none.toStdString();
 }
 
 TEST_F(SystemsControllerTest, TheSwitchIsStoredAndClearsTheList)

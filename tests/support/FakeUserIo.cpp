@@ -183,9 +183,10 @@ bool FakeUserIo::editFavorites(stats::TStatList& list, const core::DataFolder&, 
     return true;
 }
 
-void FakeUserIo::openUrl(const QString& url)
+bool FakeUserIo::openUrl(const QString& url)
 {
     openedUrls << url;
+    return urlsOpen;
 }
 
 bool FakeUserIo::editGenSettings(core::TGenSettings& settings, bool& save)

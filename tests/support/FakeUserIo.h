@@ -47,7 +47,7 @@ public:
     bool editConfig(core::TConfigData& config, net::NetworkSettings& network) override;
     bool editShredding(core::TShreddingData& data) override;
     bool editFavorites(stats::TStatList& list, const core::DataFolder& folder, const QString& helpFile) override;
-    void openUrl(const QString& url) override;
+    bool openUrl(const QString& url) override;
     bool editGenSettings(core::TGenSettings& settings, bool& save) override;
     bool editFilter(combos::TFilterItem& item) override;
     QString pickOpenFile(const QString& filter) override;
@@ -173,6 +173,8 @@ public:
     // The help file each filters manager was given.
     QStringList favoritesHelpFiles;
     QStringList openedUrls;
+    // Whether a program takes what openUrl is given; false plays a system without a browser.
+    bool urlsOpen = true;
     QList<bool> busyTransitions;
     QStringList progressTexts;
     QList<int> progressSteps;

@@ -11,6 +11,7 @@
 #include "core/Settings.h"
 #include "ui/CombListModel.h"
 #include "ui/CombsPage.h"
+#include "ui/CommandBar.h"
 #include "ui/DrawListModel.h"
 #include "ui/DrawsPage.h"
 #include "ui/FilterHistoryModel.h"
@@ -26,7 +27,6 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -201,7 +201,7 @@ void CombsPageTest::pageMenuAndActions()
 
     // The tool panel names two commands its own way.
     QStringList buttons;
-    for (QToolBar* bar : p.page()->findChildren<QToolBar*>()) {
+    for (ui::CommandBar* bar : p.page()->findChildren<ui::CommandBar*>()) {
         for (QAction* a : bar->actions()) {
             if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(a)))
                 buttons << button->text();

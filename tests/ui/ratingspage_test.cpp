@@ -5,6 +5,7 @@
 #include "core/IniFile.h"
 #include "core/TextForms.h"
 #include "scripts/Ratings.h"
+#include "ui/CommandBar.h"
 #include "ui/RatingsPage.h"
 #include "ui/StakesPage.h"
 
@@ -14,7 +15,6 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolBar>
 #include <QToolButton>
 
 using stakestest::Checked;

@@ -6,6 +6,7 @@
 #include "app/OnlineScripts.h"
 #include "app/ScriptController.h"
 #include "core/IniFile.h"
+#include "ui/CommandBar.h"
 #include "ui/OnlineScriptsModel.h"
 #include "ui/RatesWindow.h"
 #include "ui/ScriptPage.h"
@@ -25,7 +26,6 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
-#include <QToolBar>
 
 using stakestest::Program;
 

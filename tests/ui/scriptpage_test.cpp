@@ -10,6 +10,7 @@
 #include "scripts/ScriptFile.h"
 #include "scripts/ScriptLine.h"
 #include "ui/CombsPage.h"
+#include "ui/CommandBar.h"
 #include "ui/DrawsPage.h"
 #include "ui/RatingsPage.h"
 #include "ui/ScriptModel.h"
@@ -24,7 +25,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolBar>
 
 using stakestest::Program;
 

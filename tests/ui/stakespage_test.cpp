@@ -4,6 +4,7 @@
 #include "StakesPageFixture.h"
 #include "core/IniFile.h"
 #include "core/TextForms.h"
+#include "ui/CommandBar.h"
 #include "ui/RatingsPage.h"
 #include "ui/StakesDelegate.h"
 #include "ui/StakesModel.h"
@@ -16,7 +17,6 @@
 #include <QPainter>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>

@@ -309,6 +309,24 @@ void StatPageTest::windowLengthTakesEffectOnEnter()
     p.session.archive().setOffset(14);
     p.typeLength(QStringLiteral("5000"));
     QCOMPARE(p.session.statistics().table().DrawCount, int(p.session.archive().draws().size()) - 14);
+
+    // A length typed without Enter is the one a click on "Обновить" calculates with, as is the
+    // one the menu's command reads.
+    p.session.archive().setOffset(0);
+    p.length()->setFocus();
+    p.length()->selectAll();
+    const int before = p.session.statistics().table().DrawCount;
+    QTest::keyClicks(p.length(), QStringLiteral("100"));
+    QCOMPARE(p.session.statistics().table().DrawCount, before);
+    auto* update = p.page()->findChild<QToolButton*>(QStringLiteral("btnDrawsStatCalc"));
+    QVERIFY(update);
+    QTest::mouseClick(update, Qt::LeftButton);
+    QCOMPARE(p.session.statistics().table().DrawCount, 100);
+    QCOMPARE(p.length()->value(), 100);
+    p.length()->selectAll();
+    QTest::keyClicks(p.length(), QStringLiteral("70"));
+    p.action("DrawsStatCalc")->trigger();
+    QCOMPARE(p.session.statistics().table().DrawCount, 70);
 }
 
 void StatPageTest::headerClicksSortNumbersAsNumbers()

@@ -3,6 +3,7 @@
 #include "StakesFixture.h"
 #include "app/SystemsController.h"
 #include "ui/GaugeWindow.h"
+#include "ui/CommandBar.h"
 #include "ui/SystemDialog.h"
 #include "ui/SystemsModel.h"
 #include "ui/SystemsPage.h"
@@ -20,7 +21,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <map>

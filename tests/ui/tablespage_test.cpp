@@ -7,6 +7,7 @@
 #include "core/IniFile.h"
 #include "stakes/StakeTables.h"
 #include "ui/CombsPage.h"
+#include "ui/CommandBar.h"
 #include "ui/StakesPage.h"
 #include "ui/TablesModel.h"
 #include "ui/TablesPage.h"
@@ -17,7 +18,6 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolBar>
 
 #include <algorithm>
 
