@@ -286,9 +286,24 @@ combos::TFilterCheck CandidatesController::filterCheck(const combos::TFilterItem
             return c;
         const std::vector<views::TStatValues> rows = rowValues(*t->Rows, *t->Stat);
         combos::TFilterItem first = item;
-        if (item.Condition == combos::CondValueList)
-            c.ValuesText = combos::FilterValuesResolve(item.ConditionText, rows, &c.Unknown);
         first.ConditionText = c.ValuesText;
+        if (item.Condition == combos::CondValueList) {
+            c.ValuesText = combos::FilterValuesResolve(item.ConditionText, rows, &c.Unknown);
+            // The words that name no value are left out of what is worked out; they are shown.
+            QStringList numbers;
+            for (const QString& word : c.ValuesText.split(u','))
+                if (!core::ParseIntList(word).empty())
+                    numbers << word;
+            first.ConditionText = core::ParseIntList(c.ValuesText).empty() ? numbers.join(u',') : c.ValuesText;
+            if (first.ConditionText.isEmpty()) {
+                c.Variants =
+                    int(std::min<std::int64_t>(core::IntListCount(item.DrawsText), std::numeric_limits<int>::max()));
+                c.TableRows = int(rows.size());
+                c.Remaining = c.ListSize;
+                m_services.showStatus(QString());
+                return c;
+            }
+        }
 
         // Only the first variant is worked out: the others differ in their number of draws or
         // in the one value of a per-value condition.
@@ -298,7 +313,7 @@ combos::TFilterCheck CandidatesController::filterCheck(const combos::TFilterItem
             const core::TIntArray values = core::ParseIntList(first.ConditionText);
             if (!values.empty())
                 first.ConditionText = QString::number(values.front());
-            variants *= core::IntListCount(c.ValuesText);
+            variants *= core::IntListCount(item.ConditionText);
         }
         c.Variants = int(std::min<std::int64_t>(variants, std::numeric_limits<int>::max()));
         const combos::TFilterPart p = combos::FilterVariantsBuild({first}, 1).front()[0];
