@@ -72,6 +72,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     cli::CliUserIo io;
+    io.progress().setShown(cli::ShowsProgress(args));
     app::Session session(io, folder);
     const int result = word->run(session, args.mid(1));
     // An error box means something was not done or not stored, whatever the word printed.
