@@ -110,7 +110,9 @@ bool ArchiveController::add()
     rec.Num = nextDrawNum(0);
     if (!m_services.io().editDraw(rec, tr("Введите данные следующего тиража"), true))
         return false;
-    append(rec);
+    // Only a saved draw checks stakes: a check against a draw the file lacks could not be undone.
+    if (append(rec))
+        emit drawEnteredByHand();
     return true;
 }
 
@@ -138,7 +140,8 @@ bool ArchiveController::edit(int row)
     core::TDrawRec rec = m_draws[static_cast<std::size_t>(index)];
     if (!m_services.io().editDraw(rec, tr("Введите данные следующего тиража"), true))
         return false;
-    replace(index, rec);
+    if (replace(index, rec))
+        emit drawEnteredByHand();
     return true;
 }
 

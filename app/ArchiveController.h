@@ -67,6 +67,8 @@ signals:
     // then (pagesRecalculated) the pages of graphs, card, layout and week.
     void viewsRecalculated(bool force);
     void pagesRecalculated(bool force);
+    // A draw the person typed in (added or edited) was saved: stakes waiting for it can be checked.
+    void drawEnteredByHand();
 
 private:
     Services& m_services;

@@ -127,6 +127,10 @@ public:
     void restoreState(core::TCombsArray&& combs, std::vector<combos::FilterHistoryRow>&& history);
     // The filter dialog on an item, which is replaced by the edited one; false when cancelled.
     bool filterDialog(combos::TFilterItem& item);
+    // What the filter dialog shows beside the conditions: the first variant of the item over
+    // the draws before the analysis point, its values checked against its table, the rows it
+    // selects and the combinations of the list it would leave. The list is not touched.
+    combos::TFilterCheck filterCheck(const combos::TFilterItem& item);
 
 signals:
     // The list changed: its length, its rows or both; the selection is gone.

@@ -3,11 +3,42 @@
 
 #include "app/CandidatesController.h"
 
+#include "combos/CombList.h"
 #include "core/TextForms.h"
 
 #include <algorithm>
+#include <limits>
+#include <new>
 
 namespace app {
+
+namespace {
+
+// A table's rows as the row tests read them.
+std::vector<views::TStatValues> rowValues(const std::vector<views::StatTableRow>& rows, const stats::TCustomStat& stat)
+{
+    std::vector<views::TStatValues> values;
+    values.reserve(rows.size());
+    for (const views::StatTableRow& row : rows) {
+        views::TStatValues v = views::StatRowText(row);
+        v.Value = stat.ListValue(v.ValueText);
+        values.push_back(std::move(v));
+    }
+    return values;
+}
+
+// A filter that selected nothing leaves the list as it was without a word otherwise; the
+// values it asked for that its table does not hold are the usual reason.
+void warnNoRows(const combos::TFilterPart& p, const std::vector<views::StatTableRow>& rows,
+                const stats::TCustomStat& stat, combos::FilterRunHooks& hooks)
+{
+    QStringList unknown;
+    if (p.Condition == combos::CondValueList)
+        unknown = combos::FilterUnknownValues(p.Value, rowValues(rows, stat));
+    hooks.warn(combos::FilterNoRowsWarningText(combos::FilterPartText(p), unknown));
+}
+
+} // namespace
 
 void CandidatesController::filterApply(const combos::TFilterPart& part)
 {
@@ -101,6 +132,8 @@ std::optional<CandidatesController::FilterChoice> CandidatesController::filterCh
         }
         ++steps;
     }
+    if (std::none_of(selected.begin(), selected.end(), [](bool s) { return s; }))
+        warnNoRows(p, *t->Rows, *t->Stat, hooks);
     // The selection is handed over in table order, whichever way it was walked.
     FilterChoice choice;
     for (int i = 0; i < count; ++i) {
@@ -151,9 +184,10 @@ void CandidatesController::filterApply(const combos::TFilterPart& p, combos::Fil
     // Row by row: one step per matching row; only the steps that leave combinations count.
     const int count = int(t->Rows->size());
     int steps = 0;
+    bool matched = false;
     for (int k = 0; k < count; ++k) {
         if (hooks.stopRequested())
-            break;
+            return;
         const int index = p.BottomUp ? count - 1 - k : k;
         const views::TStatValues v = t->values(index);
         if (p.StopMode == combos::StopListCount && std::int64_t(p.StopValue) >= std::int64_t(m_combs.size()))
@@ -162,6 +196,7 @@ void CandidatesController::filterApply(const combos::TFilterPart& p, combos::Fil
             break;
         if (!combos::RowConditionTest(p, v))
             continue;
+        matched = true;
         log(combos::FilterStepLogText(steps + 1, v));
         const views::StatTableRow& row = (*t->Rows)[std::size_t(index)];
         if (narrow(*t->Stat, t->Name, core::TStatDrawArray{row.Rec}, QStringList{row.Cells[views::ColValue]})) {
@@ -171,6 +206,8 @@ void CandidatesController::filterApply(const combos::TFilterPart& p, combos::Fil
             ++steps;
         }
     }
+    if (!matched)
+        warnNoRows(p, *t->Rows, *t->Stat, hooks);
 }
 
 void CandidatesController::filterRecApply(const combos::TFilterRec& rec)
@@ -225,6 +262,118 @@ bool CandidatesController::filterDialog(combos::TFilterItem& item)
         return false;
     item = edited;
     return true;
+}
+
+combos::TFilterCheck CandidatesController::filterCheck(const combos::TFilterItem& item)
+{
+    combos::TFilterCheck c;
+    c.ListSize = std::int64_t(m_combs.size());
+    c.ValuesText = item.ConditionText;
+    try {
+        const core::TIntArray draws = core::ParseIntList(item.DrawsText);
+        if (draws.empty() || draws.front() <= 0)
+            throw core::EConvertError(tr("Некорректное количество тиражей: \"%1\"").arg(item.DrawsText));
+        combos::TFilterPart tablePart;
+        tablePart.Method = item.Method;
+        tablePart.MethodCode = item.MethodCode;
+        tablePart.DrawsCount = draws.front();
+        tablePart.SortColumn = item.SortColumn;
+        tablePart.CdlOverride = item.CdlOverride;
+        tablePart.Cdl = item.Cdl;
+        combos::FilterRunHooks quiet;
+        std::optional<FilterTable> t = filterTable(tablePart, quiet);
+        if (!t)
+            return c;
+        const std::vector<views::TStatValues> rows = rowValues(*t->Rows, *t->Stat);
+        combos::TFilterItem first = item;
+        first.ConditionText = c.ValuesText;
+        if (item.Condition == combos::CondValueList) {
+            c.ValuesText = combos::FilterValuesResolve(item.ConditionText, rows, &c.Unknown);
+            // The words that name no value are left out of what is worked out; they are shown.
+            QStringList numbers;
+            for (const QString& word : c.ValuesText.split(u','))
+                if (!core::ParseIntList(word).empty())
+                    numbers << word;
+            first.ConditionText = core::ParseIntList(c.ValuesText).empty() ? numbers.join(u',') : c.ValuesText;
+            if (first.ConditionText.isEmpty()) {
+                c.Variants =
+                    int(std::min<std::int64_t>(core::IntListCount(item.DrawsText), std::numeric_limits<int>::max()));
+                c.TableRows = int(rows.size());
+                c.Remaining = c.ListSize;
+                m_services.showStatus(QString());
+                return c;
+            }
+        }
+
+        // Only the first variant is worked out: the others differ in their number of draws or
+        // in the one value of a per-value condition.
+        first.DrawsText = QString::number(draws.front());
+        std::int64_t variants = core::IntListCount(item.DrawsText);
+        if (combos::ConditionPerValue(item.Condition)) {
+            const core::TIntArray values = core::ParseIntList(first.ConditionText);
+            if (!values.empty())
+                first.ConditionText = QString::number(values.front());
+            variants *= core::IntListCount(item.ConditionText);
+        }
+        c.Variants = int(std::min<std::int64_t>(variants, std::numeric_limits<int>::max()));
+        const combos::TFilterPart p = combos::FilterVariantsBuild({first}, 1).front()[0];
+
+        const int count = int(rows.size());
+        c.TableRows = count;
+        const bool sorted = m_services.windowState().SortedDraws;
+        const int last = std::max(0, int(m_archive.draws().size()) - 1 - m_archive.offset());
+        t->Stat->LoadDraws(-1, last, sorted);
+        // A list of one combination is not filtered at all.
+        const bool narrows = m_combs.size() > 1;
+        core::TCombsArray current;
+        if (narrows)
+            current = m_combs;
+        core::TCombsArray next;
+        core::TCombsArray scratch;
+        // Narrows the list as a step does; a step that would empty it is undone.
+        const auto narrow = [&](const core::TStatDrawArray& values) {
+            if (!narrows || values.empty())
+                return false;
+            combos::FilterByValues(*t->Stat, values, !p.Keep, sorted, last, current, next, &scratch);
+            if (next.empty())
+                return false;
+            current.swap(next);
+            return true;
+        };
+        core::TStatDrawArray chosen;
+        int steps = 0;
+        for (int k = 0; k < count; ++k) {
+            const int index = p.BottomUp ? count - 1 - k : k;
+            const views::TStatValues& v = rows[std::size_t(index)];
+            if (!p.MultiSelect && narrows && p.StopMode == combos::StopListCount &&
+                std::int64_t(p.StopValue) >= std::int64_t(current.size()))
+                break;
+            if (combos::StopRuleReached(p, v, steps))
+                break;
+            const bool selected = combos::RowConditionTest(p, v);
+            if (selected)
+                ++c.SelectedRows;
+            if (p.MultiSelect) {
+                if (selected)
+                    chosen.push_back((*t->Rows)[std::size_t(index)].Rec);
+                ++steps;
+            } else if (selected) {
+                if (narrow(core::TStatDrawArray{(*t->Rows)[std::size_t(index)].Rec}))
+                    ++steps;
+                else if (narrows && p.StopMode == combos::StopUntilEmpty)
+                    break;
+            }
+        }
+        if (p.MultiSelect)
+            narrow(chosen);
+        c.Remaining = narrows ? std::int64_t(current.size()) : c.ListSize;
+    } catch (const core::EConvertError& e) {
+        c.Error = e.message();
+    } catch (const std::bad_alloc&) {
+        c.Error = tr("Недостаточно памяти");
+    }
+    m_services.showStatus(QString());
+    return c;
 }
 
 } // namespace app

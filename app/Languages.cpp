@@ -75,6 +75,15 @@ int DefaultLanguage(const QLocale& system)
     return system.language() == QLocale::Russian ? kNativeLanguage : 1033;
 }
 
+int MessagesLanguage(const QByteArray& lcAll, const QByteArray& lcMessages, const QByteArray& lang)
+{
+    const QByteArray& name = !lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang;
+    // "en", "en_US.UTF-8", "en_GB@euro"; not "eo" nor "C".
+    const bool english =
+        name.startsWith("en") && (name.size() == 2 || name[2] == '_' || name[2] == '.' || name[2] == '@');
+    return english ? 1033 : kNativeLanguage;
+}
+
 QString LanguageAbbreviation(int lcid)
 {
     const KnownLocale* l = findLocale(lcid);

@@ -7,6 +7,7 @@
 
 #include "core/DataFolder.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -31,6 +32,11 @@ struct LanguageInfo
 // window-state default says, but Russian on a Russian system, whose user an English module
 // shipped with the installation must not greet in English.
 int DefaultLanguage(const QLocale& system);
+
+// The language of the command-line tool, which has no window state to keep a choice in: English
+// under an English locale of messages (LC_ALL, else LC_MESSAGES, else LANG, the first one set, as
+// the C library reads them), the native language under any other.
+int MessagesLanguage(const QByteArray& lcAll, const QByteArray& lcMessages, const QByteArray& lang);
 
 // Three-letter abbreviation of a locale id; empty for an id we do not know.
 QString LanguageAbbreviation(int lcid);

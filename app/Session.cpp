@@ -44,6 +44,11 @@ void Session::wire()
 {
     // After the statistics table, the pages of graphs, card, layout and week follow the archive.
     connect(m_archive.get(), &ArchiveController::pagesRecalculated, m_views.get(), &ViewsController::recalc);
+    // A draw typed in by hand checks the stakes waiting for it, as a download does.
+    connect(m_archive.get(), &ArchiveController::drawEnteredByHand, m_stakes.get(), [this]() {
+        m_stakes->checkAndSave();
+        m_stakes->refresh(true, false);
+    });
     // Network settings accepted in the configuration dialog reach the web client and the systems.
     connect(m_statistics.get(), &StatisticsController::networkEdited, this,
             [this](const net::NetworkSettings& network) {

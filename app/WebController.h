@@ -90,9 +90,21 @@ public:
     // operator address set there is nothing to offer and nothing is asked. An empty archive gets
     // offerFirstDraws() instead.
     void offerDownloadOnStart();
-    // The archive is empty: offers to import a CSV file or to download the draws (when the results
-    // site has an address), through the same operations as their commands.
+    // The archive is empty: offers the draw history shipped with the program, to import a CSV
+    // file or to download the draws (when the results site has an address), through the same
+    // operations as their commands.
     void offerFirstDraws();
+    // The draw history shipped inside the program: how many draws it holds and the date of the
+    // last, read from the history itself; count 0 when it cannot be read.
+    struct ShippedDraws
+    {
+        int count = 0;
+        QString lastDate; // dd.mm.yyyy
+    };
+    static ShippedDraws shippedDraws();
+    static QString shippedDrawsPath();
+    // Appends the shipped history's draws the archive lacks, as an import of a file does.
+    bool importShipped();
 
     // Today as yyyymmdd; the tests fix it.
     void setToday(std::function<std::int32_t()> today) { m_today = std::move(today); }

@@ -8,7 +8,10 @@
 #include "app/StakesController.h"
 #include "core/Dates.h"
 #include "core/TextForms.h"
+#include "net/DrawsCsv.h"
 #include "net/DrawsPage.h"
+
+#include <QDate>
 
 #include <algorithm>
 #include <exception>
@@ -128,23 +131,77 @@ int WebController::fetchDraws(std::int32_t fromYmd, std::int32_t toYmd, FetchFai
     return static_cast<int>(draws.size());
 }
 
+QString WebController::shippedDrawsPath()
+{
+    return QStringLiteral(":/data/draws_history_import.csv");
+}
+
+WebController::ShippedDraws WebController::shippedDraws()
+{
+    // Counted from the history itself, so the offer stays true when a newer one is shipped.
+    ShippedDraws shipped;
+    QByteArray bytes;
+    if (!net::ReadDrawsCsv(shippedDrawsPath(), bytes))
+        return shipped;
+    const net::CsvImport draws = net::ParseDrawsCsv(bytes, {});
+    if (draws.added.empty())
+        return shipped;
+    shipped.count = int(draws.added.size());
+    const QString last = core::DrawDateText(draws.added.back());
+    QDate date = QDate::fromString(last, QStringLiteral("dd/MM/yyyy"));
+    if (!date.isValid())
+        date = QDate::fromString(last, QStringLiteral("dd.MM.yyyy"));
+    shipped.lastDate = date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : last;
+    return shipped;
+}
+
+bool WebController::importShipped()
+{
+    return importFile(shippedDrawsPath());
+}
+
 void WebController::offerFirstDraws()
 {
+    const ShippedDraws shipped = shippedDraws();
     const bool canDownload = !m_network.OperatorUrl.trimmed().isEmpty();
-    QStringList choices{tr("Импорт из CSV-файла...")};
-    if (canDownload)
+    enum class Choice { Shipped, Import, Download, Later };
+    QList<Choice> kinds;
+    QStringList choices;
+    if (shipped.count > 0) {
+        kinds << Choice::Shipped;
+        choices
+            << tr("Загрузить архив тиражей из поставки (%1 тиражей, до %2)").arg(shipped.count).arg(shipped.lastDate);
+    }
+    kinds << Choice::Import;
+    choices << tr("Импорт из CSV-файла...");
+    if (canDownload) {
+        kinds << Choice::Download;
         choices << tr("Загрузить с сайта лотереи");
+    }
+    kinds << Choice::Later;
     choices << tr("Позже");
-    QString text = tr("Архив тиражей пуст.\n\nБез тиражей статистика, фильтры и сценарии не работают. "
-                      "Импортируйте тиражи из CSV-файла");
+    QString text = tr("Архив тиражей пуст.\n\nБез тиражей статистика, фильтры и сценарии не работают. ");
+    if (shipped.count > 0)
+        text += tr("Загрузите архив тиражей, поставляемый с программой, или импортируйте тиражи из CSV-файла");
+    else
+        text += tr("Импортируйте тиражи из CSV-файла");
     text += canDownload ? tr(" или загрузите их с сайта лотереи.")
                         : tr(".\n\nЧтобы загружать тиражи с сайта лотереи, укажите его адрес на странице "
                              "\"Сеть\" (\"Файл\" - \"Параметры\").");
     const int choice = m_services.io().askChoice(tr("Архив тиражей"), text, choices, 0);
-    if (choice == 0)
+    switch (choice >= 0 && choice < kinds.size() ? kinds[choice] : Choice::Later) {
+    case Choice::Shipped:
+        importShipped();
+        break;
+    case Choice::Import:
         drawsImport();
-    else if (canDownload && choice == 1)
+        break;
+    case Choice::Download:
         drawsDownload();
+        break;
+    case Choice::Later:
+        break;
+    }
 }
 
 void WebController::offerDownloadOnStart()

@@ -240,6 +240,15 @@ const Word* FindWord(const QString& name)
     return nullptr;
 }
 
+bool ShowsProgress(const QStringList& args)
+{
+    const QString word = args.value(0);
+    const QString sub = args.value(1);
+    return word == u"prefetch" || word == u"export" || (word == u"script" && sub == u"test") ||
+           (word == u"stakes" && (sub == u"add-all" || sub == u"check")) || (word == u"draws" && sub == u"download") ||
+           (word == u"systems" && sub == u"make");
+}
+
 QString UsageText()
 {
     QString text = tr("Использование:");

@@ -25,6 +25,8 @@ struct Word
 std::span<const Word> Words();
 const Word* FindWord(const QString& name);
 QString UsageText();
+// Whether the word the arguments name runs long enough to show its progress on a terminal.
+bool ShowsProgress(const QStringList& args);
 
 int RunDraws(app::Session& session, const QStringList& args);
 // The sub-words "draws download", "draws export" and "draws import".

@@ -13,6 +13,17 @@
 
 namespace cli {
 
+namespace {
+
+// A filter that selects nothing is told on stderr; the output lines stay as they are.
+class WarningHooks : public combos::FilterRunHooks
+{
+public:
+    void warn(const QString& text) override { printError(text); }
+};
+
+} // namespace
+
 int RunFilter(app::Session& session, const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -79,12 +90,13 @@ int RunFilter(app::Session& session, const QStringList& arguments)
     }
 
     const core::TCombsArray start = session.candidates().combs();
+    WarningHooks hooks;
     while (!variants.empty()) {
         const combos::TFilterRec rec = std::move(variants.front());
         variants.pop_front();
         session.candidates().replace(start);
         try {
-            session.candidates().filterRecApply(rec);
+            session.candidates().filterRecApply(rec, hooks);
         } catch (const core::EConvertError& e) {
             printError(e.message());
             return kFailed;

@@ -5,12 +5,15 @@
 #include "app/CandidatesController.h"
 #include "app/RatingsController.h"
 #include "app/ScriptController.h"
+#include "app/Services.h"
 #include "app/Session.h"
 #include "app/StakesController.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/CliUserIo.h"
 #include "scripts/ScriptFile.h"
+
+#include <algorithm>
 
 namespace cli {
 
@@ -156,7 +159,19 @@ int runScript(app::Session& session, const QStringList& args, bool test)
     script.setVariantReporter([](const app::ScriptController::VariantReport& r) {
         printLine(QStringLiteral("%1\t%2\t%3\t%4").arg(r.Line).arg(r.Variant).arg(r.ListSize).arg(r.Stakes));
     });
+    // On a terminal a test shows how far it got: the draw of the count and the filter step.
+    QMetaObject::Connection shown;
+    auto* io = dynamic_cast<CliUserIo*>(&session.services().io());
+    if (test && io && io->progress().shown()) {
+        const int count = *number;
+        shown = QObject::connect(&script, &app::ScriptController::panelsChanged, &script, [io, &script, count] {
+            const int cycle = std::clamp(script.cycle(), 1, count);
+            io->progress().setPercent((cycle - 1) * 100 / count);
+            io->progress().setStep(tr("Тест %1 из %2: %3").arg(cycle).arg(count).arg(script.panelText(4)));
+        });
+    }
     const bool ran = test ? script.testWith(*number) : script.run();
+    QObject::disconnect(shown);
     if (!ran)
         return kFailed;
     printLine(QString::number(session.stakes().runStakes()));

@@ -2,6 +2,7 @@
 
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
+#include "app/Services.h"
 #include "app/Session.h"
 #include "app/StatisticsController.h"
 #include "cli/CliCommands.h"
@@ -143,10 +144,14 @@ int RunPrefetch(app::Session& session, const QStringList& arguments)
             methods.push_back(i);
         }
     }
-    for (int i : methods) {
-        if (!session.statistics().prefetchBuild(i))
+    app::ProgressScope progress(session.services().io(), tr("Построение файлов распределений..."), int(methods.size()));
+    for (std::size_t k = 0; k < methods.size(); ++k) {
+        progress.step(int(k));
+        session.services().showStatus(
+            tr("Построение файла распределения %1...").arg(list.Items(methods[k]).GetCodeText()));
+        if (!session.statistics().prefetchBuild(methods[k]))
             return kFailed;
-        printLine(session.statistics().fullSetPath(i));
+        printLine(session.statistics().fullSetPath(methods[k]));
     }
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "cli/CliSupport.h"
 
+#include "cli/CliProgressLine.h"
+
 #include "cli/CliUserIo.h"
 
 #include <QCoreApplication>
@@ -15,6 +17,7 @@ QString tr(const char* text)
 
 void printLine(const QString& line)
 {
+    CliProgressLine::interrupt();
     const QByteArray bytes = line.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
     std::fputc('\n', stdout);

@@ -8,6 +8,7 @@ namespace cli {
 
 void printError(const QString& text)
 {
+    CliProgressLine::interrupt();
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
     std::fputc('\n', stderr);

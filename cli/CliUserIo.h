@@ -4,6 +4,7 @@
 // (a batch run never waits for input), dialogs are cancelled.
 
 #include "app/UserIo.h"
+#include "cli/CliProgressLine.h"
 
 #include <QList>
 
@@ -18,7 +19,10 @@ public:
     // Error boxes shown so far: a word that showed one did not do all it was asked.
     int errorsShown() const { return m_errors; }
 
-    void showStatus(const QString&) override {}
+    // The progress of a long word on a terminal; off unless the word switches it on.
+    CliProgressLine& progress() { return m_progress; }
+
+    void showStatus(const QString& text) override { m_progress.setStep(text); }
     void busyChanged(bool) override {}
     void showMessage(app::MessageKind kind, const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text, bool yesDefault, bool warningIcon) override;
@@ -34,9 +38,9 @@ public:
     bool clipboardHasText() override { return false; }
     QString clipboardText() override { return {}; }
     void setClipboardText(const QString&) override {}
-    void progressBegin(const QString&, int) override {}
-    void progressStep(int) override {}
-    void progressEnd() override {}
+    void progressBegin(const QString& text, int total) override { m_progress.begin(text, total); }
+    void progressStep(int done) override { m_progress.step(done); }
+    void progressEnd() override { m_progress.end(); }
     // The tool's words take their values from the command line, never from a dialog.
     bool editStake(stakes::TStakeRec&, int&) override { return false; }
     bool editMultiStake(int&, int&, QString&) override { return false; }
@@ -46,15 +50,15 @@ public:
     int askTestCount(int) override { return 0; }
     // A batch run has no window to show a graph in.
     void showGraph(const core::GraphData&) override {}
-    // The wait window's text goes where the status would: nowhere; the words print their results.
-    void showWaitWindow(const QString&) override {}
-    void closeWaitWindow() override {}
+    // The wait window's text goes where the status would: to the progress line of a terminal.
+    void showWaitWindow(const QString& text) override { m_progress.begin(text, 0); }
+    void closeWaitWindow() override { m_progress.end(); }
     void keepAlive() override {}
     bool editProxy(core::TProxy&) override { return false; }
-    // The words print their own results; a progress window would only clutter the output.
-    void progressWindowShow(const QString&, int) override {}
-    void progressWindowUpdate(const QString&, int) override {}
-    void progressWindowClose() override {}
+    // The words print their own results; a progress window becomes the progress line.
+    void progressWindowShow(const QString& text, int steps) override { m_progress.begin(text, steps); }
+    void progressWindowUpdate(const QString&, int position) override { m_progress.step(position); }
+    void progressWindowClose() override { m_progress.end(); }
     // The export word takes its parameters from the command line and the parameter files.
     bool editExport(xls::ExportDialogState&) override { return false; }
     // A batch run opens nothing; the word prints where the file is.
@@ -70,6 +74,7 @@ public:
     bool confirmUpdate(const QString& current, const QString& next, const QStringList& notes) override;
 
 private:
+    CliProgressLine m_progress;
     QList<bool> m_answers;
     int m_errors = 0;
 };

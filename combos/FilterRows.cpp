@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
 
 namespace combos {
 
@@ -236,6 +238,100 @@ QString FilterCountLogText(std::size_t count)
 QString FilterUndoLogText()
 {
     return tr("{UNDO} Откат изменений...");
+}
+
+// ---- checking the values of a filter against its table
+
+namespace {
+
+// A value text compared as the person may type it: without blanks.
+QString bare(const QString& text)
+{
+    QString t = text;
+    t.remove(QRegularExpression(QStringLiteral("\\s")));
+    return t;
+}
+
+QStringList valueWords(const QString& text)
+{
+    static const QRegularExpression separators(QStringLiteral("[,;]"));
+    QStringList words;
+    for (const QString& w : text.split(separators)) {
+        const QString t = w.trimmed();
+        if (!t.isEmpty())
+            words << t;
+    }
+    return words;
+}
+
+bool rowHolds(const std::vector<views::TStatValues>& rows, std::int32_t value)
+{
+    return std::any_of(rows.begin(), rows.end(), [value](const views::TStatValues& r) { return r.Value == value; });
+}
+
+} // namespace
+
+QString FilterValuesResolve(const QString& text, const std::vector<views::TStatValues>& rows, QStringList* unknown)
+{
+    const auto note = [unknown](const QString& word) {
+        if (unknown && !unknown->contains(word))
+            *unknown << word;
+    };
+    const core::TIntArray numbers = core::ParseIntList(text);
+    if (!numbers.empty()) {
+        for (std::int32_t v : numbers)
+            if (!rowHolds(rows, v))
+                note(QString::number(v));
+        return text;
+    }
+    QStringList out;
+    for (const QString& word : valueWords(text)) {
+        std::int32_t v = 0;
+        if (readInt(word, v)) {
+            if (!rowHolds(rows, v))
+                note(word);
+            out << QString::number(v);
+            continue;
+        }
+        const QString wanted = bare(word);
+        std::optional<std::int32_t> found;
+        bool ambiguous = false;
+        for (const views::TStatValues& r : rows) {
+            if (bare(r.ValueText) != wanted)
+                continue;
+            if (found && *found != r.Value)
+                ambiguous = true;
+            found = r.Value;
+        }
+        if (found && !ambiguous) {
+            out << QString::number(*found);
+        } else {
+            note(word);
+            out << word;
+        }
+    }
+    return out.join(u',');
+}
+
+QStringList FilterUnknownValues(const QString& text, const std::vector<views::TStatValues>& rows)
+{
+    QStringList unknown;
+    for (const QString& word : valueWords(text)) {
+        std::int32_t v = 0;
+        if ((!readInt(word, v) || !rowHolds(rows, v)) && !unknown.contains(word))
+            unknown << word;
+    }
+    return unknown;
+}
+
+QString FilterNoRowsWarningText(const QString& filterText, const QStringList& unknown)
+{
+    QString text = tr("Внимание! Фильтр %1 не выделил ни одной строки таблицы статистики, список комбинаций не "
+                      "изменился.")
+                       .arg(filterText);
+    if (!unknown.isEmpty())
+        text += u' ' + tr("Таких значений у статистики нет: %1.").arg(unknown.join(QStringLiteral("; ")));
+    return text;
 }
 
 } // namespace combos

@@ -14,6 +14,7 @@
 #include "views/StatTable.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstddef>
@@ -170,6 +171,13 @@ public:
     virtual void requestStop() {}
     // The status text of the run.
     virtual void progress(const QString&) {}
+    // Something the person should know although the run goes on (a filter that selected no
+    // row); the run log takes it while it is switched on.
+    virtual void warn(const QString& text)
+    {
+        if (logging())
+            log(text);
+    }
     // The coefficients saved when the run started, which a filter without coefficients of its
     // own computes the weight with; nullptr: the configuration's current ones.
     virtual const core::TCdlData* savedCdl() { return nullptr; }
@@ -220,6 +228,34 @@ bool RowConditionTest(const TFilterPart& part, const views::TStatValues& row);
 // the row's count (rule 4) or count in per cent (rule 5) against the stop value, "at most" when
 // walking down and "at least" when walking up. Rules 1 and 2 read the list and are the caller's.
 bool StopRuleReached(const TFilterPart& part, const views::TStatValues& row, int steps);
+
+// ---- checking the values of a filter against its table
+
+// The condition values of a value list as typed, read against the rows of the statistic's
+// table: a number stays, a word that is the value text a row shows ("2:3") becomes that row's
+// value when every row with that text has the same value. unknown receives (once each) the
+// words that are neither and the numbers no row holds. A text that already reads as a number
+// list or range is given back unchanged; otherwise the words joined by ",".
+QString FilterValuesResolve(const QString& text, const std::vector<views::TStatValues>& rows, QStringList* unknown);
+// The words of a value list (numbers or not) that no row of the table holds, in their order.
+QStringList FilterUnknownValues(const QString& text, const std::vector<views::TStatValues>& rows);
+// The warning of a filter that selected no row of its table, naming the values it asked for
+// that the table does not hold.
+QString FilterNoRowsWarningText(const QString& filterText, const QStringList& unknown);
+
+// What the filter dialog shows beside the conditions, worked out for the first variant of the
+// filter over the current draws and candidate list.
+struct TFilterCheck
+{
+    QString Error;              // why nothing could be worked out; the rest is then empty
+    QString ValuesText;         // the condition values as the filter reads them (see FilterValuesResolve)
+    QStringList Unknown;        // values the statistic's table holds no row for
+    int Variants = 0;           // how many variants the filter stands for
+    int TableRows = 0;          // rows of the first variant's table
+    int SelectedRows = 0;       // of them, the rows its condition selects
+    std::int64_t ListSize = 0;  // combinations in the list now
+    std::int64_t Remaining = 0; // combinations the first variant would leave
+};
 
 // The row texts as the run log writes them: "< [value] кол-во: ... вес: ... >".
 QString FilterRowLogText(const views::TStatValues& row);

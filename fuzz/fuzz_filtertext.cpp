@@ -1,5 +1,6 @@
-// Filter texts: reading never fails, the printed text reads back to the same filter, and the
-// variants and row tests of whatever was read stay within their contracts.
+// Filter texts: reading never fails, the printed text reads back to the same filter, the
+// variants and row tests of whatever was read stay within their contracts, and typed values
+// resolve against a table into a text that resolves to itself.
 #include "combos/Filters.h"
 #include "core/TextForms.h"
 #include "stats/StatList.h"
@@ -52,6 +53,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     normalised.StatText = again.StatText;
     normalised.Cdl = again.Cdl;
     check(normalised == again);
+
+    // The same bytes typed as the values of a value list, read against a small table.
+    {
+        const std::vector<views::TStatValues> table{row("2:3", 2), row("3:2", 3), row("7", 7), row("", 0)};
+        QStringList unknown;
+        const QString resolved = combos::FilterValuesResolve(text, table, &unknown);
+        check(unknown.size() <= text.size() + 1);
+        check(combos::FilterValuesResolve(resolved, table, nullptr) == resolved);
+        check(combos::FilterUnknownValues(text, table).size() <= text.size() + 1);
+    }
 
     // The variants, with a small memory budget so that wide ranges are refused early.
     combos::FilterRunHooks hooks;

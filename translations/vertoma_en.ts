@@ -2158,6 +2158,10 @@ File name: %1
 <context>
     <name>app::CandidatesController</name>
     <message>
+        <source>Некорректное количество тиражей: "%1"</source>
+        <translation>Invalid number of draws: "%1"</translation>
+    </message>
+    <message>
         <location filename="../work/main/app/Session.cpp" line="397"/>
         <location filename="../work/main/app/Session.cpp" line="419"/>
         <location filename="../work/main/app/SessionCombs.cpp" line="313"/>
@@ -3092,6 +3096,18 @@ Please restart the program to complete the installation!</translation>
 <context>
     <name>app::WebController</name>
     <message>
+        <source>Загрузить архив тиражей из поставки (%1 тиражей, до %2)</source>
+        <translation>Load the draw archive shipped with the program (%1 draws, up to %2)</translation>
+    </message>
+    <message>
+        <source>Загрузите архив тиражей, поставляемый с программой, или импортируйте тиражи из CSV-файла</source>
+        <translation>Load the draw archive shipped with the program, or import draws from a CSV file</translation>
+    </message>
+    <message>
+        <source>Импортируйте тиражи из CSV-файла</source>
+        <translation>Import draws from a CSV file</translation>
+    </message>
+    <message>
         <location filename="../work/main/app/WebController.cpp" line="58"/>
         <source>Ошибка чтения файла конфигурации!
 
@@ -3253,10 +3269,10 @@ Try again?</translation>
         <location filename="../work/main/app/WebControllerDownload.cpp" line="134"/>
         <source>Архив тиражей пуст.
 
-Без тиражей статистика, фильтры и сценарии не работают. Импортируйте тиражи из CSV-файла</source>
+Без тиражей статистика, фильтры и сценарии не работают. </source>
         <translation>The draw archive is empty.
 
-Statistics, filters and scripts do not work without draws. Import draws from a CSV file</translation>
+Statistics, filters and scripts do not work without draws. </translation>
     </message>
     <message>
         <location filename="../work/main/app/WebControllerDownload.cpp" line="136"/>
@@ -3294,6 +3310,18 @@ The update needs a working Internet connection.</translation>
 </context>
 <context>
     <name>cli</name>
+    <message>
+        <source>Тест %1 из %2: %3</source>
+        <translation>Test %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Построение файлов распределений...</source>
+        <translation>Building the distribution files...</translation>
+    </message>
+    <message>
+        <source>Построение файла распределения %1...</source>
+        <translation>Building the distribution file of %1...</translation>
+    </message>
     <message>
         <location filename="../work/main/cli/CliFilter.cpp" line="39"/>
         <location filename="../work/main/cli/CliStats.cpp" line="48"/>
@@ -5020,6 +5048,14 @@ The update needs a working Internet connection.</translation>
 </context>
 <context>
     <name>combos</name>
+    <message>
+        <source>Внимание! Фильтр %1 не выделил ни одной строки таблицы статистики, список комбинаций не изменился.</source>
+        <translation>Warning! Filter %1 selected no row of the statistics table; the combination list did not change.</translation>
+    </message>
+    <message>
+        <source>Таких значений у статистики нет: %1.</source>
+        <translation>The statistic has no such values: %1.</translation>
+    </message>
     <message>
         <location filename="../work/main/combos/CombList.cpp" line="21"/>
         <source>Полный список (все возможные для данного лото варианты)</source>
@@ -7033,6 +7069,34 @@ Enter any number from 1 to 9</translation>
 </context>
 <context>
     <name>ui::FilterDialog</name>
+    <message>
+        <source>Проверить</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Сколько строк таблицы статистики выделит фильтр и сколько комбинаций останется в текущем списке</source>
+        <translation>How many rows of the statistics table the filter selects and how many combinations of the current list remain</translation>
+    </message>
+    <message>
+        <source>Таких значений у статистики нет: %1</source>
+        <translation>The statistic has no such values: %1</translation>
+    </message>
+    <message>
+        <source>Проверка после паузы или по кнопке "Проверить"...</source>
+        <translation>Checked after a pause or with the "Check" button...</translation>
+    </message>
+    <message>
+        <source>Выделено строк таблицы: %1 из %2</source>
+        <translation>Table rows selected: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Останется комбинаций: %1 из %2</source>
+        <translation>Combinations left: %1 of %2</translation>
+    </message>
+    <message>
+        <source>(для первого из %1 вариантов фильтра)</source>
+        <translation>(for the first of %1 filter variants)</translation>
+    </message>
     <message>
         <location filename="../work/main/ui/FilterDialog.cpp" line="60"/>
         <source>Фильтр</source>

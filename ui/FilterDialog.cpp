@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,6 +32,8 @@ namespace ui {
 namespace {
 
 constexpr int kDefaultSortColumn = 1;
+// The pause after the last change before the check is worked out: typing is not slowed down.
+constexpr int kCheckPauseMs = 700;
 
 bool isWeightCondition(int condition)
 {
@@ -110,6 +113,26 @@ FilterDialog::FilterDialog(const combos::TFilterItem& item, const stats::TStatLi
     setHint(m_values, tr("Учитываемые значения глубины") + QStringLiteral("\n\n") + listFormats);
     m_values->installEventFilter(this);
     form->addRow(tr("Значения:"), m_values);
+
+    m_checkText = new QLabel(this);
+    m_checkText->setObjectName(QStringLiteral("lbCheck"));
+    m_checkText->setWordWrap(true);
+    m_checkText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_checkButton = new QPushButton(tr("Проверить"), this);
+    m_checkButton->setObjectName(QStringLiteral("btCheck"));
+    setHint(m_checkButton, tr("Сколько строк таблицы статистики выделит фильтр и сколько комбинаций останется в "
+                              "текущем списке"));
+    auto* checkRow = new QHBoxLayout;
+    checkRow->addWidget(m_checkText, 1);
+    checkRow->addWidget(m_checkButton, 0, Qt::AlignTop);
+    form->addRow(checkRow);
+    m_checkText->hide();
+    m_checkButton->hide();
+    m_checkTimer = new QTimer(this);
+    m_checkTimer->setSingleShot(true);
+    m_checkTimer->setInterval(kCheckPauseMs);
+    connect(m_checkTimer, &QTimer::timeout, this, &FilterDialog::runCheck);
+    connect(m_checkButton, &QPushButton::clicked, this, &FilterDialog::runCheck);
 
     auto* group = new QGroupBox(tr(" Коэффициенты для расчета значений \"Вес\" "), this);
     group->setObjectName(QStringLiteral("gbCoefficients"));
@@ -244,7 +267,9 @@ bool FilterDialog::eventFilter(QObject* watched, QEvent* event)
         for (const QChar c : key->text()) {
             const char16_t u = c.unicode();
             const bool control = u < 0x20 || u == 0x7f;
-            const bool allowed = (u >= u'0' && u <= u'9') || u == u',' || u == u'-' || u == u';';
+            // The values may also be typed as the table shows them ("2:3; 3:2").
+            const bool tableForm = watched == m_values && (u == u':' || u == u' ');
+            const bool allowed = (u >= u'0' && u <= u'9') || u == u',' || u == u'-' || u == u';' || tableForm;
             if (!control && !allowed)
                 return true;
         }
@@ -345,8 +370,23 @@ void FilterDialog::accept()
             return;
         }
         if (core::ParseIntList(m_values->text()).empty()) {
-            refuse(badRange, m_values);
-            return;
+            // Values typed as the table shows them become the statistic's values.
+            if (!m_checker || condition != combos::CondValueList) {
+                refuse(badRange, m_values);
+                return;
+            }
+            const combos::TFilterCheck check = m_checker(fieldsItem(fieldsCdl()));
+            showCheck(check);
+            if (!check.Error.isEmpty()) {
+                refuse(check.Error, m_values);
+                return;
+            }
+            if (!check.Unknown.isEmpty() || core::ParseIntList(check.ValuesText).empty()) {
+                refuse(tr("Таких значений у статистики нет: %1").arg(check.Unknown.join(QStringLiteral("; "))),
+                       m_values);
+                return;
+            }
+            m_values->setText(check.ValuesText);
         }
     }
     if (m_multiSelect->isChecked() && m_stopMode->currentIndex() == combos::StopListCount) {
@@ -373,10 +413,17 @@ void FilterDialog::accept()
     cdl.UsePercents = m_coefPercents->isChecked();
     cdl.UseAbsValues = m_coefAbs->isChecked();
 
+    m_item = fieldsItem(cdl);
+    QDialog::accept();
+}
+
+combos::TFilterItem FilterDialog::fieldsItem(const core::TCdlData& cdl) const
+{
+    const int method = SelectedStatMethod(*m_method);
     combos::TFilterItem r;
     r.Enabled = true;
     r.Method = method;
-    r.MethodCode = m_list.Items(method).GetCodeText();
+    r.MethodCode = method >= 0 && method < m_list.Count() ? m_list.Items(method).GetCodeText() : QString();
     r.DrawsText = m_draws->text().trimmed();
     // The statistic word as the filter text writes it.
     r.StatText = r.MethodCode + u':' + r.DrawsText;
@@ -384,14 +431,76 @@ void FilterDialog::accept()
     r.BottomUp = m_direction->currentIndex() == 1;
     r.MultiSelect = m_multiSelect->isChecked();
     r.Keep = m_filterMode->currentIndex() == 1;
-    r.Condition = std::uint8_t(condition);
+    r.Condition = std::uint8_t(std::max(0, m_condition->currentIndex()));
     r.ConditionText = m_values->text().trimmed();
     r.CdlOverride = m_cdlOverride->isChecked();
     r.Cdl = cdl;
     r.StopMode = std::uint8_t(std::max(0, m_stopMode->currentIndex()));
     r.StopValue = m_stopValue->value();
-    m_item = r;
-    QDialog::accept();
+    return r;
+}
+
+core::TCdlData FilterDialog::fieldsCdl() const
+{
+    core::TCdlData cdl = m_startCdl;
+    readCoefficient(m_coefCount, cdl.Count);
+    readCoefficient(m_coefDeviation, cdl.Deviation);
+    readCoefficient(m_coefLevel, cdl.Level);
+    cdl.UsePercents = m_coefPercents->isChecked();
+    cdl.UseAbsValues = m_coefAbs->isChecked();
+    return cdl;
+}
+
+void FilterDialog::setChecker(Checker checker)
+{
+    m_checker = std::move(checker);
+    m_checkText->setVisible(bool(m_checker));
+    m_checkButton->setVisible(bool(m_checker));
+    if (!m_checker)
+        return;
+    // Any change of what the filter selects asks for a new check after a pause.
+    const auto later = [this] {
+        m_checkText->setText(tr("Проверка после паузы или по кнопке \"Проверить\"..."));
+        m_checkTimer->start();
+    };
+    for (QLineEdit* edit : {m_draws, m_values, m_coefCount, m_coefDeviation, m_coefLevel})
+        connect(edit, &QLineEdit::textEdited, this, later);
+    for (QComboBox* box : {m_method, m_sortColumn, m_direction, m_filterMode, m_condition, m_stopMode})
+        connect(box, &QComboBox::currentIndexChanged, this, later);
+    for (QCheckBox* box : {m_multiSelect, m_cdlOverride, m_coefPercents, m_coefAbs})
+        connect(box, &QCheckBox::toggled, this, later);
+    connect(m_stopValue, &QSpinBox::valueChanged, this, later);
+    later();
+}
+
+bool FilterDialog::runCheck()
+{
+    m_checkTimer->stop();
+    if (!m_checker)
+        return false;
+    const combos::TFilterItem item = fieldsItem(fieldsCdl());
+    if (item.Method < 0 || item.Method >= m_list.Count()) {
+        m_checkText->setText(QString());
+        return false;
+    }
+    showCheck(m_checker(item));
+    return true;
+}
+
+void FilterDialog::showCheck(const combos::TFilterCheck& check)
+{
+    if (!check.Error.isEmpty()) {
+        m_checkText->setText(check.Error);
+        return;
+    }
+    QStringList lines;
+    if (!check.Unknown.isEmpty())
+        lines << tr("Таких значений у статистики нет: %1").arg(check.Unknown.join(QStringLiteral("; ")));
+    lines << tr("Выделено строк таблицы: %1 из %2").arg(check.SelectedRows).arg(check.TableRows);
+    lines << tr("Останется комбинаций: %1 из %2").arg(check.Remaining).arg(check.ListSize);
+    if (check.Variants > 1)
+        lines << tr("(для первого из %1 вариантов фильтра)").arg(check.Variants);
+    m_checkText->setText(lines.join(u'\n'));
 }
 
 } // namespace ui

@@ -14,8 +14,11 @@
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
+class QTimer;
 
 namespace stats {
 class TStatList;
@@ -46,6 +49,14 @@ public:
     // Shows a refusal; tests replace it so no modal box blocks them.
     std::function<void(const QString&)> showError;
 
+    // What the filter as it stands would do to the current table and list. With a checker the
+    // dialog shows it beside the conditions, worked out on "Проверить" or a moment after the
+    // last change, and reads the values the table shows ("2:3") as the statistic's values.
+    using Checker = std::function<combos::TFilterCheck(const combos::TFilterItem&)>;
+    void setChecker(Checker checker);
+    // Works the check out now; false without a checker or a statistic.
+    bool runCheck();
+
     void accept() override;
 
 protected:
@@ -59,6 +70,11 @@ private:
     bool readCoefficient(const QLineEdit* edit, long double& value) const;
     QString coefficientText(long double value) const;
     bool refuse(const QString& message, QWidget* focus);
+    // The filter as the fields give it, with these coefficients; nothing is checked.
+    combos::TFilterItem fieldsItem(const core::TCdlData& cdl) const;
+    // The coefficients the fields give, those that do not read kept from the start.
+    core::TCdlData fieldsCdl() const;
+    void showCheck(const combos::TFilterCheck& check);
 
     const stats::TStatList& m_list;
     // The coefficients shown at the start, kept for a field that cannot be edited.
@@ -82,6 +98,10 @@ private:
     QComboBox* m_stopMode = nullptr;
     QSpinBox* m_stopValue = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
+    QLabel* m_checkText = nullptr;
+    QPushButton* m_checkButton = nullptr;
+    QTimer* m_checkTimer = nullptr;
+    Checker m_checker;
 };
 
 } // namespace ui

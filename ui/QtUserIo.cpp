@@ -160,6 +160,8 @@ bool QtUserIo::editFilter(combos::TFilterItem& item)
     start.DrawsCount = m_session->statistics().window();
     start.Cdl = m_session->statistics().config().CDL;
     FilterDialog dialog(item, m_session->statistics().list(), start, m_owner);
+    dialog.setChecker(
+        [this](const combos::TFilterItem& edited) { return m_session->candidates().filterCheck(edited); });
     if (dialog.exec() != QDialog::Accepted)
         return false;
     item = dialog.item();

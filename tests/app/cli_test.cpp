@@ -356,3 +356,39 @@ TEST_F(CliTest, EveryWordHasHelpAndTheToolHasAVersion)
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("filter TEXT...")));
 }
+
+TEST_F(CliTest, AnEnglishLocaleGetsTheEnglishModule)
+{
+    const auto runIn = [this](const QString& lang, const QStringList& args) {
+        return testsupport::RunCli(QStringLiteral(VERTOMA_CLI_PATH), m_dir.path(), args, 120000,
+                                   testsupport::MessagesLocale(lang));
+    };
+    const QStringList refused{QStringLiteral("filter")};
+    // Without the module even an English locale keeps the built-in texts.
+    EXPECT_TRUE(runIn(QStringLiteral("en_US.UTF-8"), {QStringLiteral("--help")})
+                    .out.startsWith(QStringLiteral("Использование:")));
+
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VERTOMA_TRANSLATIONS_DIR "/Vertoma_5x54_ENU.lng"),
+                            m_dir.filePath(QStringLiteral("Vertoma_5x54_ENU.lng"))));
+    const CliResult help = runIn(QStringLiteral("en_US.UTF-8"), {QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage:\n  vertoma-cli [--data-dir DIR] draws")))
+        << help.out.toStdString();
+    const CliResult wordHelp =
+        runIn(QStringLiteral("en_GB.UTF-8"), {QStringLiteral("filter"), QStringLiteral("--help")});
+    EXPECT_TRUE(wordHelp.out.contains(QStringLiteral("Apply the filter variants"))) << wordHelp.out.toStdString();
+    const CliResult english = runIn(QStringLiteral("en_US.UTF-8"), refused);
+    EXPECT_EQ(english.exitCode, 2);
+    EXPECT_EQ(english.err, QStringLiteral("Give the filter text, e.g. TSD1#NUMS:10#LMV:5#SF:1\n"));
+
+    // Any other locale keeps Russian, and LC_ALL decides over LANG.
+    for (const char* lang : {"ru_RU.UTF-8", "C.UTF-8", "de_DE.UTF-8"}) {
+        const CliResult other = runIn(QString::fromLatin1(lang), refused);
+        EXPECT_EQ(other.exitCode, 2);
+        EXPECT_EQ(other.err, QStringLiteral("Укажите текст фильтра, например: TSD1#NUMS:10#LMV:5#SF:1\n")) << lang;
+    }
+    QProcessEnvironment overridden = testsupport::MessagesLocale(QStringLiteral("en_US.UTF-8"));
+    overridden.insert(QStringLiteral("LC_ALL"), QStringLiteral("ru_RU.UTF-8"));
+    EXPECT_TRUE(testsupport::RunCli(QStringLiteral(VERTOMA_CLI_PATH), m_dir.path(), refused, 120000, overridden)
+                    .err.startsWith(QStringLiteral("Укажите")));
+}

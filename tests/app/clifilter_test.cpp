@@ -172,3 +172,26 @@ TEST_F(CliFilterTest, RefusalsAndFailures)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("'-'"))) << r.err.toStdString();
 }
+
+TEST_F(CliFilterTest, AFilterThatSelectsNoRowIsToldOnStderrOnly)
+{
+    // Even/odd as the table shows it typed as digits: no draw has 23 or 32 even numbers.
+    const CliResult none = run({QStringLiteral("filter"), QStringLiteral("TMD1#EVEN:10#LVA:23,2,32#SF:1")});
+    ASSERT_EQ(none.exitCode, 0) << none.err.toStdString();
+    const QString list = none.out.split(u'\t').value(1).trimmed();
+    EXPECT_EQ(none.out.split(u'\t').value(0), QStringLiteral("TMD1#EVEN:10#LVA:23,2,32#SF:1"));
+    EXPECT_LT(list.toULongLong(), 3162510u) << "the value 2 exists and narrows";
+    EXPECT_TRUE(none.err.isEmpty()) << none.err.toStdString();
+
+    const CliResult empty = run({QStringLiteral("filter"), QStringLiteral("TMD1#EVEN:10#LVA:23,32#SF:1"),
+                                 QStringLiteral("TSD1#NUMS:5#LMV:4000#SF:1")});
+    ASSERT_EQ(empty.exitCode, 0) << empty.err.toStdString();
+    EXPECT_EQ(empty.out, QStringLiteral("TMD1#EVEN:10#LVA:23,32#SF:1 + TSD1#NUMS:5#LMV:4000#SF:1\t3162510\n"));
+    const QStringList warnings = empty.err.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(warnings.size(), 2) << empty.err.toStdString();
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("TMD1#EVEN:10#LVA:23,32#SF:1")));
+    EXPECT_TRUE(warnings[0].endsWith(QStringLiteral("Таких значений у статистики нет: 23; 32.")))
+        << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[1].contains(QStringLiteral("TSD1#NUMS:5#LMV:4000#SF:1")));
+    EXPECT_FALSE(warnings[1].contains(QStringLiteral("Таких значений"))) << "a depth is no value of the table";
+}

@@ -43,7 +43,8 @@ protected:
     testsupport::CliResult run(const QStringList& args)
     {
         QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // The installed English module must not turn the tool English under an English locale.
+        QProcessEnvironment env = testsupport::MessagesLocale(QStringLiteral("C.UTF-8"));
         env.insert(QStringLiteral("XDG_DATA_HOME"), xdg());
         env.insert(QStringLiteral("HOME"), m_root.filePath(QStringLiteral("home")));
         process.setProcessEnvironment(env);

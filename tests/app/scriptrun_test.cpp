@@ -476,3 +476,20 @@ TEST_F(ScriptRunTest, TheCachesGiveWhatThePlainOrderGives)
         EXPECT_EQ(cached.history[i].Icon, plain.history[i].Icon) << i;
     }
 }
+
+TEST_F(ScriptRunTest, AFilterThatSelectsNoRowLeavesAWarningInTheLog)
+{
+    startFrom(forty());
+    const QString filter = u"TMD1#EVEN:10#LVA:23,32#SF:1"_s;
+    app::Session& s = start({u"FULL:0#FIRST|"_s + filter + u"| | | | | | |"_s});
+    s.script().setLogEnabledForRun(true);
+    ASSERT_TRUE(s.script().run());
+    const QStringList log = logLines(s.script().lastLogPath());
+    const QStringList warnings = log.filter(u"не выделил ни одной строки"_s);
+    ASSERT_EQ(warnings.size(), 1) << log.join(u'\n').toStdString();
+    EXPECT_TRUE(warnings[0].contains(filter));
+    EXPECT_TRUE(warnings[0].endsWith(u"Таких значений у статистики нет: 23; 32."_s)) << warnings[0].toStdString();
+    // The list was left whole: the first of the forty is staked.
+    ASSERT_EQ(stakesMade().size(), 1u);
+    EXPECT_EQ(stakesMade()[0].Numbers.Values[4], 5);
+}

@@ -2,14 +2,17 @@
 // damaged settings at start-up, the configuration dialog and the method list it rebuilds.
 
 #include "FakeUserIo.h"
+#include "StakesOnDisk.h"
 #include "TestHelpers.h"
 #include "app/ArchiveController.h"
 #include "app/CandidatesController.h"
 #include "app/Session.h"
+#include "app/StakesController.h"
 #include "app/StatisticsController.h"
 #include "core/DrawArchive.h"
 #include "core/Settings.h"
 #include "core/TextForms.h"
+#include "stakes/StakeRecord.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +23,7 @@
 
 using testsupport::FakeUserIo;
 using testsupport::MakeDraw;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -204,4 +208,35 @@ TEST_F(SessionTest, MethodListFollowsTheSettingsAndKeepsTheNamesFile)
     if (shr1 >= 0) {
         EXPECT_EQ(list.Items(shr1).FormulaText, QStringLiteral("n1-n5"));
     }
+}
+
+TEST_F(SessionTest, ADrawTypedInByHandChecksTheStakesWaitingForIt)
+{
+    writeArchive({MakeDraw(10, {1, 2, 3, 4, 5})});
+    app::Session session(m_io, folder());
+    ASSERT_EQ(session.initialise(), app::Session::InitResult::Running);
+    core::TValueSet numbers;
+    for (int v : {11, 21, 31, 41, 51})
+        numbers.Values[numbers.Count++] = std::uint8_t(v);
+    core::TConfigData config;
+    ASSERT_TRUE(session.stakes().create(stakes::NewStake(stakes::KindManual, 11, numbers, 1, u"a"_s, config), 1));
+    ASSERT_TRUE(session.stakes().create(stakes::NewStake(stakes::KindManual, 12, numbers, 1, u"b"_s, config), 1));
+
+    // Added: the stake for draw 11 is checked at once, the one for draw 12 still waits.
+    m_io.drawEdits.enqueue([](core::TDrawRec& rec) { rec = MakeDraw(rec.Num, {11, 21, 31, 1, 2}); });
+    ASSERT_TRUE(session.archive().add());
+    auto records = testsupport::ReadStakes(folder().stakesFile());
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].Checked, 1);
+    EXPECT_EQ(records[0].Matches.Count, 3);
+    EXPECT_EQ(records[1].Checked, 0);
+
+    // Edited into draw 12: that stake is checked now; the one checked before keeps its matches.
+    m_io.drawEdits.enqueue([](core::TDrawRec& rec) { rec = MakeDraw(12, {11, 21, 31, 41, 3}); });
+    ASSERT_TRUE(session.archive().edit(0));
+    records = testsupport::ReadStakes(folder().stakesFile());
+    EXPECT_EQ(records[0].Matches.Count, 3);
+    EXPECT_EQ(records[1].Checked, 1);
+    EXPECT_EQ(records[1].Matches.Count, 4);
+    session.shutdown();
 }

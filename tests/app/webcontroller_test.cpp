@@ -566,7 +566,8 @@ TEST_F(WebControllerTest, AnEmptyArchiveOffersImportOrDownloadInsteadOfTheUpdate
     EXPECT_EQ(m_io.choiceQuestions[0].caption, QStringLiteral("Архив тиражей"));
     EXPECT_TRUE(m_io.choiceQuestions[0].text.startsWith(QStringLiteral("Архив тиражей пуст.")));
     EXPECT_EQ(m_io.choiceQuestions[0].choices,
-              (QStringList{QStringLiteral("Импорт из CSV-файла..."), QStringLiteral("Загрузить с сайта лотереи"),
+              (QStringList{QStringLiteral("Загрузить архив тиражей из поставки (1114 тиражей, до 16.08.2026)"),
+                           QStringLiteral("Импорт из CSV-файла..."), QStringLiteral("Загрузить с сайта лотереи"),
                            QStringLiteral("Позже")}));
     EXPECT_EQ(m_io.choiceQuestions[0].defaultChoice, 0);
     EXPECT_TRUE(m_io.questions.isEmpty());
@@ -575,7 +576,7 @@ TEST_F(WebControllerTest, AnEmptyArchiveOffersImportOrDownloadInsteadOfTheUpdate
 
     // The import goes through the command's file picker.
     m_io.choiceQuestions.clear();
-    m_io.choiceAnswers.enqueue(0);
+    m_io.choiceAnswers.enqueue(1);
     m_io.pickedFiles.clear();
     m_io.pickedFiles.enqueue(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/draws_history_import.csv"));
     auto session = start();
@@ -599,7 +600,7 @@ TEST_F(WebControllerTest, TheFirstDrawsCanComeFromTheResultsSite)
     // An empty archive is fetched from January 2005 on, week by week: today is soon after.
     m_today = [] { return ymd(2005, 1, 20); };
     m_site.serveDraws({MakeDraw(0, {31, 32, 33, 34, 35}, 4, "09/01/2005")});
-    m_io.choiceAnswers.enqueue(1);
+    m_io.choiceAnswers.enqueue(2);
     start();
     ASSERT_EQ(m_io.choiceQuestions.size(), 1);
     EXPECT_FALSE(m_site.askedDates().empty());
@@ -610,13 +611,14 @@ TEST_F(WebControllerTest, TheFirstDrawsCanComeFromTheResultsSite)
     QFile::remove(folder().drawsFile());
     QFile::remove(folder().configFile());
     m_io.choiceQuestions.clear();
-    m_io.choiceAnswers.enqueue(1); // "Позже" is the second choice now
+    m_io.choiceAnswers.enqueue(2); // "Позже" is the third choice now
     m_io.pickedFiles.clear();
     const std::size_t asked = m_site.askedDates().size();
     start();
     ASSERT_EQ(m_io.choiceQuestions.size(), 1);
     EXPECT_EQ(m_io.choiceQuestions[0].choices,
-              (QStringList{QStringLiteral("Импорт из CSV-файла..."), QStringLiteral("Позже")}));
+              (QStringList{QStringLiteral("Загрузить архив тиражей из поставки (1114 тиражей, до 16.08.2026)"),
+                           QStringLiteral("Импорт из CSV-файла..."), QStringLiteral("Позже")}));
     EXPECT_TRUE(m_io.choiceQuestions[0].text.contains(QStringLiteral("\"Сеть\"")));
     EXPECT_TRUE(m_io.pickerFilters.isEmpty());
     EXPECT_EQ(m_site.askedDates().size(), asked);

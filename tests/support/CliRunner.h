@@ -5,6 +5,7 @@
 #include "TestPaths.h"
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -20,10 +21,11 @@ struct CliResult
     QStringList lines() const { return out.split(u'\n', Qt::SkipEmptyParts); }
 };
 
-inline CliResult RunCli(const QString& program, const QString& dataDir, const QStringList& args,
-                        int timeoutMs = 120000)
+inline CliResult RunCli(const QString& program, const QString& dataDir, const QStringList& args, int timeoutMs = 120000,
+                        const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(env);
     process.start(program, QStringList{QStringLiteral("--data-dir"), dataDir} + args);
     EXPECT_TRUE(process.waitForFinished(timeoutMs)) << args.join(u' ').toStdString();
     CliResult result;
@@ -36,5 +38,15 @@ inline CliResult RunCli(const QString& program, const QString& dataDir, const QS
 inline CliResult RunCli(const QString& dataDir, const QStringList& args, int timeoutMs = 120000)
 {
     return RunCli(QStringLiteral(VERTOMA_CLI_PATH), dataDir, args, timeoutMs);
+}
+
+// The environment with the locale of messages set to this one alone.
+inline QProcessEnvironment MessagesLocale(const QString& lang)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    env.insert(QStringLiteral("LANG"), lang);
+    return env;
 }
 } // namespace testsupport

@@ -2,7 +2,11 @@
 // weight coefficients, the key filter of the list fields, the checks on OK in their order, the
 // coefficients in the locale's separators, and the edited item read back from its filter text.
 
+#include "AnalysisParts.h"
+#include "FakeUserIo.h"
+#include "TestPaths.h"
 #include "combos/Filters.h"
+#include "core/GameMath.h"
 #include "stats/StatList.h"
 #include "ui/FilterDialog.h"
 #include "views/StatTable.h"
@@ -11,9 +15,11 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <optional>
@@ -313,6 +319,11 @@ private slots:
             QTest::keyClicks(e, u"1a0 ,2;3-4.x+:#"_s);
             QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, u"Я"_s, Qt::NoModifier);
             QTest::keyClicks(e, u"5"_s);
+            // The values also take the table's form of a value, "2:3".
+            if (e == o.edit("edLevelValue")) {
+                QCOMPARE(e->text(), u"10 ,2;3-4:5"_s);
+                e->setText(u"10,2;3-45"_s);
+            }
             QCOMPARE(e->text(), u"10,2;3-45"_s);
             // Editing keys pass.
             QTest::keyClick(e, Qt::Key_Backspace);
@@ -532,6 +543,70 @@ private slots:
         QCOMPARE(combos::FilterItemText(off.dialog.item()), u"TSD1#SUM2:10#WDV:1#SF:1"_s);
         QCOMPARE(double(off.dialog.item().Cdl.Count), 0.5);
         QVERIFY(sum2 >= 0);
+    }
+
+    // The check beside the conditions against the real history and the full list: the rows of
+    // even/odd a value list selects, the combinations it leaves, values typed as the table shows
+    // them and values the statistic does not have.
+    void checkShowsRowsCombinationsAndUnknownValues()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"),
+                            dir.filePath(u"Vertoma_5x54.ldr"_s)));
+        QFile::setPermissions(dir.filePath(u"Vertoma_5x54.ldr"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        testsupport::FakeUserIo io;
+        testsupport::AnalysisParts parts(io, {dir.path(), u"Vertoma_5x54"_s, dir.path()});
+        parts.prepare();
+        QVERIFY(parts.archive.load());
+        QVERIFY(parts.candidates.generate(core::TGenSettings{}, false));
+        QCOMPARE(parts.candidates.combs().size(), std::size_t(3162510));
+        // Combinations with exactly e of the 27 even numbers.
+        const auto withEven = [](int e) { return core::Binomial(27, e) * core::Binomial(27, 5 - e); };
+
+        const stats::TStatList& list = parts.statistics.list();
+        ui::FilterDialog dialog(combos::FilterItemParse(u"TMD1#EVEN:100#LVA:2#SF:1"_s, list), list, startAt(-1, 100));
+        QStringList errors;
+        dialog.showError = [&errors](const QString& e) { errors << e; };
+        int checks = 0;
+        dialog.setChecker([&](const combos::TFilterItem& item) {
+            ++checks;
+            return parts.candidates.filterCheck(item);
+        });
+        dialog.show();
+        QLabel* shown = child<QLabel>(dialog, u"lbCheck"_s);
+        QLineEdit* values = child<QLineEdit>(dialog, u"edLevelValue"_s);
+        // Worked out a moment after the dialog opens, without a click.
+        QCOMPARE(checks, 0);
+        QTRY_VERIFY(shown->text().contains(u"Выделено строк таблицы: 1 из"_s));
+        QVERIFY2(shown->text().contains(u"Останется комбинаций: %1 из 3162510"_s.arg(3162510 - withEven(2))),
+                 qPrintable(shown->text()));
+
+        // Typed as the table shows them; each key only restarts the pause.
+        values->clear();
+        QTest::keyClicks(values, u"2:3; 3:2"_s);
+        QCOMPARE(values->text(), u"2:3; 3:2"_s);
+        const int before = checks;
+        child<QPushButton>(dialog, u"btCheck"_s)->click();
+        QCOMPARE(checks, before + 1);
+        QVERIFY2(shown->text().contains(u"Выделено строк таблицы: 2 из"_s), qPrintable(shown->text()));
+        QVERIFY2(
+            shown->text().contains(u"Останется комбинаций: %1 из 3162510"_s.arg(3162510 - withEven(2) - withEven(3))),
+            qPrintable(shown->text()));
+        QVERIFY(!shown->text().contains(u"Таких значений"_s));
+
+        // Values the statistic does not have are named, and OK refuses them.
+        values->setText(u"2:3; 9; 1:9"_s);
+        child<QPushButton>(dialog, u"btCheck"_s)->click();
+        QVERIFY2(shown->text().startsWith(u"Таких значений у статистики нет: 9; 1:9\n"_s), qPrintable(shown->text()));
+        child<QDialogButtonBox>(dialog, u"buttonBox"_s)->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(errors, QStringList{u"Таких значений у статистики нет: 9; 1:9"_s});
+        QVERIFY(dialog.result() != QDialog::Accepted);
+
+        // The table's form is accepted as the statistic's values.
+        values->setText(u"2:3; 3:2"_s);
+        child<QDialogButtonBox>(dialog, u"buttonBox"_s)->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(combos::FilterItemText(dialog.item()), u"TMD1#EVEN:100#LVA:2,3#SF:1"_s);
     }
 
     void cancelKeepsTheItem()

@@ -3,10 +3,13 @@
 
 #include "FakeUserIo.h"
 #include "TestPaths.h"
+#include "app/ArchiveController.h"
 #include "app/Languages.h"
 #include "app/Session.h"
+#include "core/DrawArchive.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
+#include "core/TextForms.h"
 #include "ui/DrawsPage.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserIo.h"
@@ -23,6 +26,7 @@
 #include <QTableView>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -157,16 +161,45 @@ void FirstRunTest::aPlacementFromALargerScreenIsFitted()
 
 void FirstRunTest::anEmptyArchiveIsOfferedItsDraws()
 {
-    Program p(m_dir->path());
+    {
+        Program p(m_dir->path());
+        p.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+        p.io.choiceAnswers.enqueue(1);
+        p.io.pickedFiles.enqueue(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/draws_history_import.csv"));
+        p.window->initialise();
+        QCOMPARE(p.io.choiceQuestions.size(), 1);
+        QCOMPARE(p.io.choiceQuestions[0].choices.value(1), QStringLiteral("Импорт из CSV-файла..."));
+        QCOMPARE(p.list()->model()->rowCount(), 1114);
+        QCOMPARE(p.window->statusPanel(0)->text(), QStringLiteral("Архив тиражей: 1114"));
+        p.session.shutdown();
+    }
+
+    // On a fresh folder the history shipped with the program comes first and loads whole: the
+    // same draws as the published history.
+    QTemporaryDir fresh;
+    Program p(fresh.path());
     p.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
     p.io.choiceAnswers.enqueue(0);
-    p.io.pickedFiles.enqueue(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/draws_history_import.csv"));
     p.window->initialise();
     QCOMPARE(p.io.choiceQuestions.size(), 1);
-    QCOMPARE(p.io.choiceQuestions[0].choices.first(), QStringLiteral("Импорт из CSV-файла..."));
+    QCOMPARE(p.io.choiceQuestions[0].choices.first(),
+             QStringLiteral("Загрузить архив тиражей из поставки (1114 тиражей, до 16.08.2026)"));
     QCOMPARE(p.list()->model()->rowCount(), 1114);
     QCOMPARE(p.window->statusPanel(0)->text(), QStringLiteral("Архив тиражей: 1114"));
+    core::TDrawsArray published;
+    QVERIFY(core::LoadDrawsFile(QStringLiteral(VERTOMA_SHARED_DATA_DIR "/Vertoma_5x54.ldr"), published));
+    const core::TDrawsArray& loaded = p.session.archive().draws();
+    QCOMPARE(loaded.size(), published.size());
+    for (std::size_t i = 0; i < loaded.size(); ++i) {
+        QCOMPARE(loaded[i].Num, published[i].Num);
+        QVERIFY(std::equal(std::begin(loaded[i].Values), std::end(loaded[i].Values), std::begin(published[i].Values)));
+        QCOMPARE(loaded[i].Extra, published[i].Extra);
+    }
+    QCOMPARE(core::DrawDateText(loaded.back()), core::DrawDateText(published.back()));
+    QCOMPARE(core::DrawDateText(loaded.back()), QStringLiteral("16/08/2026"));
+    p.session.shutdown();
 }
 
 void FirstRunTest::theChoiceBoxAnswersWithTheButtonPressed()
