@@ -78,7 +78,8 @@ xvfb-run -a -s "-screen 0 ${size:-1366x768}x24" bash -c '
         click 995 244 2; screen dialog-filter; xdotool key Escape; sleep 1; xdotool key Escape
         click 106 8; click 160 235 2; screen dialog-export
         click 540 109; screen dialog-export-columns; xdotool key Escape
-        click 1006 32; click 569 61 2; screen dialog-system; xdotool key Escape
+        click 1006 32; click 692 57 2; screen dialog-system; xdotool key Escape
+        click 590 57 2; screen dialog-wheel; xdotool key Escape
         # Long runs: the full-set files built when the comparison is switched on, then the
         # whole list of 3,162,510 combinations copied and exported.
         click 300 8; click 468 165 0; screen progress-full-set 1.5
