@@ -96,9 +96,7 @@ public:
         }
     }
 
-    int n() const { return m_n; }
     int t() const { return m_t; }
-    int m() const { return m_m; }
     Mask bankers() const { return m_bankers; }
     Mask freePositions() const { return m_free; }
     const std::vector<Mask>& lines() const { return m_lines; }

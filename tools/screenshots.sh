@@ -61,8 +61,8 @@ xvfb-run -a -s "-screen 0 ${size:-1366x768}x24" bash -c '
     shot stakes 764 32
     shot script 1082 32
     shot combinations 173 32
-    if [ -n "$SHOTS" ] && [ -z "$SIZE" ]; then
-        # Every page: the two on the left, then the ten on the right.
+    # Every page: the two on the left, then the ten on the right.
+    pages() {
         click 62 32; screen page-draws
         click 173 32; screen page-combinations
         n=0
@@ -71,6 +71,9 @@ xvfb-run -a -s "-screen 0 ${size:-1366x768}x24" bash -c '
             click "$x" 32 3
             screen "$(printf "page-%02d" "$n")"
         done
+    }
+    if [ -n "$SHOTS" ] && [ -z "$SIZE" ]; then
+        pages
         # The dialogs, each closed again with Escape.
         click 27 8; click 70 51 2; screen dialog-config
         click 447 73; screen dialog-config-network; xdotool key Escape
@@ -93,14 +96,7 @@ xvfb-run -a -s "-screen 0 ${size:-1366x768}x24" bash -c '
     fi
     if [ -n "$SIZE" ]; then
         # Every page at the given size; the clicks of the dialogs are placed for the default one.
-        click 62 32; screen page-draws
-        click 173 32; screen page-combinations
-        n=0
-        for x in 411 500 572 634 701 772 845 924 1006 1090; do
-            n=$((n + 1))
-            click "$x" 32 3
-            screen "$(printf "page-%02d" "$n")"
-        done
+        pages
     fi
     kill $app
 '
